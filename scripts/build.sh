@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian bookworm), builds, then starts the program ("run") or
+# runs every test ("test"). Works as root or through sudo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+          libgl-dev fonts-dejavu-core python3)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+mode=${1:-run}
+case "$mode" in
+run)
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build
+    exec ./build/src/sortiva
+    ;;
+test)
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORTIVA_WERROR=ON
+    cmake --build build
+    ctest --test-dir build --output-on-failure -j "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+/**
+ * The per-user persistent store: text values under application "Sortiva", section
+ * "settings" ($XDG_CONFIG_HOME/Sortiva/Sortiva.conf). Failures never reach callers.
+ */
+namespace SettingsStore {
+/** The stored text, or @p def when the key does not exist. */
+QString Get(const QString &key, const QString &def = QString());
+/** Creates or overwrites the key. */
+void Save(const QString &key, const QString &value);
+/** Removes the key; a missing key is not an error. */
+void Delete(const QString &key);
+/** Writes pending changes to disk now. */
+void Sync();
+/** Removes every key of the section (tests and "start afresh" only). */
+void Clear();
+/** Full path of the store's file (for messages and tests). */
+QString FileName();
+} // namespace SettingsStore

@@ -1,0 +1,9 @@
+#include "app/startup.h"
+
+#include "app/settings.h"
+
+bool Main()
+{
+    LoadSettings();
+    return true;
+}
