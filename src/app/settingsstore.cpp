@@ -14,6 +14,8 @@ QSettings &Store()
     return store;
 }
 
+bool readOnly = false;
+
 QString FullKey(const QString &key)
 {
     return Keys::Section + QLatin1Char('/') + key;
@@ -29,11 +31,15 @@ QString Get(const QString &key, const QString &def)
 
 void Save(const QString &key, const QString &value)
 {
+    if (readOnly)
+        return;
     Store().setValue(FullKey(key), value);
 }
 
 void Delete(const QString &key)
 {
+    if (readOnly)
+        return;
     Store().remove(FullKey(key));
 }
 
@@ -44,8 +50,15 @@ void Sync()
 
 void Clear()
 {
+    if (readOnly)
+        return;
     Store().remove(Keys::Section);
     Store().sync();
+}
+
+void SetReadOnly(bool on)
+{
+    readOnly = on;
 }
 
 QString FileName()

@@ -17,6 +17,8 @@ void Delete(const QString &key);
 void Sync();
 /** Removes every key of the section (tests and "start afresh" only). */
 void Clear();
+/** With @p on, Save, Delete and Clear do nothing (batch programs never write). */
+void SetReadOnly(bool on);
 /** Full path of the store's file (for messages and tests). */
 QString FileName();
 } // namespace SettingsStore
