@@ -1,0 +1,108 @@
+#include "organize/destinationindex.h"
+
+#include "organize/filehelpers.h"
+
+#include <QDir>
+
+DestinationIndex::DestinationIndex(QString outpath) : m_outpath(std::move(outpath)) {}
+
+QString DestinationIndex::Join(const QString &folder, const QString &name)
+{
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+QString DestinationIndex::TargetFolder(const QString &folderName)
+{
+    if (folderName.isEmpty())
+        return m_outpath;
+    const QString exact = Join(m_outpath, folderName);
+    // A name with sub-folders is taken as written; only one level is matched loosely.
+    if (folderName.contains(QLatin1Char('/')) || FolderExists(exact))
+        return exact;
+    if (!m_foldersListed) {
+        m_foldersListed = true;
+        const QStringList names =
+            QDir(m_outpath).entryList(QDir::Dirs | QDir::Hidden | QDir::System |
+                                      QDir::NoDotAndDotDot);
+        for (const QString &n : names)
+            m_folders.insert(n.toCaseFolded(), n);
+    }
+    const auto it = m_folders.constFind(folderName.toCaseFolded());
+    if (it != m_folders.cend() && FolderExists(Join(m_outpath, *it)))
+        return Join(m_outpath, *it);
+    return exact;
+}
+
+void DestinationIndex::MakeTarget(const QString &folder)
+{
+    if (FolderExists(folder))
+        return;
+    MakeFolder(folder);
+    if (FolderExists(folder) && folder.startsWith(m_outpath)) {
+        const QString name = FileNamePart(folder);
+        if (!name.isEmpty())
+            m_folders.insert(name.toCaseFolded(), name);
+    }
+}
+
+DestinationIndex::Names &DestinationIndex::Files(const QString &folder)
+{
+    auto it = m_files.find(folder);
+    if (it != m_files.end())
+        return *it;
+    Names names;
+    const QStringList entries =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &n : entries)
+        names.insert(n.toCaseFolded(), n);
+    return *m_files.insert(folder, std::move(names));
+}
+
+QString DestinationIndex::ExistingName(const QString &folder, const QString &name)
+{
+    const Names &names = Files(folder);
+    const auto it = names.constFind(name.toCaseFolded());
+    if (it != names.cend() && FileExists(Join(folder, *it)))
+        return *it;
+    // The index may be older than the disk: the exact name is always checked.
+    if (FileExists(Join(folder, name)))
+        return name;
+    return QString();
+}
+
+QString DestinationIndex::FreeName(const QString &folder, const QString &name)
+{
+    if (ExistingName(folder, name).isEmpty())
+        return name;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot < 0 ? name : name.left(dot);
+    const QString ext = dot < 0 ? QString() : name.mid(dot);
+    for (int n = 1;; ++n) {
+        const QString candidate =
+            base + QLatin1Char('(') + QString::number(n) + QLatin1Char(')') + ext;
+        if (ExistingName(folder, candidate).isEmpty())
+            return candidate;
+    }
+}
+
+void DestinationIndex::Added(const QString &folder, const QString &name)
+{
+    Files(folder).insert(name.toCaseFolded(), name);
+}
+
+void DestinationIndex::Removed(const QString &folder, const QString &name)
+{
+    auto it = m_files.find(folder);
+    if (it == m_files.end())
+        return;
+    const auto n = it->constFind(name.toCaseFolded());
+    if (n != it->cend() && *n == name)
+        it->erase(n);
+}
+
+void DestinationIndex::Forget(const QString &folder)
+{
+    m_files.remove(folder);
+}
