@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -43,6 +44,16 @@ constexpr int DesignClientHeight = 6405;
 
 constexpr int LinkBackColor = 0xFF8080; // 0x00BBGGRR
 constexpr int LinkTextColor = 0xFFFFFF;
+
+// Fonts differ from the ones the window was designed with; a caption that would be clipped
+// at its designed width gets a slightly smaller font instead.
+void FitText(QWidget *w, const QString &text)
+{
+    QFont f = w->font();
+    while (f.pointSizeF() > 6.0 && QFontMetrics(f).horizontalAdvance(text) > w->width() - 6)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    w->setFont(f);
+}
 
 QPushButton *MakeButton(QWidget *parent, const QString &caption, const QString &tip,
                         const char *name)
@@ -94,6 +105,10 @@ Form1::~Form1()
 
 void Form1::BuildControls()
 {
+    QFont designed = font();
+    designed.setPointSizeF(8.5);
+    setFont(designed);
+
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("client"));
     setCentralWidget(central);
@@ -223,6 +238,7 @@ void Form1::BuildControls()
         StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
         StatusPanel[i]->setMinimumWidth(Twips(this, 600));
         StatusPanel[i]->setTextFormat(Qt::PlainText);
+        StatusPanel[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setSizeGripEnabled(true);
@@ -241,6 +257,20 @@ void Form1::BuildControls()
     mnuErrorDetails = mnuLv->addAction(QStringLiteral("View Error Details"));
     mnuLv->addSeparator();
     mnuProperties = mnuLv->addAction(QStringLiteral("Properties"));
+
+    for (LinkLabel *l : {Label1, lblExport, Label2, Label3})
+        FitText(l, l->text());
+    for (QLabel *l : lblText)
+        FitText(l, l->text());
+    // The two field labels read as a pair: both take the smaller of their fitted fonts.
+    if (lblText[0]->font().pointSizeF() != lblText[1]->font().pointSizeF()) {
+        QLabel *smaller = lblText[0]->font().pointSizeF() < lblText[1]->font().pointSizeF()
+                              ? lblText[0] : lblText[1];
+        for (QLabel *l : lblText)
+            l->setFont(smaller->font());
+    }
+    for (QPushButton *b : {cmdLoad, cmdOrganize})
+        FitText(b, b->text());
 
     setMinimumSize(Twips(this, MinOuterWidthTwips - FrameWidthTwips),
                    Twips(this, MinOuterHeightTwips - FrameHeightTwips));

@@ -13,7 +13,6 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
     setAutoFillBackground(true);
     setAlignment(Qt::AlignCenter);
     QFont f = font();
-    f.setBold(true);
     f.setUnderline(true);
     setFont(f);
 }
