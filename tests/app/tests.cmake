@@ -1,0 +1,1 @@
+sortiva_add_test(tst_form1 app/tst_form1.cpp GUI)
