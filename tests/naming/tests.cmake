@@ -1,0 +1,2 @@
+sortiva_add_test(tst_extensionfilter naming/tst_extensionfilter.cpp)
+sortiva_add_test(tst_filesearch naming/tst_filesearch.cpp)
