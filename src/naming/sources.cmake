@@ -3,6 +3,9 @@ list(APPEND SORTIVA_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/extensionfilter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/filesearch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/replacelist.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/organizelist.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/loadcommand.cpp
 )
 list(APPEND SORTIVA_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/organizelistmodel.cpp
 )

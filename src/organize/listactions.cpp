@@ -41,8 +41,9 @@ bool PlainName(const QString &name)
 QString RowFile(const OrganizeRow &row)
 {
     const QString root = SourceRoot();
-    return root.endsWith(QLatin1Char('/')) ? root + row.relativePath
-                                           : root + QLatin1Char('/') + row.relativePath;
+    if (root.endsWith(QLatin1Char('/')))
+        return root + row.relativePath;
+    return root + QLatin1Char('/') + row.relativePath;
 }
 
 void EditClick(OrganizeList &list)

@@ -1,1 +1,2 @@
 sortiva_add_test(tst_filehelpers organize/tst_filehelpers.cpp)
+sortiva_add_test(tst_organizeengine organize/tst_organizeengine.cpp)
