@@ -64,7 +64,7 @@ QString DestinationIndex::ExistingName(const QString &folder, const QString &nam
 {
     const Names &names = Files(folder);
     const auto it = names.constFind(name.toCaseFolded());
-    if (it != names.cend() && FileExists(Join(folder, *it)))
+    if (it != names.cend() && (m_planning || FileExists(Join(folder, *it))))
         return *it;
     // The index may be older than the disk: the exact name is always checked.
     if (FileExists(Join(folder, name)))

@@ -14,6 +14,9 @@ class DestinationIndex
 public:
     explicit DestinationIndex(QString outpath);
 
+    /** In planning, names recorded by Added() count as taken without being on disk. */
+    void SetPlanning(bool on) { m_planning = on; }
+
     /**
      * The target folder of a folder name: the Organize To folder itself for an empty name,
      * an existing folder whose name matches without regard to case, or the path the new
@@ -42,6 +45,7 @@ private:
 
     QString m_outpath;
     bool m_foldersListed = false;
+    bool m_planning = false;
     Names m_folders;
     QHash<QString, Names> m_files;
 };

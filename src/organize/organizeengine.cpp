@@ -153,6 +153,7 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
     OrganizeReport report;
     const QString inpath = StripTrailingSlashes(options.inpath);
     DestinationIndex index(StripTrailingSlashes(options.outpath));
+    index.SetPlanning(options.dryRun);
     int position = 0;
     int progress = 0;
     const auto tell = [&](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
