@@ -241,6 +241,10 @@ private slots:
         QTest::newRow("number with junk leaves the field") << "showwarn" << "1x" << 5;
         QTest::newRow("two points leave the field") << "noempty" << "1.2.3" << 5;
         QTest::newRow("too big leaves the field") << "autoadd" << "99999999999" << 5;
+        QTest::newRow("plus sign") << "dashoption" << "+1" << 1;
+        QTest::newRow("exponent leaves the field") << "dashoption" << "1e1" << 5;
+        QTest::newRow("hex leaves the field") << "dashoption" << "&H1" << 5;
+        QTest::newRow("lone point leaves the field") << "dashoption" << "." << 5;
         QTest::newRow("html number too") << "htmlalternate" << "zero" << 5;
     }
     void storedNumbers()
