@@ -5,8 +5,9 @@
 #include "app/settings.h"
 #include "app/settingskeys.h"
 #include "app/settingsstore.h"
-#include "naming/filesearch.h"
+#include "naming/artistname.h"
 #include "naming/foldername.h"
+#include "naming/loadscan.h"
 #include "naming/organizelist.h"
 #include "naming/replacelist.h"
 #include "organize/filehelpers.h"
@@ -31,17 +32,6 @@ void Show(const std::function<void(bool)> &showList, bool visible)
         showList(visible);
 }
 
-// The found path below the source folder: the search returns the normalised source folder,
-// "/", then the rest.
-QString RelativeTo(const QString &root, const QString &found)
-{
-    QString prefix = root;
-    if (!prefix.endsWith(QLatin1Char('/')))
-        prefix += QLatin1Char('/');
-    if (found.startsWith(prefix))
-        return found.mid(prefix.size());
-    return found;
-}
 } // namespace
 
 QString NoFilesMessage()
@@ -53,12 +43,6 @@ QString NoFilesMessage()
            QStringLiteral("You may wish to edit the file search filtering settings to "
                           "increase the possibility of more search results. Click on 'Quick "
                           "Filter Settings' to change the file search filter settings.");
-}
-
-QString UndecipheredText()
-{
-    return QStringLiteral(
-        "Sortiva Was Unable To Decipher A Folder Name From This File Name Or ID3 Tag.");
 }
 
 const QStringList &AutoAddExclusions()
@@ -122,9 +106,7 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view,
         }
         view.Status(1, QStringLiteral("Searching ") + inpath + QStringLiteral(" For Files..."));
         const QStringList found =
-            Settings.recursivesearch == 0
-                ? FindFiles(inpath, Settings.filter, FileSearchMask)
-                : FindFilesRecursive(inpath, Settings.filter, FileSearchMask, FolderSearchMask);
+            FindMediaFiles(inpath, Settings.filter, Settings.recursivesearch != 0);
         const int n = static_cast<int>(found.size());
         if (n == 0) {
             view.Status(1, QStringLiteral("No files found!"));
@@ -135,39 +117,33 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view,
         view.Status(1, foundText + QStringLiteral("..."));
         Show(showList, false);
         view.SetProgressMax(n);
-        const QString root = NormalizePath(inpath);
         const QString processing = foundText + QStringLiteral(" #");
 
         list.BeginBatch();
-        for (int i = 1; i <= n; ++i) {
-            // Status lets pending events run, so it is shown with the yield every 100 rows:
-            // a repaint between yields could not show the texts in between anyway.
-            if (list.Count() % 100 == 0) {
-                list.Flush();
-                view.SetProgress(list.Count());
-                view.Status(1, processing + QString::number(i));
-            }
-            const QString &path = found[i - 1];
-            const QString relative = RelativeTo(root, path);
-            if (!relative.isEmpty()) {
-                const DerivedName derived = DeriveFolderName(relative, path);
+        // Status lets pending events run, so it is shown with the yield every 100 rows: a
+        // repaint between yields could not show the texts in between anyway.
+        const auto yield = [&](int number) {
+            list.Flush();
+            view.SetProgress(list.Count());
+            view.Status(1, processing + QString::number(number));
+        };
+        yield(1);
+        DeriveLoadRows(
+            inpath, found,
+            [&](const LoadRow &loaded, int number, int) {
                 OrganizeRow row;
-                row.folder = derived.folder;
-                row.relativePath = relative;
-                if (derived.bad) {
+                row.folder = loaded.name.folder;
+                row.relativePath = loaded.relativePath;
+                if (!loaded.name.ok) {
                     row.status = RowStatus::Bad;
-                    row.errorText = UndecipheredText();
-                    BadRowsFound = true;
+                    row.errorText = loaded.name.ErrorText();
                 }
                 list.Append(std::move(row));
-                if (derived.fromTag) {
-                    list.Flush();
-                    view.Status(1, processing + QString::number(i));
-                }
-            }
-            if (CancelRequested)
-                break;
-        }
+                if (loaded.name.fromTag || list.Count() % 100 == 0)
+                    yield(number + 1 <= n ? number + 1 : n);
+                return !CancelRequested;
+            },
+            false);
         list.EndBatch();
 
         view.Status(1, QStringLiteral("Processed ") + QString::number(list.Count()) +

@@ -11,8 +11,6 @@ class ProgressView;
 
 /** The message the Load command shows when the list stays empty. */
 QString NoFilesMessage();
-/** The text a "bad" row of a load carries. */
-QString UndecipheredText();
 /** Folder names that auto-add never turns into replace rules (compared lower-cased). */
 const QStringList &AutoAddExclusions();
 
