@@ -1,2 +1,3 @@
 sortiva_add_test(tst_filehelpers organize/tst_filehelpers.cpp)
 sortiva_add_test(tst_organizeengine organize/tst_organizeengine.cpp)
+sortiva_add_test(tst_listactions organize/tst_listactions.cpp)
