@@ -12,6 +12,15 @@
 #include <cstdio>
 
 namespace {
+// OneLine only where a name needs it: most names hold no tab or line break.
+QString Printable(const QString &name)
+{
+    for (const QChar c : name)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            return OneLine(name);
+    return name;
+}
+
 int Load(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -60,8 +69,8 @@ int Load(const QStringList &arguments)
             ++rows;
             if (!row.name.ok)
                 ++bad;
-            Out(row.name.Status() + QLatin1Char('\t') + OneLine(row.name.folder) +
-                QLatin1Char('\t') + OneLine(row.relativePath) + QLatin1Char('\n'));
+            Out(row.name.Status() + QLatin1Char('\t') + Printable(row.name.folder) +
+                QLatin1Char('\t') + Printable(row.relativePath) + QLatin1Char('\n'));
             return true;
         },
         false);

@@ -1,6 +1,7 @@
 #include "naming/loadscan.h"
 
 #include "app/settings.h"
+#include "naming/artistname.h"
 #include "naming/filesearch.h"
 #include "organize/filehelpers.h"
 
@@ -27,6 +28,7 @@ std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &fo
         rows.reserve(static_cast<size_t>(found.size()));
     const int total = static_cast<int>(found.size());
     const QString base = SearchFolderBase(inpath);
+    const NormalizeArtistMemo memo;
     for (int i = 0; i < total; ++i) {
         const QString &path = found.at(i);
         if (!path.startsWith(base) || path.size() == base.size())
