@@ -49,10 +49,16 @@ bool Busy(const Form1 *form)
     return form->cmdLoad->text() == cancel || form->cmdOrganize->text() == cancel;
 }
 
+OrganizeListModel *ModelOf(const QTreeView *view)
+{
+    return static_cast<OrganizeListModel *>(view->model());
+}
+
+// The list row selected in the view, or -1.
 int ViewSelectedRow(const QTreeView *view)
 {
     const QModelIndexList rows = view->selectionModel()->selectedRows();
-    return rows.size() == 1 ? rows.first().row() : -1;
+    return rows.size() == 1 ? ModelOf(view)->ListRow(rows.first().row()) : -1;
 }
 
 void ShowPopup(Form1 *form, const QPoint &pos)
@@ -115,7 +121,7 @@ void Form1::SetUpList()
             lvFiles->selectionModel()->clearSelection();
         else
             lvFiles->selectionModel()->setCurrentIndex(
-                lvFiles->model()->index(row, 0),
+                lvFiles->model()->index(ModelOf(lvFiles)->ViewRow(row), 0),
                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     });
     connect(lvFiles, &QTreeView::clicked, this, [this, list] {

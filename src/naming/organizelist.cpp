@@ -38,11 +38,12 @@ void OrganizeList::BeginBatch()
 void OrganizeList::Flush()
 {
     const int count = Count();
-    if (m_shown == count)
-        return;
-    emit rowsAboutToBeAdded(m_shown, count - 1);
-    m_shown = count;
-    emit rowsAdded();
+    if (m_shown != count) {
+        emit rowsAboutToBeAdded(m_shown, count - 1);
+        m_shown = count;
+        emit rowsAdded();
+    }
+    emit settled();
 }
 
 void OrganizeList::EndBatch()
@@ -55,7 +56,8 @@ void OrganizeList::Remove(int index)
 {
     if (!IsValid(index))
         return;
-    Flush();
+    if (m_shown != Count())
+        Flush();
     emit rowAboutToBeRemoved(index);
     m_rows.erase(m_rows.begin() + index);
     m_shown = Count();

@@ -67,7 +67,10 @@ public:
     void Append(OrganizeRow row);
     /** Starts holding back the notices of appended rows; only Append is allowed inside. */
     void BeginBatch();
-    /** Announces the rows appended since the last notice. */
+    /**
+     * Announces the rows appended since the last notice, and tells views that a burst of
+     * changes is over (views that hold back removals show them now).
+     */
     void Flush();
     /** Announces what is pending and ends the batch. */
     void EndBatch();
@@ -91,6 +94,8 @@ signals:
     void resetDone();
     void rowsAboutToBeAdded(int first, int last);
     void rowsAdded();
+    /** A burst of changes (a load step, an organize run) is over. */
+    void settled();
     void rowAboutToBeRemoved(int index);
     void rowRemoved(int index);
     void rowChanged(int index);

@@ -2,25 +2,89 @@
 
 #include "naming/organizelist.h"
 
+#include <algorithm>
+
 OrganizeListModel::OrganizeListModel(OrganizeList &list, QObject *parent)
     : QAbstractTableModel(parent), m_list(list), m_ok(QStringLiteral(":/images/ok.svg")),
       m_bad(QStringLiteral(":/images/bad.svg"))
 {
-    connect(&m_list, &OrganizeList::aboutToReset, this, [this] { beginResetModel(); });
+    m_removalTimer.setSingleShot(true);
+    m_removalTimer.setInterval(RemovalPauseMs);
+    connect(&m_removalTimer, &QTimer::timeout, this, &OrganizeListModel::ShowRemovals);
+
+    connect(&m_list, &OrganizeList::aboutToReset, this, [this] {
+        beginResetModel();
+        m_pending.clear();
+        m_removalTimer.stop();
+    });
     connect(&m_list, &OrganizeList::resetDone, this, [this] { endResetModel(); });
-    connect(&m_list, &OrganizeList::rowsAboutToBeAdded, this,
-            [this](int first, int last) { beginInsertRows(QModelIndex(), first, last); });
+    connect(&m_list, &OrganizeList::rowsAboutToBeAdded, this, [this](int first, int last) {
+        ShowRemovals();
+        beginInsertRows(QModelIndex(), first, last);
+    });
     connect(&m_list, &OrganizeList::rowsAdded, this, [this] { endInsertRows(); });
-    connect(&m_list, &OrganizeList::rowAboutToBeRemoved, this,
-            [this](int row) { beginRemoveRows(QModelIndex(), row, row); });
-    connect(&m_list, &OrganizeList::rowRemoved, this, [this] { endRemoveRows(); });
-    connect(&m_list, &OrganizeList::rowChanged, this,
-            [this](int row) { emit dataChanged(index(row, 0), index(row, 1)); });
+    connect(&m_list, &OrganizeList::rowAboutToBeRemoved, this, &OrganizeListModel::RowRemoved);
+    connect(&m_list, &OrganizeList::settled, this, &OrganizeListModel::ShowRemovals);
+    connect(&m_list, &OrganizeList::rowChanged, this, [this](int row) {
+        const int v = ViewRow(row);
+        emit dataChanged(index(v, 0), index(v, 1));
+    });
+}
+
+int OrganizeListModel::ListRow(int viewRow) const
+{
+    const auto at = std::lower_bound(m_pending.cbegin(), m_pending.cend(), viewRow);
+    if (at != m_pending.cend() && *at == viewRow)
+        return -1;
+    return viewRow - static_cast<int>(at - m_pending.cbegin());
+}
+
+int OrganizeListModel::ViewRow(int listRow) const
+{
+    if (listRow < 0)
+        return -1;
+    int v = listRow;
+    for (const int p : m_pending) {
+        if (p > v)
+            break;
+        ++v;
+    }
+    return v;
+}
+
+void OrganizeListModel::RowRemoved(int listRow)
+{
+    const int v = ViewRow(listRow);
+    m_pending.insert(std::lower_bound(m_pending.begin(), m_pending.end(), v), v);
+    // The first removal after a quiet spell shows at once; a burst is shown in steps.
+    if (!m_removalTimer.isActive() &&
+        (!m_sinceRemovals.isValid() || m_sinceRemovals.elapsed() >= RemovalPauseMs))
+        ShowRemovals();
+    else if (!m_removalTimer.isActive())
+        m_removalTimer.start();
+}
+
+void OrganizeListModel::ShowRemovals()
+{
+    m_removalTimer.stop();
+    if (m_pending.empty())
+        return;
+    m_sinceRemovals.start();
+    // From the bottom up, one notice per run of neighbouring rows.
+    while (!m_pending.empty()) {
+        const int last = m_pending.back();
+        size_t first = m_pending.size() - 1;
+        while (first > 0 && m_pending[first - 1] == m_pending[first] - 1)
+            --first;
+        beginRemoveRows(QModelIndex(), m_pending[first], last);
+        m_pending.resize(first);
+        endRemoveRows();
+    }
 }
 
 int OrganizeListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_list.ShownCount();
+    return parent.isValid() ? 0 : m_list.ShownCount() + static_cast<int>(m_pending.size());
 }
 
 int OrganizeListModel::columnCount(const QModelIndex &parent) const
@@ -30,9 +94,12 @@ int OrganizeListModel::columnCount(const QModelIndex &parent) const
 
 QVariant OrganizeListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_list.ShownCount())
+    if (!index.isValid())
         return QVariant();
-    const OrganizeRow &row = m_list.Row(index.row());
+    const int r = ListRow(index.row());
+    if (r < 0 || r >= m_list.ShownCount())
+        return QVariant();
+    const OrganizeRow &row = m_list.Row(r);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -71,10 +138,12 @@ Qt::ItemFlags OrganizeListModel::flags(const QModelIndex &index) const
 
 bool OrganizeListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!index.isValid() || index.column() != 0 || role != Qt::EditRole ||
-        index.row() >= m_list.ShownCount())
+    if (!index.isValid() || index.column() != 0 || role != Qt::EditRole)
+        return false;
+    const int r = ListRow(index.row());
+    if (r < 0 || r >= m_list.ShownCount())
         return false;
     if (m_onEdit)
-        m_onEdit(index.row(), value.toString());
+        m_onEdit(r, value.toString());
     return true;
 }

@@ -12,7 +12,43 @@
 #include <unistd.h>
 
 namespace FileMover {
+qint64 failCopyAfterBytes = -1;
+
 namespace {
+// Copies the whole of @p in to @p out; false on any error or a short write.
+bool CopyData(int in, int out, qint64 size)
+{
+    qint64 done = 0;
+    const bool limited = failCopyAfterBytes >= 0;
+    while (done < size) {
+        qint64 chunk = qMin<qint64>(size - done, 1 << 20);
+        if (limited)
+            chunk = qMin(chunk, failCopyAfterBytes - done);
+        if (chunk <= 0)
+            return false;
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(chunk), 0);
+        if (n > 0) {
+            done += n;
+            continue;
+        }
+        if (n == 0)
+            return false; // the source shrank
+        if (errno == EINTR)
+            continue;
+        if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            return false;
+        // Plain reads and writes where the kernel cannot copy between these files.
+        char buffer[128 * 1024];
+        const ssize_t r = ::pread(in, buffer, static_cast<size_t>(qMin<qint64>(chunk, sizeof buffer)), done);
+        if (r <= 0)
+            return false;
+        if (::pwrite(out, buffer, static_cast<size_t>(r), done) != r)
+            return false;
+        done += r;
+    }
+    return true;
+}
+
 QByteArray Native(const QString &path)
 {
     return QFile::encodeName(path);
@@ -83,6 +119,38 @@ bool CopyChecked(const QString &source, const QString &destination)
         return true;
     QFile::remove(destination);
     return false;
+}
+
+bool CopyKeepingSource(const QString &source, const QString &destination)
+{
+    const int in = ::open(Native(source).constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(in);
+        return false;
+    }
+    QByteArray temp = Native(FolderPart(destination) + QStringLiteral("/.") +
+                             FileNamePart(destination) + QStringLiteral(".part-XXXXXX"));
+    const int out = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    bool ok = CopyData(in, out, st.st_size) && ::fchmod(out, st.st_mode & 07777) == 0;
+    if (ok) {
+        const struct timespec times[2] = {st.st_atim, st.st_mtim};
+        ok = ::futimens(out, times) == 0;
+    }
+    ::close(in);
+    if (::close(out) != 0)
+        ok = false;
+    if (ok)
+        ok = MoveNoReplace(QFile::decodeName(temp), destination) == MoveResult::Moved;
+    if (!ok)
+        ::unlink(temp.constData());
+    return ok;
 }
 
 bool SameFile(const QString &a, const QString &b)

@@ -29,6 +29,15 @@ bool CopyReplacing(const QString &source, const QString &destination);
  * source's size; a short copy is removed again.
  */
 bool CopyChecked(const QString &source, const QString &destination);
+/**
+ * Copies to a free destination name for a run that keeps its sources: like CopyChecked
+ * (temporary name, full size checked, placed without replacing, time and permissions
+ * kept) but without forcing the data to disk file by file, which only a copy whose source
+ * is about to go needs.
+ */
+bool CopyKeepingSource(const QString &source, const QString &destination);
+/** Test seam: when 0 or more, CopyKeepingSource fails once that many bytes are written. */
+extern qint64 failCopyAfterBytes;
 /** True when both paths name the same file (same device and inode). */
 bool SameFile(const QString &a, const QString &b);
 /** True when @p destination is a file of the same size as @p source. */

@@ -72,8 +72,13 @@ Placed Place(const QString &source, const QString &destination, bool replacing,
             }
         }
     }
-    const bool copied = replacing ? FileMover::CopyReplacing(source, destination)
-                                  : FileMover::CopyChecked(source, destination);
+    bool copied = false;
+    if (replacing)
+        copied = FileMover::CopyReplacing(source, destination);
+    else if (deleteOld)
+        copied = FileMover::CopyChecked(source, destination);
+    else
+        copied = FileMover::CopyKeepingSource(source, destination);
     if (!copied)
         return FileExists(destination) && !replacing ? Placed::Taken : Placed::CopyFailed;
     if (!deleteOld)
@@ -268,6 +273,7 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
         view.SetProgress(++progress);
     }
     report.cancelled = CancelRequested && position < list.Count();
+    list.Flush();
     view.SetProgress(progress);
     return report;
 }

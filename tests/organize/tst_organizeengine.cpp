@@ -4,9 +4,11 @@
 #include "naming/organizelist.h"
 #include "organize/fakeprogressview.h"
 #include "organize/filehelpers.h"
+#include "organize/filemover.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -348,6 +350,44 @@ private slots:
         QCOMPARE(Read(out + QStringLiteral("/A/song.mp3")), QByteArray("OLD"));
         QCOMPARE(Entries(out + QStringLiteral("/A")), QStringList({"song.mp3"}));
         QCOMPARE(Read(in + QStringLiteral("/song.mp3")), data);
+    }
+
+    void copyKeepingSourcesFailsPartWay()
+    {
+        const QByteArray data(64 * 1024, 'n');
+        QVERIFY(Write(in + QStringLiteral("/song.mp3"), data));
+        FileMover::failCopyAfterBytes = 1000;
+        OrganizeList list;
+        list.Append(Row(QStringLiteral("A"), QStringLiteral("song.mp3")));
+        FakeProgressView view;
+        OrganizeRows(list, view, Options(false));
+        FileMover::failCopyAfterBytes = -1;
+        QCOMPARE(list.Row(0).errorText, CopyErrorText());
+        QCOMPARE(Entries(out + QStringLiteral("/A")), QStringList());
+        QCOMPARE(Read(in + QStringLiteral("/song.mp3")), data);
+    }
+
+    void copyKeepsTimeAndPermissions()
+    {
+        const QString source = in + QStringLiteral("/song.mp3");
+        QVERIFY(Write(source, QByteArray(300000, 'c')));
+        QVERIFY(QFile::setPermissions(source, QFile::ReadOwner | QFile::ReadGroup));
+        const QDateTime old = QDateTime::fromSecsSinceEpoch(1000000000);
+        {
+            QFile f(source);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        OrganizeList list;
+        list.Append(Row(QStringLiteral("A"), QStringLiteral("song.mp3")));
+        FakeProgressView view;
+        OrganizeRows(list, view, Options(false));
+        const QFileInfo copy(out + QStringLiteral("/A/song.mp3"));
+        QCOMPARE(copy.size(), qint64(300000));
+        QCOMPARE(copy.lastModified(), old);
+        QCOMPARE(copy.permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup),
+                 QFile::ReadOwner | QFile::ReadGroup);
+        QVERIFY(QFile::exists(source));
     }
 
     void moveIsOneRename()

@@ -1,0 +1,179 @@
+// Prints, side by side: the window's Load of 100,000 files and sortiva-cli load; the organize
+// engine moving and copying 20,000 files of 32 KiB next to mv -t and cp -t per target folder.
+#include "app/progressview.h"
+#include "app/settings.h"
+#include "naming/loadscan.h"
+#include "naming/organizelist.h"
+#include "organize/organizeengine.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+class NoProgress final : public ProgressView
+{
+public:
+    void Status(int, const QString &) override {}
+    void SetProgressMax(int) override {}
+    void SetProgress(int) override {}
+    void EnableButtons(bool) override {}
+};
+
+const int LoadFiles = 100000;
+const int OrganizeFilesCount = 20000;
+const int Artists = 200;
+
+QString Name(int i)
+{
+    return QStringLiteral("Artist%1 - Song%2.mp3")
+        .arg(i % Artists, 3, 10, QLatin1Char('0'))
+        .arg(i, 6, 10, QLatin1Char('0'));
+}
+
+void MakeCorpus(const QString &folder, int count, const QByteArray &content)
+{
+    QDir().mkpath(folder);
+    for (int i = 0; i < count; ++i) {
+        QFile f(folder + QLatin1Char('/') + Name(i));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(content);
+    }
+    ::sync();
+}
+
+qint64 RunTimed(const QString &program, const QStringList &args, QByteArray *output = nullptr)
+{
+    QProcess p;
+    p.setStandardOutputFile(output ? QString() : QProcess::nullDevice());
+    QElapsedTimer t;
+    t.start();
+    p.start(program, args);
+    p.waitForFinished(-1);
+    const qint64 ms = t.elapsed();
+    if (output)
+        *output = p.readAllStandardOutput();
+    return ms;
+}
+
+// The baseline: one mkdir and one mv (or cp) per target folder.
+qint64 Baseline(const QString &tool, const QStringList &toolArgs, const QString &in,
+                const QString &out)
+{
+    QMap<int, QStringList> byArtist;
+    for (int i = 0; i < OrganizeFilesCount; ++i)
+        byArtist[i % Artists] << in + QLatin1Char('/') + Name(i);
+    QElapsedTimer t;
+    t.start();
+    for (auto it = byArtist.cbegin(); it != byArtist.cend(); ++it) {
+        const QString target =
+            out + QStringLiteral("/Artist%1").arg(it.key(), 3, 10, QLatin1Char('0'));
+        QProcess::execute(QStringLiteral("mkdir"), {QStringLiteral("-p"), target});
+        QProcess::execute(tool, toolArgs + QStringList{QStringLiteral("-t"), target} + *it);
+    }
+    return t.elapsed();
+}
+
+qint64 Engine(const QString &in, const QString &out, bool move, int *left)
+{
+    Settings.inpath = in;
+    Settings.recursivesearch = 0;
+    OrganizeList list;
+    list.BeginBatch();
+    LoadScan(
+        [&list](const LoadRow &loaded, int, int) {
+            OrganizeRow row;
+            row.folder = loaded.name.folder;
+            row.relativePath = loaded.relativePath;
+            list.Append(std::move(row));
+            return true;
+        },
+        false);
+    list.EndBatch();
+    OrganizeOptions o;
+    o.inpath = in;
+    o.outpath = out;
+    o.deleteOld = move;
+    QDir().mkpath(out);
+    NoProgress view;
+    QElapsedTimer t;
+    t.start();
+    OrganizeRows(list, view, o);
+    const qint64 ms = t.elapsed();
+    *left = list.Count();
+    return ms;
+}
+
+void Ratio(const char *what, qint64 ours, qint64 base)
+{
+    std::printf("%-28s %8lld ms  baseline %8lld ms  ratio %.2f\n", what,
+                static_cast<long long>(ours), static_cast<long long>(base),
+                base > 0 ? double(ours) / double(base) : 0.0);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir work;
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QCoreApplication app(argc, argv);
+    LoadSettings();
+    std::fflush(stdout);
+
+    // Load: the window next to the batch program, on the same 100,000 empty files.
+    const QString loadDir = work.filePath(QStringLiteral("load"));
+    MakeCorpus(loadDir, LoadFiles, QByteArray());
+    RunTimed(QStringLiteral(SORTIVA_CLI_PATH), {QStringLiteral("load"), loadDir}); // warm cache
+    const qint64 cliMs =
+        RunTimed(QStringLiteral(SORTIVA_CLI_PATH), {QStringLiteral("load"), loadDir});
+    QByteArray windowOut;
+    const qint64 windowTotal =
+        RunTimed(QStringLiteral(BENCH_WINDOW_PATH), {loadDir}, &windowOut);
+    QMap<QByteArray, qint64> w;
+    for (const QByteArray &line : windowOut.split('\n')) {
+        const QList<QByteArray> parts = line.split(' ');
+        if (parts.size() == 2)
+            w[parts[0]] = parts[1].toLongLong();
+    }
+    std::printf("Load of %d files (rows in window: %lld)\n", LoadFiles, w.value("rows"));
+    Ratio("window load (command)", w.value("window_load_ms"), cliMs);
+    Ratio("window load (whole process)", windowTotal, cliMs);
+    std::printf("%-28s %8lld ms\n", "scroll top to bottom", w.value("scroll_ms"));
+    std::printf("%-28s %8lld ms\n", "remove 1000 top rows", w.value("shrink_1000_ms"));
+    std::printf("%-28s %8.1f MB\n", "window peak memory", w.value("peak_kb") / 1024.0);
+    QDir(loadDir).removeRecursively();
+
+    // Organize: 20,000 files of 32 KiB into 200 artist folders.
+    const QByteArray content(32 * 1024, 'm');
+    const QString in = work.filePath(QStringLiteral("in"));
+    int left = 0;
+    std::printf("\nOrganize of %d files of 32 KiB into %d folders\n", OrganizeFilesCount, Artists);
+
+    MakeCorpus(in, OrganizeFilesCount, content);
+    const qint64 mvMs = Baseline(QStringLiteral("mv"), {}, in,
+                                 work.filePath(QStringLiteral("mv-out")));
+    QDir(work.filePath(QStringLiteral("mv-out"))).removeRecursively();
+    MakeCorpus(in, OrganizeFilesCount, content);
+    const qint64 moveMs = Engine(in, work.filePath(QStringLiteral("move-out")), true, &left);
+    Ratio("move mode vs mv -t", moveMs, mvMs);
+    std::printf("  rows left: %d\n", left);
+    QDir(work.filePath(QStringLiteral("move-out"))).removeRecursively();
+
+    MakeCorpus(in, OrganizeFilesCount, content);
+    const qint64 cpMs = Baseline(QStringLiteral("cp"), {QStringLiteral("--preserve=timestamps")},
+                                 in, work.filePath(QStringLiteral("cp-out")));
+    QDir(work.filePath(QStringLiteral("cp-out"))).removeRecursively();
+    ::sync();
+    const qint64 copyMs = Engine(in, work.filePath(QStringLiteral("copy-out")), false, &left);
+    Ratio("copy mode vs cp -t", copyMs, cpMs);
+    std::printf("  rows left: %d\n", left);
+    return 0;
+}
