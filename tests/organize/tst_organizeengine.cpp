@@ -390,6 +390,33 @@ private slots:
         QVERIFY(QFile::exists(source));
     }
 
+    void renameFromTag_data()
+    {
+        QTest::addColumn<QByteArray>("tail");
+        QTest::addColumn<QStringList>("expected");
+        QByteArray tag("TAG");
+        tag += QByteArray("Glow").leftJustified(30, '\0');
+        tag += QByteArray(30 + 30 + 4 + 28 + 3, '\0');
+        QTest::newRow("tagged file takes its title") << tag << QStringList({"Glow.mp3"});
+        QTest::newRow("file without a tag keeps its name")
+            << QByteArray(128, 'x') << QStringList({"Corvelle - Song.MP3"});
+    }
+    void renameFromTag()
+    {
+        QFETCH(QByteArray, tail);
+        QFETCH(QStringList, expected);
+        QVERIFY(Write(in + QStringLiteral("/Corvelle - Song.MP3"), QByteArray(500, 'a') + tail));
+        Settings.filenamelist.clear();
+        OrganizeList list;
+        list.Append(Row(QStringLiteral("Corvelle"), QStringLiteral("Corvelle - Song.MP3")));
+        OrganizeOptions o = Options(true);
+        o.renameFromTag = true;
+        FakeProgressView view;
+        OrganizeRows(list, view, o);
+        QCOMPARE(list.Count(), 0);
+        QCOMPARE(Entries(out + QStringLiteral("/Corvelle")), expected);
+    }
+
     void moveIsOneRename()
     {
         QVERIFY(Write(in + QStringLiteral("/song.mp3"), "x"));
