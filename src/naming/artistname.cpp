@@ -5,6 +5,7 @@
 #include "naming/replacelist.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 
 #include <initializer_list>
@@ -185,8 +186,28 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
 
 // One word of FixArtistWords; @p w is the word lower-cased. A null result leaves the word
 // as it is.
+// Every lower-cased word some rule below knows; any other word is left alone at once.
+bool KnownFixWord(QStringView w)
+{
+    static const QSet<QStringView> known = [] {
+        QSet<QStringView> set;
+        for (const QStringView u : kUpperWords)
+            set.insert(u);
+        for (const QStringView t :
+             {u"masterp", u"50cent", u"boys2men", u"boysiimen", u"bunb", u"crüe", u"mötley",
+              u"queensrÿche", u"karaoké", u"kareoke", u"cee", u"easye", u"eazye", u"jay", u"bun",
+              u"jayz", u"8ball", u"36mafia", u"t", u"e", u"ne", u"cent", u"cents", u"eightball",
+              u"zz", u"r", u"h", u"acdc"})
+            set.insert(t);
+        return set;
+    }();
+    return known.contains(w);
+}
+
 QString FixWord(QStringView word, QStringView w, bool last, bool only, const QString &context)
 {
+    if (!KnownFixWord(w))
+        return QString();
     if (IsUpperWord(w))
         return word.toString().toUpper();
     if (NamingText::Same(w, u"masterp"))

@@ -166,7 +166,20 @@ QString RemoveInvalidChars(const QString &text)
     // Before the settings are loaded the set is still empty; the fixed set stands in.
     static const QString fallback = BuildInvalidNameChars();
     const QString &invalid = InvalidNameChars.isEmpty() ? fallback : InvalidNameChars;
+    // The set is ASCII: a bit mask answers for those characters without a search.
+    thread_local QString maskedSet;
+    thread_local quint64 mask[2] = {0, 0};
+    if (maskedSet.constData() != invalid.constData() || maskedSet.size() != invalid.size()) {
+        maskedSet = invalid;
+        mask[0] = mask[1] = 0;
+        for (const QChar c : invalid)
+            if (c.unicode() < 128)
+                mask[c.unicode() >> 6] |= quint64(1) << (c.unicode() & 63);
+    }
     QString t = text;
-    t.removeIf([&invalid](QChar c) { return invalid.contains(c); });
+    t.removeIf([&invalid](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 128 ? ((mask[u >> 6] >> (u & 63)) & 1) != 0 : invalid.contains(c);
+    });
     return TextUtil::Trim(t);
 }
