@@ -1,3 +1,4 @@
+sortiva_add_test(tst_replacelist naming/tst_replacelist.cpp)
 sortiva_add_test(tst_extensionfilter naming/tst_extensionfilter.cpp)
 sortiva_add_test(tst_filesearch naming/tst_filesearch.cpp)
 sortiva_add_test(tst_id3v1tag naming/tst_id3v1tag.cpp)
