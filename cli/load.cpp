@@ -64,16 +64,27 @@ int Load(const QStringList &arguments)
 
     int rows = 0;
     int bad = 0;
+    // Rows go out in blocks: one write per row costs more than naming the row.
+    QString block;
+    block.reserve(1 << 16);
     LoadScan(
         [&](const LoadRow &row, int, int) {
             ++rows;
             if (!row.name.ok)
                 ++bad;
-            Out(row.name.Status() + QLatin1Char('\t') + Printable(row.name.folder) +
-                QLatin1Char('\t') + Printable(row.relativePath) + QLatin1Char('\n'));
+            block += row.name.ok ? QLatin1String("ok\t") : QLatin1String("bad\t");
+            block += Printable(row.name.folder);
+            block += QLatin1Char('\t');
+            block += Printable(row.relativePath);
+            block += QLatin1Char('\n');
+            if (block.size() > (1 << 15)) {
+                Out(block);
+                block.clear();
+            }
             return true;
         },
         false);
+    Out(block);
     std::fflush(stdout);
     Err(QStringLiteral("%1 files, %2 without a folder name\n").arg(rows).arg(bad));
     return 0;
