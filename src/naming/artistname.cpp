@@ -176,7 +176,7 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
         }
         return QStringLiteral("T");
     }
-    QString result = ProperCase(Trim(name));
+    QString result = ProperCase(Trimmed(name));
     if (NamingText::Contains(result, u"Trans-siber", Qt::CaseSensitive))
         result.replace(QLatin1String("Trans-siber"), QLatin1String("Trans-Siber"));
     if (NamingText::Contains(result, u"2pac", Qt::CaseInsensitive))
@@ -394,7 +394,7 @@ QString NormalizeArtistUncached(const QString &raw)
         name.chop(4);
     while (name.endsWith(QLatin1String(" with"), Qt::CaseInsensitive))
         name.chop(5);
-    name = Trim(name);
+    name = Trimmed(name);
 
     // A leading track number goes, unless it is part of a known artist name.
     if (name.size() > 2 && name.contains(QLatin1Char(' '))) {

@@ -61,7 +61,7 @@ void ReplaceUntilAbsent(QString &s, QStringView find, QStringView with, bool tri
     while (NamingText::Contains(s, find, Qt::CaseSensitive)) {
         s.replace(find.toString(), with.toString());
         if (trim)
-            s = Trim(s);
+            s = NamingText::Trimmed(s);
     }
 }
 
@@ -84,7 +84,7 @@ FolderNameResult Finish(QString folder, bool fromTag)
         folder.remove(QLatin1Char('/'));
         while (NamingText::Contains(folder, u"  ", Qt::CaseSensitive))
             folder.replace(QLatin1String("  "), QLatin1String(" "));
-        folder = Trim(folder);
+        folder = NamingText::Trimmed(folder);
         if (folder.isEmpty() || NamingText::Same(folder, u".") || NamingText::Same(folder, u".."))
             return Bad();
     }
