@@ -1,6 +1,7 @@
 #include "update/form8.h"
 
 #include <QFont>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -14,6 +15,14 @@ QLabel *Caption(const QString &text)
     auto *label = new QLabel(text);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
+}
+
+QFrame *Rule()
+{
+    auto *line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
 }
 
 QLabel *Value(const QString &name)
@@ -65,7 +74,9 @@ Form8::Form8(QWidget *owner)
     top->addLayout(titles, 1);
 
     auto *values = new QGridLayout;
-    values->setHorizontalSpacing(10);
+    values->setContentsMargins(12, 4, 12, 4);
+    values->setHorizontalSpacing(12);
+    values->setVerticalSpacing(6);
     values->addWidget(Caption(QStringLiteral("Current Version:")), 0, 0);
     values->addWidget(lblCurrentVersion, 0, 1);
     values->addWidget(Caption(QStringLiteral("Version:")), 1, 0);
@@ -85,12 +96,15 @@ Form8::Form8(QWidget *owner)
     buttons->addWidget(Command2);
 
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 14);
+    layout->setSpacing(10);
     layout->addLayout(top);
-    layout->addSpacing(6);
+    layout->addWidget(Rule());
     layout->addLayout(values);
-    layout->addSpacing(6);
+    layout->addWidget(Rule());
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    setMinimumWidth(380);
 
     connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
