@@ -5,4 +5,5 @@ list(APPEND SORTIVA_CORE_SOURCES
 )
 list(APPEND SORTIVA_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/form8.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mainwindowupdates.cpp
 )
