@@ -9,13 +9,6 @@
 
 namespace {
 const QString transferFailed = QStringLiteral("Download Error");
-
-bool IsWebUrl(const QUrl &url)
-{
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && !url.host().isEmpty() &&
-           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
-}
 } // namespace
 
 Download::Download(QObject *parent) : QObject(parent), m_net(new QNetworkAccessManager(this)) {}
@@ -36,8 +29,7 @@ void Download::BeginDownload(const QString &Path, const QString &Key, int FileTy
 
     // Anything but the web would let a description point the program at local files or
     // other schemes, so those are refused before any transfer starts.
-    const QUrl url(Path, QUrl::StrictMode);
-    if (!IsWebUrl(url)) {
+    if (!IsWebUrl(Path)) {
         emit DownloadError(Key, QNetworkReply::ProtocolUnknownError,
                            QStringLiteral("Unsupported or malformed URL: ") + Path);
         return;
@@ -57,7 +49,7 @@ void Download::BeginDownload(const QString &Path, const QString &Key, int FileTy
         }
     }
 
-    QNetworkRequest request(url);
+    QNetworkRequest request{QUrl(Path, QUrl::StrictMode)};
     if (DownloadType & FetchAfresh) {
         request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                              QNetworkRequest::AlwaysNetwork);
@@ -94,6 +86,14 @@ void Download::Cancel(const QString &Key)
         read.file->remove();
         delete read.file;
     }
+}
+
+bool Download::IsWebUrl(const QString &url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    const QString scheme = parsed.scheme().toLower();
+    return parsed.isValid() && !parsed.host().isEmpty() &&
+           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
 bool Download::IsRunning(const QString &Key) const

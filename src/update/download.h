@@ -40,6 +40,8 @@ public:
                        int FileType = BytesForm, int DownloadType = 0, qint64 MaxBytes = 0);
     /** Stops the read with that key without any signal; an unknown key is ignored. */
     void Cancel(const QString &Key = QString());
+    /** True for a valid http or https URL with a host: the only ones ever fetched. */
+    static bool IsWebUrl(const QString &url);
     /** True while a read with that key is running. */
     bool IsRunning(const QString &Key) const;
 

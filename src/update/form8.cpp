@@ -137,5 +137,6 @@ void Form8::Command2_Click()
 
 void UseForm8(UpdateCheck &check, QWidget *owner)
 {
-    check.SetOfferWindow([owner](const UpdateOffer &offer) { return Form8::ShowOffer(owner, offer); });
+    check.SetOfferWindow(
+        [owner](const UpdateOffer &offer) { return Form8::ShowOffer(owner, offer); });
 }

@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTimer>
-#include <QUrl>
 
 #include <climits>
 
@@ -55,14 +54,6 @@ std::optional<qint64> SizeValue(const QString &text)
     if (!ok || n < 0 || TextUtil::Trim(text).startsWith(QLatin1Char('+')))
         return std::nullopt;
     return n;
-}
-
-bool IsWebAddress(const QString &text)
-{
-    const QUrl url(text, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && !url.host().isEmpty() &&
-           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
 int ClampToInt(qint64 n)
@@ -227,7 +218,7 @@ void UpdateCheck::ProcessUpdate(const QString &strUpdate)
                                          "current version. No new update is available."),
                           MsgButtons::Ok, MsgIcon::Information);
         m_progress.Status(1, checkComplete);
-    } else if (!IsWebAddress(url) || (hasSize && !size)) {
+    } else if (!Download::IsWebUrl(url) || (hasSize && !size)) {
         // A newer release that cannot be fetched or checked is no offer at all.
         DescriptionFailed();
     } else {
