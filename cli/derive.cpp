@@ -9,7 +9,8 @@
 
 namespace {
 // OneLine only where a name needs it: most names hold no tab or line break.
-QString Printable(const QString &name) {
+QString Printable(const QString &name)
+{
     for (const QChar c : name)
         if (c.unicode() < 32 &&
             (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')))
@@ -17,7 +18,8 @@ QString Printable(const QString &name) {
     return name;
 }
 
-int Derive(const QStringList &arguments) {
+int Derive(const QStringList &arguments)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Prints, per NAME, STATUS<TAB>FOLDER<TAB>NAME as the Load command would "

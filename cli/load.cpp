@@ -13,7 +13,8 @@
 
 namespace {
 // OneLine only where a name needs it: most names hold no tab or line break.
-QString Printable(const QString &name) {
+QString Printable(const QString &name)
+{
     for (const QChar c : name)
         if (c.unicode() < 32 &&
             (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')))
@@ -21,7 +22,8 @@ QString Printable(const QString &name) {
     return name;
 }
 
-int Load(const QStringList &arguments) {
+int Load(const QStringList &arguments)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Runs the Load command's search and naming on DIR and prints one line "

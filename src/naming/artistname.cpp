@@ -16,28 +16,31 @@ using NamingText::Trimmed;
 using TextUtil::Trim;
 
 constexpr QStringView kUpperWords[] = {
-    u"ugk", u"nas", u"big", u"bj",  u"abba", u"3lw", u"tq",  u"tj",  u"atl", u"b2k",
-    u"ccr", u"i",   u"ii",  u"iii", u"jd",   u"d4l", u"swv", u"icp", u"dkg", u"fyc",
-    u"kd",  u"psc", u"ti",  u"tso", u"ub40", u"mjg", u"mc",  u"dmc", u"dj",  u"aka",
-    u"dmx", u"tlc", u"mtv", u"nwa", u"pm",   u"la",  u"tka",
+    u"ugk", u"nas", u"big",  u"bj",  u"abba", u"3lw", u"tq",  u"tj",  u"atl", u"b2k",
+    u"ccr", u"i",   u"ii",   u"iii", u"jd",   u"d4l", u"swv", u"icp", u"dkg", u"fyc",
+    u"kd",  u"psc", u"ti",   u"tso", u"ub40", u"mjg", u"mc",  u"dmc", u"dj",  u"aka",
+    u"dmx", u"tlc", u"mtv",  u"nwa", u"pm",   u"la",  u"tka",
 };
 static_assert(std::size(kUpperWords) == 37);
 
-bool OneOf(QStringView s, std::initializer_list<QStringView> list) {
+bool OneOf(QStringView s, std::initializer_list<QStringView> list)
+{
     for (const QStringView item : list)
         if (NamingText::Same(s, item))
             return true;
     return false;
 }
 
-bool ContainsAny(const QString &text, std::initializer_list<QStringView> list) {
+bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
+{
     for (const QStringView item : list)
         if (NamingText::Contains(text, item, Qt::CaseInsensitive))
             return true;
     return false;
 }
 
-bool IsWordBreak(char32_t c) {
+bool IsWordBreak(char32_t c)
+{
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0;
 }
 
@@ -47,7 +50,8 @@ struct AsciiSet {
     quint64 bits[2] = {0, 0};
     bool wild = false;
 
-    explicit AsciiSet(QStringView s) {
+    explicit AsciiSet(QStringView s)
+    {
         for (const QChar c : s) {
             const char16_t u = c.unicode();
             if (u >= 128) {
@@ -59,7 +63,8 @@ struct AsciiSet {
         }
     }
     // True when every character of @p needle may occur in the text.
-    bool MayContain(const AsciiSet &needle) const {
+    bool MayContain(const AsciiSet &needle) const
+    {
         return wild || needle.wild ||
                ((needle.bits[0] & ~bits[0]) == 0 && (needle.bits[1] & ~bits[1]) == 0);
     }
@@ -68,7 +73,8 @@ struct AsciiSet {
 // The built-in pass, rule by rule as ReplaceList::ApplyAll does it; a rule whose letters
 // cannot all occur in the name is skipped without a search, which keeps a load of many
 // thousand files from spending its time in forty-five failed searches per name.
-QString ApplyBuiltIn(const ReplaceList &list, QString name) {
+QString ApplyBuiltIn(const ReplaceList &list, QString name)
+{
     struct Prepared {
         const ReplaceItem *item = nullptr;
         QString oldVal; // a shared copy: same data pointer means same, unchanged text
@@ -95,7 +101,8 @@ QString ApplyBuiltIn(const ReplaceList &list, QString name) {
     return name;
 }
 
-void CollapseBlanks(QString &s) {
+void CollapseBlanks(QString &s)
+{
     while (NamingText::Contains(s, u"  ", Qt::CaseSensitive)) {
         s.replace(QStringLiteral("  "), QStringLiteral(" "));
         s = Trimmed(s);
@@ -104,7 +111,8 @@ void CollapseBlanks(QString &s) {
 
 // Distance from the first @p a to the first @p b in the context (both found without regard
 // to case); 0 when either is missing.
-qsizetype Gap(const QString &context, QStringView a, QStringView b) {
+qsizetype Gap(const QString &context, QStringView a, QStringView b)
+{
     const qsizetype ia = NamingText::IndexOf(context, a, Qt::CaseInsensitive);
     const qsizetype ib = NamingText::IndexOf(context, b, Qt::CaseInsensitive);
     if (ia < 0 || ib < 0)
@@ -113,7 +121,8 @@ qsizetype Gap(const QString &context, QStringView a, QStringView b) {
 }
 
 // Step 13's table; sets @p atOnce when the answer skips the final word fix-ups.
-QString SpecialName(const QString &name, const QString &context, bool &atOnce) {
+QString SpecialName(const QString &name, const QString &context, bool &atOnce)
+{
     atOnce = false;
     const QString l = name.toLower();
     if (OneOf(l, {u"rob", u"zombie", u"robzombie"}))
@@ -130,8 +139,8 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce) {
         return QStringLiteral("50 Cent");
     if (OneOf(l, {u"easy", u"eazy", u"easy e"}))
         return QStringLiteral("Eazy E");
-    if (OneOf(l, {u"three six mafia", u"three mafia", u"3 mafia", u"three 6 mafia", u"3 six mafia",
-                  u"mafia", u"three six", u"six mafia"}))
+    if (OneOf(l, {u"three six mafia", u"three mafia", u"3 mafia", u"three 6 mafia",
+                  u"3 six mafia", u"mafia", u"three six", u"six mafia"}))
         return QStringLiteral("36 Mafia");
     if (OneOf(l, {u"zz top", u"zztop", u"zz topp"}))
         return QStringLiteral("ZZ Top");
@@ -178,23 +187,25 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce) {
 // One word of FixArtistWords; @p w is the word lower-cased. A null result leaves the word
 // as it is.
 // Every lower-cased word some rule below knows; any other word is left alone at once.
-bool KnownFixWord(QStringView w) {
+bool KnownFixWord(QStringView w)
+{
     static const QSet<QStringView> known = [] {
         QSet<QStringView> set;
         for (const QStringView u : kUpperWords)
             set.insert(u);
         for (const QStringView t :
-             {u"masterp",     u"50cent",  u"boys2men",  u"boysiimen", u"bunb",  u"crüe",  u"mötley",
-              u"queensrÿche", u"karaoké", u"kareoke",   u"cee",       u"easye", u"eazye", u"jay",
-              u"bun",         u"jayz",    u"8ball",     u"36mafia",   u"t",     u"e",     u"ne",
-              u"cent",        u"cents",   u"eightball", u"zz",        u"r",     u"h",     u"acdc"})
+             {u"masterp", u"50cent", u"boys2men", u"boysiimen", u"bunb", u"crüe", u"mötley",
+              u"queensrÿche", u"karaoké", u"kareoke", u"cee", u"easye", u"eazye", u"jay", u"bun",
+              u"jayz", u"8ball", u"36mafia", u"t", u"e", u"ne", u"cent", u"cents", u"eightball",
+              u"zz", u"r", u"h", u"acdc"})
             set.insert(t);
         return set;
     }();
     return known.contains(w);
 }
 
-QString FixWord(QStringView word, QStringView w, bool last, bool only, const QString &context) {
+QString FixWord(QStringView word, QStringView w, bool last, bool only, const QString &context)
+{
     if (!KnownFixWord(w))
         return QString();
     if (IsUpperWord(w))
@@ -240,7 +251,7 @@ QString FixWord(QStringView word, QStringView w, bool last, bool only, const QSt
     }
     if (NamingText::Same(w, u"e"))
         return last && ContainsAny(context, {u"e40", u"e-40", u"e 40"}) ? QStringLiteral("E 40")
-                                                                        : QString();
+                                                                      : QString();
     if (NamingText::Same(w, u"ne"))
         return last && ContainsAny(context, {u"yo"}) ? QStringLiteral("NeYo") : QString();
     if (OneOf(w, {u"cent", u"cents"}))
@@ -263,7 +274,8 @@ QString FixWord(QStringView word, QStringView w, bool last, bool only, const QSt
 }
 } // namespace
 
-QString ProperCase(QStringView text) {
+QString ProperCase(QStringView text)
+{
     QString out;
     out.reserve(text.size());
     bool wordStart = true;
@@ -297,7 +309,8 @@ QString ProperCase(QStringView text) {
     return out;
 }
 
-bool IsUpperWord(QStringView lowerWord) {
+bool IsUpperWord(QStringView lowerWord)
+{
     for (const QStringView w : kUpperWords)
         if (NamingText::Same(lowerWord, w))
             return true;
@@ -313,19 +326,22 @@ constexpr qsizetype kMemoLimit = 65536;
 QString NormalizeArtistUncached(const QString &raw);
 } // namespace
 
-NormalizeArtistMemo::NormalizeArtistMemo() : m_outer(activeMemo) {
+NormalizeArtistMemo::NormalizeArtistMemo() : m_outer(activeMemo)
+{
     if (!m_outer)
         memoAnswers.clear();
     activeMemo = this;
 }
 
-NormalizeArtistMemo::~NormalizeArtistMemo() {
+NormalizeArtistMemo::~NormalizeArtistMemo()
+{
     activeMemo = m_outer;
     if (!m_outer)
         memoAnswers = QHash<QString, QString>();
 }
 
-QString NormalizeArtist(const QString &raw) {
+QString NormalizeArtist(const QString &raw)
+{
     if (!activeMemo)
         return NormalizeArtistUncached(raw);
     const auto it = memoAnswers.constFind(raw);
@@ -339,7 +355,8 @@ QString NormalizeArtist(const QString &raw) {
 }
 
 namespace {
-QString NormalizeArtistUncached(const QString &raw) {
+QString NormalizeArtistUncached(const QString &raw)
+{
     QString name = Trimmed(raw);
     const QString context = name;
 
@@ -405,7 +422,8 @@ QString NormalizeArtistUncached(const QString &raw) {
 
 } // namespace
 
-QString FixArtistWords(const QString &name, const QString &context) {
+QString FixArtistWords(const QString &name, const QString &context)
+{
     const QString trimmed = Trimmed(name);
     const QStringView view(trimmed);
     const bool only = !view.contains(QLatin1Char(' '));
@@ -439,7 +457,8 @@ QString FixArtistWords(const QString &name, const QString &context) {
     return Trimmed(result);
 }
 
-QString LimitNameWords(const QString &name) {
+QString LimitNameWords(const QString &name)
+{
     const QString trimmed = Trimmed(name);
     if (trimmed.size() <= 2 || !trimmed.contains(QLatin1Char(' ')))
         return trimmed;
@@ -467,8 +486,7 @@ QString LimitNameWords(const QString &name) {
             else if (OneOf(w, {u"112", u"702", u"504", u"36", u"3"}))
                 keep = true;
             else if (NamingText::Same(w, u"40"))
-                keep =
-                    i > 0 && words.at(i - 1).compare(QLatin1String("e"), Qt::CaseInsensitive) == 0;
+                keep = i > 0 && words.at(i - 1).compare(QLatin1String("e"), Qt::CaseInsensitive) == 0;
             else
                 keep = false;
         } else if (numeric) {

@@ -37,13 +37,14 @@ QString LimitNameWords(const QString &name);
  * a load names thousands of files after the same few hundred artists and albums. The
  * replace lists must not change meanwhile (a load keeps the window locked).
  */
-class NormalizeArtistMemo {
-  public:
+class NormalizeArtistMemo
+{
+public:
     NormalizeArtistMemo();
     ~NormalizeArtistMemo();
     NormalizeArtistMemo(const NormalizeArtistMemo &) = delete;
     NormalizeArtistMemo &operator=(const NormalizeArtistMemo &) = delete;
 
-  private:
+private:
     NormalizeArtistMemo *m_outer;
 };

@@ -21,7 +21,8 @@ struct Entry {
 };
 
 // The name case-folded; plain ASCII names (nearly all) without Qt's table look-ups.
-QString FoldedKey(const QString &name) {
+QString FoldedKey(const QString &name)
+{
     QString key = name;
     QChar *p = key.data();
     for (qsizetype i = 0; i < key.size(); ++i) {
@@ -34,14 +35,16 @@ QString FoldedKey(const QString &name) {
     return key;
 }
 
-bool IsHiddenName(const QString &name) {
+bool IsHiddenName(const QString &name)
+{
     return name.startsWith(QLatin1Char('.'));
 }
 
 // Reads one folder, sorted by name without regard to case (ties in exact order) so results
 // never depend on the file system. Only regular files and folders (links followed) are
 // kept: sockets, pipes and devices are no media, and opening a pipe would block a load.
-std::vector<Entry> ReadFolder(const QString &folder) {
+std::vector<Entry> ReadFolder(const QString &folder)
+{
     std::vector<Entry> entries;
     const QByteArray encoded = QFile::encodeName(folder);
     DIR *dir = ::opendir(encoded.constData());
@@ -83,7 +86,8 @@ std::vector<Entry> ReadFolder(const QString &folder) {
     return entries;
 }
 
-bool Admitted(const Entry &e, int mask) {
+bool Admitted(const Entry &e, int mask)
+{
     if (e.dir && !(mask & SearchAttr::Directory))
         return false;
     if (IsHiddenName(e.name) && !(mask & SearchAttr::Hidden))
@@ -93,9 +97,11 @@ bool Admitted(const Entry &e, int mask) {
 
 // One wildcard pattern. "*" and "?" are the only special characters; everything else,
 // brackets included, matches itself without regard to case.
-class Pattern {
-  public:
-    explicit Pattern(const QString &text) {
+class Pattern
+{
+public:
+    explicit Pattern(const QString &text)
+    {
         if (text.isEmpty()) {
             m_kind = Kind::Nothing;
         } else if (text == QLatin1String("*") || text == QLatin1String("*.*")) {
@@ -120,7 +126,8 @@ class Pattern {
         }
     }
 
-    bool Matches(const QString &name) const {
+    bool Matches(const QString &name) const
+    {
         switch (m_kind) {
         case Kind::Nothing:
             return false;
@@ -134,10 +141,11 @@ class Pattern {
         return false;
     }
 
-  private:
+private:
     // Extensions are compared many thousand times a load: plain ASCII is compared here,
     // anything else (where case folding is more than A-Z) by Qt.
-    bool EndsWithSuffix(const QString &name) const {
+    bool EndsWithSuffix(const QString &name) const
+    {
         const qsizetype n = m_suffix.size();
         if (name.size() < n)
             return false;
@@ -155,7 +163,8 @@ class Pattern {
         return true;
     }
 
-    static bool IsLiteral(QStringView s) {
+    static bool IsLiteral(QStringView s)
+    {
         return !s.contains(QLatin1Char('*')) && !s.contains(QLatin1Char('?'));
     }
 
@@ -165,7 +174,8 @@ class Pattern {
     QRegularExpression m_regex;
 };
 
-std::vector<Pattern> CompilePatterns(const QString &patterns) {
+std::vector<Pattern> CompilePatterns(const QString &patterns)
+{
     const QString list = patterns.isEmpty() ? QStringLiteral("*.*") : patterns;
     QChar sep;
     for (const char c : {';', ',', '|'}) {
@@ -183,7 +193,8 @@ std::vector<Pattern> CompilePatterns(const QString &patterns) {
 }
 
 void AppendMatches(QStringList &result, const QString &base, const std::vector<Entry> &entries,
-                   const std::vector<Pattern> &patterns, int mask) {
+                   const std::vector<Pattern> &patterns, int mask)
+{
     for (const Pattern &p : patterns)
         for (const Entry &e : entries)
             if (Admitted(e, mask) && p.Matches(e.name))
@@ -197,7 +208,9 @@ struct Pending {
 
 // The breadth-first walk shared by both tree searches; @p visit gets each folder's path,
 // its base and its entries (empty for a linked folder, which is never read).
-template <typename Visit> void WalkTree(const QString &root, int folderMask, Visit visit) {
+template <typename Visit>
+void WalkTree(const QString &root, int folderMask, Visit visit)
+{
     if (root.size() <= 1)
         return;
     const int mask = folderMask | SearchAttr::Directory;
@@ -221,7 +234,8 @@ template <typename Visit> void WalkTree(const QString &root, int folderMask, Vis
 }
 } // namespace
 
-QString SearchFolderBase(const QString &folder) {
+QString SearchFolderBase(const QString &folder)
+{
     QString p = folder;
     // Doubled separators collapse, except a leading pair (a network-style root).
     for (qsizetype i = p.indexOf(QLatin1String("//"), 2); i >= 0;
@@ -234,7 +248,8 @@ QString SearchFolderBase(const QString &folder) {
     return p;
 }
 
-QStringList FindFiles(const QString &folder, const QString &patterns, int mask) {
+QStringList FindFiles(const QString &folder, const QString &patterns, int mask)
+{
     QStringList result;
     if (folder.size() <= 1)
         return result;
@@ -244,7 +259,8 @@ QStringList FindFiles(const QString &folder, const QString &patterns, int mask) 
     return result;
 }
 
-QStringList FindFolders(const QString &root, int mask) {
+QStringList FindFolders(const QString &root, int mask)
+{
     QStringList result;
     WalkTree(root, mask, [&](const QString &path, const QString &, const std::vector<Entry> &) {
         result.append(path);
@@ -253,7 +269,8 @@ QStringList FindFolders(const QString &root, int mask) {
 }
 
 QStringList FindFilesRecursive(const QString &root, const QString &patterns, int fileMask,
-                               int folderMask) {
+                               int folderMask)
+{
     QStringList result;
     const std::vector<Pattern> compiled = CompilePatterns(patterns);
     WalkTree(root, folderMask,

@@ -2,9 +2,9 @@
 
 #include "app/settings.h"
 #include "app/textutil.h"
+#include "naming/namingtext.h"
 #include "naming/artistname.h"
 #include "naming/id3v1tag.h"
-#include "naming/namingtext.h"
 
 #include <initializer_list>
 
@@ -14,13 +14,13 @@ namespace {
 using NamingText::Numeric;
 using TextUtil::Trim;
 
-constexpr QStringView kNumberArtistSections[] = {u"40", u"2", u"50",  u"112", u"8",
-                                                 u"3",  u"6", u"504", u"702"};
-constexpr QStringView kNumberWords[] = {u"one",  u"two", u"three",  u"four",
-                                        u"five", u"six", u"seven",  u"eight",
-                                        u"nine", u"ten", u"eleven", u"twelve"};
-constexpr QStringView kNumberPrefixes[] = {u"three", u"seven", u"eight", u"four", u"nine",
-                                           u"one",   u"two",   u"six",   u"ten"};
+constexpr QStringView kNumberArtistSections[] = {u"40", u"2",   u"50",  u"112", u"8",
+                                                 u"3",  u"6",   u"504", u"702"};
+constexpr QStringView kNumberWords[] = {u"one",   u"two",   u"three", u"four",
+                                        u"five",  u"six",   u"seven", u"eight",
+                                        u"nine",  u"ten",   u"eleven", u"twelve"};
+constexpr QStringView kNumberPrefixes[] = {u"three", u"seven", u"eight", u"four",
+                                           u"nine",  u"one",   u"two",   u"six", u"ten"};
 constexpr char16_t kFrontDropped[] = u"- .,_~%()][";
 
 struct Replacement {
@@ -28,32 +28,36 @@ struct Replacement {
     QStringView with;
 };
 constexpr Replacement kOnce[] = {
-    {u"]", u" "},   {u"[", u" "}, {u"~", u" "}, {u"_", u" "}, {u"%20", u" "},
+    {u"]", u" "}, {u"[", u" "},     {u"~", u" "}, {u"_", u" "}, {u"%20", u" "},
     {u"&", u"And"}, {u"{", u" "}, {u"}", u" "}, {u";", u" "},
 };
 
-bool OneOf(QStringView s, std::initializer_list<QStringView> list) {
+bool OneOf(QStringView s, std::initializer_list<QStringView> list)
+{
     for (const QStringView item : list)
         if (NamingText::Same(s, item))
             return true;
     return false;
 }
 
-bool ContainsAny(const QString &text, std::initializer_list<QStringView> list) {
+bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
+{
     for (const QStringView item : list)
         if (NamingText::Contains(text, item, Qt::CaseInsensitive))
             return true;
     return false;
 }
 
-bool IsFrontDropped(QChar c) {
+bool IsFrontDropped(QChar c)
+{
     for (const char16_t d : kFrontDropped)
         if (d != 0 && c == QChar(d))
             return true;
     return false;
 }
 
-void ReplaceUntilAbsent(QString &s, QStringView find, QStringView with, bool trim) {
+void ReplaceUntilAbsent(QString &s, QStringView find, QStringView with, bool trim)
+{
     while (NamingText::Contains(s, find, Qt::CaseSensitive)) {
         s.replace(find.toString(), with.toString());
         if (trim)
@@ -61,7 +65,8 @@ void ReplaceUntilAbsent(QString &s, QStringView find, QStringView with, bool tri
     }
 }
 
-FolderNameResult Bad() {
+FolderNameResult Bad()
+{
     BadRowsFound = true;
     return FolderNameResult{};
 }
@@ -69,7 +74,8 @@ FolderNameResult Bad() {
 // A derived name becomes a folder on disk: whatever a replace rule or an odd file name let
 // through, it must never name another place (separators, "." or "..") or carry control
 // characters that break the list and the listing files.
-FolderNameResult Finish(QString folder, bool fromTag) {
+FolderNameResult Finish(QString folder, bool fromTag)
+{
     if (!folder.isEmpty()) {
         // Proper case already treated tabs and line breaks as word breaks: they become blanks.
         for (QChar &c : folder)
@@ -91,7 +97,8 @@ FolderNameResult Finish(QString folder, bool fromTag) {
 
 // The one-section scan of a text without "-", "," or blanks: stops at brackets and at
 // digits, except the digits of "UB40" and "E 40".
-QString SingleSection(const QString &text) {
+QString SingleSection(const QString &text)
+{
     QString section;
     for (const QChar c : text) {
         if (section.size() >= 35 || c == QLatin1Char('[') || c == QLatin1Char('('))
@@ -106,12 +113,14 @@ QString SingleSection(const QString &text) {
     return section;
 }
 
-bool StartsWithCi(QStringView text, QStringView prefix) {
+bool StartsWithCi(QStringView text, QStringView prefix)
+{
     return text.size() >= prefix.size() &&
            text.left(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
 }
 
-QString SpecialArtists(QString folder, const QString &context) {
+QString SpecialArtists(QString folder, const QString &context)
+{
     if (NamingText::Same(folder, u"Trans")) {
         if (NamingText::Contains(context, u"trans-siberian", Qt::CaseInsensitive))
             folder = QStringLiteral("Trans-Siberian Orchestra");
@@ -161,7 +170,8 @@ QString SpecialArtists(QString folder, const QString &context) {
 
 // Only the primary artist: cut at " with ", else at " and " (but never inside
 // "X and the Y", which is one band).
-QString PrimaryArtist(QString folder) {
+QString PrimaryArtist(QString folder)
+{
     for (;;) {
         qsizetype p = NamingText::IndexOf(folder, u" with ", Qt::CaseInsensitive);
         if (p < 0) {
@@ -177,14 +187,16 @@ QString PrimaryArtist(QString folder) {
 }
 } // namespace
 
-bool IsNumberArtistSection(QStringView section) {
+bool IsNumberArtistSection(QStringView section)
+{
     for (const QStringView s : kNumberArtistSections)
         if (section == s)
             return true;
     return false;
 }
 
-QString NextSection(int k, const QStringList &sections) {
+QString NextSection(int k, const QStringList &sections)
+{
     if (k < 0 || k >= sections.size() - 1)
         return QString();
     const QString &t = sections.at(k + 1);
@@ -193,15 +205,15 @@ QString NextSection(int k, const QStringList &sections) {
     return t;
 }
 
-bool IsNumberWord(const QString &text) {
+bool IsNumberWord(const QString &text)
+{
     // Every number word begins with one of these letters or ends in "teen"; only the ASCII
     // letters themselves lower-case to them, so other texts are settled without a copy.
     if (text.isEmpty())
         return false;
     const char16_t first = NamingText::Fold(text.front().unicode());
     if (first != u'o' && first != u't' && first != u'f' && first != u's' && first != u'e' &&
-        first != u'n' &&
-        !NamingText::Contains(QStringView(text).right(4), u"teen", Qt::CaseInsensitive))
+        first != u'n' && !NamingText::Contains(QStringView(text).right(4), u"teen", Qt::CaseInsensitive))
         return false;
     const QString l = text.toLower();
     for (const QStringView w : kNumberWords)
@@ -215,7 +227,8 @@ bool IsNumberWord(const QString &text) {
     return false;
 }
 
-FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fullPath) {
+FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fullPath)
+{
     if (Settings.renamefolders > 0 && IsMp3(relativePath)) {
         Id3v1Tag tag;
         if (ReadTag(tag, fullPath)) {
@@ -301,8 +314,7 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     candidate = NamingText::Trimmed(candidate);
     while (!candidate.isEmpty() && Numeric(candidate)) {
         if (OneOf(candidate, {u"8", u"50", u"2", u"3", u"6", u"504"})) {
-            candidate =
-                candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
+            candidate = candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
             break;
         }
         if (OneOf(candidate, {u"112", u"702"}))

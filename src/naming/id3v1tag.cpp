@@ -24,11 +24,13 @@ constexpr char16_t kCp1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
 };
 
-QString Field(const QByteArray &block, int offset, int width) {
+QString Field(const QByteArray &block, int offset, int width)
+{
     return DecodeWindows1252(block.constData() + offset, width);
 }
 
-bool OnlyChar(const QString &s, QChar c) {
+bool OnlyChar(const QString &s, QChar c)
+{
     for (const QChar ch : s)
         if (ch != c)
             return false;
@@ -36,11 +38,13 @@ bool OnlyChar(const QString &s, QChar c) {
 }
 
 // The cleaned text goes back into the record at the field's full width.
-void StoreField(QString &field, const QString &cleaned, int width) {
+void StoreField(QString &field, const QString &cleaned, int width)
+{
     field = cleaned.leftJustified(width, QLatin1Char(' '));
 }
 
-QString CleanedTextField(QString &field, int width) {
+QString CleanedTextField(QString &field, int width)
+{
     QString work = field;
     const bool usable = CleanTagField(work, true);
     StoreField(field, work, width);
@@ -48,7 +52,8 @@ QString CleanedTextField(QString &field, int width) {
 }
 } // namespace
 
-QString DecodeWindows1252(const char *data, qsizetype size) {
+QString DecodeWindows1252(const char *data, qsizetype size)
+{
     static const auto table = [] {
         std::array<char16_t, 256> t{};
         for (int b = 0; b < 256; ++b)
@@ -62,7 +67,8 @@ QString DecodeWindows1252(const char *data, qsizetype size) {
     return out;
 }
 
-bool Id3v1Tag::FromBlock(const QByteArray &block) {
+bool Id3v1Tag::FromBlock(const QByteArray &block)
+{
     if (block.size() != BlockSize)
         return false;
     marker = Field(block, 0, 3);
@@ -77,11 +83,13 @@ bool Id3v1Tag::FromBlock(const QByteArray &block) {
     return true;
 }
 
-bool Id3v1Tag::HasMarker() const {
+bool Id3v1Tag::HasMarker() const
+{
     return marker.compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0;
 }
 
-bool IsMp3(const QString &name) {
+bool IsMp3(const QString &name)
+{
     if (name.size() <= 3)
         return false;
     QStringView t(name);
@@ -90,7 +98,8 @@ bool IsMp3(const QString &name) {
     return t.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
 }
 
-bool ReadTag(Id3v1Tag &tag, const QString &path) {
+bool ReadTag(Id3v1Tag &tag, const QString &path)
+{
     // Non-blocking open: a named pipe handed in by mistake must not stall the caller.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -113,17 +122,20 @@ bool ReadTag(Id3v1Tag &tag, const QString &path) {
     return ok;
 }
 
-bool CleanTagField(QString &field, bool removeHigh) {
+bool CleanTagField(QString &field, bool removeHigh)
+{
     if (field.isEmpty() || OnlyChar(field, QLatin1Char(' ')) || OnlyChar(field, QChar(0)))
         return false;
     QString t = NamingText::Trimmed(field);
-    t.removeIf(
-        [removeHigh](QChar c) { return c.unicode() < 32 || (removeHigh && c.unicode() > 127); });
+    t.removeIf([removeHigh](QChar c) {
+        return c.unicode() < 32 || (removeHigh && c.unicode() > 127);
+    });
     field = NamingText::Trimmed(t);
     return !field.isEmpty();
 }
 
-QString BuildTagName(Id3v1Tag &tag, bool folder) {
+QString BuildTagName(Id3v1Tag &tag, bool folder)
+{
     QString list = folder ? Settings.foldernamelist : Settings.filenamelist;
     if (list.isEmpty())
         list = folder ? QStringLiteral("Album") : QStringLiteral("Song");
@@ -158,7 +170,8 @@ QString BuildTagName(Id3v1Tag &tag, bool folder) {
     return RemoveInvalidChars(result);
 }
 
-QString RemoveInvalidChars(const QString &text) {
+QString RemoveInvalidChars(const QString &text)
+{
     if (text.isEmpty())
         return text;
     // Before the settings are loaded the set is still empty; the fixed set stands in.

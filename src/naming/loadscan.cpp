@@ -5,13 +5,15 @@
 #include "naming/filesearch.h"
 #include "organize/filehelpers.h"
 
-QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive) {
+QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive)
+{
     if (recursive)
         return FindFilesRecursive(inpath, filter, FileSearchMask, FolderSearchMask);
     return FindFiles(inpath, filter, FileSearchMask);
 }
 
-QString RelativeMediaPath(const QString &inpath, const QString &foundPath) {
+QString RelativeMediaPath(const QString &inpath, const QString &foundPath)
+{
     const QString base = SearchFolderBase(inpath);
     if (!foundPath.startsWith(base))
         return QString();
@@ -19,7 +21,8 @@ QString RelativeMediaPath(const QString &inpath, const QString &foundPath) {
 }
 
 std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &found,
-                                    const LoadRowCallback &onRow, bool keep) {
+                                    const LoadRowCallback &onRow, bool keep)
+{
     std::vector<LoadRow> rows;
     if (keep)
         rows.reserve(static_cast<size_t>(found.size()));
@@ -42,7 +45,8 @@ std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &fo
     return rows;
 }
 
-std::vector<LoadRow> LoadScan(const LoadRowCallback &onRow, bool keep) {
+std::vector<LoadRow> LoadScan(const LoadRowCallback &onRow, bool keep)
+{
     BadRowsFound = false;
     if (!FolderExists(Settings.inpath))
         return {};

@@ -13,20 +13,23 @@
  */
 namespace NamingText {
 /** TextUtil::Trim, returning the same shared text when there is nothing to trim. */
-inline QString Trimmed(const QString &s) {
+inline QString Trimmed(const QString &s)
+{
     if (s.isEmpty() || (s.front() != QLatin1Char(' ') && s.back() != QLatin1Char(' ')))
         return s;
     return TextUtil::Trim(s);
 }
 
 /** Exact equality, inline: the rule tables compare every word against dozens of names. */
-inline bool Same(QStringView a, QStringView b) {
+inline bool Same(QStringView a, QStringView b)
+{
     return a.size() == b.size() &&
            std::memcmp(a.data(), b.data(), static_cast<size_t>(a.size()) * sizeof(QChar)) == 0;
 }
 
 /** One UTF-16 unit case-folded as Qt's case-insensitive search folds it. */
-inline char16_t Fold(char16_t u) {
+inline char16_t Fold(char16_t u)
+{
     if (u < 128)
         return (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
     return QChar(u).toCaseFolded().unicode();
@@ -38,7 +41,8 @@ inline char16_t Fold(char16_t u) {
  * characters beyond ASCII go to Qt, whose folding also joins surrogate pairs.
  */
 inline qsizetype IndexOf(QStringView hay, QStringView needle, Qt::CaseSensitivity cs,
-                         qsizetype from = 0) {
+                         qsizetype from = 0)
+{
     const qsizetype n = needle.size();
     if (n == 0 || from < 0)
         return hay.indexOf(needle, from, cs);
@@ -73,12 +77,14 @@ inline qsizetype IndexOf(QStringView hay, QStringView needle, Qt::CaseSensitivit
     return -1;
 }
 
-inline bool Contains(QStringView hay, QStringView needle, Qt::CaseSensitivity cs) {
+inline bool Contains(QStringView hay, QStringView needle, Qt::CaseSensitivity cs)
+{
     return IndexOf(hay, needle, cs) >= 0;
 }
 
 /** TextUtil::IsNumeric, with texts holding other characters rejected at once. */
-inline bool Numeric(QStringView s) {
+inline bool Numeric(QStringView s)
+{
     bool digit = false;
     for (const QChar c : s) {
         const char16_t u = c.unicode();
@@ -91,7 +97,8 @@ inline bool Numeric(QStringView s) {
 }
 
 /** The value of a text for which Numeric() holds; 0 otherwise. */
-inline double NumericValue(QStringView s) {
+inline double NumericValue(QStringView s)
+{
     return TextUtil::NumericValue(s).value_or(0);
 }
 
@@ -100,7 +107,8 @@ inline double NumericValue(QStringView s) {
  * otherwise into @p spill. The view is valid while both live.
  */
 template <qsizetype N>
-QStringView LowerShort(QStringView s, char16_t (&buffer)[N], QString &spill) {
+QStringView LowerShort(QStringView s, char16_t (&buffer)[N], QString &spill)
+{
     if (s.size() <= N) {
         bool ascii = true;
         for (qsizetype i = 0; i < s.size(); ++i) {

@@ -5,9 +5,10 @@
 #include <QTest>
 
 // sortiva-cli run as a user runs it, against a private settings folder.
-class TestCli : public QObject {
+class TestCli : public QObject
+{
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
     void load_data();
     void load();
@@ -17,7 +18,7 @@ class TestCli : public QObject {
     void deriveReadsStoredSettings();
     void neverWritesTheStore();
 
-  private:
+private:
     struct Run {
         int status = -1;
         QString out;
@@ -30,7 +31,8 @@ class TestCli : public QObject {
     QString m_media;
 };
 
-void TestCli::initTestCase() {
+void TestCli::initTestCase()
+{
     QVERIFY(m_dir.isValid());
     QVERIFY(m_config.isValid());
     m_media = m_dir.filePath(QStringLiteral("media"));
@@ -45,17 +47,19 @@ void TestCli::initTestCase() {
     Write(QStringLiteral("Live/Deep/01 - Velvet Lanterns - Glow.mp3"));
     // a loop back to the top: listed, never followed
     QVERIFY(QFile::link(m_media, m_media + QStringLiteral("/Live/Deep/loop")));
-    QVERIFY(
-        QFile::link(m_media + QStringLiteral("/Live"), m_media + QStringLiteral("/Live/Deep/up")));
+    QVERIFY(QFile::link(m_media + QStringLiteral("/Live"),
+                        m_media + QStringLiteral("/Live/Deep/up")));
 }
 
-void TestCli::Write(const QString &relative, const QByteArray &content) {
+void TestCli::Write(const QString &relative, const QByteArray &content)
+{
     QFile f(m_media + QLatin1Char('/') + relative);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(content);
 }
 
-TestCli::Run TestCli::Cli(const QStringList &arguments, const QString &workingDir) {
+TestCli::Run TestCli::Cli(const QStringList &arguments, const QString &workingDir)
+{
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
@@ -75,7 +79,8 @@ TestCli::Run TestCli::Cli(const QStringList &arguments, const QString &workingDi
     return r;
 }
 
-void TestCli::load_data() {
+void TestCli::load_data()
+{
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
@@ -107,7 +112,8 @@ void TestCli::load_data() {
         << "6 files, 2 without a folder name\n";
 }
 
-void TestCli::load() {
+void TestCli::load()
+{
     QFETCH(QStringList, options);
     QFETCH(QString, out);
     QFETCH(QString, err);
@@ -117,7 +123,8 @@ void TestCli::load() {
     QCOMPARE(r.err, err);
 }
 
-void TestCli::loadMissingFolder() {
+void TestCli::loadMissingFolder()
+{
     const Run r = Cli({QStringLiteral("load"), m_dir.filePath(QStringLiteral("nothing"))});
     QCOMPARE(r.status, 2);
     QCOMPARE(r.err, QStringLiteral("Folder does not exist!\n"));
@@ -128,7 +135,8 @@ void TestCli::loadMissingFolder() {
              2);
 }
 
-void TestCli::derive_data() {
+void TestCli::derive_data()
+{
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("out");
     QTest::newRow("several names")
@@ -139,15 +147,17 @@ void TestCli::derive_data() {
     QTest::newRow("featured artists kept")
         << QStringList{"--no-primary", "Pembo Ft. Kaz - Song.mp3"}
         << "ok\tPembo With Kaz\tPembo Ft. Kaz - Song.mp3\n";
-    QTest::newRow("line break escaped")
-        << QStringList{"Line\nBreak - x.mp3"} << "ok\tLine Break\tLine\\nBreak - x.mp3\n";
+    QTest::newRow("line break escaped") << QStringList{"Line\nBreak - x.mp3"}
+                                        << "ok\tLine Break\tLine\\nBreak - x.mp3\n";
     QTest::newRow("tag read from an existing file")
         << QStringList{"--tag", "tagged.mp3", "missing.mp3"}
         << "ok\tVelvet Lanterns\ttagged.mp3\nok\tMissing\tmissing.mp3\n";
-    QTest::newRow("tag off") << QStringList{"--no-tag", "tagged.mp3"} << "ok\tTagged\ttagged.mp3\n";
+    QTest::newRow("tag off") << QStringList{"--no-tag", "tagged.mp3"}
+                             << "ok\tTagged\ttagged.mp3\n";
 }
 
-void TestCli::derive() {
+void TestCli::derive()
+{
     QFETCH(QStringList, arguments);
     QFETCH(QString, out);
     QTemporaryDir work;
@@ -163,7 +173,8 @@ void TestCli::derive() {
     QCOMPARE(r.out, out);
 }
 
-void TestCli::deriveReadsStoredSettings() {
+void TestCli::deriveReadsStoredSettings()
+{
     const QString conf = m_config.filePath(QStringLiteral("Sortiva/Sortiva.conf"));
     QVERIFY(QDir().mkpath(m_config.filePath(QStringLiteral("Sortiva"))));
     QFile f(conf);
@@ -185,7 +196,8 @@ void TestCli::deriveReadsStoredSettings() {
     QVERIFY(QFile::remove(conf));
 }
 
-void TestCli::neverWritesTheStore() {
+void TestCli::neverWritesTheStore()
+{
     QVERIFY(Cli({QStringLiteral("derive"), QStringLiteral("a - b.mp3")}).status == 0);
     QVERIFY(Cli({QStringLiteral("load"), m_media}).status == 0);
     QVERIFY(!QFile::exists(m_config.filePath(QStringLiteral("Sortiva/Sortiva.conf"))));

@@ -22,12 +22,14 @@ struct BlockSpec {
     int genre = 17;
 };
 
-QByteArray Padded(QByteArray b, int width) {
+QByteArray Padded(QByteArray b, int width)
+{
     b = b.left(width);
     return b + QByteArray(width - b.size(), '\0');
 }
 
-QByteArray MakeBlock(const BlockSpec &s) {
+QByteArray MakeBlock(const BlockSpec &s)
+{
     QByteArray b = Padded(s.marker, 3) + Padded(s.title, 30) + Padded(s.artist, 30) +
                    Padded(s.album, 30) + Padded(s.year, 4) + Padded(s.comment, 28);
     b += char(s.zero);
@@ -39,9 +41,10 @@ QByteArray MakeBlock(const BlockSpec &s) {
 
 Q_DECLARE_METATYPE(BlockSpec)
 
-class TestId3v1Tag : public QObject {
+class TestId3v1Tag : public QObject
+{
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
     void isMp3_data();
     void isMp3();
@@ -58,18 +61,20 @@ class TestId3v1Tag : public QObject {
     void removeInvalidChars_data();
     void removeInvalidChars();
 
-  private:
+private:
     QString WriteFile(const QString &name, const QByteArray &content);
     QTemporaryDir m_dir;
 };
 
-void TestId3v1Tag::initTestCase() {
+void TestId3v1Tag::initTestCase()
+{
     QVERIFY(m_dir.isValid());
     LoadGenres();
     InvalidNameChars = BuildInvalidNameChars();
 }
 
-QString TestId3v1Tag::WriteFile(const QString &name, const QByteArray &content) {
+QString TestId3v1Tag::WriteFile(const QString &name, const QByteArray &content)
+{
     const QString path = m_dir.filePath(name);
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly))
@@ -78,7 +83,8 @@ QString TestId3v1Tag::WriteFile(const QString &name, const QByteArray &content) 
     return path;
 }
 
-void TestId3v1Tag::isMp3_data() {
+void TestId3v1Tag::isMp3_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("mp3");
     QTest::newRow("plain mp3") << "song.mp3" << true;
@@ -91,13 +97,15 @@ void TestId3v1Tag::isMp3_data() {
     QTest::newRow("empty") << "" << false;
 }
 
-void TestId3v1Tag::isMp3() {
+void TestId3v1Tag::isMp3()
+{
     QFETCH(QString, name);
     QFETCH(bool, mp3);
     QCOMPARE(IsMp3(name), mp3);
 }
 
-void TestId3v1Tag::readTag_data() {
+void TestId3v1Tag::readTag_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("read");
     QTest::addColumn<QString>("title");
@@ -116,10 +124,12 @@ void TestId3v1Tag::readTag_data() {
     QTest::newRow("lower-case marker accepted") << MakeBlock(lower) << true << "Song A" << 5;
     QTest::newRow("mixed-case marker accepted") << MakeBlock(mixed) << true << "Song A" << 5;
     QTest::newRow("no marker") << MakeBlock(none) << false << "Song A" << 5;
-    QTest::newRow("tag not at the very end") << block + QByteArray(10, 'x') << false << "" << 0;
+    QTest::newRow("tag not at the very end")
+        << block + QByteArray(10, 'x') << false << "" << 0;
 }
 
-void TestId3v1Tag::readTag() {
+void TestId3v1Tag::readTag()
+{
     QFETCH(QByteArray, content);
     QFETCH(bool, read);
     QFETCH(QString, title);
@@ -138,7 +148,8 @@ void TestId3v1Tag::readTag() {
     }
 }
 
-void TestId3v1Tag::readTagLeavesRecordOfShortFile() {
+void TestId3v1Tag::readTagLeavesRecordOfShortFile()
+{
     const QString path = WriteFile(QStringLiteral("short.mp3"), QByteArray(126, 'T'));
     Id3v1Tag tag;
     tag.title = QStringLiteral("kept");
@@ -147,7 +158,8 @@ void TestId3v1Tag::readTagLeavesRecordOfShortFile() {
     QVERIFY(!ReadTag(tag, WriteFile(QStringLiteral("empty.mp3"), QByteArray())));
 }
 
-void TestId3v1Tag::readTagOfMissingFolderOrPipe() {
+void TestId3v1Tag::readTagOfMissingFolderOrPipe()
+{
     Id3v1Tag tag;
     QVERIFY(!ReadTag(tag, m_dir.filePath(QStringLiteral("missing.mp3"))));
     QVERIFY(!ReadTag(tag, m_dir.path()));
@@ -156,7 +168,8 @@ void TestId3v1Tag::readTagOfMissingFolderOrPipe() {
     QVERIFY(!ReadTag(tag, fifo)); // returns at once instead of waiting for a writer
 }
 
-void TestId3v1Tag::decodesWindows1252() {
+void TestId3v1Tag::decodesWindows1252()
+{
     BlockSpec s;
     s.title = "Caf\xE9 \x80 \x93x\x94 \x81";
     const QString path = WriteFile(QStringLiteral("cp.mp3"), MakeBlock(s));
@@ -165,7 +178,8 @@ void TestId3v1Tag::decodesWindows1252() {
     QCOMPARE(tag.title.left(12), QString::fromUtf8("Café € “x” \u0081"));
 }
 
-void TestId3v1Tag::cleanTagField_data() {
+void TestId3v1Tag::cleanTagField_data()
+{
     QTest::addColumn<QString>("field");
     QTest::addColumn<bool>("removeHigh");
     QTest::addColumn<bool>("usable");
@@ -186,7 +200,8 @@ void TestId3v1Tag::cleanTagField_data() {
     QTest::newRow("only high characters") << "éé" << true << false << "";
 }
 
-void TestId3v1Tag::cleanTagField() {
+void TestId3v1Tag::cleanTagField()
+{
     QFETCH(QString, field);
     QFETCH(bool, removeHigh);
     QFETCH(bool, usable);
@@ -195,56 +210,42 @@ void TestId3v1Tag::cleanTagField() {
     QCOMPARE(field, cleaned);
 }
 
-void TestId3v1Tag::buildTagName_data() {
+void TestId3v1Tag::buildTagName_data()
+{
     QTest::addColumn<BlockSpec>("spec");
     QTest::addColumn<bool>("folder");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("name");
     const BlockSpec base;
-    QTest::newRow("empty folder list means album") << base << true << ""
-                                                   << "Live Vol 2";
-    QTest::newRow("artist") << base << true << "Artist"
-                            << "The Band";
+    QTest::newRow("empty folder list means album") << base << true << "" << "Live Vol 2";
+    QTest::newRow("artist") << base << true << "Artist" << "The Band";
     QTest::newRow("artist and album") << base << true << "Artist,Album"
                                       << "The Band - Live Vol 2";
-    QTest::newRow("track and song") << base << false << "Track,Song"
-                                    << "5 - Song A";
-    QTest::newRow("year and artist") << base << true << "Year,Artist"
-                                     << "1999 - The Band";
-    QTest::newRow("genre by name") << base << true << "Genre"
-                                   << "Rock";
-    QTest::newRow("empty file list means song") << base << false << ""
-                                                << "Song A";
-    QTest::newRow("blank around a field name yields nothing") << base << true << " Album"
-                                                              << "";
-    QTest::newRow("unknown field name yields nothing") << base << true << "Comment"
-                                                       << "";
-    QTest::newRow("field names are case-sensitive") << base << true << "album"
-                                                    << "";
+    QTest::newRow("track and song") << base << false << "Track,Song" << "5 - Song A";
+    QTest::newRow("year and artist") << base << true << "Year,Artist" << "1999 - The Band";
+    QTest::newRow("genre by name") << base << true << "Genre" << "Rock";
+    QTest::newRow("empty file list means song") << base << false << "" << "Song A";
+    QTest::newRow("blank around a field name yields nothing") << base << true << " Album" << "";
+    QTest::newRow("unknown field name yields nothing") << base << true << "Comment" << "";
+    QTest::newRow("field names are case-sensitive") << base << true << "album" << "";
     BlockSpec zeroTrack = base;
     zeroTrack.track = 0;
-    QTest::newRow("track 0 is written") << zeroTrack << false << "Track,Song"
-                                        << "0 - Song A";
+    QTest::newRow("track 0 is written") << zeroTrack << false << "Track,Song" << "0 - Song A";
     BlockSpec nulTitle = base;
     nulTitle.title = QByteArray(30, '\0');
-    QTest::newRow("NUL title rejected") << nulTitle << false << "Song"
-                                        << "";
-    QTest::newRow("track always present") << nulTitle << false << "Song,Track"
-                                          << "5";
+    QTest::newRow("NUL title rejected") << nulTitle << false << "Song" << "";
+    QTest::newRow("track always present") << nulTitle << false << "Song,Track" << "5";
     BlockSpec acdc = base;
     acdc.title = "AC/DC";
-    QTest::newRow("slash removed") << acdc << false << "Song"
-                                   << "ACDC";
+    QTest::newRow("slash removed") << acdc << false << "Song" << "ACDC";
     BlockSpec cafe = base;
     cafe.title = "Caf\xE9";
-    QTest::newRow("accented last letter dropped") << cafe << false << "Song"
-                                                  << "Caf";
+    QTest::newRow("accented last letter dropped") << cafe << false << "Song" << "Caf";
     BlockSpec v10 = base;
     v10.comment = QByteArray(28, 'c');
     v10.zero = 'c';
     v10.track = 'X';
-    QTest::newRow("version 1.0 comment end read as track") << v10 << false << "Track"
-                                                           << "88";
+    QTest::newRow("version 1.0 comment end read as track") << v10 << false << "Track" << "88";
     BlockSpec blankYear = base;
     blankYear.year = "    ";
     QTest::newRow("blank year gives nothing") << blankYear << true << "Year,Artist"
@@ -252,14 +253,15 @@ void TestId3v1Tag::buildTagName_data() {
     BlockSpec unknownGenre = base;
     unknownGenre.genre = 200;
     QTest::newRow("genre beyond the table is Unknown") << unknownGenre << true << "Genre"
-                                                       << "Unknown";
+                                                        << "Unknown";
     BlockSpec blanks = base;
     blanks.artist = "  Spaced   Out  ";
     QTest::newRow("inner blanks kept, outer trimmed") << blanks << true << "Artist"
                                                       << "Spaced   Out";
 }
 
-void TestId3v1Tag::buildTagName() {
+void TestId3v1Tag::buildTagName()
+{
     QFETCH(BlockSpec, spec);
     QFETCH(bool, folder);
     QFETCH(QString, list);
@@ -271,7 +273,8 @@ void TestId3v1Tag::buildTagName() {
     QCOMPARE(BuildTagName(tag, folder), name);
 }
 
-void TestId3v1Tag::buildTagNameWritesCleanedFieldsBack() {
+void TestId3v1Tag::buildTagNameWritesCleanedFieldsBack()
+{
     Id3v1Tag tag;
     BlockSpec s;
     s.album = "  Live\x01";
@@ -283,19 +286,20 @@ void TestId3v1Tag::buildTagNameWritesCleanedFieldsBack() {
     QCOMPARE(tag.title.at(6), QChar(0));
 }
 
-void TestId3v1Tag::removeInvalidChars_data() {
+void TestId3v1Tag::removeInvalidChars_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("result");
-    QTest::newRow("punctuation removed, dash kept") << "A\\B/C:D*E?F<G>H|I$J#K@L!M^N;O,P.Q\"R - S"
-                                                    << "ABCDEFGHIJKLMNOPQR - S";
-    QTest::newRow("control characters removed") << QStringLiteral("A\tB\nC") + QChar(0) << "ABC";
-    QTest::newRow("trimmed afterwards") << " .Name. "
-                                        << "Name";
-    QTest::newRow("empty stays empty") << ""
-                                       << "";
+    QTest::newRow("punctuation removed, dash kept")
+        << "A\\B/C:D*E?F<G>H|I$J#K@L!M^N;O,P.Q\"R - S" << "ABCDEFGHIJKLMNOPQR - S";
+    QTest::newRow("control characters removed") << QStringLiteral("A\tB\nC") + QChar(0)
+                                                << "ABC";
+    QTest::newRow("trimmed afterwards") << " .Name. " << "Name";
+    QTest::newRow("empty stays empty") << "" << "";
 }
 
-void TestId3v1Tag::removeInvalidChars() {
+void TestId3v1Tag::removeInvalidChars()
+{
     QFETCH(QString, text);
     QFETCH(QString, result);
     QCOMPARE(RemoveInvalidChars(text), result);

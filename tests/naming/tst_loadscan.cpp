@@ -9,9 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestLoadScan : public QObject {
+class TestLoadScan : public QObject
+{
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
     void init();
     void relativeMediaPath_data();
@@ -24,12 +25,13 @@ class TestLoadScan : public QObject {
     void memoGivesTheSameNames();
     void memoForgetsWhenTheLoadEnds();
 
-  private:
+private:
     QTemporaryDir m_dir;
     QString m_media;
 };
 
-void TestLoadScan::initTestCase() {
+void TestLoadScan::initTestCase()
+{
     QVERIFY(m_dir.isValid());
     BuildBuiltInReplaceList(BuiltInReplaceList);
     m_media = m_dir.filePath(QStringLiteral("media"));
@@ -41,7 +43,8 @@ void TestLoadScan::initTestCase() {
     }
 }
 
-void TestLoadScan::init() {
+void TestLoadScan::init()
+{
     Settings = SettingsRecord();
     Settings.removesubs = 1;
     Settings.inpath = m_media;
@@ -49,38 +52,29 @@ void TestLoadScan::init() {
     UserReplaceList.Clear();
 }
 
-void TestLoadScan::relativeMediaPath_data() {
+void TestLoadScan::relativeMediaPath_data()
+{
     QTest::addColumn<QString>("inpath");
     QTest::addColumn<QString>("found");
     QTest::addColumn<QString>("relative");
-    QTest::newRow("file in the folder") << "/music"
-                                        << "/music/a.mp3"
-                                        << "a.mp3";
-    QTest::newRow("trailing separator on the folder") << "/music/"
-                                                      << "/music/a.mp3"
-                                                      << "a.mp3";
-    QTest::newRow("sub-folder kept") << "/music"
-                                     << "/music/Live/song.mp3"
-                                     << "Live/song.mp3";
-    QTest::newRow("blanks at the ends stay") << "/music"
-                                             << "/music/ a.mp3 "
-                                             << " a.mp3 ";
-    QTest::newRow("not below the folder") << "/music"
-                                          << "/other/a.mp3"
-                                          << "";
-    QTest::newRow("sibling with the same prefix") << "/music"
-                                                  << "/musicx/a.mp3"
-                                                  << "";
+    QTest::newRow("file in the folder") << "/music" << "/music/a.mp3" << "a.mp3";
+    QTest::newRow("trailing separator on the folder") << "/music/" << "/music/a.mp3" << "a.mp3";
+    QTest::newRow("sub-folder kept") << "/music" << "/music/Live/song.mp3" << "Live/song.mp3";
+    QTest::newRow("blanks at the ends stay") << "/music" << "/music/ a.mp3 " << " a.mp3 ";
+    QTest::newRow("not below the folder") << "/music" << "/other/a.mp3" << "";
+    QTest::newRow("sibling with the same prefix") << "/music" << "/musicx/a.mp3" << "";
 }
 
-void TestLoadScan::relativeMediaPath() {
+void TestLoadScan::relativeMediaPath()
+{
     QFETCH(QString, inpath);
     QFETCH(QString, found);
     QFETCH(QString, relative);
     QCOMPARE(RelativeMediaPath(inpath, found), relative);
 }
 
-void TestLoadScan::loadScanFollowsSettings_data() {
+void TestLoadScan::loadScanFollowsSettings_data()
+{
     QTest::addColumn<int>("recursive");
     QTest::addColumn<QStringList>("rows");
     QTest::newRow("folder only, pattern by pattern, blanks kept")
@@ -94,7 +88,8 @@ void TestLoadScan::loadScanFollowsSettings_data() {
                        "ok|Pembo|Live/Pembo feat. Kaz - Song.mp3"};
 }
 
-void TestLoadScan::loadScanFollowsSettings() {
+void TestLoadScan::loadScanFollowsSettings()
+{
     QFETCH(int, recursive);
     QFETCH(QStringList, rows);
     Settings.recursivesearch = recursive;
@@ -113,37 +108,35 @@ void TestLoadScan::loadScanFollowsSettings() {
     QCOMPARE(calls, int(rows.size()));
 }
 
-void TestLoadScan::loadScanOfMissingFolder() {
+void TestLoadScan::loadScanOfMissingFolder()
+{
     Settings.inpath = m_dir.filePath(QStringLiteral("missing"));
     BadRowsFound = true;
     QVERIFY(LoadScan().empty());
     QVERIFY(!BadRowsFound);
 }
 
-void TestLoadScan::callbackStopsTheLoad() {
+void TestLoadScan::callbackStopsTheLoad()
+{
     int calls = 0;
-    const std::vector<LoadRow> kept =
-        LoadScan([&](const LoadRow &, int, int) { return ++calls < 2; });
+    const std::vector<LoadRow> kept = LoadScan([&](const LoadRow &, int, int) {
+        return ++calls < 2;
+    });
     QCOMPARE(calls, 2);
     QCOMPARE(int(kept.size()), 2); // the row in hand when stopped is kept
 }
 
-void TestLoadScan::rowsNotKept() {
+void TestLoadScan::rowsNotKept()
+{
     int calls = 0;
     QVERIFY(LoadScan([&](const LoadRow &, int, int) { return ++calls > 0; }, false).empty());
     QCOMPARE(calls, 4);
 }
 
-void TestLoadScan::memoGivesTheSameNames() {
-    const QStringList names{"the velvet lanterns",
-                            "Pembo feat. Kaz",
-                            "02 Artist",
-                            "abba",
-                            "the velvet lanterns",
-                            "t",
-                            "2pac",
-                            "Pembo feat. Kaz",
-                            ""};
+void TestLoadScan::memoGivesTheSameNames()
+{
+    const QStringList names{"the velvet lanterns", "Pembo feat. Kaz", "02 Artist", "abba",
+                            "the velvet lanterns", "t", "2pac", "Pembo feat. Kaz", ""};
     QStringList plain;
     for (const QString &n : names)
         plain << NormalizeArtist(n);
@@ -159,7 +152,8 @@ void TestLoadScan::memoGivesTheSameNames() {
     QCOMPARE(remembered, plain);
 }
 
-void TestLoadScan::memoForgetsWhenTheLoadEnds() {
+void TestLoadScan::memoForgetsWhenTheLoadEnds()
+{
     {
         const NormalizeArtistMemo memo;
         QCOMPARE(NormalizeArtist(QStringLiteral("Corvelle")), QStringLiteral("Corvelle"));

@@ -13,9 +13,10 @@
 
 // Random names and tag blocks: whatever comes in, the naming code must not crash, must
 // give the same answer twice, and an ok folder must be a usable single folder name.
-class TestNamingProperties : public QObject {
+class TestNamingProperties : public QObject
+{
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
     void randomFileNames_data();
     void randomFileNames();
@@ -23,7 +24,7 @@ class TestNamingProperties : public QObject {
     void randomTagFiles();
     void fastTextHelpersAgreeWithQt();
 
-  private:
+private:
     static QString RandomName(QRandomGenerator &rng);
     static QByteArray RandomBlock(QRandomGenerator &rng);
     static void CheckFolder(const FolderNameResult &r, const QString &input);
@@ -32,20 +33,20 @@ class TestNamingProperties : public QObject {
 
 namespace {
 const char32_t kPieces[] = {
-    U'a', U'B', U'c', U'x', U'Z',  U'e',  U't',          U'i',          U' ',      U' ',      U' ',
-    U'-', U'-', U'.', U'.', U',',  U'_',  U'~',          U'%',          U'(',      U')',      U'[',
-    U']', U'{', U'}', U';', U'&',  U'\'', U'?',          U'/',          U'0',      U'1',      U'2',
-    U'3', U'4', U'5', U'8', U'9',  U'\t', U'\n',         U'\r',         U'é',      U'ü',      U'ß',
+    U'a', U'B', U'c', U'x', U'Z', U'e', U't', U'i', U' ', U' ', U' ', U'-', U'-', U'.', U'.',
+    U',', U'_', U'~', U'%', U'(', U')', U'[', U']', U'{', U'}', U';', U'&', U'\'', U'?', U'/',
+    U'0', U'1', U'2', U'3', U'4', U'5', U'8', U'9', U'\t', U'\n', U'\r', U'é', U'ü', U'ß',
     U'Ÿ', U'İ', U'ﬁ', U'Ж', U'日', U'本', U'\U0001F3B5', U'\U00010400', U'\u0301', U'\u00A0',
 };
-const char *const kWords[] = {"the ",  "feat. ", " ft ",     "with",  "50",    "cent",
-                              "mafia", "3",      "112",      "E-40",  "ub40",  ".mp3",
-                              ".MP3",  "cd1",    "and the ", " and ", "seven", "teen",
-                              "tmd",   "%20",    "--",       ",,",    "t",     "c"};
-const char *const kFields[] = {"Song", "Artist", "Album", "Genre", "Year", "Track", " Album", "x"};
+const char *const kWords[] = {"the ", "feat. ", " ft ", "with", "50", "cent", "mafia", "3",
+                              "112", "E-40", "ub40", ".mp3", ".MP3", "cd1", "and the ",
+                              " and ", "seven", "teen", "tmd", "%20", "--", ",,", "t", "c"};
+const char *const kFields[] = {"Song", "Artist", "Album", "Genre", "Year", "Track", " Album",
+                               "x"};
 } // namespace
 
-void TestNamingProperties::initTestCase() {
+void TestNamingProperties::initTestCase()
+{
     QVERIFY(m_dir.isValid());
     BuildBuiltInReplaceList(BuiltInReplaceList);
     UserReplaceList.Clear();
@@ -53,7 +54,8 @@ void TestNamingProperties::initTestCase() {
     LoadGenres();
 }
 
-QString TestNamingProperties::RandomName(QRandomGenerator &rng) {
+QString TestNamingProperties::RandomName(QRandomGenerator &rng)
+{
     QString s;
     const int parts = rng.bounded(0, 14);
     for (int i = 0; i < parts; ++i) {
@@ -67,7 +69,8 @@ QString TestNamingProperties::RandomName(QRandomGenerator &rng) {
     return s;
 }
 
-QByteArray TestNamingProperties::RandomBlock(QRandomGenerator &rng) {
+QByteArray TestNamingProperties::RandomBlock(QRandomGenerator &rng)
+{
     QByteArray b(128, '\0');
     for (int i = 0; i < 128; ++i)
         b[i] = char(rng.bounded(256));
@@ -76,7 +79,8 @@ QByteArray TestNamingProperties::RandomBlock(QRandomGenerator &rng) {
     return b;
 }
 
-void TestNamingProperties::CheckFolder(const FolderNameResult &r, const QString &input) {
+void TestNamingProperties::CheckFolder(const FolderNameResult &r, const QString &input)
+{
     if (!r.ok) {
         QVERIFY2(r.folder.isEmpty(), qPrintable(input));
         return;
@@ -85,10 +89,12 @@ void TestNamingProperties::CheckFolder(const FolderNameResult &r, const QString 
     QVERIFY2(!r.folder.contains(QChar(0)), qPrintable(input));
     QVERIFY2(!r.folder.contains(QLatin1Char('\n')), qPrintable(input));
     QVERIFY2(!r.folder.contains(QLatin1Char('\r')), qPrintable(input));
-    QVERIFY2(r.folder != QLatin1String(".") && r.folder != QLatin1String(".."), qPrintable(input));
+    QVERIFY2(r.folder != QLatin1String(".") && r.folder != QLatin1String(".."),
+             qPrintable(input));
 }
 
-void TestNamingProperties::randomFileNames_data() {
+void TestNamingProperties::randomFileNames_data()
+{
     QTest::addColumn<int>("dash");
     QTest::addColumn<int>("removesubs");
     QTest::newRow("first section, primary only") << 0 << 1;
@@ -97,7 +103,8 @@ void TestNamingProperties::randomFileNames_data() {
     QTest::newRow("fourth section, featured kept") << 3 << 0;
 }
 
-void TestNamingProperties::randomFileNames() {
+void TestNamingProperties::randomFileNames()
+{
     QFETCH(int, dash);
     QFETCH(int, removesubs);
     Settings = SettingsRecord();
@@ -120,7 +127,8 @@ void TestNamingProperties::randomFileNames() {
     }
 }
 
-void TestNamingProperties::randomTagBlocks() {
+void TestNamingProperties::randomTagBlocks()
+{
     QRandomGenerator rng(1206u);
     for (int i = 0; i < 3000; ++i) {
         const QByteArray block = RandomBlock(rng);
@@ -143,7 +151,8 @@ void TestNamingProperties::randomTagBlocks() {
     }
 }
 
-void TestNamingProperties::randomTagFiles() {
+void TestNamingProperties::randomTagFiles()
+{
     QRandomGenerator rng(7u);
     Settings = SettingsRecord();
     Settings.renamefolders = 1;
@@ -151,11 +160,9 @@ void TestNamingProperties::randomTagFiles() {
         const QString path = m_dir.filePath(QStringLiteral("f%1.mp3").arg(i));
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(rng.bounded(0, 300), 'x') +
-                RandomBlock(rng).left(rng.bounded(100, 129)));
+        f.write(QByteArray(rng.bounded(0, 300), 'x') + RandomBlock(rng).left(rng.bounded(100, 129)));
         f.close();
-        Settings.foldernamelist =
-            QString::fromLatin1(kFields[rng.bounded(int(std::size(kFields)))]);
+        Settings.foldernamelist = QString::fromLatin1(kFields[rng.bounded(int(std::size(kFields)))]);
         const QString rel = RandomName(rng) + QStringLiteral(".mp3");
         const FolderNameResult r = DeriveFolderName(rel, path);
         CheckFolder(r, rel);
@@ -165,11 +172,12 @@ void TestNamingProperties::randomTagFiles() {
     }
 }
 
-void TestNamingProperties::fastTextHelpersAgreeWithQt() {
+void TestNamingProperties::fastTextHelpersAgreeWithQt()
+{
     // characters whose case folding reaches ASCII (Kelvin sign, long s) or changes length
-    const char32_t tricky[] = {U'a',      U'A', U'k', U'K',          U'\u212A',     U's', U'S',
-                               U'\u017F', U'i', U'I', U'\u0130',     U'\u0131',     U'ß', U'é',
-                               U'É',      U' ', U'-', U'\U00010400', U'\U00010428', U'1'};
+    const char32_t tricky[] = {U'a', U'A', U'k', U'K', U'\u212A', U's', U'S', U'\u017F', U'i',
+                               U'I', U'\u0130', U'\u0131', U'ß', U'é', U'É', U' ', U'-',
+                               U'\U00010400', U'\U00010428', U'1'};
     QRandomGenerator rng(99u);
     const auto random = [&](int maxLength) {
         QString s;
