@@ -12,7 +12,8 @@ namespace {
 QString Printable(const QString &name)
 {
     for (const QChar c : name)
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+        if (c.unicode() < 32 &&
+            (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')))
             return OneLine(name);
     return name;
 }

@@ -16,7 +16,8 @@ namespace {
 QString Printable(const QString &name)
 {
     for (const QChar c : name)
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+        if (c.unicode() < 32 &&
+            (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')))
             return OneLine(name);
     return name;
 }
@@ -64,16 +65,27 @@ int Load(const QStringList &arguments)
 
     int rows = 0;
     int bad = 0;
+    // Rows go out in blocks: one write per row costs more than naming the row.
+    QString block;
+    block.reserve(1 << 16);
     LoadScan(
         [&](const LoadRow &row, int, int) {
             ++rows;
             if (!row.name.ok)
                 ++bad;
-            Out(row.name.Status() + QLatin1Char('\t') + Printable(row.name.folder) +
-                QLatin1Char('\t') + Printable(row.relativePath) + QLatin1Char('\n'));
+            block += row.name.ok ? QLatin1String("ok\t") : QLatin1String("bad\t");
+            block += Printable(row.name.folder);
+            block += QLatin1Char('\t');
+            block += Printable(row.relativePath);
+            block += QLatin1Char('\n');
+            if (block.size() > (1 << 15)) {
+                Out(block);
+                block.clear();
+            }
             return true;
         },
         false);
+    Out(block);
     std::fflush(stdout);
     Err(QStringLiteral("%1 files, %2 without a folder name\n").arg(rows).arg(bad));
     return 0;

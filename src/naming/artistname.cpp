@@ -5,6 +5,7 @@
 #include "naming/replacelist.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 
 #include <initializer_list>
@@ -175,7 +176,7 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
         }
         return QStringLiteral("T");
     }
-    QString result = ProperCase(Trim(name));
+    QString result = ProperCase(Trimmed(name));
     if (NamingText::Contains(result, u"Trans-siber", Qt::CaseSensitive))
         result.replace(QLatin1String("Trans-siber"), QLatin1String("Trans-Siber"));
     if (NamingText::Contains(result, u"2pac", Qt::CaseInsensitive))
@@ -185,8 +186,28 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
 
 // One word of FixArtistWords; @p w is the word lower-cased. A null result leaves the word
 // as it is.
+// Every lower-cased word some rule below knows; any other word is left alone at once.
+bool KnownFixWord(QStringView w)
+{
+    static const QSet<QStringView> known = [] {
+        QSet<QStringView> set;
+        for (const QStringView u : kUpperWords)
+            set.insert(u);
+        for (const QStringView t :
+             {u"masterp", u"50cent", u"boys2men", u"boysiimen", u"bunb", u"crüe", u"mötley",
+              u"queensrÿche", u"karaoké", u"kareoke", u"cee", u"easye", u"eazye", u"jay", u"bun",
+              u"jayz", u"8ball", u"36mafia", u"t", u"e", u"ne", u"cent", u"cents", u"eightball",
+              u"zz", u"r", u"h", u"acdc"})
+            set.insert(t);
+        return set;
+    }();
+    return known.contains(w);
+}
+
 QString FixWord(QStringView word, QStringView w, bool last, bool only, const QString &context)
 {
+    if (!KnownFixWord(w))
+        return QString();
     if (IsUpperWord(w))
         return word.toString().toUpper();
     if (NamingText::Same(w, u"masterp"))
@@ -373,7 +394,7 @@ QString NormalizeArtistUncached(const QString &raw)
         name.chop(4);
     while (name.endsWith(QLatin1String(" with"), Qt::CaseInsensitive))
         name.chop(5);
-    name = Trim(name);
+    name = Trimmed(name);
 
     // A leading track number goes, unless it is part of a known artist name.
     if (name.size() > 2 && name.contains(QLatin1Char(' '))) {

@@ -61,7 +61,7 @@ void ReplaceUntilAbsent(QString &s, QStringView find, QStringView with, bool tri
     while (NamingText::Contains(s, find, Qt::CaseSensitive)) {
         s.replace(find.toString(), with.toString());
         if (trim)
-            s = Trim(s);
+            s = NamingText::Trimmed(s);
     }
 }
 
@@ -84,7 +84,7 @@ FolderNameResult Finish(QString folder, bool fromTag)
         folder.remove(QLatin1Char('/'));
         while (NamingText::Contains(folder, u"  ", Qt::CaseSensitive))
             folder.replace(QLatin1String("  "), QLatin1String(" "));
-        folder = Trim(folder);
+        folder = NamingText::Trimmed(folder);
         if (folder.isEmpty() || NamingText::Same(folder, u".") || NamingText::Same(folder, u".."))
             return Bad();
     }
@@ -256,11 +256,25 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         ++front;
     name.remove(0, front);
 
+    // One pass finds which of the cleaning characters occur at all; most names hold few.
+    quint64 present[2] = {0, 0}; // ASCII characters that occur
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u < 128)
+            present[u >> 6] |= quint64(1) << (u & 63);
+    }
+    const auto occurs = [&present](QChar c) {
+        const char16_t u = c.unicode();
+        return ((present[u >> 6] >> (u & 63)) & 1) != 0;
+    };
     for (const Replacement &r : kOnce)
-        if (NamingText::Contains(name, r.find, Qt::CaseSensitive))
+        if (occurs(r.find.front()) && NamingText::Contains(name, r.find, Qt::CaseSensitive))
             name.replace(r.find.toString(), r.with.toString());
-    ReplaceUntilAbsent(name, u"--", u"-", false);
-    ReplaceUntilAbsent(name, u",,", u",", false);
+    if (occurs(u'-'))
+        ReplaceUntilAbsent(name, u"--", u"-", false);
+    if (occurs(u','))
+        ReplaceUntilAbsent(name, u",,", u",", false);
+    // the replacements above bring blanks in, so this one always looks
     ReplaceUntilAbsent(name, u"  ", u" ", true);
     const QString context = name;
 

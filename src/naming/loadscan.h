@@ -35,7 +35,9 @@ using LoadRowCallback = std::function<bool(const LoadRow &row, int number, int t
 /**
  * Derives one row per found path (paths that leave no relative path are skipped), handing
  * each to @p onRow; also returns them when @p keep is true. Uses the naming options of
- * Settings and sets BadRowsFound like DeriveFolderName.
+ * Settings and sets BadRowsFound like DeriveFolderName. Artist names are remembered for
+ * the length of the call (NormalizeArtistMemo), so the replace lists must not change
+ * while it runs.
  */
 std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &found,
                                     const LoadRowCallback &onRow = {}, bool keep = true);

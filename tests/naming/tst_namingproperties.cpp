@@ -2,6 +2,7 @@
 #include "naming/artistname.h"
 #include "naming/foldername.h"
 #include "naming/id3v1tag.h"
+#include "naming/namingtext.h"
 #include "naming/replacelist.h"
 #include "tags/genres.h"
 
@@ -21,6 +22,7 @@ private slots:
     void randomFileNames();
     void randomTagBlocks();
     void randomTagFiles();
+    void fastTextHelpersAgreeWithQt();
 
 private:
     static QString RandomName(QRandomGenerator &rng);
@@ -167,6 +169,49 @@ void TestNamingProperties::randomTagFiles()
         const FolderNameResult again = DeriveFolderName(rel, path);
         QCOMPARE(again.folder, r.folder);
         QCOMPARE(again.fromTag, r.fromTag);
+    }
+}
+
+void TestNamingProperties::fastTextHelpersAgreeWithQt()
+{
+    // characters whose case folding reaches ASCII (Kelvin sign, long s) or changes length
+    const char32_t tricky[] = {U'a', U'A', U'k', U'K', U'\u212A', U's', U'S', U'\u017F', U'i',
+                               U'I', U'\u0130', U'\u0131', U'ß', U'é', U'É', U' ', U'-',
+                               U'\U00010400', U'\U00010428', U'1'};
+    QRandomGenerator rng(99u);
+    const auto random = [&](int maxLength) {
+        QString s;
+        for (int n = rng.bounded(0, maxLength + 1); n > 0; --n) {
+            const char32_t c = tricky[rng.bounded(int(std::size(tricky)))];
+            s += QString::fromUcs4(&c, 1);
+        }
+        return s;
+    };
+    for (int i = 0; i < 4000; ++i) {
+        const QString hay = random(12);
+        const QString needle = random(3);
+        const qsizetype from = rng.bounded(0, 3);
+        for (const Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive})
+            QVERIFY2(NamingText::IndexOf(hay, needle, cs, from) ==
+                         QStringView(hay).indexOf(needle, from, cs),
+                     qPrintable(hay + QLatin1Char('|') + needle));
+        QCOMPARE(NamingText::Numeric(hay), TextUtil::IsNumeric(hay));
+        QCOMPARE(NamingText::Trimmed(hay), TextUtil::Trim(hay));
+        // proper case: the plain-ASCII path must equal the per-character mapping
+        QString expected;
+        bool start = true;
+        for (const char32_t c : hay.toUcs4()) {
+            const bool brk = c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0;
+            const char32_t m = brk ? c : start ? QChar::toUpper(c) : QChar::toLower(c);
+            expected += QString::fromUcs4(&m, 1);
+            start = brk;
+        }
+        QCOMPARE(ProperCase(hay), expected);
+        // invalid characters: the bit mask must answer as a search of the set does
+        QString plain = hay + QStringLiteral("a/b.c?") + QChar(7);
+        QString reference = plain;
+        reference.removeIf([](QChar c) { return BuildInvalidNameChars().contains(c); });
+        QCOMPARE(RemoveInvalidChars(plain), TextUtil::Trim(reference));
     }
 }
 
