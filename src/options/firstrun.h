@@ -1,0 +1,9 @@
+#pragma once
+
+class QWidget;
+
+/**
+ * The welcome question of a user's first start: asked once per user, after the main window
+ * is visible; Yes opens the Options window owned by @p mainWindow.
+ */
+void AskFirstRunQuestion(QWidget *mainWindow);
