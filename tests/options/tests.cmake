@@ -1,0 +1,4 @@
+sortiva_add_test(tst_fieldlists options/tst_fieldlists.cpp)
+sortiva_add_test(tst_filterpresets options/tst_filterpresets.cpp)
+sortiva_add_test(tst_optionsvalues options/tst_optionsvalues.cpp)
+sortiva_add_test(tst_replaceeditor options/tst_replaceeditor.cpp)
