@@ -1,0 +1,1 @@
+sortiva_add_test(tst_replacelist naming/tst_replacelist.cpp)

@@ -1,0 +1,1 @@
+sortiva_add_test(tst_filehelpers organize/tst_filehelpers.cpp)
