@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+namespace Options {
 void AskFirstRunQuestion(QWidget *mainWindow)
 {
     if (!TakeFirstRun())
@@ -23,3 +24,4 @@ void AskFirstRunQuestion(QWidget *mainWindow)
     if (answer == MsgResult::Yes)
         Form6::Open(mainWindow);
 }
+} // namespace Options

@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -729,6 +730,13 @@ void Form6::ShowHelp(QObject *link)
 
 bool Form6::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Close && watched == parentWidget()) {
+        // The owner is closing and may close this window from its handler: that close asks
+        // nothing. Should the owner refuse to close, the mark is gone by the next event.
+        m_ownerClosing = true;
+        QTimer::singleShot(0, this, [this] { m_ownerClosing = false; });
+        return false;
+    }
     if (event->type() == QEvent::MouseButtonRelease &&
         (watched == Label4 || watched == Label5 || watched == Label6 || watched == Label9 ||
          watched == lblExport)) {
@@ -770,6 +778,8 @@ void Form6::closeEvent(QCloseEvent *event)
         m_warning->close();
     if (m_editor)
         m_editor->close();
+    if (m_ownerClosing)
+        m_closeReason = CloseReason::Owner;
     if (m_closeReason == CloseReason::CloseBox && m_changed && !qApp->isSavingSession()) {
         if (Dialogs().Message(QStringLiteral("You have made changes to your settings. Would you "
                                              "like to apply those settings now?"),

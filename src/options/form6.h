@@ -36,7 +36,8 @@ public:
     static Form6 *Instance();
     /**
      * Closes the Options window and the windows it opened without asking anything; edits
-     * not yet applied are dropped. For the owner's close handler.
+     * not yet applied are dropped. For the owner's close handler (closing the window from
+     * inside the owner's close handling asks nothing either).
      */
     static void CloseWindows();
 
@@ -147,6 +148,7 @@ private:
     QString m_folderFieldList;
     FilterPresetChooser m_presets;
     CloseReason m_closeReason = CloseReason::CloseBox;
+    bool m_ownerClosing = false;
     QPointer<Form4> m_editor;
     QPointer<frmWarning> m_warning;
 };

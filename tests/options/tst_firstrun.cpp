@@ -61,7 +61,7 @@ void tst_FirstRun::askedOnceAcrossTwoStarts()
         LoadSettings();
         ScriptedDialogs dialogs;
         dialogs.AnswerMessage(MsgResult(answer));
-        AskFirstRunQuestion(&main);
+        Options::AskFirstRunQuestion(&main);
         QVERIFY(main.isVisible());
         QCOMPARE(dialogs.MessageTexts(), QStringList{Welcome});
         QCOMPARE(dialogs.asked[0].buttons, MsgButtons::YesNo);
@@ -77,7 +77,7 @@ void tst_FirstRun::askedOnceAcrossTwoStarts()
         Settings = SettingsRecord();
         LoadSettings();
         ScriptedDialogs dialogs;
-        AskFirstRunQuestion(&main);
+        Options::AskFirstRunQuestion(&main);
         QVERIFY(dialogs.asked.isEmpty());
         QVERIFY(!Form6::Instance());
         QCOMPARE(SettingsStore::Get(Keys::firstrun), QStringLiteral("no"));
@@ -89,7 +89,7 @@ void tst_FirstRun::yesOpensTheOptionsOwnedByTheMainWindow()
     QWidget main;
     ScriptedDialogs dialogs;
     dialogs.AnswerMessage(MsgResult::Yes);
-    AskFirstRunQuestion(&main);
+    Options::AskFirstRunQuestion(&main);
     QVERIFY(Form6::Instance());
     QCOMPARE(Form6::Instance()->parentWidget(), &main);
     QVERIFY(Form6::Instance()->isVisible());

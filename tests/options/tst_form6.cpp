@@ -11,6 +11,8 @@
 #include "support/testenv.h"
 
 #include <QCheckBox>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +62,28 @@ void Select(QListWidget *list, const QString &text)
     QVERIFY(!found.isEmpty());
     list->setCurrentItem(found.first());
 }
+// Closes every other window from its close handler, as the main window does; refuses the
+// first close when asked to.
+class Owner : public QWidget
+{
+public:
+    bool refuse = false;
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (refuse) {
+            refuse = false;
+            event->ignore();
+            return;
+        }
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget *w : windows)
+            if (w != this && w->isVisible())
+                w->close();
+        event->accept();
+    }
+};
 } // namespace
 
 class tst_Form6 : public QObject
@@ -85,6 +109,8 @@ private slots:
     void closeBox();
     void okAsksNothing();
     void closingForTheOwnerAsksNothing();
+    void ownerClosingEveryWindowAsksNothing();
+    void ownerRefusingToCloseLeavesTheQuestion();
     void applyKeepsTheWindowOpen();
     void samePresetTwice();
     void movingFieldsBetweenLists();
@@ -414,6 +440,40 @@ void tst_Form6::closingForTheOwnerAsksNothing()
     WaitClosed();
     QVERIFY(dialogs.asked.isEmpty());
     QCOMPARE(Settings.loadsplash, 1);
+}
+
+void tst_Form6::ownerClosingEveryWindowAsksNothing()
+{
+    Owner owner;
+    owner.show();
+    m_form = Form6::Open(&owner);
+    ClickBox(m_form->chkLoadSplash);
+    QTest::mouseClick(m_form->Command15, Qt::LeftButton);
+    QPointer<Form4> editor = m_form->Editor();
+    ScriptedDialogs dialogs;
+    owner.close();
+    WaitClosed();
+    QTRY_VERIFY(editor.isNull());
+    QVERIFY(dialogs.asked.isEmpty());
+    QCOMPARE(Settings.loadsplash, 1);
+}
+
+void tst_Form6::ownerRefusingToCloseLeavesTheQuestion()
+{
+    Owner owner;
+    owner.show();
+    m_form = Form6::Open(&owner);
+    ClickBox(m_form->chkLoadSplash);
+    owner.refuse = true;
+    owner.close();
+    QTest::qWait(0);
+    QVERIFY(m_form);
+    ScriptedDialogs dialogs;
+    dialogs.AnswerMessage(MsgResult::Yes);
+    m_form->close();
+    WaitClosed();
+    QCOMPARE(dialogs.MessageTexts(), QStringList{ApplyQuestion});
+    QCOMPARE(Settings.loadsplash, 0);
 }
 
 void tst_Form6::applyKeepsTheWindowOpen()
