@@ -124,6 +124,7 @@ Form4::Form4(QWidget *owner) : QWidget(owner, Qt::Dialog)
     boxes->addStretch(1);
 
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
     buttons->addWidget(Command5);
     buttons->addStretch(1);
     buttons->addWidget(Command1);
@@ -135,6 +136,7 @@ Form4::Form4(QWidget *owner) : QWidget(owner, Qt::Dialog)
     auto *body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);
     body->addWidget(lv1, 1);
+    body->addSpacing(4);
     body->addLayout(boxes);
     body->addSpacing(6);
     body->addLayout(buttons);

@@ -789,6 +789,9 @@ void Form6::closeEvent(QCloseEvent *event)
     if (m_closeReason != CloseReason::Owner)
         BringOwnerToFront();
     QApplication::instance()->removeEventFilter(this);
+    // The window is deleted later: an Open() in between builds a new one.
+    if (instance == this)
+        instance = nullptr;
     event->accept();
 }
 

@@ -221,6 +221,15 @@ void tst_Form6::oneInstanceAtATime()
     QCOMPARE(Form6::Open(m_main, 2), f);
     QCOMPARE(f->tb1->currentIndex(), 2);
     QCOMPARE(Form6::Instance(), f);
+
+    // Opening again right after a close builds a new window from the settings.
+    f->close();
+    Form6 *second = Form6::Open(m_main);
+    QVERIFY(second != f);
+    QVERIFY(second->isVisible());
+    QCOMPARE(second->tb1->currentIndex(), 0);
+    QTRY_VERIFY(m_form.isNull());
+    m_form = second;
 }
 
 void tst_Form6::dashExample_data()
