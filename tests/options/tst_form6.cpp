@@ -119,6 +119,8 @@ private slots:
     void warningOnThirdAndFourthOption();
     void secondOptionNeverWarns();
     void ctrlTabCyclesThePages();
+    void ctrlTabInTheEditorLeavesThePages();
+    void escapeIsCancel();
     void helpLinks_data();
     void helpLinks();
     void editorOpensOnceAndClosesWithTheWindow();
@@ -670,6 +672,30 @@ void tst_Form6::ctrlTabCyclesThePages()
     QCOMPARE(f->tb1->currentIndex(), 0);
     QTest::keyClick(f->chkLoadSplash, Qt::Key_Tab, Qt::AltModifier);
     QCOMPARE(f->tb1->currentIndex(), 0);
+}
+
+void tst_Form6::ctrlTabInTheEditorLeavesThePages()
+{
+    Form6 *f = OpenFresh();
+    QTest::mouseClick(f->Command15, Qt::LeftButton);
+    QVERIFY(f->Editor());
+    QTest::keyClick(f->Editor()->Text1, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(f->tb1->currentIndex(), 0);
+}
+
+void tst_Form6::escapeIsCancel()
+{
+    Form6 *f = OpenFresh();
+    ClickBox(f->chkAutoAdd);
+    ScriptedDialogs dialogs;
+    dialogs.AnswerMessage(MsgResult::Cancel);
+    QTest::keyClick(f->txtFileFilter, Qt::Key_Escape);
+    QCOMPARE(dialogs.MessageTexts(), QStringList{SaveQuestion});
+    QVERIFY(f->isVisible());
+    dialogs.AnswerMessage(MsgResult::No);
+    QTest::keyClick(f->chkAutoAdd, Qt::Key_Escape);
+    WaitClosed();
+    QCOMPARE(Settings.autoadd, 0);
 }
 
 void tst_Form6::helpLinks_data()
