@@ -17,34 +17,49 @@ QString DestinationIndex::TargetFolder(const QString &folderName)
 {
     if (folderName.isEmpty())
         return m_outpath;
+    const auto known = m_targets.constFind(folderName);
+    if (known != m_targets.cend())
+        return *known;
     const QString exact = Join(m_outpath, folderName);
     // A name with sub-folders is taken as written; only one level is matched loosely.
-    if (folderName.contains(QLatin1Char('/')) || FolderExists(exact))
+    if (folderName.contains(QLatin1Char('/')))
         return exact;
-    if (!m_foldersListed) {
-        m_foldersListed = true;
-        const QStringList names =
-            QDir(m_outpath).entryList(QDir::Dirs | QDir::Hidden | QDir::System |
-                                      QDir::NoDotAndDotDot);
-        for (const QString &n : names)
-            m_folders.insert(n.toCaseFolded(), n);
+    QString found;
+    if (FolderExists(exact)) {
+        found = exact;
+    } else {
+        if (!m_foldersListed) {
+            m_foldersListed = true;
+            const QStringList names = QDir(m_outpath).entryList(
+                QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            for (const QString &n : names)
+                m_folders.insert(n.toCaseFolded(), n);
+        }
+        const auto it = m_folders.constFind(folderName.toCaseFolded());
+        if (it != m_folders.cend() && FolderExists(Join(m_outpath, *it)))
+            found = Join(m_outpath, *it);
     }
-    const auto it = m_folders.constFind(folderName.toCaseFolded());
-    if (it != m_folders.cend() && FolderExists(Join(m_outpath, *it)))
-        return Join(m_outpath, *it);
-    return exact;
+    if (found.isEmpty())
+        return exact;
+    m_targets.insert(folderName, found);
+    m_existing.insert(found);
+    return found;
 }
 
 void DestinationIndex::MakeTarget(const QString &folder)
 {
-    if (FolderExists(folder))
+    if (folder == m_outpath || m_existing.contains(folder))
         return;
-    MakeFolder(folder);
-    if (FolderExists(folder) && folder.startsWith(m_outpath)) {
-        const QString name = FileNamePart(folder);
-        if (!name.isEmpty())
-            m_folders.insert(name.toCaseFolded(), name);
-    }
+    if (!FolderExists(folder))
+        MakeFolder(folder);
+    // Remembered only once it stands, so a folder that could not be made is tried again
+    // by the next row (whose copy then fails).
+    if (!FolderExists(folder))
+        return;
+    m_existing.insert(folder);
+    const QString name = FileNamePart(folder);
+    if (FolderPart(folder) == m_outpath && !name.isEmpty())
+        m_folders.insert(name.toCaseFolded(), name);
 }
 
 DestinationIndex::Names &DestinationIndex::Files(const QString &folder)
@@ -66,9 +81,8 @@ QString DestinationIndex::ExistingName(const QString &folder, const QString &nam
     const auto it = names.constFind(name.toCaseFolded());
     if (it != names.cend() && (m_planning || FileExists(Join(folder, *it))))
         return *it;
-    // The index may be older than the disk: the exact name is always checked.
-    if (FileExists(Join(folder, name)))
-        return name;
+    // A file that appeared since the folder was listed is met by the placement, which never
+    // replaces: the run then lists the folder again.
     return QString();
 }
 
@@ -105,4 +119,6 @@ void DestinationIndex::Removed(const QString &folder, const QString &name)
 void DestinationIndex::Forget(const QString &folder)
 {
     m_files.remove(folder);
+    m_targets.clear();
+    m_existing.clear();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 /**
@@ -44,6 +45,9 @@ private:
     Names &Files(const QString &folder);
 
     QString m_outpath;
+    // Folder names resolved to folders that stand, and the folders known to stand.
+    QHash<QString, QString> m_targets;
+    QSet<QString> m_existing;
     bool m_foldersListed = false;
     bool m_planning = false;
     Names m_folders;

@@ -131,9 +131,16 @@ bool CopyKeepingSource(const QString &source, const QString &destination)
         ::close(in);
         return false;
     }
-    QByteArray temp = Native(FolderPart(destination) + QStringLiteral("/.") +
-                             FileNamePart(destination) + QStringLiteral(".part-XXXXXX"));
-    const int out = ::mkostemp(temp.data(), O_CLOEXEC);
+    // An unnamed file in the target folder gets its name only when it is complete; where
+    // the file system has no unnamed files, a hidden temporary name is renamed instead.
+    QByteArray temp;
+    int out = ::open(Native(FolderPart(destination)).constData(),
+                     O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (out < 0) {
+        temp = Native(FolderPart(destination) + QStringLiteral("/.") +
+                      FileNamePart(destination) + QStringLiteral(".part-XXXXXX"));
+        out = ::mkostemp(temp.data(), O_CLOEXEC);
+    }
     if (out < 0) {
         ::close(in);
         return false;
@@ -144,12 +151,20 @@ bool CopyKeepingSource(const QString &source, const QString &destination)
         ok = ::futimens(out, times) == 0;
     }
     ::close(in);
+    if (ok && temp.isEmpty()) {
+        // linkat never replaces a name that exists.
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(out);
+        ok = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, Native(destination).constData(),
+                      AT_SYMLINK_FOLLOW) == 0;
+    }
     if (::close(out) != 0)
         ok = false;
-    if (ok)
-        ok = MoveNoReplace(QFile::decodeName(temp), destination) == MoveResult::Moved;
-    if (!ok)
-        ::unlink(temp.constData());
+    if (!temp.isEmpty()) {
+        if (ok)
+            ok = MoveNoReplace(QFile::decodeName(temp), destination) == MoveResult::Moved;
+        if (!ok)
+            ::unlink(temp.constData());
+    }
     return ok;
 }
 
