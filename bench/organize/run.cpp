@@ -134,9 +134,12 @@ int main(int argc, char *argv[])
     RunTimed(QStringLiteral(SORTIVA_CLI_PATH), {QStringLiteral("load"), loadDir}); // warm cache
     const qint64 cliMs =
         RunTimed(QStringLiteral(SORTIVA_CLI_PATH), {QStringLiteral("load"), loadDir});
-    QByteArray windowOut;
+    // Start, load and exit, as the batch program does; then a second run that also scrolls,
+    // shrinks and reports the peak memory.
     const qint64 windowTotal =
-        RunTimed(QStringLiteral(BENCH_WINDOW_PATH), {loadDir}, &windowOut);
+        RunTimed(QStringLiteral(BENCH_WINDOW_PATH), {loadDir, QStringLiteral("--load-only")});
+    QByteArray windowOut;
+    RunTimed(QStringLiteral(BENCH_WINDOW_PATH), {loadDir}, &windowOut);
     QMap<QByteArray, qint64> w;
     for (const QByteArray &line : windowOut.split('\n')) {
         const QList<QByteArray> parts = line.split(' ');
@@ -145,7 +148,7 @@ int main(int argc, char *argv[])
     }
     std::printf("Load of %d files (rows in window: %lld)\n", LoadFiles, w.value("rows"));
     Ratio("window load (command)", w.value("window_load_ms"), cliMs);
-    Ratio("window load (whole process)", windowTotal, cliMs);
+    Ratio("window start+load+exit", windowTotal, cliMs);
     std::printf("%-28s %8lld ms\n", "scroll top to bottom", w.value("scroll_ms"));
     std::printf("%-28s %8lld ms\n", "remove 1000 top rows", w.value("shrink_1000_ms"));
     std::printf("%-28s %8.1f MB\n", "window peak memory", w.value("peak_kb") / 1024.0);

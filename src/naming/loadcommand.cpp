@@ -12,8 +12,12 @@
 #include "naming/replacelist.h"
 #include "organize/filehelpers.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QSet>
+
+int LoadStatusIntervalMs = 50;
 
 namespace {
 const QString CancelCaption = QStringLiteral("Cancel");
@@ -120,10 +124,17 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view,
         const QString processing = foundText + QStringLiteral(" #");
 
         list.BeginBatch();
-        // Status lets pending events run, so it is shown with the yield every 100 rows: a
-        // repaint between yields could not show the texts in between anyway.
+        // Every 100 rows pending events run (Cancel among them). The status text and the
+        // progress bar, whose repaint costs more than the rows in between, are refreshed
+        // at such a yield once LoadStatusIntervalMs has passed.
+        QElapsedTimer sinceShown;
         const auto yield = [&](int number) {
             list.Flush();
+            if (sinceShown.isValid() && sinceShown.elapsed() < LoadStatusIntervalMs) {
+                QCoreApplication::processEvents();
+                return;
+            }
+            sinceShown.start();
             view.SetProgress(list.Count());
             view.Status(1, processing + QString::number(number));
         };

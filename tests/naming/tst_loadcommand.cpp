@@ -68,6 +68,7 @@ private slots:
     {
         TestEnv::IsolateSettings();
         LoadSettings();
+        LoadStatusIntervalMs = 0;
     }
     void init()
     {
