@@ -1,0 +1,180 @@
+#include "listing/listingformat.h"
+
+#include "app/settings.h"
+
+#include <QLocale>
+
+namespace {
+ListingClock &Clock()
+{
+    static ListingClock clock;
+    return clock;
+}
+
+void AppendNumber(QByteArray &out, char32_t code)
+{
+    out += "&#";
+    out += QByteArray::number(static_cast<uint>(code));
+    out += ';';
+}
+} // namespace
+
+QString PathWithoutDrive(const QString &path)
+{
+    return path.isEmpty() ? QStringLiteral("/") : path;
+}
+
+QString HtmlColor(int colour)
+{
+    // Hex digits are taken as BBGGRR and reordered, so only the low 24 bits count.
+    const QString padded =
+        QStringLiteral("000000") + QString::number(static_cast<uint>(colour), 16).toUpper();
+    const QString h = padded.right(6);
+    return QLatin1Char('#') + h.mid(4, 2) + h.mid(2, 2) + h.left(2);
+}
+
+QString FontTag(const QString &face, int size, const QString &colour)
+{
+    return QLatin1String("<font face=\"") + face + QLatin1String("\" size=\"") +
+           QString::number(size) + QLatin1String("\" color=\"") + colour + QLatin1String("\">");
+}
+
+QString ColorFontTag(const QString &face, int size, int colour)
+{
+    return FontTag(face, size, HtmlColor(colour));
+}
+
+QString FontText(const QString &text, const QString &colour)
+{
+    return FontTag(QStringLiteral("Tahoma"), 2, colour) + text + QLatin1String("</font>");
+}
+
+QString TableTag(int width, int border, const QString &align, int padding, int spacing)
+{
+    QString tag = QLatin1String("<table width=\"") + QString::number(width) +
+                  QLatin1String("%\" border=\"") + QString::number(border) +
+                  QLatin1String("\" cellspacing=\"") + QString::number(spacing) +
+                  QLatin1String("\" cellpadding=\"") + QString::number(padding) +
+                  QLatin1Char('"');
+    if (align != QLatin1String("left"))
+        tag += QLatin1String(" align=\"") + EscapeHtml(align) + QLatin1Char('"');
+    return tag + QLatin1Char('>');
+}
+
+QString ListRow(const QString &text, const QString &size, int bg, int fg)
+{
+    const QString b = HtmlColor(bg);
+    const QString f = HtmlColor(fg);
+    return QLatin1String("<tr><td width=\"86%\" bgcolor=\"") + b + QLatin1String("\">") +
+           FontText(QLatin1String("<b>") + text + QLatin1String("</b>"), f) +
+           QLatin1String("</td>") + ListingLineEnd + QLatin1String("<td width=\"14%\" bgcolor=\"") +
+           b + QLatin1String("\">") +
+           FontText(QLatin1String("<b>") + size + QLatin1String("</b>"), f) +
+           QLatin1String("</td></tr>");
+}
+
+QString InfoRow(int height, const QString &text, const QString &bg, const QString &fg)
+{
+    return QLatin1String(" <tr><td height=\"") + QString::number(height) +
+           QLatin1String("\" bgcolor=\"") + bg + QLatin1String("\">") +
+           FontText(QLatin1String("<b>") + text + QLatin1String("</b>"), fg) +
+           QLatin1String("</td></tr>") + ListingLineEnd;
+}
+
+QString PageHead()
+{
+    const HtmlPageSettingsRecord &h = HtmlPageSettings;
+    const QString t = EscapeHtml(h.title);
+    const QString align = EscapeHtml(h.align);
+    const QLatin1StringView n = ListingLineEnd;
+    QString s;
+    s += QLatin1String("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
+                       "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">") + n;
+    s += QLatin1String("<html>") + n + QLatin1String("<head>") + n;
+    s += QLatin1String("<title>") + t + QLatin1String("</title>") + n;
+    s += QLatin1String("<meta http-equiv=\"Content-Type\" content=\"text/html; "
+                       "charset=iso-8859-1\">") + n;
+    s += QLatin1String("</head>") + n;
+    s += QLatin1String("<body bgcolor=\"") + HtmlColor(h.colors[0]) + QLatin1String("\">") + n + n;
+    s += TableTag(95, h.sizes[0], h.align, 0, 0) + n;
+    s += QLatin1String("<tr>") + n + QLatin1String("<td height=\"15\" bgcolor=\"") +
+         HtmlColor(h.colors[2]) + QLatin1String("\">") + n;
+    s += QLatin1String("<div align=\"") + align + QLatin1String("\">") + n;
+    s += ColorFontTag(QStringLiteral("Tahoma"), 3, h.colors[1]) + QLatin1String("<b>") + t +
+         QLatin1String("</b></font>") + n;
+    s += QLatin1String("</div>") + n + QLatin1String("</td>") + n + QLatin1String("</tr>") + n +
+         QLatin1String("</table>") + n + QLatin1String("<br>") + n;
+    return s;
+}
+
+QString EscapeHtml(const QString &text)
+{
+    qsizetype i = 0;
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'&' || c == u'<' || c == u'>' || c == u'"')
+            break;
+    }
+    if (i == text.size())
+        return text;
+    QString out = text.left(i);
+    out.reserve(text.size() + 16);
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        switch (c.unicode()) {
+        case u'&':
+            out += QLatin1String("&amp;");
+            break;
+        case u'<':
+            out += QLatin1String("&lt;");
+            break;
+        case u'>':
+            out += QLatin1String("&gt;");
+            break;
+        case u'"':
+            out += QLatin1String("&quot;");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QByteArray EncodeLatin1WithReferences(const QString &page)
+{
+    QByteArray out;
+    out.reserve(page.size() + page.size() / 8);
+    const char16_t *p = reinterpret_cast<const char16_t *>(page.utf16());
+    const qsizetype n = page.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i];
+        if (c < 0x100) {
+            if (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r')
+                AppendNumber(out, 0xFFFD); // not allowed in XHTML, even as a reference
+            else
+                out += static_cast<char>(c);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
+            AppendNumber(out, QChar::surrogateToUcs4(c, p[i + 1]));
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            AppendNumber(out, 0xFFFD);
+        } else {
+            AppendNumber(out, c);
+        }
+    }
+    return out;
+}
+
+void SetListingClock(ListingClock clock)
+{
+    Clock() = std::move(clock);
+}
+
+QString ListingDateText()
+{
+    const QDateTime now = Clock() ? Clock()() : QDateTime::currentDateTime();
+    const QLocale locale;
+    return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           now.time().toString(QStringLiteral("hh:mm:ss"));
+}
