@@ -1,6 +1,10 @@
 # Files of this subsystem: behaviour into the core, windows into the gui target.
 list(APPEND SORTIVA_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/artistname.cpp
     ${CMAKE_CURRENT_LIST_DIR}/extensionfilter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/filesearch.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/foldername.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/id3v1tag.cpp
     ${CMAKE_CURRENT_LIST_DIR}/replacelist.cpp
 )
 list(APPEND SORTIVA_GUI_SOURCES

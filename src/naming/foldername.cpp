@@ -1,0 +1,330 @@
+#include "naming/foldername.h"
+
+#include "app/settings.h"
+#include "app/textutil.h"
+#include "naming/artistname.h"
+#include "naming/id3v1tag.h"
+
+#include <initializer_list>
+
+bool BadRowsFound = false;
+
+namespace {
+using TextUtil::IsNumeric;
+using TextUtil::Trim;
+
+constexpr QStringView kNumberArtistSections[] = {u"40", u"2",   u"50",  u"112", u"8",
+                                                 u"3",  u"6",   u"504", u"702"};
+constexpr QStringView kNumberWords[] = {u"one",   u"two",   u"three", u"four",
+                                        u"five",  u"six",   u"seven", u"eight",
+                                        u"nine",  u"ten",   u"eleven", u"twelve"};
+constexpr QStringView kNumberPrefixes[] = {u"three", u"seven", u"eight", u"four",
+                                           u"nine",  u"one",   u"two",   u"six", u"ten"};
+constexpr char16_t kFrontDropped[] = u"- .,_~%()][";
+
+struct Replacement {
+    QStringView find;
+    QStringView with;
+};
+constexpr Replacement kOnce[] = {
+    {u"]", u" "}, {u"[", u" "},     {u"~", u" "}, {u"_", u" "}, {u"%20", u" "},
+    {u"&", u"And"}, {u"{", u" "}, {u"}", u" "}, {u";", u" "},
+};
+
+bool OneOf(QStringView s, std::initializer_list<QStringView> list)
+{
+    for (const QStringView item : list)
+        if (s == item)
+            return true;
+    return false;
+}
+
+bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
+{
+    for (const QStringView item : list)
+        if (text.contains(item, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+bool IsFrontDropped(QChar c)
+{
+    for (const char16_t d : kFrontDropped)
+        if (d != 0 && c == QChar(d))
+            return true;
+    return false;
+}
+
+void ReplaceUntilAbsent(QString &s, QStringView find, QStringView with, bool trim)
+{
+    while (s.contains(find)) {
+        s.replace(find.toString(), with.toString());
+        if (trim)
+            s = Trim(s);
+    }
+}
+
+FolderNameResult Bad()
+{
+    BadRowsFound = true;
+    return FolderNameResult{};
+}
+
+// A derived name becomes a folder on disk: whatever a replace rule or an odd file name let
+// through, it must never name another place (separators, "." or "..") or carry control
+// characters that break the list and the listing files.
+FolderNameResult Finish(QString folder, bool fromTag)
+{
+    if (!folder.isEmpty()) {
+        // Proper case already treated tabs and line breaks as word breaks: they become blanks.
+        for (QChar &c : folder)
+            if (c.unicode() < 32)
+                c = QLatin1Char(' ');
+        folder.remove(QLatin1Char('/'));
+        while (folder.contains(QLatin1String("  ")))
+            folder.replace(QLatin1String("  "), QLatin1String(" "));
+        folder = Trim(folder);
+        if (folder.isEmpty() || folder == u"." || folder == u"..")
+            return Bad();
+    }
+    FolderNameResult r;
+    r.folder = std::move(folder);
+    r.ok = true;
+    r.fromTag = fromTag;
+    return r;
+}
+
+// The one-section scan of a text without "-", "," or blanks: stops at brackets and at
+// digits, except the digits of "UB40" and "E 40".
+QString SingleSection(const QString &text)
+{
+    QString section;
+    for (const QChar c : text) {
+        if (section.size() >= 35 || c == QLatin1Char('[') || c == QLatin1Char('('))
+            break;
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            const QString upper = section.toUpper();
+            if (!OneOf(upper, {u"UB", u"UB4", u"E", u"E ", u"E 4"}))
+                break;
+        }
+        section += c;
+    }
+    return section;
+}
+
+QString SpecialArtists(QString folder, const QString &context)
+{
+    if (folder == u"Trans") {
+        if (context.contains(QLatin1String("trans-siberian"), Qt::CaseInsensitive))
+            folder = QStringLiteral("Trans-Siberian Orchestra");
+    } else if (ContainsAny(context, {u"transiberian", u"transsiberian"})) {
+        folder = QStringLiteral("Trans-Siberian Orchestra");
+    } else if (folder.left(15).compare(QLatin1String("one hit wonders"), Qt::CaseInsensitive) == 0 &&
+               context.contains(QLatin1String("one hit wonders"), Qt::CaseInsensitive)) {
+        folder = QStringLiteral("One Hit Wonders");
+    }
+
+    const QString u = folder.toUpper();
+    if (u == u"E") {
+        if (ContainsAny(context, {u"e 40", u"e-40", u"e40"}))
+            folder = QStringLiteral("E 40");
+    } else if (u == u"C") {
+        if (ContainsAny(context, {u"c murder", u"c-murder", u"cmurder"}))
+            folder = QStringLiteral("C Murder");
+    } else if (u == u"ALL") {
+        if (ContainsAny(context, {u"rejects"}))
+            folder = QStringLiteral("All American Rejects");
+        else if (ContainsAny(context, {u"saints"}))
+            folder = QStringLiteral("All Saints");
+    } else if (u == u"DEF") {
+        if (ContainsAny(context, {u"lep"}))
+            folder = QStringLiteral("Def Lepard");
+    }
+
+    const QString l = folder.toLower();
+    if (l.left(16) == u"three doors down")
+        folder = QStringLiteral("Three Doors Down");
+    else if (l.left(8) == u"504 boys")
+        folder = QStringLiteral("504 Boys");
+    else if (l.left(11) == u"three mafia")
+        folder = QStringLiteral("36 Mafia");
+    return folder;
+}
+
+// Only the primary artist: cut at " with ", else at " and " (but never inside
+// "X and the Y", which is one band).
+QString PrimaryArtist(QString folder)
+{
+    for (;;) {
+        qsizetype p = folder.indexOf(QLatin1String(" with "), 0, Qt::CaseInsensitive);
+        if (p < 0) {
+            if (folder.contains(QLatin1String(" and the "), Qt::CaseInsensitive))
+                break;
+            p = folder.indexOf(QLatin1String(" and "), 0, Qt::CaseInsensitive);
+        }
+        if (p <= 0)
+            break;
+        folder.truncate(p);
+    }
+    return folder;
+}
+} // namespace
+
+bool IsNumberArtistSection(QStringView section)
+{
+    for (const QStringView s : kNumberArtistSections)
+        if (section == s)
+            return true;
+    return false;
+}
+
+QString NextSection(int k, const QStringList &sections)
+{
+    if (k < 0 || k >= sections.size() - 1)
+        return QString();
+    const QString &t = sections.at(k + 1);
+    if (IsNumeric(t))
+        return IsNumberArtistSection(t) ? t : QString();
+    return t;
+}
+
+bool IsNumberWord(const QString &text)
+{
+    const QString l = text.toLower();
+    for (const QStringView w : kNumberWords)
+        if (l == w)
+            return true;
+    if (l.endsWith(QLatin1String("teen")))
+        return true;
+    for (const QStringView p : kNumberPrefixes)
+        if (l.startsWith(p))
+            return true;
+    return false;
+}
+
+FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fullPath)
+{
+    if (Settings.renamefolders > 0 && IsMp3(relativePath)) {
+        Id3v1Tag tag;
+        if (ReadTag(tag, fullPath)) {
+            const QString name = NormalizeArtist(BuildTagName(tag, true));
+            if (!name.isEmpty())
+                return Finish(name, true);
+        }
+    }
+
+    QString name = relativePath.mid(relativePath.lastIndexOf(QLatin1Char('/')) + 1);
+    if (name.contains(QLatin1Char('.'))) {
+        qsizetype dots = 0;
+        while (dots < name.size() && name.at(dots) == QLatin1Char('.'))
+            ++dots;
+        name.remove(0, dots);
+        if (name.isEmpty())
+            return Bad();
+        const qsizetype ext = name.lastIndexOf(QLatin1Char('.'));
+        if (ext >= 0)
+            name = Trim(QStringView(name).left(ext));
+        name.replace(QLatin1Char('.'), QLatin1Char(' '));
+    }
+    qsizetype front = 0;
+    while (front < name.size() && IsFrontDropped(name.at(front)))
+        ++front;
+    name.remove(0, front);
+
+    for (const Replacement &r : kOnce)
+        if (name.contains(r.find))
+            name.replace(r.find.toString(), r.with.toString());
+    ReplaceUntilAbsent(name, u"--", u"-", false);
+    ReplaceUntilAbsent(name, u",,", u",", false);
+    ReplaceUntilAbsent(name, u"  ", u" ", true);
+    const QString context = name;
+
+    QStringList sections;
+    QChar separator;
+    for (const char c : {'-', ',', ' '}) {
+        if (context.contains(QLatin1Char(c))) {
+            separator = QLatin1Char(c);
+            break;
+        }
+    }
+    if (!separator.isNull()) {
+        sections = context.split(separator);
+    } else {
+        if (context.isEmpty())
+            return Bad();
+        const QString single = SingleSection(context);
+        if (single.isEmpty())
+            return Bad();
+        sections.append(single);
+    }
+
+    const int dash = std::max(0, Settings.dashoption);
+    const int upper = static_cast<int>(sections.size()) - 1;
+    if (upper < dash)
+        return Bad();
+    QString candidate = Trim(sections.at(dash));
+    int k = dash;
+
+    // A one-letter section takes the next one with it ("K-lan" gives "K lan").
+    while (k <= upper && candidate.size() <= 1) {
+        candidate = candidate + QLatin1Char(' ') + Trim(NextSection(k, sections));
+        ++k;
+    }
+
+    // Track numbers are skipped; numbers that start artist names take the next section.
+    candidate = Trim(candidate);
+    while (!candidate.isEmpty() && IsNumeric(candidate)) {
+        if (OneOf(candidate, {u"8", u"50", u"2", u"3", u"6", u"504"})) {
+            candidate = candidate + QLatin1Char(' ') + Trim(NextSection(k, sections));
+            break;
+        }
+        if (OneOf(candidate, {u"112", u"702"}))
+            break;
+        candidate = Trim(NextSection(k, sections));
+        ++k;
+    }
+    if (candidate.isEmpty())
+        return Bad();
+
+    // Number words and a lone article take the following sections with them.
+    if (candidate.compare(QLatin1String("tmd"), Qt::CaseInsensitive) == 0 ||
+        IsNumberWord(candidate) ||
+        (k < upper && candidate.compare(QLatin1String("the"), Qt::CaseInsensitive) == 0)) {
+        QString start = candidate;
+        QString next = NextSection(k, sections);
+        while (k < upper && IsNumberWord(next)) {
+            start = start + QLatin1Char(' ') + next;
+            ++k;
+            next = Trim(NextSection(k, sections));
+        }
+        candidate = next.isEmpty() ? start : start + QLatin1Char(' ') + next;
+        if (candidate.isEmpty())
+            return Bad();
+    }
+
+    QString folder = NormalizeArtist(candidate);
+    if (folder.isEmpty())
+        return Bad();
+
+    // A name that came out as a bare number: take the first wordy section elsewhere.
+    if (IsNumeric(folder) && folder != u"112" && folder != u"702") {
+        folder.clear();
+        for (int i = 0; i <= upper; ++i) {
+            const QString &s = sections.at(i);
+            if (i == dash - 1 || i == dash) {
+                if (s == u"40" && i >= 1 && sections.at(i - 1).toUpper() == u"E")
+                    folder += QLatin1Char(' ') + s;
+                continue;
+            }
+            if (!s.isEmpty() && !IsNumeric(s)) {
+                folder += QLatin1Char(' ') + NormalizeArtist(s);
+                break;
+            }
+        }
+    }
+
+    folder = SpecialArtists(folder, context);
+    if (Settings.removesubs != 0)
+        folder = PrimaryArtist(folder);
+    return Finish(FixArtistWords(folder, context), false);
+}

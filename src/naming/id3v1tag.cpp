@@ -1,0 +1,172 @@
+#include "naming/id3v1tag.h"
+
+#include "app/settings.h"
+#include "app/textutil.h"
+#include "tags/genres.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F; its five unassigned codes keep
+// their Latin-1 (C1 control) values, as Windows itself decodes them.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+QString Field(const QByteArray &block, int offset, int width)
+{
+    return DecodeWindows1252(block.constData() + offset, width);
+}
+
+bool OnlyChar(const QString &s, QChar c)
+{
+    for (const QChar ch : s)
+        if (ch != c)
+            return false;
+    return true;
+}
+
+// The cleaned text goes back into the record at the field's full width.
+void StoreField(QString &field, const QString &cleaned, int width)
+{
+    field = cleaned.leftJustified(width, QLatin1Char(' '));
+}
+
+QString CleanedTextField(QString &field, int width)
+{
+    QString work = field;
+    const bool usable = CleanTagField(work, true);
+    StoreField(field, work, width);
+    return usable ? TextUtil::Trim(work) : QString();
+}
+} // namespace
+
+QString DecodeWindows1252(const char *data, qsizetype size)
+{
+    QString out(size, Qt::Uninitialized);
+    QChar *dst = out.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto b = static_cast<unsigned char>(data[i]);
+        dst[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+bool Id3v1Tag::FromBlock(const QByteArray &block)
+{
+    if (block.size() != BlockSize)
+        return false;
+    marker = Field(block, 0, 3);
+    title = Field(block, 3, TitleWidth);
+    artist = Field(block, 33, ArtistWidth);
+    album = Field(block, 63, AlbumWidth);
+    year = Field(block, 93, YearWidth);
+    comment = Field(block, 97, CommentWidth);
+    zero = static_cast<quint8>(block[125]);
+    track = static_cast<quint8>(block[126]);
+    genre = static_cast<quint8>(block[127]);
+    return true;
+}
+
+bool Id3v1Tag::HasMarker() const
+{
+    return marker.compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0;
+}
+
+bool IsMp3(const QString &name)
+{
+    return name.size() > 3 &&
+           TextUtil::Trim(name).endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
+}
+
+bool ReadTag(Id3v1Tag &tag, const QString &path)
+{
+    // Non-blocking open: a named pipe handed in by mistake must not stall the caller.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = false;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 126) {
+        tag = Id3v1Tag();
+        if (st.st_size >= Id3v1Tag::BlockSize) {
+            char buffer[Id3v1Tag::BlockSize];
+            const ssize_t got =
+                ::pread(fd, buffer, sizeof buffer, st.st_size - Id3v1Tag::BlockSize);
+            if (got == Id3v1Tag::BlockSize) {
+                tag.FromBlock(QByteArray::fromRawData(buffer, Id3v1Tag::BlockSize));
+                ok = tag.HasMarker();
+            }
+        }
+    }
+    ::close(fd);
+    return ok;
+}
+
+bool CleanTagField(QString &field, bool removeHigh)
+{
+    if (field.isEmpty() || OnlyChar(field, QLatin1Char(' ')) || OnlyChar(field, QChar(0)))
+        return false;
+    QString t = TextUtil::Trim(field);
+    t.removeIf([removeHigh](QChar c) {
+        return c.unicode() < 32 || (removeHigh && c.unicode() > 127);
+    });
+    field = TextUtil::Trim(t);
+    return !field.isEmpty();
+}
+
+QString BuildTagName(Id3v1Tag &tag, bool folder)
+{
+    QString list = folder ? Settings.foldernamelist : Settings.filenamelist;
+    if (list.isEmpty())
+        list = folder ? QStringLiteral("Album") : QStringLiteral("Song");
+    const QStringList names = list.split(QLatin1Char(','));
+    QString result;
+    for (const QString &name : names) {
+        QString value;
+        if (name == QLatin1String("Song")) {
+            value = CleanedTextField(tag.title, Id3v1Tag::TitleWidth);
+        } else if (name == QLatin1String("Artist")) {
+            value = CleanedTextField(tag.artist, Id3v1Tag::ArtistWidth);
+        } else if (name == QLatin1String("Album")) {
+            value = CleanedTextField(tag.album, Id3v1Tag::AlbumWidth);
+        } else if (name == QLatin1String("Genre")) {
+            QString genre = TextUtil::Trim(GenreName(tag.genre));
+            if (CleanTagField(genre, true))
+                value = genre;
+        } else if (name == QLatin1String("Year")) {
+            const QString year = TextUtil::Trim(tag.year);
+            QString probe = year;
+            if (CleanTagField(probe, true))
+                value = year;
+        } else if (name == QLatin1String("Track")) {
+            value = QString::number(tag.track);
+        }
+        if (!value.isEmpty())
+            result += TextUtil::Trim(value) + QLatin1String(" - ");
+    }
+    if (result.size() <= 3)
+        return QString();
+    result.chop(3);
+    return RemoveInvalidChars(result);
+}
+
+QString RemoveInvalidChars(const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    // Before the settings are loaded the set is still empty; the fixed set stands in.
+    static const QString fallback = BuildInvalidNameChars();
+    const QString &invalid = InvalidNameChars.isEmpty() ? fallback : InvalidNameChars;
+    QString t = text;
+    t.removeIf([&invalid](QChar c) { return invalid.contains(c); });
+    return TextUtil::Trim(t);
+}

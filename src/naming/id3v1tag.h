@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+/**
+ * The 128-byte ID3 v1.1 block at the end of an MP3 file. Text fields hold as many
+ * characters as the block has bytes for them, padded as stored (blanks or NULs).
+ */
+struct Id3v1Tag {
+    static constexpr int TitleWidth = 30;
+    static constexpr int ArtistWidth = 30;
+    static constexpr int AlbumWidth = 30;
+    static constexpr int YearWidth = 4;
+    static constexpr int CommentWidth = 28;
+    static constexpr int BlockSize = 128;
+
+    QString marker;
+    QString title;
+    QString artist;
+    QString album;
+    QString year;
+    QString comment;
+    quint8 zero = 0;
+    quint8 track = 0;
+    quint8 genre = 0;
+
+    /** Fills the record from a 128-byte block (Windows-1252 text); false for other sizes. */
+    bool FromBlock(const QByteArray &block);
+    /** True when the marker reads "TAG" without regard to case. */
+    bool HasMarker() const;
+};
+
+/** Decodes Windows-1252 bytes, one character per byte. */
+QString DecodeWindows1252(const char *data, qsizetype size);
+
+/** True when the text is longer than 3 characters and, trimmed, ends in ".mp3" (any case). */
+bool IsMp3(const QString &name);
+
+/**
+ * Reads the last 128 bytes of a regular file into @p tag with one positioned read. False
+ * for a file of 127 bytes or fewer, anything that is not a readable regular file, or a
+ * block without the "TAG" marker; a file of 126 bytes or fewer leaves the record untouched.
+ */
+bool ReadTag(Id3v1Tag &tag, const QString &path);
+
+/**
+ * Rejects an empty, all-blank or all-NUL field (false, field unchanged); otherwise trims
+ * it, removes the characters 0 to 31 (and, with @p removeHigh, every non-ASCII character),
+ * trims again and says whether text remains.
+ */
+bool CleanTagField(QString &field, bool removeHigh);
+
+/**
+ * The name built from the fields listed in Settings.foldernamelist (@p folder true;
+ * empty list: "Album") or Settings.filenamelist (empty list: "Song"), joined by " - ".
+ * Song, artist and album are cleaned in place in the record. Empty when no field yields
+ * text.
+ */
+QString BuildTagName(Id3v1Tag &tag, bool folder);
+
+/** The text without any character of InvalidNameChars, trimmed. */
+QString RemoveInvalidChars(const QString &text);

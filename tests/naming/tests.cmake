@@ -1,0 +1,5 @@
+sortiva_add_test(tst_extensionfilter naming/tst_extensionfilter.cpp)
+sortiva_add_test(tst_filesearch naming/tst_filesearch.cpp)
+sortiva_add_test(tst_id3v1tag naming/tst_id3v1tag.cpp)
+sortiva_add_test(tst_artistname naming/tst_artistname.cpp)
+sortiva_add_test(tst_foldername naming/tst_foldername.cpp)
