@@ -7,6 +7,12 @@ list(APPEND SORTIVA_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/textutil.cpp
 )
 list(APPEND SORTIVA_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/form1.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/form1commands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frmabout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frmsplash.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/linklabel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qtdialogs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/windowlinks.cpp
 )

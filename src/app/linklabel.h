@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+/**
+ * A label that acts as a link: hand cursor, a click signal on release inside it, and,
+ * when asked for, red text while the mouse button is held.
+ */
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
+    /** Red text while pressed, the normal colour again on release. */
+    void SetPressFeedback(bool on) { m_pressFeedback = on; }
+    /** Text and background colours in 0x00BBGGRR form. */
+    void SetColors(int textBgr, int backBgr);
+    /** The text colour now shown (for tests of the press feedback). */
+    QColor TextColor() const { return m_current; }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void ShowTextColor(const QColor &c);
+
+    bool m_pressFeedback = false;
+    QColor m_text = Qt::white;
+    QColor m_back;
+    QColor m_current;
+};
+
+/** 0x00BBGGRR to a colour. */
+QColor ColorFromBgr(int bgr);

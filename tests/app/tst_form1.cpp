@@ -1,0 +1,256 @@
+#include "app/appinfo.h"
+#include "app/form1.h"
+#include "app/frmabout.h"
+#include "app/linklabel.h"
+#include "app/settings.h"
+#include "app/settingskeys.h"
+#include "app/settingsstore.h"
+#include "app/twips.h"
+#include "support/scripteddialogs.h"
+#include "support/testenv.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeView>
+#include <QtTest>
+
+class TstForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestEnv::IsolateSettings();
+        LoadSettings();
+    }
+
+    void init() { TestEnv::ClearStore(); }
+
+    void captionAndVersionAfterLoad()
+    {
+        ScriptedDialogs dialogs;
+        SettingsStore::Save(Keys::firstrun, QStringLiteral("no"));
+        Form1 w;
+        w.Form_Load();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Sortiva Media Organizer\u2122 (1.4.1)"));
+        QCOMPARE(w.lblVersion->text(), AppVersionString());
+        QVERIFY(w.isVisible());
+    }
+
+    void controlsCarryTheirCaptionsAndTips_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("load keeps trailing blanks")
+            << "cmdLoad" << "1. Load    " << "Load The \"Source Media\" Folder Path Into The List";
+        QTest::newRow("organize keeps leading blanks")
+            << "cmdOrganize" << "  2. Organize"
+            << "Organize The Files In The List Into The \"Organize To\" Folder...";
+        QTest::newRow("media browse") << "cmdMediaBrowse" << "..." << "Browse For Folder";
+        QTest::newRow("out browse") << "cmdOutBrowse" << "..." << "Browse For Folder";
+        QTest::newRow("edit") << "cmdEdit" << "Edit" << "Edit An Item In The List";
+        QTest::newRow("remove") << "cmdRemove" << "Remove" << "Remove Item From List";
+    }
+
+    void controlsCarryTheirCaptionsAndTips()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, tip);
+        Form1 w;
+        auto *b = w.findChild<QPushButton *>(name);
+        QVERIFY(b);
+        QCOMPARE(b->text(), caption);
+        QCOMPARE(b->toolTip(), tip);
+    }
+
+    void linksAndFieldsAsDesigned()
+    {
+        Form1 w;
+        QCOMPARE(w.Label1->text(), QStringLiteral("Edit Program Options"));
+        QCOMPARE(w.lblExport->text(), QStringLiteral("Export To Text/Html"));
+        QCOMPARE(w.Label2->text(), QStringLiteral("Quick Filter Settings"));
+        QCOMPARE(w.Label3->text(), QStringLiteral("Check For Updates"));
+        QCOMPARE(w.lblText[0]->text(), QStringLiteral("Source Media Folder:"));
+        QCOMPARE(w.lblText[1]->text(), QStringLiteral("Organize To Folder:"));
+        QCOMPARE(w.txtMediaFolder->toolTip(),
+                 QStringLiteral("Path To The Folder That You Wish To Organize"));
+        QCOMPARE(w.Image2->toolTip(), QStringLiteral("View The Help File"));
+        // White on 0xFF8080 (0x00BBGGRR): red 128, green 128, blue 255.
+        QCOMPARE(w.Label1->palette().color(QPalette::Window), QColor(128, 128, 255));
+        QCOMPARE(w.Label1->TextColor(), QColor(Qt::white));
+    }
+
+    void pressFeedbackTurnsTheLinkRedWhileHeld_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("feedback");
+        QTest::newRow("options link") << "Label1" << true;
+        QTest::newRow("filter link") << "Label2" << true;
+        QTest::newRow("export link") << "lblExport" << true;
+        QTest::newRow("update link has none") << "Label3" << false;
+    }
+
+    void pressFeedbackTurnsTheLinkRedWhileHeld()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, feedback);
+        Form1 w;
+        w.show();
+        auto *l = w.findChild<LinkLabel *>(name);
+        QVERIFY(l);
+        QTest::mousePress(l, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(l->TextColor(), feedback ? QColor(255, 0, 0) : QColor(Qt::white));
+        // Released outside, so no window opens; the colour comes back all the same.
+        QTest::mouseRelease(l, Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(l->TextColor(), QColor(Qt::white));
+    }
+
+    void minimumWindowSizeIs7000By5000Twips()
+    {
+        Form1 w;
+        w.show();
+        w.resize(10, 10);
+        QCoreApplication::processEvents();
+        const QSize outer = w.OuterTwips();
+        QVERIFY2(outer.width() >= 6990 && outer.width() <= 7030, qPrintable(QString::number(outer.width())));
+        QVERIFY2(outer.height() >= 4990 && outer.height() <= 5030, qPrintable(QString::number(outer.height())));
+    }
+
+    void resizeRulesMoveTheListAndProgressRow()
+    {
+        Form1 w;
+        w.show();
+        w.resize(Twips(&w, 12000), Twips(&w, 9000));
+        QCoreApplication::processEvents();
+        const QSize outer = w.OuterTwips();
+        const auto twipsOf = [&](int px) { return ToTwips(&w, px); };
+        QVERIFY(qAbs(twipsOf(w.lvFiles->width()) - (outer.width() - 200)) <= 15);
+        QVERIFY(qAbs(twipsOf(w.lvFiles->height()) - (outer.height() - 3400)) <= 15);
+        QVERIFY(qAbs(twipsOf(w.ProgressBar1->y()) -
+                     (twipsOf(w.lvFiles->y() + w.lvFiles->height()) + 100)) <= 30);
+        QCOMPARE(w.cmdEdit->y(), w.ProgressBar1->y());
+        QCOMPARE(w.cmdRemove->y(), w.cmdEdit->y());
+        QVERIFY(w.cmdRemove->x() > w.cmdEdit->x() + w.cmdEdit->width());
+        QCOMPARE(w.txtOutFolder->width(), w.txtMediaFolder->width());
+        // Everything stays inside the window.
+        QVERIFY(w.cmdRemove->geometry().right() < w.width());
+        QVERIFY(w.fraCommand->geometry().right() < w.width());
+    }
+
+    void progressOperationsRefuseWhatTheBarCannotShow_data()
+    {
+        QTest::addColumn<int>("max");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("expectMax");
+        QTest::addColumn<int>("expectValue");
+        QTest::newRow("normal") << 50 << 20 << 50 << 20;
+        QTest::newRow("maximum 0 keeps the old maximum") << 0 << 0 << 100 << 0;
+        QTest::newRow("value above maximum refused") << 10 << 11 << 10 << 0;
+        QTest::newRow("negative value refused") << 10 << -1 << 10 << 0;
+        QTest::newRow("value equal to maximum") << 10 << 10 << 10 << 10;
+    }
+
+    void progressOperationsRefuseWhatTheBarCannotShow()
+    {
+        QFETCH(int, max);
+        QFETCH(int, value);
+        QFETCH(int, expectMax);
+        QFETCH(int, expectValue);
+        Form1 w;
+        w.SetProgressMax(100);
+        w.SetProgress(40);
+        w.SetProgressMax(max);
+        QCOMPARE(w.ProgressBar1->value(), 0);
+        w.SetProgress(value);
+        QCOMPARE(w.ProgressBar1->maximum(), expectMax);
+        QCOMPARE(w.ProgressBar1->value(), expectValue);
+    }
+
+    void enableButtonsLocksCommandsButNotFieldsOrList()
+    {
+        Form1 w;
+        w.EnableButtons(false);
+        for (QWidget *c : {static_cast<QWidget *>(w.cmdOrganize), static_cast<QWidget *>(w.lblExport),
+                           static_cast<QWidget *>(w.Label1), static_cast<QWidget *>(w.Label2),
+                           static_cast<QWidget *>(w.Label3), static_cast<QWidget *>(w.cmdMediaBrowse),
+                           static_cast<QWidget *>(w.cmdOutBrowse), static_cast<QWidget *>(w.cmdLoad),
+                           static_cast<QWidget *>(w.cmdRemove), static_cast<QWidget *>(w.cmdEdit)})
+            QVERIFY2(!c->isEnabled(), qPrintable(c->objectName()));
+        QVERIFY(w.txtMediaFolder->isEnabled());
+        QVERIFY(w.txtOutFolder->isEnabled());
+        QVERIFY(w.lvFiles->isEnabled());
+        w.EnableButtons(true);
+        QVERIFY(w.cmdLoad->isEnabled());
+        QVERIFY(w.Label3->isEnabled());
+    }
+
+    void statusSetsEachPanel()
+    {
+        Form1 w;
+        w.Status(1, QStringLiteral("Searching"));
+        w.Status(2, QStringLiteral("12 Files"));
+        QCOMPARE(w.StatusText(1), QStringLiteral("Searching"));
+        QCOMPARE(w.StatusText(2), QStringLiteral("12 Files"));
+    }
+
+    void typingAFolderStoresItAtOnce()
+    {
+        Form1 w;
+        QTest::keyClicks(w.txtMediaFolder, QStringLiteral("/m"));
+        QCOMPARE(Settings.inpath, QStringLiteral("/m"));
+        QCOMPARE(SettingsStore::Get(Keys::inpath), QStringLiteral("/m"));
+        w.txtOutFolder->setText(QStringLiteral("/out"));
+        QCOMPARE(Settings.outpath, QStringLiteral("/out"));
+        QCOMPARE(SettingsStore::Get(Keys::outpath), QStringLiteral("/out"));
+    }
+
+    void helpIconShowsItsMessage()
+    {
+        ScriptedDialogs dialogs;
+        Form1 w;
+        w.show();
+        QTest::mouseClick(w.Image2, Qt::LeftButton);
+        QCOMPARE(dialogs.asked.size(), 1);
+        QCOMPARE(dialogs.asked[0].text,
+                 QStringLiteral("Help is not yet implemented in this version. See the included "
+                                "readme.txt file for more information, help, and tips."));
+        QCOMPARE(dialogs.asked[0].icon, MsgIcon::Information);
+        QCOMPARE(dialogs.asked[0].title, QStringLiteral("Sortiva Media Organizer"));
+    }
+
+    void logoOpensOneAboutWindow()
+    {
+        Form1 w;
+        w.show();
+        QTest::mouseClick(w.Image1, Qt::LeftButton);
+        QTest::mouseClick(w.Image1, Qt::LeftButton);
+        QVERIFY(FrmAbout::Instance());
+        QCOMPARE(w.findChildren<FrmAbout *>().size(), 1);
+        QVERIFY(FrmAbout::Instance()->lblVersion->text().contains(AppVersionString()));
+    }
+
+    void closingSavesSettingsAndClosesOtherWindows()
+    {
+        ScriptedDialogs dialogs;
+        SettingsStore::Save(Keys::firstrun, QStringLiteral("no"));
+        Form1 w;
+        w.Form_Load();
+        QTest::mouseClick(w.Image1, Qt::LeftButton);
+        QVERIFY(FrmAbout::Instance() && FrmAbout::Instance()->isVisible());
+        Settings.dashoption = 2;
+        QVERIFY(w.close());
+        QCOMPARE(SettingsStore::Get(Keys::dashoption), QStringLiteral("2"));
+        QCOMPARE(SettingsStore::Get(Keys::removesubs), QString::number(Settings.removesubs));
+        QTRY_VERIFY(!FrmAbout::Instance() || !FrmAbout::Instance()->isVisible());
+        QCOMPARE(dialogs.unanswered, 0);
+        Settings.dashoption = 0;
+    }
+};
+
+QTEST_MAIN(TstForm1)
+#include "tst_form1.moc"
