@@ -21,17 +21,17 @@ std::unique_ptr<FolderList> &Folders()
 }
 } // namespace
 
-void CreateListingObject()
+void CreateExportListing()
 {
     Folders() = std::make_unique<FolderList>();
 }
 
-void ReleaseListingObject()
+void ReleaseExportListing()
 {
     Folders().reset();
 }
 
-FolderList *ListingObject()
+FolderList *CurrentListing()
 {
     return Folders().get();
 }
@@ -79,7 +79,7 @@ void RunExport(ProgressView &progress, const QString &mediaFolder, const QString
         return;
     }
 
-    CreateListingObject();
+    CreateExportListing();
     FolderList &list = *Folders();
     QObject::connect(&list, &FolderList::Status, &list,
                      [&progress](const QString &text) { Folders_Status(progress, text); });

@@ -11,11 +11,11 @@ extern bool UseSourceFolder;
 extern bool ExportCancelled;
 
 /** The main window's listing object (load step): an empty list. */
-void CreateListingObject();
+void CreateExportListing();
 /** Releases the listing object (close step). */
-void ReleaseListingObject();
-/** The listing of the last export, or an empty one; null before CreateListingObject. */
-FolderList *ListingObject();
+void ReleaseExportListing();
+/** The listing of the last export, or an empty one; null before CreateExportListing. */
+FolderList *CurrentListing();
 
 /** Main-window handler of the listing's Progress: maximum, then value. */
 void Folders_Progress(ProgressView &progress, int ProgressVal, int ProgressMax);

@@ -72,9 +72,9 @@ private slots:
         Settings.dlistfilter = QStringLiteral("*.mp3");
         Settings.saveashtml = 0;
         UseSourceFolder = false;
-        CreateListingObject();
+        CreateExportListing();
     }
-    void cleanup() { ReleaseListingObject(); }
+    void cleanup() { ReleaseExportListing(); }
 
     void fileDialogAsksForTheFormatsFile_data()
     {
@@ -161,8 +161,8 @@ private slots:
                  "1:Searching For Folders In " + (source ? media : sorted));
         QVERIFY(view.statuses.last().startsWith(QStringLiteral("1:Complete. Found ")));
         QCOMPARE(view.calls.mid(0, 2), QStringList({source ? "max 1" : "max 2", "value 0"}));
-        QVERIFY(ListingObject());
-        QCOMPARE(ListingObject()->Count(), source ? 1 : 2);
+        QVERIFY(CurrentListing());
+        QCOMPARE(CurrentListing()->Count(), source ? 1 : 2);
         // The window's folder fields and the dialog's choices were stored.
         QCOMPARE(SettingsStore::Get(Keys::inpath), media + QStringLiteral("/"));
         QCOMPARE(SettingsStore::Get(Keys::dlistfilter), QStringLiteral("*.mp3"));
