@@ -11,6 +11,29 @@ ListingClock &Clock()
     return clock;
 }
 
+// FontText(before + text + after, colour) appended to @p s.
+void AppendFontText(QString &s, QLatin1StringView before, const QString &text,
+                    QLatin1StringView after, const QString &colour)
+{
+    s += QLatin1String("<font face=\"Tahoma\" size=\"2\" color=\"");
+    s += colour;
+    s += QLatin1String("\">");
+    s += before;
+    s += text;
+    s += after;
+    s += QLatin1String("</font>");
+}
+
+void AppendFontText(QString &s, const QString &text, const QString &colour)
+{
+    AppendFontText(s, QLatin1StringView(), text, QLatin1StringView(), colour);
+}
+
+bool NeedsReference(char16_t c)
+{
+    return c >= 0x100 || (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r');
+}
+
 void AppendNumber(QByteArray &out, char32_t code)
 {
     out += "&#";
@@ -26,11 +49,15 @@ QString PathWithoutDrive(const QString &path)
 
 QString HtmlColor(int colour)
 {
-    // Hex digits are taken as BBGGRR and reordered, so only the low 24 bits count.
-    const QString padded =
-        QStringLiteral("000000") + QString::number(static_cast<uint>(colour), 16).toUpper();
-    const QString h = padded.right(6);
-    return QLatin1Char('#') + h.mid(4, 2) + h.mid(2, 2) + h.left(2);
+    // The number's hex digits are BBGGRR; the page wants RRGGBB. Only the low 24 bits count.
+    static constexpr char16_t digits[] = u"0123456789ABCDEF";
+    const auto v = static_cast<uint>(colour);
+    const uint r = v & 0xFF;
+    const uint g = (v >> 8) & 0xFF;
+    const uint b = (v >> 16) & 0xFF;
+    const char16_t text[7] = {u'#',         digits[r >> 4], digits[r & 15], digits[g >> 4],
+                              digits[g & 15], digits[b >> 4], digits[b & 15]};
+    return QString(reinterpret_cast<const QChar *>(text), 7);
 }
 
 QString FontTag(const QString &face, int size, const QString &colour)
@@ -46,7 +73,10 @@ QString ColorFontTag(const QString &face, int size, int colour)
 
 QString FontText(const QString &text, const QString &colour)
 {
-    return FontTag(QStringLiteral("Tahoma"), 2, colour) + text + QLatin1String("</font>");
+    QString s;
+    s.reserve(text.size() + 60);
+    AppendFontText(s, text, colour);
+    return s;
 }
 
 QString TableTag(int width, int border, const QString &align, int padding, int spacing)
@@ -63,14 +93,23 @@ QString TableTag(int width, int border, const QString &align, int padding, int s
 
 QString ListRow(const QString &text, const QString &size, int bg, int fg)
 {
+    // Written once per listed file, so it is built in one buffer.
     const QString b = HtmlColor(bg);
     const QString f = HtmlColor(fg);
-    return QLatin1String("<tr><td width=\"86%\" bgcolor=\"") + b + QLatin1String("\">") +
-           FontText(QLatin1String("<b>") + text + QLatin1String("</b>"), f) +
-           QLatin1String("</td>") + ListingLineEnd + QLatin1String("<td width=\"14%\" bgcolor=\"") +
-           b + QLatin1String("\">") +
-           FontText(QLatin1String("<b>") + size + QLatin1String("</b>"), f) +
-           QLatin1String("</td></tr>");
+    QString s;
+    s.reserve(text.size() + size.size() + 220);
+    s += QLatin1String("<tr><td width=\"86%\" bgcolor=\"");
+    s += b;
+    s += QLatin1String("\">");
+    AppendFontText(s, QLatin1String("<b>"), text, QLatin1String("</b>"), f);
+    s += QLatin1String("</td>");
+    s += ListingLineEnd;
+    s += QLatin1String("<td width=\"14%\" bgcolor=\"");
+    s += b;
+    s += QLatin1String("\">");
+    AppendFontText(s, QLatin1String("<b>"), size, QLatin1String("</b>"), f);
+    s += QLatin1String("</td></tr>");
+    return s;
 }
 
 QString InfoRow(int height, const QString &text, const QString &bg, const QString &fg)
@@ -143,17 +182,19 @@ QString EscapeHtml(const QString &text)
 
 QByteArray EncodeLatin1WithReferences(const QString &page)
 {
-    QByteArray out;
-    out.reserve(page.size() + page.size() / 8);
     const char16_t *p = reinterpret_cast<const char16_t *>(page.utf16());
     const qsizetype n = page.size();
+    QByteArray out;
+    out.reserve(n + 64);
+    qsizetype runStart = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = p[i];
-        if (c < 0x100) {
-            if (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r')
-                AppendNumber(out, 0xFFFD); // not allowed in XHTML, even as a reference
-            else
-                out += static_cast<char>(c);
+        if (!NeedsReference(c))
+            continue;
+        // Plain runs go through Qt's fast Latin-1 conversion.
+        out += QStringView(p + runStart, i - runStart).toLatin1();
+        if (c < 0x20) {
+            AppendNumber(out, 0xFFFD); // not allowed in XHTML, even as a reference
         } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
             AppendNumber(out, QChar::surrogateToUcs4(c, p[i + 1]));
             ++i;
@@ -162,7 +203,11 @@ QByteArray EncodeLatin1WithReferences(const QString &page)
         } else {
             AppendNumber(out, c);
         }
+        runStart = i + 1;
     }
+    if (runStart == 0)
+        return page.toLatin1();
+    out += QStringView(p + runStart, n - runStart).toLatin1();
     return out;
 }
 
