@@ -149,12 +149,13 @@ Form2::Form2(QWidget *parent) : QDialog(parent)
     layout->addWidget(chkNoEmpty);
     layout->addSpacing(6);
     layout->addLayout(buttons);
-    setMinimumWidth(360);
+    setMinimumWidth(400);
 
     // Load.
     ExportCancelled = false;
     m_lastPreset = -1;
     txtFileFilter->setText(PatternsToFilter(Settings.dlistfilter));
+    txtFileFilter->setCursorPosition(0); // a long list shows its beginning
     chkSaveAsHtml->setChecked(Settings.saveashtml != 0);
     chkNoEmpty->setChecked(Settings.noempty != 0);
 }
@@ -165,7 +166,10 @@ void Form2::Combo1_Click(int index)
         return;
     m_lastPreset = index;
     if (index >= 0 && index < Presets().size())
+    {
         txtFileFilter->setText(Presets().at(index).second);
+        txtFileFilter->setCursorPosition(0);
+    }
 }
 
 void Form2::lblExport_Click()

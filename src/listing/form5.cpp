@@ -85,6 +85,9 @@ Form5::Form5(QWidget *parent) : QDialog(parent)
         auto *box = new QGroupBox(title, this);
         auto *grid = new QGridLayout(box);
         grid->setColumnStretch(4, 1);
+        // The same label widths in every section line the swatches and boxes up.
+        grid->setColumnMinimumWidth(0, 90);
+        grid->setColumnMinimumWidth(2, 90);
         grid->setHorizontalSpacing(8);
         return std::make_pair(box, grid);
     };
