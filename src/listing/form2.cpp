@@ -185,8 +185,9 @@ void Form2::lblExport_Click()
 
 void Form2::Command2_Click()
 {
-    if (Option2->isChecked())
-        UseSourceFolder = true;
+    // Assigned both ways: after a cancelled page look the user may switch back to the
+    // "Organize To" folder before pressing OK again.
+    UseSourceFolder = Option2->isChecked();
     Settings.saveashtml = chkSaveAsHtml->isChecked() ? 1 : 0;
     Settings.noempty = chkNoEmpty->isChecked() ? 1 : 0;
     Settings.dlistfilter = FilterToPatterns(txtFileFilter->text());

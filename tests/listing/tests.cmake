@@ -6,3 +6,6 @@ target_compile_definitions(tst_folderlist PRIVATE
 sortiva_add_test(tst_listingexport listing/tst_listingexport.cpp)
 sortiva_add_test(tst_form2 listing/tst_form2.cpp GUI)
 sortiva_add_test(tst_form5 listing/tst_form5.cpp GUI)
+sortiva_add_test(tst_cliexport listing/tst_cliexport.cpp)
+target_compile_definitions(tst_cliexport PRIVATE SORTIVA_CLI="$<TARGET_FILE:sortiva-cli>")
+add_dependencies(tst_cliexport sortiva-cli)

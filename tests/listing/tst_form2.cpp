@@ -174,6 +174,21 @@ private slots:
         QVERIFY(!ExportCancelled);
     }
 
+    void secondOkFollowsTheFolderChoice()
+    {
+        Form2 dialog;
+        dialog.show();
+        dialog.chkSaveAsHtml->setChecked(true);
+        dialog.Option2->setChecked(true);
+        WhenShown<Form5>([](Form5 *f) { f->Command2->click(); });
+        dialog.Command2_Click();
+        QVERIFY(UseSourceFolder);
+        dialog.Option1->setChecked(true);
+        WhenShown<Form5>([](Form5 *f) { f->Command1->click(); });
+        dialog.Command2_Click();
+        QVERIFY(!UseSourceFolder);
+    }
+
     void cancelAfterAnEarlierOkKeepsItsChoices()
     {
         Form2 dialog;
