@@ -14,16 +14,18 @@ bool UseSourceFolder = false;
 bool ExportCancelled = false;
 
 namespace {
-std::unique_ptr<FolderList> &Folders()
+// Shared so that a running export keeps its list when the main window releases it
+// meanwhile (closing the window lets the export's status updates run its close handler).
+std::shared_ptr<FolderList> &Folders()
 {
-    static std::unique_ptr<FolderList> folders;
+    static std::shared_ptr<FolderList> folders;
     return folders;
 }
 } // namespace
 
 void CreateExportListing()
 {
-    Folders() = std::make_unique<FolderList>();
+    Folders() = std::make_shared<FolderList>();
 }
 
 void ReleaseExportListing()
@@ -80,7 +82,8 @@ void RunExport(ProgressView &progress, const QString &mediaFolder, const QString
     }
 
     CreateExportListing();
-    FolderList &list = *Folders();
+    const std::shared_ptr<FolderList> held = Folders();
+    FolderList &list = *held;
     QObject::connect(&list, &FolderList::Status, &list,
                      [&progress](const QString &text) { Folders_Status(progress, text); });
     QObject::connect(&list, &FolderList::Progress, &list, [&progress](int value, int max) {

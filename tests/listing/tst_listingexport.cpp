@@ -197,6 +197,27 @@ private slots:
         QCOMPARE(view.enabled, QList<bool>({false, true}));
     }
 
+    void releasedDuringTheSearchFinishesSafely()
+    {
+        // The main window may close (and release the list) while the export yields.
+        class ClosingView final : public ProgressView
+        {
+        public:
+            void Status(int, const QString &) override { ReleaseExportListing(); }
+            void SetProgressMax(int) override {}
+            void SetProgress(int) override {}
+            void EnableButtons(bool) override {}
+        } view;
+        const QString out = dir->filePath(QStringLiteral("list.txt"));
+        ScriptedDialogs dialogs;
+        dialogs.AnswerPath(out);
+        RunExport(view, media, sorted);
+        QVERIFY(!CurrentListing());
+        QVERIFY(QFile::exists(out));
+        QCOMPARE(dialogs.MessageTexts().size(), 1);
+        QVERIFY(dialogs.MessageTexts().at(0).startsWith(QStringLiteral("Saved File To ")));
+    }
+
     void handlersDriveTheWindow()
     {
         RecordingView view;
