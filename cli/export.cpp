@@ -21,7 +21,8 @@ int RunExportCommand(const QStringList &arguments)
     const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("Write a text listing."));
     const QCommandLineOption filter(
         QStringLiteral("filter"),
-        QStringLiteral("Extensions to list, comma-separated (\"mp3,wav\"; \"*\" for all)."),
+        QStringLiteral("Extensions to list: \"mp3,wav\" (\"*\" for all) or patterns "
+                       "\"*.mp3;*.wav\"."),
         QStringLiteral("LIST"));
     const QCommandLineOption noEmpty(QStringLiteral("no-empty"),
                                      QStringLiteral("Leave out folders without listed files."));
@@ -52,8 +53,14 @@ int RunExportCommand(const QStringList &arguments)
         Settings.saveashtml = 0;
     if (parser.isSet(noEmpty))
         Settings.noempty = 1;
-    const QString patterns =
-        parser.isSet(filter) ? FilterToPatterns(parser.value(filter)) : Settings.dlistfilter;
+    QString patterns = Settings.dlistfilter;
+    if (parser.isSet(filter)) {
+        // Taken as typed in the export dialog ("mp3,wav"), or as stored ("*.mp3;*.wav").
+        const QString list = parser.value(filter);
+        const bool patternForm =
+            list.contains(QLatin1String("*.")) || list.contains(QLatin1Char(';'));
+        patterns = patternForm ? list : FilterToPatterns(list);
+    }
 
     const QString root = NormalizePath(QFileInfo(args.at(0)).absoluteFilePath());
     if (!FolderExists(root)) {

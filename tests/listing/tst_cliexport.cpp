@@ -57,6 +57,10 @@ private slots:
             << QStringList{"--text", "--filter", "txt"} << "l.txt" << false << 0
             << "Complete. Found 2 Folders With 1 Files Totaling 5 Bytes\n"
             << QByteArray("Folder Directory Listing By Sortiva");
+        QTest::newRow("filter in pattern form")
+            << QStringList{"--text", "--filter", "*.TXT;*.mp3"} << "l.txt" << false << 0
+            << "Complete. Found 2 Folders With 2 Files Totaling 8 Bytes\n"
+            << QByteArray("Folder Directory Listing By Sortiva");
         QTest::newRow("existing file kept without --force")
             << QStringList{"--text"} << "l.txt" << true << 1 << "This list file already exists!"
             << QByteArray();
