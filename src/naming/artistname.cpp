@@ -1,13 +1,18 @@
 #include "naming/artistname.h"
 
 #include "app/textutil.h"
+#include "naming/namingtext.h"
 #include "naming/replacelist.h"
 
+#include <QHash>
+#include <QSet>
 #include <QStringList>
 
 #include <initializer_list>
+#include <vector>
 
 namespace {
+using NamingText::Trimmed;
 using TextUtil::Trim;
 
 constexpr QStringView kUpperWords[] = {
@@ -21,7 +26,7 @@ static_assert(std::size(kUpperWords) == 37);
 bool OneOf(QStringView s, std::initializer_list<QStringView> list)
 {
     for (const QStringView item : list)
-        if (s == item)
+        if (NamingText::Same(s, item))
             return true;
     return false;
 }
@@ -29,7 +34,7 @@ bool OneOf(QStringView s, std::initializer_list<QStringView> list)
 bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
 {
     for (const QStringView item : list)
-        if (text.contains(item, Qt::CaseInsensitive))
+        if (NamingText::Contains(text, item, Qt::CaseInsensitive))
             return true;
     return false;
 }
@@ -39,11 +44,68 @@ bool IsWordBreak(char32_t c)
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0;
 }
 
+// The characters of a text, case-folded, as a set of ASCII codes; any other character
+// marks the set as "may match anything", since folding can map it onto ASCII.
+struct AsciiSet {
+    quint64 bits[2] = {0, 0};
+    bool wild = false;
+
+    explicit AsciiSet(QStringView s)
+    {
+        for (const QChar c : s) {
+            const char16_t u = c.unicode();
+            if (u >= 128) {
+                wild = true;
+                break;
+            }
+            const char16_t f = (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
+            bits[f >> 6] |= quint64(1) << (f & 63);
+        }
+    }
+    // True when every character of @p needle may occur in the text.
+    bool MayContain(const AsciiSet &needle) const
+    {
+        return wild || needle.wild ||
+               ((needle.bits[0] & ~bits[0]) == 0 && (needle.bits[1] & ~bits[1]) == 0);
+    }
+};
+
+// The built-in pass, rule by rule as ReplaceList::ApplyAll does it; a rule whose letters
+// cannot all occur in the name is skipped without a search, which keeps a load of many
+// thousand files from spending its time in forty-five failed searches per name.
+QString ApplyBuiltIn(const ReplaceList &list, QString name)
+{
+    struct Prepared {
+        const ReplaceItem *item = nullptr;
+        QString oldVal; // a shared copy: same data pointer means same, unchanged text
+        AsciiSet letters{QStringView()};
+    };
+    thread_local std::vector<Prepared> cache;
+    cache.resize(static_cast<size_t>(list.Count()));
+    AsciiSet present(name);
+    for (int i = 0; i < list.Count(); ++i) {
+        const ReplaceItem &r = list.At(i);
+        Prepared &p = cache[static_cast<size_t>(i)];
+        if (p.item != &r || p.oldVal.constData() != r.OldVal().constData()) {
+            p.item = &r;
+            p.oldVal = r.OldVal();
+            p.letters = AsciiSet(r.OldVal());
+        }
+        if (r.OldVal().isEmpty() || !present.MayContain(p.letters))
+            continue;
+        if (!NamingText::Contains(name, r.OldVal(), r.Sensitivity()))
+            continue;
+        name.replace(r.OldVal(), r.NewVal(), r.Sensitivity());
+        present = AsciiSet(name);
+    }
+    return name;
+}
+
 void CollapseBlanks(QString &s)
 {
-    while (s.contains(QLatin1String("  "))) {
-        s.replace(QLatin1String("  "), QLatin1String(" "));
-        s = Trim(s);
+    while (NamingText::Contains(s, u"  ", Qt::CaseSensitive)) {
+        s.replace(QStringLiteral("  "), QStringLiteral(" "));
+        s = Trimmed(s);
     }
 }
 
@@ -51,8 +113,8 @@ void CollapseBlanks(QString &s)
 // to case); 0 when either is missing.
 qsizetype Gap(const QString &context, QStringView a, QStringView b)
 {
-    const qsizetype ia = context.indexOf(a, 0, Qt::CaseInsensitive);
-    const qsizetype ib = context.indexOf(b, 0, Qt::CaseInsensitive);
+    const qsizetype ia = NamingText::IndexOf(context, a, Qt::CaseInsensitive);
+    const qsizetype ib = NamingText::IndexOf(context, b, Qt::CaseInsensitive);
     if (ia < 0 || ib < 0)
         return 0;
     return ib - ia;
@@ -65,11 +127,11 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
     const QString l = name.toLower();
     if (OneOf(l, {u"rob", u"zombie", u"robzombie"}))
         return QStringLiteral("Rob Zombie");
-    if (l == u"trans")
+    if (NamingText::Same(l, u"trans"))
         return QStringLiteral("Trans-Siberian Orchestra");
-    if (l == u"cee")
+    if (NamingText::Same(l, u"cee"))
         return QStringLiteral("Cee Lo");
-    if (l == u"36mafia")
+    if (NamingText::Same(l, u"36mafia"))
         return QStringLiteral("36 Mafia");
     if (OneOf(l, {u"acdc", u"ac", u"dc"}))
         return QStringLiteral("ACDC");
@@ -86,22 +148,22 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
         return QStringLiteral("Tupac");
     if (OneOf(l, {u"t a t u", u"tatu"}))
         return QStringLiteral("T.A.T.U");
-    if (l == u"c") {
+    if (NamingText::Same(l, u"c")) {
         if (Gap(context, u"c", u"murder") == 2) {
             atOnce = true;
             return QStringLiteral("C Murder");
         }
         return QStringLiteral("C");
     }
-    if (l == u"cmurder")
+    if (NamingText::Same(l, u"cmurder"))
         return QStringLiteral("C Murder");
-    if (l == u"8ball")
+    if (NamingText::Same(l, u"8ball"))
         return QStringLiteral("8 Ball");
-    if (l == u"bunb")
+    if (NamingText::Same(l, u"bunb"))
         return QStringLiteral("Bun B");
-    if (l == u"3 doors")
+    if (NamingText::Same(l, u"3 doors"))
         return QStringLiteral("3 Doors Down");
-    if (l == u"t") {
+    if (NamingText::Same(l, u"t")) {
         const qsizetype pain = Gap(context, u"t", u"pain");
         if (pain == 1 || pain == 2) {
             atOnce = true;
@@ -114,81 +176,101 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
         }
         return QStringLiteral("T");
     }
-    QString result = ProperCase(Trim(name));
-    if (result.contains(QLatin1String("Trans-siber")))
+    QString result = ProperCase(Trimmed(name));
+    if (NamingText::Contains(result, u"Trans-siber", Qt::CaseSensitive))
         result.replace(QLatin1String("Trans-siber"), QLatin1String("Trans-Siber"));
-    if (result.contains(QLatin1String("2pac"), Qt::CaseInsensitive))
+    if (NamingText::Contains(result, u"2pac", Qt::CaseInsensitive))
         result.replace(QLatin1String("2pac"), QLatin1String("Tupac"));
     return result;
 }
 
-// One word of FixArtistWords; @p w is the word lower-cased.
-QString FixWord(const QString &word, const QString &w, bool last, bool only,
-                const QString &context)
+// One word of FixArtistWords; @p w is the word lower-cased. A null result leaves the word
+// as it is.
+// Every lower-cased word some rule below knows; any other word is left alone at once.
+bool KnownFixWord(QStringView w)
 {
+    static const QSet<QStringView> known = [] {
+        QSet<QStringView> set;
+        for (const QStringView u : kUpperWords)
+            set.insert(u);
+        for (const QStringView t :
+             {u"masterp", u"50cent", u"boys2men", u"boysiimen", u"bunb", u"crüe", u"mötley",
+              u"queensrÿche", u"karaoké", u"kareoke", u"cee", u"easye", u"eazye", u"jay", u"bun",
+              u"jayz", u"8ball", u"36mafia", u"t", u"e", u"ne", u"cent", u"cents", u"eightball",
+              u"zz", u"r", u"h", u"acdc"})
+            set.insert(t);
+        return set;
+    }();
+    return known.contains(w);
+}
+
+QString FixWord(QStringView word, QStringView w, bool last, bool only, const QString &context)
+{
+    if (!KnownFixWord(w))
+        return QString();
     if (IsUpperWord(w))
-        return word.toUpper();
-    if (w == u"masterp")
+        return word.toString().toUpper();
+    if (NamingText::Same(w, u"masterp"))
         return QStringLiteral("Master P");
-    if (w == u"50cent")
+    if (NamingText::Same(w, u"50cent"))
         return QStringLiteral("50 Cent");
     if (OneOf(w, {u"boys2men", u"boysiimen"}))
         return QStringLiteral("Boyz II Men");
-    if (w == u"bunb")
+    if (NamingText::Same(w, u"bunb"))
         return QStringLiteral("Bun B");
-    if (w == u"crüe")
+    if (NamingText::Same(w, u"crüe"))
         return QStringLiteral("Crue");
-    if (w == u"mötley")
+    if (NamingText::Same(w, u"mötley"))
         return QStringLiteral("Motley");
-    if (w == u"queensrÿche")
+    if (NamingText::Same(w, u"queensrÿche"))
         return QStringLiteral("Queensryche");
     if (OneOf(w, {u"karaoké", u"kareoke"}))
         return QStringLiteral("Karaoke");
-    if (w == u"cee")
-        return last ? QStringLiteral("Cee Lo") : word;
+    if (NamingText::Same(w, u"cee"))
+        return last ? QStringLiteral("Cee Lo") : QString();
     if (OneOf(w, {u"easye", u"eazye"}))
         return QStringLiteral("Eazy E");
-    if (w == u"jay")
-        return last ? QStringLiteral("Jay Z") : word;
-    if (w == u"bun")
-        return last ? QStringLiteral("Bun B") : word;
-    if (w == u"jayz")
+    if (NamingText::Same(w, u"jay"))
+        return last ? QStringLiteral("Jay Z") : QString();
+    if (NamingText::Same(w, u"bun"))
+        return last ? QStringLiteral("Bun B") : QString();
+    if (NamingText::Same(w, u"jayz"))
         return QStringLiteral("Jay Z");
-    if (w == u"8ball")
+    if (NamingText::Same(w, u"8ball"))
         return QStringLiteral("8 Ball");
-    if (w == u"36mafia")
+    if (NamingText::Same(w, u"36mafia"))
         return QStringLiteral("36 Mafia");
-    if (w == u"t") {
+    if (NamingText::Same(w, u"t")) {
         if (!last)
-            return word;
+            return QString();
         if (ContainsAny(context, {u"tpain", u"t-pain", u"t pain"}))
             return QStringLiteral("T Pain");
         if (ContainsAny(context, {u"t.i.", u"ti", u"t i"}))
             return QStringLiteral("T.I.");
-        return word;
+        return QString();
     }
-    if (w == u"e")
+    if (NamingText::Same(w, u"e"))
         return last && ContainsAny(context, {u"e40", u"e-40", u"e 40"}) ? QStringLiteral("E 40")
-                                                                      : word;
-    if (w == u"ne")
-        return last && ContainsAny(context, {u"yo"}) ? QStringLiteral("NeYo") : word;
+                                                                      : QString();
+    if (NamingText::Same(w, u"ne"))
+        return last && ContainsAny(context, {u"yo"}) ? QStringLiteral("NeYo") : QString();
     if (OneOf(w, {u"cent", u"cents"}))
-        return only ? QStringLiteral("50 Cent") : word;
-    if (w == u"eightball")
-        return only ? QStringLiteral("8 Ball") : word;
-    if (w == u"zz")
-        return last && ContainsAny(context, {u"top"}) ? QStringLiteral("ZZ Top") : word;
-    if (w == u"r")
+        return only ? QStringLiteral("50 Cent") : QString();
+    if (NamingText::Same(w, u"eightball"))
+        return only ? QStringLiteral("8 Ball") : QString();
+    if (NamingText::Same(w, u"zz"))
+        return last && ContainsAny(context, {u"top"}) ? QStringLiteral("ZZ Top") : QString();
+    if (NamingText::Same(w, u"r"))
         return last && ContainsAny(context, {u"r kelly", u"rkelly", u"r-kelly"})
                    ? QStringLiteral("R Kelly")
-                   : word;
-    if (w == u"h")
+                   : QString();
+    if (NamingText::Same(w, u"h"))
         return last && ContainsAny(context, {u"htown", u"h-town", u"h town"})
                    ? QStringLiteral("H Town")
-                   : word;
-    if (w == u"acdc")
+                   : QString();
+    if (NamingText::Same(w, u"acdc"))
         return QStringLiteral("ACDC");
-    return word;
+    return QString();
 }
 } // namespace
 
@@ -207,6 +289,12 @@ QString ProperCase(QStringView text)
         i += len;
         if (IsWordBreak(c)) {
             wordStart = true;
+        } else if (c < 128) {
+            if (wordStart && c >= U'a' && c <= U'z')
+                c -= 32;
+            else if (!wordStart && c >= U'A' && c <= U'Z')
+                c += 32;
+            wordStart = false;
         } else {
             c = wordStart ? QChar::toUpper(c) : QChar::toLower(c);
             wordStart = false;
@@ -224,14 +312,52 @@ QString ProperCase(QStringView text)
 bool IsUpperWord(QStringView lowerWord)
 {
     for (const QStringView w : kUpperWords)
-        if (lowerWord == w)
+        if (NamingText::Same(lowerWord, w))
             return true;
     return false;
 }
 
+namespace {
+thread_local NormalizeArtistMemo *activeMemo = nullptr;
+thread_local QHash<QString, QString> memoAnswers;
+// Enough for every artist of a large collection; past it the memo starts afresh.
+constexpr qsizetype kMemoLimit = 65536;
+
+QString NormalizeArtistUncached(const QString &raw);
+} // namespace
+
+NormalizeArtistMemo::NormalizeArtistMemo() : m_outer(activeMemo)
+{
+    if (!m_outer)
+        memoAnswers.clear();
+    activeMemo = this;
+}
+
+NormalizeArtistMemo::~NormalizeArtistMemo()
+{
+    activeMemo = m_outer;
+    if (!m_outer)
+        memoAnswers = QHash<QString, QString>();
+}
+
 QString NormalizeArtist(const QString &raw)
 {
-    QString name = Trim(raw);
+    if (!activeMemo)
+        return NormalizeArtistUncached(raw);
+    const auto it = memoAnswers.constFind(raw);
+    if (it != memoAnswers.cend())
+        return *it;
+    if (memoAnswers.size() >= kMemoLimit)
+        memoAnswers.clear();
+    const QString answer = NormalizeArtistUncached(raw);
+    memoAnswers.insert(raw, answer);
+    return answer;
+}
+
+namespace {
+QString NormalizeArtistUncached(const QString &raw)
+{
+    QString name = Trimmed(raw);
     const QString context = name;
 
     // Remarks in brackets go, unless the bracket starts the name.
@@ -240,7 +366,7 @@ QString NormalizeArtist(const QString &raw)
         name = Trim(QStringView(name).left(paren));
     CollapseBlanks(name);
 
-    name = BuiltInReplaceList.ApplyAll(name);
+    name = ApplyBuiltIn(BuiltInReplaceList, std::move(name));
 
     if (name.size() > 4) {
         while (name.size() >= 4 && name.startsWith(QLatin1String("the "), Qt::CaseInsensitive))
@@ -248,7 +374,7 @@ QString NormalizeArtist(const QString &raw)
     }
 
     if (name.size() > 4) {
-        const qsizetype ft = name.indexOf(QLatin1String(" ft "), 0, Qt::CaseInsensitive);
+        const qsizetype ft = NamingText::IndexOf(name, u" ft ", Qt::CaseInsensitive);
         if (ft >= 2) {
             if (ContainsAny(name, {u"the devil", u"running "}))
                 name = Trim(QStringView(name).left(ft));
@@ -268,18 +394,21 @@ QString NormalizeArtist(const QString &raw)
         name.chop(4);
     while (name.endsWith(QLatin1String(" with"), Qt::CaseInsensitive))
         name.chop(5);
-    name = Trim(name);
+    name = Trimmed(name);
 
     // A leading track number goes, unless it is part of a known artist name.
     if (name.size() > 2 && name.contains(QLatin1Char(' '))) {
-        const QStringList words = name.split(QLatin1Char(' '));
-        const QString &first = words.at(0);
-        if ((first.size() == 1 || first.size() == 2) && TextUtil::IsNumeric(first)) {
-            const QString second = words.size() > 1 ? words.at(1).toLower() : QString();
+        const QStringView view(name);
+        const qsizetype blank = view.indexOf(QLatin1Char(' '));
+        const QStringView first = view.left(blank);
+        if ((first.size() == 1 || first.size() == 2) && NamingText::Numeric(first)) {
+            const qsizetype end = view.indexOf(QLatin1Char(' '), blank + 1);
+            const QString second =
+                view.mid(blank + 1, end < 0 ? -1 : end - blank - 1).toString().toLower();
             const bool artistNumber =
                 OneOf(first, {u"2", u"8", u"50", u"3", u"6", u"36"}) &&
                 OneOf(second, {u"ball", u"cent", u"pac", u"doors", u"mafia", u"boys"});
-            if (!artistNumber && TextUtil::NumericValue(first).value_or(0) < 20)
+            if (!artistNumber && NamingText::NumericValue(first) < 20)
                 name.remove(0, first.size());
         }
     }
@@ -291,58 +420,87 @@ QString NormalizeArtist(const QString &raw)
     return FixArtistWords(special, context);
 }
 
+} // namespace
+
 QString FixArtistWords(const QString &name, const QString &context)
 {
-    QStringList words = Trim(name).split(QLatin1Char(' '));
-    const qsizetype last = words.size() - 1;
-    for (qsizetype i = 0; i < words.size(); ++i)
-        words[i] = FixWord(words[i], words[i].toLower(), i == last, words.size() == 1, context);
-    QString result = words.join(QLatin1Char(' '));
+    const QString trimmed = Trimmed(name);
+    const QStringView view(trimmed);
+    const bool only = !view.contains(QLatin1Char(' '));
+    QString result;
+    result.reserve(trimmed.size() + 8);
+    char16_t buffer[16];
+    QString spill;
+    for (qsizetype start = 0;;) {
+        qsizetype end = view.indexOf(QLatin1Char(' '), start);
+        const bool last = end < 0;
+        if (last)
+            end = view.size();
+        const QStringView word = view.mid(start, end - start);
+        // No fix-up word is longer than 11 characters.
+        if (word.size() <= 11) {
+            const QStringView lower = NamingText::LowerShort(word, buffer, spill);
+            const QString fixed = FixWord(word, lower, last, only, context);
+            if (fixed.isNull())
+                result += word;
+            else
+                result += fixed;
+        } else {
+            result += word;
+        }
+        if (last)
+            break;
+        result += QLatin1Char(' ');
+        start = end + 1;
+    }
     CollapseBlanks(result);
-    return Trim(result);
+    return Trimmed(result);
 }
 
 QString LimitNameWords(const QString &name)
 {
-    const QString trimmed = Trim(name);
+    const QString trimmed = Trimmed(name);
     if (trimmed.size() <= 2 || !trimmed.contains(QLatin1Char(' ')))
         return trimmed;
-    const QStringList words = trimmed.split(QLatin1Char(' '));
+    const QList<QStringView> words = QStringView(trimmed).split(QLatin1Char(' '));
     QString result;
+    result.reserve(trimmed.size() + 1);
     int counted = 0;
     for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString &w = words.at(i);
+        const QStringView w = words.at(i);
         const bool hasNext = i + 1 < words.size();
         const auto nextIs = [&](QLatin1StringView s) {
             return hasNext && words.at(i + 1).compare(s, Qt::CaseInsensitive) == 0;
         };
         bool keep = true;
         bool counts = true;
-        if (TextUtil::IsNumeric(w) && w.size() != 4) {
+        const bool numeric = NamingText::Numeric(w);
+        if (numeric && w.size() != 4) {
             counts = false;
-            if (w == u"8")
+            if (NamingText::Same(w, u"8"))
                 keep = nextIs(QLatin1String("ball"));
-            else if (w == u"2")
+            else if (NamingText::Same(w, u"2"))
                 keep = nextIs(QLatin1String("pac"));
-            else if (w == u"50")
+            else if (NamingText::Same(w, u"50"))
                 keep = nextIs(QLatin1String("cent"));
             else if (OneOf(w, {u"112", u"702", u"504", u"36", u"3"}))
                 keep = true;
-            else if (w == u"40")
+            else if (NamingText::Same(w, u"40"))
                 keep = i > 0 && words.at(i - 1).compare(QLatin1String("e"), Qt::CaseInsensitive) == 0;
             else
                 keep = false;
-        } else if (TextUtil::IsNumeric(w)) {
-            const double year = TextUtil::NumericValue(w).value_or(0);
+        } else if (numeric) {
+            const double year = NamingText::NumericValue(w);
             keep = year >= 1911 && year <= 2029;
         }
         if (!keep)
             continue;
-        result += w + QLatin1Char(' ');
+        result += w;
+        result += QLatin1Char(' ');
         if (counts && ++counted > 4)
             break;
     }
     if (result.size() > 35)
         result.truncate(35);
-    return Trim(result);
+    return Trimmed(result);
 }

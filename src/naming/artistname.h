@@ -31,3 +31,20 @@ QString FixArtistWords(const QString &name, const QString &context);
  * at most 35 characters, trimmed.
  */
 QString LimitNameWords(const QString &name);
+
+/**
+ * While an object of this class lives, NormalizeArtist on this thread remembers its answers:
+ * a load names thousands of files after the same few hundred artists and albums. The
+ * replace lists must not change meanwhile (a load keeps the window locked).
+ */
+class NormalizeArtistMemo
+{
+public:
+    NormalizeArtistMemo();
+    ~NormalizeArtistMemo();
+    NormalizeArtistMemo(const NormalizeArtistMemo &) = delete;
+    NormalizeArtistMemo &operator=(const NormalizeArtistMemo &) = delete;
+
+private:
+    NormalizeArtistMemo *m_outer;
+};

@@ -15,9 +15,25 @@
 namespace {
 struct Entry {
     QString name;
+    QString key; // the name case-folded, for the order
     bool dir = false;
     bool link = false; // a symbolic link (to a folder: listed, never entered)
 };
+
+// The name case-folded; plain ASCII names (nearly all) without Qt's table look-ups.
+QString FoldedKey(const QString &name)
+{
+    QString key = name;
+    QChar *p = key.data();
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char16_t u = p[i].unicode();
+        if (u >= 128)
+            return name.toCaseFolded();
+        if (u >= u'A' && u <= u'Z')
+            p[i] = QChar(char16_t(u + 32));
+    }
+    return key;
+}
 
 bool IsHiddenName(const QString &name)
 {
@@ -59,11 +75,12 @@ std::vector<Entry> ReadFolder(const QString &folder)
         else if (type != DT_REG)
             continue;
         e.name = QFile::decodeName(raw);
+        e.key = FoldedKey(e.name);
         entries.push_back(std::move(e));
     }
     ::closedir(dir);
     std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        const int c = a.name.compare(b.name, Qt::CaseInsensitive);
+        const int c = QStringView(a.key).compare(QStringView(b.key));
         return c != 0 ? c < 0 : a.name < b.name;
     });
     return entries;
@@ -91,7 +108,7 @@ public:
             m_kind = Kind::All;
         } else if (text.startsWith(QLatin1String("*.")) && IsLiteral(QStringView(text).mid(2))) {
             m_kind = Kind::Suffix;
-            m_suffix = text.mid(1);
+            m_suffix = text.mid(1).toLower();
         } else {
             m_kind = Kind::Regex;
             QString rx;
@@ -117,7 +134,7 @@ public:
         case Kind::All:
             return true;
         case Kind::Suffix:
-            return name.endsWith(m_suffix, Qt::CaseInsensitive);
+            return EndsWithSuffix(name);
         case Kind::Regex:
             return m_regex.match(name).hasMatch();
         }
@@ -125,6 +142,27 @@ public:
     }
 
 private:
+    // Extensions are compared many thousand times a load: plain ASCII is compared here,
+    // anything else (where case folding is more than A-Z) by Qt.
+    bool EndsWithSuffix(const QString &name) const
+    {
+        const qsizetype n = m_suffix.size();
+        if (name.size() < n)
+            return false;
+        const QChar *tail = name.constData() + (name.size() - n);
+        for (qsizetype i = 0; i < n; ++i) {
+            char16_t a = tail[i].unicode();
+            const char16_t b = m_suffix.at(i).unicode();
+            if (a >= 128 || b >= 128)
+                return name.endsWith(m_suffix, Qt::CaseInsensitive);
+            if (a >= u'A' && a <= u'Z')
+                a = char16_t(a + 32);
+            if (a != b)
+                return false;
+        }
+        return true;
+    }
+
     static bool IsLiteral(QStringView s)
     {
         return !s.contains(QLatin1Char('*')) && !s.contains(QLatin1Char('?'));

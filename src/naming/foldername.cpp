@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "app/textutil.h"
+#include "naming/namingtext.h"
 #include "naming/artistname.h"
 #include "naming/id3v1tag.h"
 
@@ -10,7 +11,7 @@
 bool BadRowsFound = false;
 
 namespace {
-using TextUtil::IsNumeric;
+using NamingText::Numeric;
 using TextUtil::Trim;
 
 constexpr QStringView kNumberArtistSections[] = {u"40", u"2",   u"50",  u"112", u"8",
@@ -34,7 +35,7 @@ constexpr Replacement kOnce[] = {
 bool OneOf(QStringView s, std::initializer_list<QStringView> list)
 {
     for (const QStringView item : list)
-        if (s == item)
+        if (NamingText::Same(s, item))
             return true;
     return false;
 }
@@ -42,7 +43,7 @@ bool OneOf(QStringView s, std::initializer_list<QStringView> list)
 bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
 {
     for (const QStringView item : list)
-        if (text.contains(item, Qt::CaseInsensitive))
+        if (NamingText::Contains(text, item, Qt::CaseInsensitive))
             return true;
     return false;
 }
@@ -57,10 +58,10 @@ bool IsFrontDropped(QChar c)
 
 void ReplaceUntilAbsent(QString &s, QStringView find, QStringView with, bool trim)
 {
-    while (s.contains(find)) {
+    while (NamingText::Contains(s, find, Qt::CaseSensitive)) {
         s.replace(find.toString(), with.toString());
         if (trim)
-            s = Trim(s);
+            s = NamingText::Trimmed(s);
     }
 }
 
@@ -81,10 +82,10 @@ FolderNameResult Finish(QString folder, bool fromTag)
             if (c.unicode() < 32)
                 c = QLatin1Char(' ');
         folder.remove(QLatin1Char('/'));
-        while (folder.contains(QLatin1String("  ")))
+        while (NamingText::Contains(folder, u"  ", Qt::CaseSensitive))
             folder.replace(QLatin1String("  "), QLatin1String(" "));
-        folder = Trim(folder);
-        if (folder.isEmpty() || folder == u"." || folder == u"..")
+        folder = NamingText::Trimmed(folder);
+        if (folder.isEmpty() || NamingText::Same(folder, u".") || NamingText::Same(folder, u".."))
             return Bad();
     }
     FolderNameResult r;
@@ -112,42 +113,58 @@ QString SingleSection(const QString &text)
     return section;
 }
 
+bool StartsWithCi(QStringView text, QStringView prefix)
+{
+    return text.size() >= prefix.size() &&
+           text.left(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
+}
+
 QString SpecialArtists(QString folder, const QString &context)
 {
-    if (folder == u"Trans") {
-        if (context.contains(QLatin1String("trans-siberian"), Qt::CaseInsensitive))
+    if (NamingText::Same(folder, u"Trans")) {
+        if (NamingText::Contains(context, u"trans-siberian", Qt::CaseInsensitive))
             folder = QStringLiteral("Trans-Siberian Orchestra");
-    } else if (ContainsAny(context, {u"transiberian", u"transsiberian"})) {
+    } else if (NamingText::Contains(context, u"trans", Qt::CaseInsensitive) &&
+               ContainsAny(context, {u"transiberian", u"transsiberian"})) {
         folder = QStringLiteral("Trans-Siberian Orchestra");
-    } else if (folder.left(15).compare(QLatin1String("one hit wonders"), Qt::CaseInsensitive) == 0 &&
-               context.contains(QLatin1String("one hit wonders"), Qt::CaseInsensitive)) {
+    } else if (StartsWithCi(folder, u"one hit wonders") &&
+               folder.left(15).toLower() == u"one hit wonders" &&
+               NamingText::Contains(context, u"one hit wonders", Qt::CaseInsensitive)) {
         folder = QStringLiteral("One Hit Wonders");
     }
 
-    const QString u = folder.toUpper();
-    if (u == u"E") {
-        if (ContainsAny(context, {u"e 40", u"e-40", u"e40"}))
-            folder = QStringLiteral("E 40");
-    } else if (u == u"C") {
-        if (ContainsAny(context, {u"c murder", u"c-murder", u"cmurder"}))
-            folder = QStringLiteral("C Murder");
-    } else if (u == u"ALL") {
-        if (ContainsAny(context, {u"rejects"}))
-            folder = QStringLiteral("All American Rejects");
-        else if (ContainsAny(context, {u"saints"}))
-            folder = QStringLiteral("All Saints");
-    } else if (u == u"DEF") {
-        if (ContainsAny(context, {u"lep"}))
-            folder = QStringLiteral("Def Lepard");
+    // Only one- and three-letter names are in the table (and no letter of theirs has a
+    // second upper-case form), so other names skip the upper-casing.
+    if (folder.size() == 1 || folder.size() == 3) {
+        const QString u = folder.toUpper();
+        if (NamingText::Same(u, u"E")) {
+            if (ContainsAny(context, {u"e 40", u"e-40", u"e40"}))
+                folder = QStringLiteral("E 40");
+        } else if (NamingText::Same(u, u"C")) {
+            if (ContainsAny(context, {u"c murder", u"c-murder", u"cmurder"}))
+                folder = QStringLiteral("C Murder");
+        } else if (NamingText::Same(u, u"ALL")) {
+            if (ContainsAny(context, {u"rejects"}))
+                folder = QStringLiteral("All American Rejects");
+            else if (ContainsAny(context, {u"saints"}))
+                folder = QStringLiteral("All Saints");
+        } else if (NamingText::Same(u, u"DEF")) {
+            if (ContainsAny(context, {u"lep"}))
+                folder = QStringLiteral("Def Lepard");
+        }
     }
 
-    const QString l = folder.toLower();
-    if (l.left(16) == u"three doors down")
-        folder = QStringLiteral("Three Doors Down");
-    else if (l.left(8) == u"504 boys")
-        folder = QStringLiteral("504 Boys");
-    else if (l.left(11) == u"three mafia")
-        folder = QStringLiteral("36 Mafia");
+    // The beginnings below start with "t" or "5", which only "T", "t" and "5" lower-case to.
+    const QChar first = folder.isEmpty() ? QChar() : folder.front();
+    if (first == u't' || first == u'T' || first == u'5') {
+        const QString l = folder.left(16).toLower();
+        if (NamingText::Same(l.left(16), u"three doors down"))
+            folder = QStringLiteral("Three Doors Down");
+        else if (NamingText::Same(l.left(8), u"504 boys"))
+            folder = QStringLiteral("504 Boys");
+        else if (NamingText::Same(l.left(11), u"three mafia"))
+            folder = QStringLiteral("36 Mafia");
+    }
     return folder;
 }
 
@@ -156,11 +173,11 @@ QString SpecialArtists(QString folder, const QString &context)
 QString PrimaryArtist(QString folder)
 {
     for (;;) {
-        qsizetype p = folder.indexOf(QLatin1String(" with "), 0, Qt::CaseInsensitive);
+        qsizetype p = NamingText::IndexOf(folder, u" with ", Qt::CaseInsensitive);
         if (p < 0) {
-            if (folder.contains(QLatin1String(" and the "), Qt::CaseInsensitive))
+            if (NamingText::Contains(folder, u" and the ", Qt::CaseInsensitive))
                 break;
-            p = folder.indexOf(QLatin1String(" and "), 0, Qt::CaseInsensitive);
+            p = NamingText::IndexOf(folder, u" and ", Qt::CaseInsensitive);
         }
         if (p <= 0)
             break;
@@ -183,16 +200,24 @@ QString NextSection(int k, const QStringList &sections)
     if (k < 0 || k >= sections.size() - 1)
         return QString();
     const QString &t = sections.at(k + 1);
-    if (IsNumeric(t))
+    if (Numeric(t))
         return IsNumberArtistSection(t) ? t : QString();
     return t;
 }
 
 bool IsNumberWord(const QString &text)
 {
+    // Every number word begins with one of these letters or ends in "teen"; only the ASCII
+    // letters themselves lower-case to them, so other texts are settled without a copy.
+    if (text.isEmpty())
+        return false;
+    const char16_t first = NamingText::Fold(text.front().unicode());
+    if (first != u'o' && first != u't' && first != u'f' && first != u's' && first != u'e' &&
+        first != u'n' && !NamingText::Contains(QStringView(text).right(4), u"teen", Qt::CaseInsensitive))
+        return false;
     const QString l = text.toLower();
     for (const QStringView w : kNumberWords)
-        if (l == w)
+        if (NamingText::Same(l, w))
             return true;
     if (l.endsWith(QLatin1String("teen")))
         return true;
@@ -231,11 +256,25 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         ++front;
     name.remove(0, front);
 
+    // One pass finds which of the cleaning characters occur at all; most names hold few.
+    quint64 present[2] = {0, 0}; // ASCII characters that occur
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u < 128)
+            present[u >> 6] |= quint64(1) << (u & 63);
+    }
+    const auto occurs = [&present](QChar c) {
+        const char16_t u = c.unicode();
+        return ((present[u >> 6] >> (u & 63)) & 1) != 0;
+    };
     for (const Replacement &r : kOnce)
-        if (name.contains(r.find))
+        if (occurs(r.find.front()) && NamingText::Contains(name, r.find, Qt::CaseSensitive))
             name.replace(r.find.toString(), r.with.toString());
-    ReplaceUntilAbsent(name, u"--", u"-", false);
-    ReplaceUntilAbsent(name, u",,", u",", false);
+    if (occurs(u'-'))
+        ReplaceUntilAbsent(name, u"--", u"-", false);
+    if (occurs(u','))
+        ReplaceUntilAbsent(name, u",,", u",", false);
+    // the replacements above bring blanks in, so this one always looks
     ReplaceUntilAbsent(name, u"  ", u" ", true);
     const QString context = name;
 
@@ -262,25 +301,25 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     const int upper = static_cast<int>(sections.size()) - 1;
     if (upper < dash)
         return Bad();
-    QString candidate = Trim(sections.at(dash));
+    QString candidate = NamingText::Trimmed(sections.at(dash));
     int k = dash;
 
     // A one-letter section takes the next one with it ("K-lan" gives "K lan").
     while (k <= upper && candidate.size() <= 1) {
-        candidate = candidate + QLatin1Char(' ') + Trim(NextSection(k, sections));
+        candidate = candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
         ++k;
     }
 
     // Track numbers are skipped; numbers that start artist names take the next section.
-    candidate = Trim(candidate);
-    while (!candidate.isEmpty() && IsNumeric(candidate)) {
+    candidate = NamingText::Trimmed(candidate);
+    while (!candidate.isEmpty() && Numeric(candidate)) {
         if (OneOf(candidate, {u"8", u"50", u"2", u"3", u"6", u"504"})) {
-            candidate = candidate + QLatin1Char(' ') + Trim(NextSection(k, sections));
+            candidate = candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
             break;
         }
         if (OneOf(candidate, {u"112", u"702"}))
             break;
-        candidate = Trim(NextSection(k, sections));
+        candidate = NamingText::Trimmed(NextSection(k, sections));
         ++k;
     }
     if (candidate.isEmpty())
@@ -295,7 +334,7 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         while (k < upper && IsNumberWord(next)) {
             start = start + QLatin1Char(' ') + next;
             ++k;
-            next = Trim(NextSection(k, sections));
+            next = NamingText::Trimmed(NextSection(k, sections));
         }
         candidate = next.isEmpty() ? start : start + QLatin1Char(' ') + next;
         if (candidate.isEmpty())
@@ -307,16 +346,16 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         return Bad();
 
     // A name that came out as a bare number: take the first wordy section elsewhere.
-    if (IsNumeric(folder) && folder != u"112" && folder != u"702") {
+    if (Numeric(folder) && folder != u"112" && folder != u"702") {
         folder.clear();
         for (int i = 0; i <= upper; ++i) {
             const QString &s = sections.at(i);
             if (i == dash - 1 || i == dash) {
-                if (s == u"40" && i >= 1 && sections.at(i - 1).toUpper() == u"E")
+                if (NamingText::Same(s, u"40") && i >= 1 && sections.at(i - 1).toUpper() == u"E")
                     folder += QLatin1Char(' ') + s;
                 continue;
             }
-            if (!s.isEmpty() && !IsNumeric(s)) {
+            if (!s.isEmpty() && !Numeric(s)) {
                 folder += QLatin1Char(' ') + NormalizeArtist(s);
                 break;
             }

@@ -2,10 +2,13 @@
 
 #include "app/settings.h"
 #include "app/textutil.h"
+#include "naming/namingtext.h"
 #include "tags/genres.h"
 
 #include <QFile>
 #include <QStringList>
+
+#include <array>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -45,18 +48,22 @@ QString CleanedTextField(QString &field, int width)
     QString work = field;
     const bool usable = CleanTagField(work, true);
     StoreField(field, work, width);
-    return usable ? TextUtil::Trim(work) : QString();
+    return usable ? NamingText::Trimmed(work) : QString();
 }
 } // namespace
 
 QString DecodeWindows1252(const char *data, qsizetype size)
 {
+    static const auto table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = (b >= 0x80 && b <= 0x9F) ? kCp1252High[b - 0x80] : char16_t(b);
+        return t;
+    }();
     QString out(size, Qt::Uninitialized);
-    QChar *dst = out.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        const auto b = static_cast<unsigned char>(data[i]);
-        dst[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
-    }
+    char16_t *dst = reinterpret_cast<char16_t *>(out.data());
+    for (qsizetype i = 0; i < size; ++i)
+        dst[i] = table[static_cast<unsigned char>(data[i])];
     return out;
 }
 
@@ -83,8 +90,12 @@ bool Id3v1Tag::HasMarker() const
 
 bool IsMp3(const QString &name)
 {
-    return name.size() > 3 &&
-           TextUtil::Trim(name).endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
+    if (name.size() <= 3)
+        return false;
+    QStringView t(name);
+    while (t.endsWith(QLatin1Char(' ')))
+        t.chop(1);
+    return t.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
 }
 
 bool ReadTag(Id3v1Tag &tag, const QString &path)
@@ -115,11 +126,11 @@ bool CleanTagField(QString &field, bool removeHigh)
 {
     if (field.isEmpty() || OnlyChar(field, QLatin1Char(' ')) || OnlyChar(field, QChar(0)))
         return false;
-    QString t = TextUtil::Trim(field);
+    QString t = NamingText::Trimmed(field);
     t.removeIf([removeHigh](QChar c) {
         return c.unicode() < 32 || (removeHigh && c.unicode() > 127);
     });
-    field = TextUtil::Trim(t);
+    field = NamingText::Trimmed(t);
     return !field.isEmpty();
 }
 
@@ -139,11 +150,11 @@ QString BuildTagName(Id3v1Tag &tag, bool folder)
         } else if (name == QLatin1String("Album")) {
             value = CleanedTextField(tag.album, Id3v1Tag::AlbumWidth);
         } else if (name == QLatin1String("Genre")) {
-            QString genre = TextUtil::Trim(GenreName(tag.genre));
+            QString genre = NamingText::Trimmed(GenreName(tag.genre));
             if (CleanTagField(genre, true))
                 value = genre;
         } else if (name == QLatin1String("Year")) {
-            const QString year = TextUtil::Trim(tag.year);
+            const QString year = NamingText::Trimmed(tag.year);
             QString probe = year;
             if (CleanTagField(probe, true))
                 value = year;
@@ -151,7 +162,7 @@ QString BuildTagName(Id3v1Tag &tag, bool folder)
             value = QString::number(tag.track);
         }
         if (!value.isEmpty())
-            result += TextUtil::Trim(value) + QLatin1String(" - ");
+            result += NamingText::Trimmed(value) + QLatin1String(" - ");
     }
     if (result.size() <= 3)
         return QString();
@@ -166,7 +177,20 @@ QString RemoveInvalidChars(const QString &text)
     // Before the settings are loaded the set is still empty; the fixed set stands in.
     static const QString fallback = BuildInvalidNameChars();
     const QString &invalid = InvalidNameChars.isEmpty() ? fallback : InvalidNameChars;
+    // The set is ASCII: a bit mask answers for those characters without a search.
+    thread_local QString maskedSet;
+    thread_local quint64 mask[2] = {0, 0};
+    if (maskedSet.constData() != invalid.constData() || maskedSet.size() != invalid.size()) {
+        maskedSet = invalid;
+        mask[0] = mask[1] = 0;
+        for (const QChar c : invalid)
+            if (c.unicode() < 128)
+                mask[c.unicode() >> 6] |= quint64(1) << (c.unicode() & 63);
+    }
     QString t = text;
-    t.removeIf([&invalid](QChar c) { return invalid.contains(c); });
-    return TextUtil::Trim(t);
+    t.removeIf([&invalid](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 128 ? ((mask[u >> 6] >> (u & 63)) & 1) != 0 : invalid.contains(c);
+    });
+    return NamingText::Trimmed(t);
 }

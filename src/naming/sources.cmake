@@ -5,6 +5,7 @@ list(APPEND SORTIVA_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/filesearch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/foldername.cpp
     ${CMAKE_CURRENT_LIST_DIR}/id3v1tag.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/loadscan.cpp
     ${CMAKE_CURRENT_LIST_DIR}/replacelist.cpp
 )
 list(APPEND SORTIVA_GUI_SOURCES

@@ -27,6 +27,8 @@ private slots:
     void findFilesRecursive();
     void searchFolderBase_data();
     void searchFolderBase();
+    void orderAndMatchBeyondAscii_data();
+    void orderAndMatchBeyondAscii();
 
 private:
     QStringList Relative(const QStringList &paths) const;
@@ -203,6 +205,32 @@ void TestFileSearch::searchFolderBase()
     QFETCH(QString, folder);
     QFETCH(QString, base);
     QCOMPARE(SearchFolderBase(folder), base);
+}
+
+void TestFileSearch::orderAndMatchBeyondAscii_data()
+{
+    QTest::addColumn<QString>("patterns");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("accented names after z, upper before lower on ties")
+        << "*.mp3" << QStringList{"apple.mp3", "Zed.mp3", "Éclair.MP3", "éclair.mp3"};
+    QTest::newRow("accented extension matched without regard to case")
+        << "*.MPÉ" << QStringList{"song.mpé"};
+    QTest::newRow("kelvin sign folds like k") << "*.mk" << QStringList{"a.m\u212A"};
+}
+
+void TestFileSearch::orderAndMatchBeyondAscii()
+{
+    QFETCH(QString, patterns);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    for (const QString &name : {QStringLiteral("Zed.mp3"), QStringLiteral("éclair.mp3"),
+                                QStringLiteral("Éclair.MP3"), QStringLiteral("apple.mp3"),
+                                QStringLiteral("song.mpé"), QStringLiteral("a.m\u212A")})
+        Touch(dir.filePath(name));
+    QStringList names;
+    for (const QString &p : FindFiles(dir.path(), patterns, FileSearchMask))
+        names << p.mid(dir.path().size() + 1);
+    QCOMPARE(names, expected);
 }
 
 QTEST_GUILESS_MAIN(TestFileSearch)

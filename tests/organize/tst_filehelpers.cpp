@@ -12,6 +12,9 @@
 
 #include <memory>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class TestFileHelpers : public QObject
 {
     Q_OBJECT
@@ -391,6 +394,55 @@ private slots:
         // With the injector gone, copies work again.
         QVERIFY(CopyFile(src, dst));
         QCOMPARE(GetFileSize(dst), qint64(3 * 1024 * 1024));
+    }
+
+    void copyNeverReplacesFileThatAppearsMeanwhile()
+    {
+        const QString src = Write(QStringLiteral("src.mp3"), QByteArray(2 * 1024 * 1024, 'n'));
+        const QString dst = dir->filePath(QStringLiteral("dst.mp3"));
+        // Another program creates the destination while the copy is under way.
+        SetCopyChunkHook([&](qint64 written, qint64 block) {
+            if (written > 0 && !QFile::exists(dst))
+                Write(QStringLiteral("dst.mp3"), "theirs");
+            return block;
+        });
+        const bool ok = CopyFile(src, dst);
+        SetCopyChunkHook({});
+        QVERIFY(!ok);
+        QFile f(dst);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("theirs"));
+        QCOMPARE(Entries(dir->path()), (QStringList{"dst.mp3", "src.mp3"}));
+    }
+
+    void copyFailsHonestlyOnShortWrite()
+    {
+        // A file size limit makes the kernel cut a write short and then refuse the rest,
+        // as a full disk does.
+        const QString src = Write(QStringLiteral("src.mp3"), QByteArray(3 * 1024 * 1024, 'q'));
+        QDir(dir->path()).mkdir(QStringLiteral("out"));
+        const QString dst = dir->filePath(QStringLiteral("out/dst.mp3"));
+        struct rlimit old;
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+        struct rlimit limited = old;
+        limited.rlim_cur = 1536 * 1024;
+        const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const bool ok = CopyFile(src, dst);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        ::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!ok);
+        QVERIFY(Entries(dir->filePath(QStringLiteral("out"))).isEmpty());
+    }
+
+    void copyRefusesDanglingLinkAtDestination()
+    {
+        const QString src = Write(QStringLiteral("src.mp3"), "data");
+        const QString dst = dir->filePath(QStringLiteral("dst.mp3"));
+        QVERIFY(QFile::link(dir->filePath(QStringLiteral("gone.mp3")), dst));
+        QVERIFY(!CopyFile(src, dst));
+        QVERIFY(QFileInfo(dst).isSymLink());
+        QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("gone.mp3"))));
     }
 
     void copyHookSeesProgress()

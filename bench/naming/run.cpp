@@ -1,0 +1,133 @@
+// Times `sortiva-cli load --recursive --tag DIR` against a bare walk that only reads every
+// file's last 128 bytes, on a generated corpus, and prints both, their ratio and the peak
+// memory of each.
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+struct Sample {
+    double seconds = 0;
+    double cpu = 0; // user + system time of the child
+    long peakKb = 0;
+    int status = -1;
+};
+
+Sample RunQuiet(const std::vector<QByteArray> &argv)
+{
+    std::vector<char *> raw;
+    for (const QByteArray &a : argv)
+        raw.push_back(const_cast<char *>(a.constData()));
+    raw.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        ::execv(raw[0], raw.data());
+        ::_exit(127);
+    }
+    Sample s;
+    int status = 0;
+    struct rusage usage {};
+    if (pid > 0 && ::wait4(pid, &status, 0, &usage) == pid) {
+        s.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        s.peakKb = usage.ru_maxrss;
+        s.cpu = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        s.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    return s;
+}
+
+Sample Median(std::vector<Sample> samples)
+{
+    std::sort(samples.begin(), samples.end(),
+              [](const Sample &a, const Sample &b) { return a.seconds < b.seconds; });
+    Sample m = samples[samples.size() / 2];
+    for (const Sample &s : samples)
+        m.peakKb = std::max(m.peakKb, s.peakKb);
+    return m;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: bench_naming SONGS.tsv [COUNT] [REPEAT] [DIR]\n"
+                             "  SONGS.tsv  artist<TAB>title lines the names are made from\n"
+                             "  COUNT      files in the corpus (100000)\n"
+                             "  REPEAT     timed runs of each program (5)\n"
+                             "  DIR        use (or create) this corpus folder instead of a "
+                             "temporary one\n");
+        return 2;
+    }
+    const QString songs = args[1];
+    const int count = args.size() > 2 ? args[2].toInt() : 100000;
+    const int repeat = std::max(1, args.size() > 3 ? args[3].toInt() : 5);
+    QTemporaryDir temp;
+    QTemporaryDir config;
+    const QString corpus = args.size() > 4 ? args[4] : temp.filePath(QStringLiteral("corpus"));
+    // The cli reads settings: give it an empty private store, so defaults apply.
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+
+    if (!QFileInfo::exists(corpus)) {
+        const int rc = QProcess::execute(QStringLiteral(BENCH_CORPUS_PATH),
+                                         {songs, QString::number(count), corpus});
+        if (rc != 0)
+            return 1;
+    }
+
+    const std::vector<QByteArray> baseline{BENCH_BASELINE_PATH, corpus.toLocal8Bit()};
+    const std::vector<QByteArray> cli{SORTIVA_CLI_PATH, "load", "--recursive", "--tag",
+                                      corpus.toLocal8Bit()};
+
+    QProcess check;
+    check.start(QStringLiteral(SORTIVA_CLI_PATH),
+                {QStringLiteral("load"), QStringLiteral("--recursive"), QStringLiteral("--tag"),
+                 corpus});
+    check.waitForFinished(-1);
+    const QByteArray out = check.readAllStandardOutput();
+    std::printf("corpus: %s\nsortiva-cli summary: %s", qPrintable(corpus),
+                check.readAllStandardError().constData());
+    std::printf("rows printed: %lld\n", static_cast<long long>(out.count('\n')));
+
+    RunQuiet(baseline); // warm the cache for both
+    std::vector<Sample> b;
+    std::vector<Sample> c;
+    for (int i = 0; i < repeat; ++i) {
+        b.push_back(RunQuiet(baseline));
+        c.push_back(RunQuiet(cli));
+    }
+    const Sample mb = Median(b);
+    const Sample mc = Median(c);
+    const auto medianCpu = [](std::vector<Sample> v) {
+        std::sort(v.begin(), v.end(), [](const Sample &x, const Sample &y) { return x.cpu < y.cpu; });
+        return v[v.size() / 2].cpu;
+    };
+    const double cb = medianCpu(b);
+    const double cc = medianCpu(c);
+    std::printf("%-36s %9s %9s %9s\n", "program (median of runs)", "wall s", "cpu s", "peak MB");
+    std::printf("%-36s %9.3f %9.3f %9.1f\n", "baseline walk + last 128 bytes", mb.seconds, cb,
+                mb.peakKb / 1024.0);
+    std::printf("%-36s %9.3f %9.3f %9.1f\n", "sortiva-cli load --recursive --tag", mc.seconds,
+                cc, mc.peakKb / 1024.0);
+    std::printf("ratio cli / baseline: wall %.2f, cpu %.2f (target 1.5 or less); peak %s 200 MB\n",
+                mc.seconds / mb.seconds, cc / cb, mc.peakKb / 1024.0 < 200 ? "under" : "OVER");
+    return mb.status == 0 && mc.status == 0 ? 0 : 1;
+}

@@ -1,0 +1,51 @@
+#include "clicommand.h"
+#include "namingoptions.h"
+
+#include "naming/foldername.h"
+#include "tags/genres.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+// OneLine only where a name needs it: most names hold no tab or line break.
+QString Printable(const QString &name)
+{
+    for (const QChar c : name)
+        if (c.unicode() < 32 &&
+            (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')))
+            return OneLine(name);
+    return name;
+}
+
+int Derive(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Prints, per NAME, STATUS<TAB>FOLDER<TAB>NAME as the Load command would "
+                       "name its folder. A NAME that is an existing file has its tag read."));
+    NamingOptions::Add(parser);
+    parser.addPositionalArgument(QStringLiteral("NAME"),
+                                 QStringLiteral("File names or relative paths."),
+                                 QStringLiteral("NAME..."));
+    if (const int status = NamingOptions::Parse(parser, arguments))
+        return status < 0 ? 0 : status;
+    if (!NamingOptions::Apply(parser))
+        return 2;
+    const QStringList names = parser.positionalArguments();
+    if (names.isEmpty()) {
+        Err(QStringLiteral("derive needs at least one NAME\n"));
+        return 2;
+    }
+    if (GenreCount() == 0)
+        LoadGenres();
+    for (const QString &name : names) {
+        const FolderNameResult r = DeriveFolderName(name, name);
+        Out(r.Status() + QLatin1Char('\t') + Printable(r.folder) + QLatin1Char('\t') +
+            Printable(name) + QLatin1Char('\n'));
+    }
+    return 0;
+}
+
+const CliCommand derive("derive", "Print the folder name derived for each file name", Derive);
+} // namespace

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/settings.h"
+#include "clicommand.h"
+
+#include <QCommandLineParser>
+
+/**
+ * The naming options that derive and load share. They override the desktop program's
+ * settings in memory for this run only.
+ */
+namespace NamingOptions {
+inline void Add(QCommandLineParser &parser)
+{
+    parser.addOption({QStringLiteral("dash"),
+                      QStringLiteral("Use section N of the file name (0 to 3; dash option)."),
+                      QStringLiteral("N")});
+    parser.addOption({QStringLiteral("tag"), QStringLiteral("Name MP3 folders from the ID3 tag.")});
+    parser.addOption({QStringLiteral("no-tag"), QStringLiteral("Name folders from file names only.")});
+    parser.addOption({QStringLiteral("primary"), QStringLiteral("Keep only the primary artist.")});
+    parser.addOption({QStringLiteral("no-primary"),
+                      QStringLiteral("Keep featured artists in folder names.")});
+}
+
+/** Copies the given options into Settings; false (with a message) for a bad value. */
+inline bool Apply(const QCommandLineParser &parser)
+{
+    const auto pair = [&parser](const char *on, const char *off, int &field) {
+        const bool yes = parser.isSet(QString::fromLatin1(on));
+        const bool no = parser.isSet(QString::fromLatin1(off));
+        if (yes && no) {
+            Err(QStringLiteral("--%1 and --%2 exclude each other\n")
+                    .arg(QLatin1String(on), QLatin1String(off)));
+            return false;
+        }
+        if (yes || no)
+            field = yes ? 1 : 0;
+        return true;
+    };
+    if (!pair("tag", "no-tag", Settings.renamefolders) ||
+        !pair("primary", "no-primary", Settings.removesubs))
+        return false;
+    if (parser.isSet(QStringLiteral("dash"))) {
+        bool ok = false;
+        const int dash = parser.value(QStringLiteral("dash")).toInt(&ok);
+        if (!ok || dash < 0 || dash > 3) {
+            Err(QStringLiteral("--dash takes a number from 0 to 3\n"));
+            return false;
+        }
+        Settings.dashoption = dash;
+    }
+    return true;
+}
+
+/** Parses; 0 to go on, otherwise the exit status (help shown or an error reported). */
+inline int Parse(QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(arguments)) {
+        Err(parser.errorText() + QLatin1Char('\n'));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        Out(parser.helpText());
+        return -1;
+    }
+    if (parser.isSet(version)) {
+        Out(QStringLiteral("sortiva-cli ") + QCoreApplication::applicationVersion() +
+            QLatin1Char('\n'));
+        return -1;
+    }
+    return 0;
+}
+} // namespace NamingOptions

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "naming/foldername.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+/** One file of a load: its path below the Source Media folder and the folder it gets. */
+struct LoadRow {
+    QString relativePath;
+    FolderNameResult name;
+};
+
+/**
+ * The search of a load: the files of @p inpath matching the pattern-form @p filter, with
+ * or without its sub-folders, as full paths in load order.
+ */
+QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive);
+
+/**
+ * A found path without the Source Media folder and the separator after it. Blanks at the
+ * ends are part of Linux names and stay. Empty when the path is not below @p inpath.
+ */
+QString RelativeMediaPath(const QString &inpath, const QString &foundPath);
+
+/**
+ * Called once per row in load order with the row, its 1-based number among the found
+ * paths and their count; returning false stops the load after that row.
+ */
+using LoadRowCallback = std::function<bool(const LoadRow &row, int number, int total)>;
+
+/**
+ * Derives one row per found path (paths that leave no relative path are skipped), handing
+ * each to @p onRow; also returns them when @p keep is true. Uses the naming options of
+ * Settings and sets BadRowsFound like DeriveFolderName. Artist names are remembered for
+ * the length of the call (NormalizeArtistMemo), so the replace lists must not change
+ * while it runs.
+ */
+std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &found,
+                                    const LoadRowCallback &onRow = {}, bool keep = true);
+
+/**
+ * The whole scan of a load from Settings (inpath, filter, recursivesearch and the naming
+ * options): BadRowsFound cleared, search, then DeriveLoadRows. No rows when the folder
+ * does not exist.
+ */
+std::vector<LoadRow> LoadScan(const LoadRowCallback &onRow = {}, bool keep = true);

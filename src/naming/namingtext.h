@@ -1,0 +1,130 @@
+#pragma once
+
+#include "app/textutil.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <cstring>
+
+/**
+ * Text tests the naming rules run many times per file. They answer exactly as the shared
+ * TextUtil helpers do, but skip the work (and the copies) when the answer is plain.
+ */
+namespace NamingText {
+/** TextUtil::Trim, returning the same shared text when there is nothing to trim. */
+inline QString Trimmed(const QString &s)
+{
+    if (s.isEmpty() || (s.front() != QLatin1Char(' ') && s.back() != QLatin1Char(' ')))
+        return s;
+    return TextUtil::Trim(s);
+}
+
+/** Exact equality, inline: the rule tables compare every word against dozens of names. */
+inline bool Same(QStringView a, QStringView b)
+{
+    return a.size() == b.size() &&
+           std::memcmp(a.data(), b.data(), static_cast<size_t>(a.size()) * sizeof(QChar)) == 0;
+}
+
+/** One UTF-16 unit case-folded as Qt's case-insensitive search folds it. */
+inline char16_t Fold(char16_t u)
+{
+    if (u < 128)
+        return (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
+    return QChar(u).toCaseFolded().unicode();
+}
+
+/**
+ * QStringView::indexOf for the rules' own needles, without Qt's general search set-up
+ * (which costs more than the search on names of a few dozen characters). Needles with
+ * characters beyond ASCII go to Qt, whose folding also joins surrogate pairs.
+ */
+inline qsizetype IndexOf(QStringView hay, QStringView needle, Qt::CaseSensitivity cs,
+                         qsizetype from = 0)
+{
+    const qsizetype n = needle.size();
+    if (n == 0 || from < 0)
+        return hay.indexOf(needle, from, cs);
+    for (const QChar c : needle)
+        if (c.unicode() >= 128)
+            return hay.indexOf(needle, from, cs);
+    const char16_t *h = reinterpret_cast<const char16_t *>(hay.data());
+    const char16_t *nd = reinterpret_cast<const char16_t *>(needle.data());
+    const qsizetype last = hay.size() - n;
+    if (cs == Qt::CaseSensitive) {
+        for (qsizetype i = from; i <= last; ++i) {
+            if (h[i] != nd[0])
+                continue;
+            qsizetype j = 1;
+            while (j < n && h[i + j] == nd[j])
+                ++j;
+            if (j == n)
+                return i;
+        }
+        return -1;
+    }
+    const char16_t first = Fold(nd[0]);
+    for (qsizetype i = from; i <= last; ++i) {
+        if (Fold(h[i]) != first)
+            continue;
+        qsizetype j = 1;
+        while (j < n && Fold(h[i + j]) == Fold(nd[j]))
+            ++j;
+        if (j == n)
+            return i;
+    }
+    return -1;
+}
+
+inline bool Contains(QStringView hay, QStringView needle, Qt::CaseSensitivity cs)
+{
+    return IndexOf(hay, needle, cs) >= 0;
+}
+
+/** TextUtil::IsNumeric, with texts holding other characters rejected at once. */
+inline bool Numeric(QStringView s)
+{
+    bool digit = false;
+    for (const QChar c : s) {
+        const char16_t u = c.unicode();
+        if (u >= u'0' && u <= u'9')
+            digit = true;
+        else if (u != u' ' && u != u'+' && u != u'-' && u != u'.')
+            return false;
+    }
+    return digit && TextUtil::IsNumeric(s);
+}
+
+/** The value of a text for which Numeric() holds; 0 otherwise. */
+inline double NumericValue(QStringView s)
+{
+    return TextUtil::NumericValue(s).value_or(0);
+}
+
+/**
+ * The text lower-cased into @p buffer when it is short plain ASCII (no allocation);
+ * otherwise into @p spill. The view is valid while both live.
+ */
+template <qsizetype N>
+QStringView LowerShort(QStringView s, char16_t (&buffer)[N], QString &spill)
+{
+    if (s.size() <= N) {
+        bool ascii = true;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            char16_t u = s[i].unicode();
+            if (u >= 128) {
+                ascii = false;
+                break;
+            }
+            if (u >= u'A' && u <= u'Z')
+                u = char16_t(u + 32);
+            buffer[i] = u;
+        }
+        if (ascii)
+            return QStringView(buffer, s.size());
+    }
+    spill = s.toString().toLower();
+    return spill;
+}
+} // namespace NamingText

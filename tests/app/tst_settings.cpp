@@ -1,0 +1,384 @@
+#include "app/settings.h"
+
+#include "app/settingskeys.h"
+#include "app/settingsstore.h"
+#include "naming/extensionfilter.h"
+#include "naming/replacelist.h"
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+const QString kDefaultFilter = QStringLiteral(
+    "*.asf;*.avi;*.mp3;*.mp4;*.mid;*.mpeg;*.mpg;*.mov;*.ogg;*.vob;*.rm;*.wma;*.wav;*.wmi;*.wmv");
+
+// Whole-number fields by key name, so data rows can name them.
+int *IntField(const QString &key)
+{
+    SettingsRecord &s = Settings;
+    const std::pair<const char *, int *> fields[] = {
+        {"renamefiles", &s.renamefiles},         {"renamefolders", &s.renamefolders},
+        {"recursivesearch", &s.recursivesearch}, {"replaceexisting", &s.replaceexisting},
+        {"deleteold", &s.deleteold},             {"donothing", &s.donothing},
+        {"dashoption", &s.dashoption},           {"rememberfolders", &s.rememberfolders},
+        {"promptremove", &s.promptremove},       {"autoadd", &s.autoadd},
+        {"loadsplash", &s.loadsplash},           {"showwarn", &s.showwarn},
+        {"removesubs", &s.removesubs},           {"saveashtml", &s.saveashtml},
+        {"noempty", &s.noempty},                 {"htmlalternate", &HtmlPageSettings.alternate},
+    };
+    for (const auto &f : fields)
+        if (key == QLatin1String(f.first))
+            return f.second;
+    return nullptr;
+}
+
+const QString kMissing = QStringLiteral("<missing>");
+
+// Reads the file itself, so a value is proven to have reached the disk.
+QString OnDisk(const QString &key)
+{
+    QSettings file(SettingsStore::FileName(), QSettings::IniFormat);
+    return file.value(QStringLiteral("settings/") + key, kMissing).toString();
+}
+
+void FreshLoad()
+{
+    Settings = SettingsRecord();
+    HtmlPageSettings = HtmlPageSettingsRecord();
+    LoadSettings();
+}
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestEnv::IsolateSettings(); }
+    void init() { TestEnv::ClearStore(); }
+
+    void freshStoreIntDefaults_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("renamefiles") << "renamefiles" << 0;
+        QTest::newRow("renamefolders") << "renamefolders" << 0;
+        QTest::newRow("recursivesearch") << "recursivesearch" << 0;
+        QTest::newRow("replaceexisting") << "replaceexisting" << 0;
+        QTest::newRow("deleteold") << "deleteold" << 1;
+        QTest::newRow("donothing") << "donothing" << 0;
+        QTest::newRow("dashoption") << "dashoption" << 0;
+        QTest::newRow("rememberfolders") << "rememberfolders" << 1;
+        QTest::newRow("promptremove") << "promptremove" << 1;
+        QTest::newRow("autoadd") << "autoadd" << 0;
+        QTest::newRow("loadsplash") << "loadsplash" << 1;
+        QTest::newRow("showwarn") << "showwarn" << 1;
+        QTest::newRow("removesubs") << "removesubs" << 1;
+        QTest::newRow("saveashtml") << "saveashtml" << 1;
+        QTest::newRow("noempty") << "noempty" << 0;
+        QTest::newRow("htmlalternate") << "htmlalternate" << 1;
+    }
+    void freshStoreIntDefaults()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, expected);
+        // Start from values no default has, so a field that is never read shows up.
+        Settings = SettingsRecord();
+        int *field = IntField(key);
+        QVERIFY(field);
+        *field = 77;
+        LoadSettings();
+        QCOMPARE(*field, expected);
+    }
+
+    void freshStoreTextDefaults()
+    {
+        FreshLoad();
+        QCOMPARE(Settings.inpath, QDir::currentPath());
+        QCOMPARE(Settings.outpath, QDir::currentPath());
+        QCOMPARE(Settings.filter, kDefaultFilter);
+        QCOMPARE(Settings.filter, FilterToPatterns(Defaults::filterExtensions));
+        QCOMPARE(Settings.dlistfilter, Settings.filter);
+        QCOMPARE(Settings.filenamelist, QString());
+        QCOMPARE(Settings.foldernamelist, QString());
+        QCOMPARE(HtmlPageSettings.title, QStringLiteral("My Media File List"));
+        QCOMPARE(HtmlPageSettings.align, QStringLiteral("center"));
+        const std::array<int, 7> colors{16777215, 16634024, 10485760, 10485760,
+                                        16634024, 12937777, 16777215};
+        QCOMPARE(HtmlPageSettings.colors, colors);
+        QCOMPARE(HtmlPageSettings.sizes, (std::array<int, 4>{0, 0, 0, 0}));
+        QCOMPARE(BuiltInReplaceList.Count(), 45);
+        QCOMPARE(UserReplaceList.Count(), 0);
+    }
+
+    void firstUseLookWrittenDuringLoad_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("htmlalign") << "htmlalign" << "center";
+        QTest::newRow("htmlalternate") << "htmlalternate" << "1";
+        QTest::newRow("htmlcolor0") << "htmlcolor0" << "16777215";
+        QTest::newRow("htmlcolor1") << "htmlcolor1" << "16634024";
+        QTest::newRow("htmlcolor2") << "htmlcolor2" << "10485760";
+        QTest::newRow("htmlcolor3") << "htmlcolor3" << "10485760";
+        QTest::newRow("htmlcolor4") << "htmlcolor4" << "16634024";
+        QTest::newRow("htmlcolor5") << "htmlcolor5" << "12937777";
+        QTest::newRow("htmlcolor6") << "htmlcolor6" << "16777215";
+        QTest::newRow("htmlsize0") << "htmlsize0" << "0";
+        QTest::newRow("htmlsize3") << "htmlsize3" << "0";
+        QTest::newRow("title is not written") << "htmltitle" << kMissing;
+        QTest::newRow("no option key is written") << "deleteold" << kMissing;
+    }
+    void firstUseLookWrittenDuringLoad()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        FreshLoad();
+        QCOMPARE(OnDisk(key), expected);
+    }
+
+    void secondLoadReadsStoredLook()
+    {
+        FreshLoad();
+        // A user's own look, stored after the first start, must survive the next start.
+        SettingsStore::Save(QStringLiteral("htmlcolor2"), QStringLiteral("255"));
+        SettingsStore::Save(QStringLiteral("htmlsize1"), QStringLiteral("4"));
+        SettingsStore::Save(QStringLiteral("htmlalign"), QStringLiteral("left"));
+        FreshLoad();
+        QCOMPARE(HtmlPageSettings.align, QStringLiteral("left"));
+        QCOMPARE(HtmlPageSettings.colors[2], 255);
+        QCOMPARE(HtmlPageSettings.colors[0], 16777215);
+        QCOMPARE(HtmlPageSettings.sizes[1], 4);
+    }
+
+    void emptyAlignRestoresFirstUseLook()
+    {
+        SettingsStore::Save(QStringLiteral("htmlalign"), QString());
+        SettingsStore::Save(QStringLiteral("htmlcolor2"), QStringLiteral("255"));
+        SettingsStore::Save(QStringLiteral("htmlsize1"), QStringLiteral("4"));
+        FreshLoad();
+        QCOMPARE(HtmlPageSettings.colors[2], 10485760);
+        QCOMPARE(HtmlPageSettings.sizes[1], 0);
+        QCOMPARE(OnDisk(QStringLiteral("htmlcolor2")), QStringLiteral("10485760"));
+        QCOMPARE(OnDisk(QStringLiteral("htmlsize1")), QStringLiteral("0"));
+    }
+
+    void forgottenFolders()
+    {
+        SettingsStore::Save(QStringLiteral("rememberfolders"), QStringLiteral("0"));
+        SettingsStore::Save(QStringLiteral("inpath"), QStringLiteral("/media/in"));
+        SettingsStore::Save(QStringLiteral("outpath"), QStringLiteral("/media/out"));
+        FreshLoad();
+        QCOMPARE(Settings.inpath, QString());
+        QCOMPARE(Settings.outpath, QString());
+
+        // The main window keeps working with its fields; saving must not change them.
+        Settings.inpath = QStringLiteral("/chosen/in");
+        Settings.outpath = QStringLiteral("/chosen/out");
+        SaveSettings();
+        QCOMPARE(OnDisk(QStringLiteral("inpath")), QString());
+        QCOMPARE(OnDisk(QStringLiteral("outpath")), QString());
+        QCOMPARE(Settings.inpath, QStringLiteral("/chosen/in"));
+        QCOMPARE(Settings.outpath, QStringLiteral("/chosen/out"));
+    }
+
+    void rememberedFolders()
+    {
+        SettingsStore::Save(QStringLiteral("inpath"), QStringLiteral("/media/in"));
+        SettingsStore::Save(QStringLiteral("outpath"), QStringLiteral("/media/out"));
+        FreshLoad();
+        QCOMPARE(Settings.inpath, QStringLiteral("/media/in"));
+        QCOMPARE(Settings.outpath, QStringLiteral("/media/out"));
+        Settings.inpath = QStringLiteral("/other");
+        SaveSettings();
+        QCOMPARE(OnDisk(QStringLiteral("inpath")), QStringLiteral("/other"));
+    }
+
+    void filters_data()
+    {
+        QTest::addColumn<QString>("storedFilter");  // kMissing: not stored
+        QTest::addColumn<QString>("storedDlist");   // kMissing: not stored
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("dlistfilter");
+        QTest::newRow("nothing stored") << kMissing << kMissing << kDefaultFilter
+                                        << kDefaultFilter;
+        QTest::newRow("empty filter gives default")
+            << QString() << kMissing << kDefaultFilter << kDefaultFilter;
+        QTest::newRow("empty listing filter stays empty")
+            << "*.mp3" << QString() << "*.mp3" << QString();
+        QTest::newRow("listing filter follows stored filter")
+            << "*.mp3;*.ogg" << kMissing << "*.mp3;*.ogg" << "*.mp3;*.ogg";
+        QTest::newRow("both stored") << "*.mp3" << "*.wav" << "*.mp3" << "*.wav";
+    }
+    void filters()
+    {
+        QFETCH(QString, storedFilter);
+        QFETCH(QString, storedDlist);
+        QFETCH(QString, filter);
+        QFETCH(QString, dlistfilter);
+        if (storedFilter != kMissing)
+            SettingsStore::Save(QStringLiteral("filter"), storedFilter);
+        if (storedDlist != kMissing)
+            SettingsStore::Save(QStringLiteral("dlistfilter"), storedDlist);
+        FreshLoad();
+        QCOMPARE(Settings.filter, filter);
+        QCOMPARE(Settings.dlistfilter, dlistfilter);
+    }
+
+    void storedNumbers_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("expected"); // the field was 5 before loading
+        QTest::newRow("plain number") << "dashoption" << "3" << 3;
+        QTest::newRow("blanks around") << "dashoption" << " 2 " << 2;
+        QTest::newRow("negative") << "rememberfolders" << "-1" << -1;
+        QTest::newRow("half rounds to even") << "dashoption" << "2.5" << 2;
+        QTest::newRow("letters leave the field") << "dashoption" << "abc" << 5;
+        QTest::newRow("empty text leaves the field") << "deleteold" << "" << 5;
+        QTest::newRow("number with junk leaves the field") << "showwarn" << "1x" << 5;
+        QTest::newRow("two points leave the field") << "noempty" << "1.2.3" << 5;
+        QTest::newRow("too big leaves the field") << "autoadd" << "99999999999" << 5;
+        QTest::newRow("plus sign") << "dashoption" << "+1" << 1;
+        QTest::newRow("exponent leaves the field") << "dashoption" << "1e1" << 5;
+        QTest::newRow("hex leaves the field") << "dashoption" << "&H1" << 5;
+        QTest::newRow("lone point leaves the field") << "dashoption" << "." << 5;
+        QTest::newRow("html number too") << "htmlalternate" << "zero" << 5;
+    }
+    void storedNumbers()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(int, expected);
+        SettingsStore::Save(QStringLiteral("htmlalign"), QStringLiteral("center"));
+        SettingsStore::Save(key, stored);
+        Settings = SettingsRecord();
+        HtmlPageSettings = HtmlPageSettingsRecord();
+        *IntField(key) = 5;
+        LoadSettings();
+        QCOMPARE(*IntField(key), expected);
+    }
+
+    void textsRoundTrip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("commas") << "Artist,Album,Song";
+        QTest::newRow("semicolons") << "*.mp3;*.wav";
+        QTest::newRow("blanks at the ends") << "  padded  ";
+        QTest::newRow("quotes and backslash") << "a \"b\" c\\d";
+        QTest::newRow("at sign first") << "@Variant(x)";
+        QTest::newRow("equals and hash") << "a=b #c";
+        QTest::newRow("non-Latin") << QStringLiteral("Bj\u00f6rk \u3042");
+    }
+    void textsRoundTrip()
+    {
+        QFETCH(QString, text);
+        FreshLoad();
+        Settings.filenamelist = text;
+        Settings.inpath = text;
+        HtmlPageSettings.title = text;
+        SaveSettings();
+        FreshLoad();
+        QCOMPARE(Settings.filenamelist, text);
+        QCOMPARE(Settings.inpath, text);
+        QCOMPARE(HtmlPageSettings.title, text);
+    }
+
+    void saveWritesEveryKey_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("inpath") << "inpath" << "/in";
+        QTest::newRow("outpath") << "outpath" << "/out";
+        QTest::newRow("filter") << "filter" << "*.mp3";
+        QTest::newRow("dlistfilter") << "dlistfilter" << "*.wav";
+        QTest::newRow("renamefiles") << "renamefiles" << "1";
+        QTest::newRow("filenamelist") << "filenamelist" << "Artist,Song";
+        QTest::newRow("renamefolders") << "renamefolders" << "1";
+        QTest::newRow("foldernamelist") << "foldernamelist" << "Album";
+        QTest::newRow("recursivesearch") << "recursivesearch" << "1";
+        QTest::newRow("replaceexisting") << "replaceexisting" << "1";
+        QTest::newRow("deleteold") << "deleteold" << "0";
+        QTest::newRow("donothing") << "donothing" << "1";
+        QTest::newRow("dashoption") << "dashoption" << "3";
+        QTest::newRow("rememberfolders") << "rememberfolders" << "1";
+        QTest::newRow("promptremove") << "promptremove" << "0";
+        QTest::newRow("autoadd") << "autoadd" << "1";
+        QTest::newRow("loadsplash") << "loadsplash" << "0";
+        QTest::newRow("showwarn") << "showwarn" << "0";
+        QTest::newRow("removesubs") << "removesubs" << "0";
+        QTest::newRow("saveashtml") << "saveashtml" << "0";
+        QTest::newRow("noempty") << "noempty" << "1";
+        QTest::newRow("htmltitle") << "htmltitle" << "Mine";
+        QTest::newRow("htmlalign") << "htmlalign" << "left";
+        QTest::newRow("htmlalternate") << "htmlalternate" << "0";
+        QTest::newRow("htmlcolor0") << "htmlcolor0" << "10";
+        QTest::newRow("htmlcolor6") << "htmlcolor6" << "16";
+        QTest::newRow("htmlsize0") << "htmlsize0" << "20";
+        QTest::newRow("htmlsize3") << "htmlsize3" << "23";
+        QTest::newRow("rc") << "rc" << "1";
+        QTest::newRow("1o") << "1o" << "old";
+        QTest::newRow("firstrun is not saved") << "firstrun" << kMissing;
+        QTest::newRow("installed is not saved") << "installed" << kMissing;
+        QTest::newRow("installpath is not saved") << "installpath" << kMissing;
+        QTest::newRow("installversion is not saved") << "installversion" << kMissing;
+    }
+    void saveWritesEveryKey()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        LoadReplaceLists();
+        TestEnv::ClearStore();
+        SettingsRecord s;
+        s.inpath = QStringLiteral("/in");
+        s.outpath = QStringLiteral("/out");
+        s.filter = QStringLiteral("*.mp3");
+        s.dlistfilter = QStringLiteral("*.wav");
+        s.renamefiles = 1;
+        s.filenamelist = QStringLiteral("Artist,Song");
+        s.renamefolders = 1;
+        s.foldernamelist = QStringLiteral("Album");
+        s.recursivesearch = 1;
+        s.replaceexisting = 1;
+        s.deleteold = 0;
+        s.donothing = 1;
+        s.dashoption = 3;
+        s.rememberfolders = 1;
+        s.promptremove = 0;
+        s.autoadd = 1;
+        s.loadsplash = 0;
+        s.showwarn = 0;
+        s.removesubs = 0;
+        s.saveashtml = 0;
+        s.noempty = 1;
+        Settings = s;
+        HtmlPageSettings.title = QStringLiteral("Mine");
+        HtmlPageSettings.align = QStringLiteral("left");
+        HtmlPageSettings.alternate = 0;
+        for (int i = 0; i < 7; ++i)
+            HtmlPageSettings.colors[size_t(i)] = 10 + i;
+        for (int i = 0; i < 4; ++i)
+            HtmlPageSettings.sizes[size_t(i)] = 20 + i;
+        UserReplaceList.Clear();
+        UserReplaceList.Add(QStringLiteral("new"), QStringLiteral("old"), 0);
+        SaveSettings();
+        QCOMPARE(OnDisk(key), expected);
+    }
+
+    void invalidNameChars()
+    {
+        LoadSettings();
+        QCOMPARE(InvalidNameChars.size(), 49);
+        QCOMPARE(InvalidNameChars.left(17), QStringLiteral("\\/:*?<>|$#@!^;,.\""));
+        QVERIFY(InvalidNameChars.contains(QLatin1Char('.')));
+        QVERIFY(InvalidNameChars.contains(QLatin1Char(',')));
+        for (int c = 0; c < 32; ++c)
+            QCOMPARE(InvalidNameChars.at(17 + c).unicode(), char16_t(c));
+        QCOMPARE(BuildInvalidNameChars(), InvalidNameChars);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"

@@ -1,0 +1,140 @@
+#include "update/mainwindowupdates.h"
+
+#include "app/appinfo.h"
+#include "app/progressview.h"
+#include "app/settingskeys.h"
+#include "app/settingsstore.h"
+#include "support/scripteddialogs.h"
+#include "support/testenv.h"
+#include "update/form8.h"
+#include "update/httptestserver.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+// Stands in for the main window: a progress view with the "Check For Updates" link.
+class FakeMainWindow : public QWidget, public ProgressView
+{
+public:
+    FakeMainWindow()
+    {
+        link = new QLabel(QStringLiteral("Check For Updates"), this);
+        link->setObjectName(QStringLiteral("Label3"));
+        (new QVBoxLayout(this))->addWidget(link);
+    }
+    void Status(int index, const QString &text) override
+    {
+        if (index == 1)
+            status << text;
+    }
+    void SetProgressMax(int) override {}
+    void SetProgress(int) override {}
+    void EnableButtons(bool) override {}
+
+    QLabel *link;
+    QStringList status;
+};
+} // namespace
+
+class tst_MainWindowUpdates : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void oneInstancePerWindow();
+    void windowWithoutProgressViewIsRefused();
+    void linkFollowsTheCheck();
+    void newerVersionOpensForm8();
+    void installStepHidesAndClosesWindow();
+};
+
+void tst_MainWindowUpdates::initTestCase()
+{
+    TestEnv::IsolateSettings();
+    TestEnv::UseEnglishLocale();
+}
+
+void tst_MainWindowUpdates::oneInstancePerWindow()
+{
+    FakeMainWindow window;
+    MainWindowUpdates *first = MainWindowUpdates::For(&window);
+    QVERIFY(first != nullptr);
+    QCOMPARE(MainWindowUpdates::For(&window), first);
+    QCOMPARE(first->parent(), &window);
+}
+
+void tst_MainWindowUpdates::windowWithoutProgressViewIsRefused()
+{
+    QWidget plain;
+    QCOMPARE(MainWindowUpdates::For(&plain), nullptr);
+    QCOMPARE(MainWindowUpdates::For(nullptr), nullptr);
+    StartUpdateCheckFor(&plain); // nothing to do, nothing to crash
+}
+
+void tst_MainWindowUpdates::linkFollowsTheCheck()
+{
+    HttpTestServer server;
+    server.Serve("/update/sortiva/sortiva.dat", "version=1.4.1\r\n");
+    SettingsStore::Save(Keys::updateserver, server.Base());
+    ScriptedDialogs dialogs;
+    FakeMainWindow window;
+    StartUpdateCheckFor(&window);
+    QCOMPARE(window.link->text(), QStringLiteral("Checking..."));
+    QVERIFY(!window.link->isEnabled());
+    QTRY_COMPARE(dialogs.MessageTexts().size(), 1);
+    QCOMPARE(window.link->text(), QStringLiteral("Check For Updates"));
+    QVERIFY(window.link->isEnabled());
+    QCOMPARE(window.status, QStringList{QStringLiteral("Update check complete")});
+}
+
+void tst_MainWindowUpdates::newerVersionOpensForm8()
+{
+    HttpTestServer server;
+    server.Serve("/update/sortiva/sortiva.dat",
+                 "version=1.4.2\r\nsize=5000000\r\ndate=today\r\nurl=http://127.0.0.1:1/s\r\n");
+    SettingsStore::Save(Keys::updateserver, server.Base());
+    ScriptedDialogs dialogs;
+    FakeMainWindow window;
+    window.show();
+    QStringList shown;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto *form = qobject_cast<Form8 *>(QApplication::activeModalWidget());
+        if (!form)
+            return;
+        poll.stop();
+        shown << form->lblCurrentVersion->text() << form->lblVersion->text()
+              << form->lblSize->text() << form->lblDate->text();
+        QCOMPARE(form->parentWidget(), &window);
+        QTest::mouseClick(form->Command2, Qt::LeftButton);
+    });
+    poll.start(10);
+    StartUpdateCheckFor(&window);
+    QTRY_COMPARE(window.link->text(), QStringLiteral("Check For Updates"));
+    QCOMPARE(shown, QStringList({AppVersionString(), QStringLiteral("1.4.2"),
+                                 QStringLiteral("4.88 Mb"), QStringLiteral("today")}));
+    QCOMPARE(dialogs.asked.size(), 0);
+}
+
+void tst_MainWindowUpdates::installStepHidesAndClosesWindow()
+{
+    FakeMainWindow window;
+    window.show();
+    MainWindowUpdates *updates = MainWindowUpdates::For(&window);
+    updates->SetMainWindowVisible(false);
+    QVERIFY(!window.isVisible());
+    updates->SetMainWindowVisible(true);
+    QVERIFY(window.isVisible());
+    updates->CloseMainWindow();
+    QVERIFY(!window.isVisible());
+}
+
+QTEST_MAIN(tst_MainWindowUpdates)
+#include "tst_mainwindowupdates.moc"
