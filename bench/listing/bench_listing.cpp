@@ -31,15 +31,17 @@ QStringList MakeFolders(const QString &root, int folders)
     return paths;
 }
 
+// Media-sized files (2 to 8 MB, as MP3s are) written sparse, so the tree costs no disk.
 void MakeFiles(const QStringList &folders, int files)
 {
-    const QByteArray data(400, 'x');
     for (int i = 0; i < files; ++i) {
         const QString name = folders.at(i % folders.size()) +
-                             QStringLiteral("/%1 - Track %2.mp3").arg(i % 97).arg(i, 6, 10, QLatin1Char('0'));
+                             QStringLiteral("/%1 - Track %2.mp3")
+                                 .arg(i % 97)
+                                 .arg(i, 6, 10, QLatin1Char('0'));
         QFile f(name);
         if (f.open(QIODevice::WriteOnly))
-            f.write(data.constData(), (i * 37) % data.size());
+            f.resize(2000000 + (static_cast<qint64>(i) * 7919) % 6000000);
     }
 }
 

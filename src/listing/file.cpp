@@ -12,5 +12,12 @@ QString File::ToString(bool IncludePath) const
 
 QString File::ToHtml(int BGColor, int FontCol) const
 {
-    return ListRow(EscapeHtml(m_title), EscapeHtml(m_size), BGColor, FontCol);
+    QString s;
+    AppendHtml(s, HtmlColor(BGColor), HtmlColor(FontCol));
+    return s;
+}
+
+void File::AppendHtml(QString &out, const QString &bgColor, const QString &fontColor) const
+{
+    AppendListRow(out, EscapeHtml(m_title), EscapeHtml(m_size), bgColor, fontColor);
 }

@@ -23,6 +23,8 @@ public:
     QString ToString(bool IncludePath = false) const;
     /** The file's row of the XHTML listing on colour numbers @p BGColor and @p FontCol. */
     QString ToHtml(int BGColor, int FontCol) const;
+    /** ToHtml appended to @p out, with the colours already as page text. */
+    void AppendHtml(QString &out, const QString &bgColor, const QString &fontColor) const;
 
 private:
     QString m_title;

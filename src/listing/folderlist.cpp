@@ -14,7 +14,7 @@ QString NamePart(const QString &path)
 }
 
 // Collects the listing and hands it to the file in large pieces; text listings are UTF-8,
-// XHTML listings iso-8859-1 with references for everything else.
+// XHTML listings iso-8859-1 (every text from outside was escaped into Latin-1 already).
 class ListingWriter
 {
 public:
@@ -24,6 +24,12 @@ public:
     void Line(const QString &text)
     {
         m_buffer += text;
+        EndLine();
+    }
+    /** The buffer, for a line built in place; EndLine finishes it. */
+    QString &Buffer() { return m_buffer; }
+    void EndLine()
+    {
         m_buffer += ListingLineEnd;
         if (m_buffer.size() >= 512 * 1024)
             Flush();
@@ -34,7 +40,7 @@ public:
         if (m_buffer.isEmpty())
             return;
         if (m_file.isOpen())
-            m_file.write(m_html ? EncodeLatin1WithReferences(m_buffer) : m_buffer.toUtf8());
+            m_file.write(m_html ? m_buffer.toLatin1() : m_buffer.toUtf8());
         m_buffer.clear();
     }
 
@@ -138,6 +144,10 @@ SaveResult FolderList::SaveFiles(const QString &FilePath)
     const bool noEmpty = Settings.noempty != 0;
     const HtmlPageSettingsRecord &page = HtmlPageSettings;
 
+    // File rows are most of a listing: their colours are made page text once.
+    const QString colour5 = HtmlColor(page.colors[5]);
+    const QString colour6 = HtmlColor(page.colors[6]);
+
     QSaveFile file(FilePath);
     const bool opened = file.open(QIODevice::WriteOnly);
     ListingWriter out(file, html);
@@ -159,8 +169,11 @@ SaveResult FolderList::SaveFiles(const QString &FilePath)
                 out.Line(folder->ToHtml(parent, page.colors[3], page.colors[4]));
                 bool toggle = false;
                 for (const auto &f : files) {
-                    out.Line(toggle ? f->ToHtml(page.colors[5], page.colors[6])
-                                    : f->ToHtml(page.colors[6], page.colors[5]));
+                    if (toggle)
+                        f->AppendHtml(out.Buffer(), colour5, colour6);
+                    else
+                        f->AppendHtml(out.Buffer(), colour6, colour5);
+                    out.EndLine();
                     if (page.alternate != 0)
                         toggle = !toggle;
                 }

@@ -26,7 +26,7 @@ public:
     {
         if (!objNewMember)
             return nullptr;
-        const QString folded = sKey.toCaseFolded();
+        const QString folded = sKey.isEmpty() ? QString() : sKey.toCaseFolded();
         if (!sKey.isEmpty() && m_byKey.contains(folded))
             return nullptr;
         Member added = std::move(objNewMember);

@@ -29,16 +29,19 @@ void AppendFontText(QString &s, const QString &text, const QString &colour)
     AppendFontText(s, QLatin1StringView(), text, QLatin1StringView(), colour);
 }
 
-bool NeedsReference(char16_t c)
+// Characters a page in iso-8859-1 cannot carry as they are.
+bool NeedsEscape(char16_t c)
 {
-    return c >= 0x100 || (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r');
+    if (c < 0x20)
+        return c != u'\t' && c != u'\n' && c != u'\r';
+    return c >= 0x100 || c == u'&' || c == u'<' || c == u'>' || c == u'"';
 }
 
-void AppendNumber(QByteArray &out, char32_t code)
+void AppendReference(QString &out, char32_t code)
 {
-    out += "&#";
-    out += QByteArray::number(static_cast<uint>(code));
-    out += ';';
+    out += QLatin1String("&#");
+    out += QString::number(static_cast<uint>(code));
+    out += QLatin1Char(';');
 }
 } // namespace
 
@@ -91,24 +94,27 @@ QString TableTag(int width, int border, const QString &align, int padding, int s
     return tag + QLatin1Char('>');
 }
 
+void AppendListRow(QString &out, const QString &text, const QString &size, const QString &bg,
+                   const QString &fg)
+{
+    out += QLatin1String("<tr><td width=\"86%\" bgcolor=\"");
+    out += bg;
+    out += QLatin1String("\">");
+    AppendFontText(out, QLatin1String("<b>"), text, QLatin1String("</b>"), fg);
+    out += QLatin1String("</td>");
+    out += ListingLineEnd;
+    out += QLatin1String("<td width=\"14%\" bgcolor=\"");
+    out += bg;
+    out += QLatin1String("\">");
+    AppendFontText(out, QLatin1String("<b>"), size, QLatin1String("</b>"), fg);
+    out += QLatin1String("</td></tr>");
+}
+
 QString ListRow(const QString &text, const QString &size, int bg, int fg)
 {
-    // Written once per listed file, so it is built in one buffer.
-    const QString b = HtmlColor(bg);
-    const QString f = HtmlColor(fg);
     QString s;
     s.reserve(text.size() + size.size() + 220);
-    s += QLatin1String("<tr><td width=\"86%\" bgcolor=\"");
-    s += b;
-    s += QLatin1String("\">");
-    AppendFontText(s, QLatin1String("<b>"), text, QLatin1String("</b>"), f);
-    s += QLatin1String("</td>");
-    s += ListingLineEnd;
-    s += QLatin1String("<td width=\"14%\" bgcolor=\"");
-    s += b;
-    s += QLatin1String("\">");
-    AppendFontText(s, QLatin1String("<b>"), size, QLatin1String("</b>"), f);
-    s += QLatin1String("</td></tr>");
+    AppendListRow(s, text, size, HtmlColor(bg), HtmlColor(fg));
     return s;
 }
 
@@ -148,19 +154,18 @@ QString PageHead()
 
 QString EscapeHtml(const QString &text)
 {
+    const char16_t *p = reinterpret_cast<const char16_t *>(text.utf16());
+    const qsizetype n = text.size();
     qsizetype i = 0;
-    for (; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u'&' || c == u'<' || c == u'>' || c == u'"')
-            break;
-    }
-    if (i == text.size())
+    while (i < n && !NeedsEscape(p[i]))
+        ++i;
+    if (i == n)
         return text;
     QString out = text.left(i);
-    out.reserve(text.size() + 16);
-    for (; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        switch (c.unicode()) {
+    out.reserve(n + 16);
+    for (; i < n; ++i) {
+        const char16_t c = p[i];
+        switch (c) {
         case u'&':
             out += QLatin1String("&amp;");
             break;
@@ -174,40 +179,20 @@ QString EscapeHtml(const QString &text)
             out += QLatin1String("&quot;");
             break;
         default:
-            out += c;
+            if (!NeedsEscape(c)) {
+                out += QChar(c);
+            } else if (c < 0x20) {
+                AppendReference(out, 0xFFFD); // not allowed in XHTML, even as a reference
+            } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
+                AppendReference(out, QChar::surrogateToUcs4(c, p[i + 1]));
+                ++i;
+            } else if (QChar::isSurrogate(c)) {
+                AppendReference(out, 0xFFFD);
+            } else {
+                AppendReference(out, c);
+            }
         }
     }
-    return out;
-}
-
-QByteArray EncodeLatin1WithReferences(const QString &page)
-{
-    const char16_t *p = reinterpret_cast<const char16_t *>(page.utf16());
-    const qsizetype n = page.size();
-    QByteArray out;
-    out.reserve(n + 64);
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = p[i];
-        if (!NeedsReference(c))
-            continue;
-        // Plain runs go through Qt's fast Latin-1 conversion.
-        out += QStringView(p + runStart, i - runStart).toLatin1();
-        if (c < 0x20) {
-            AppendNumber(out, 0xFFFD); // not allowed in XHTML, even as a reference
-        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
-            AppendNumber(out, QChar::surrogateToUcs4(c, p[i + 1]));
-            ++i;
-        } else if (QChar::isSurrogate(c)) {
-            AppendNumber(out, 0xFFFD);
-        } else {
-            AppendNumber(out, c);
-        }
-        runStart = i + 1;
-    }
-    if (runStart == 0)
-        return page.toLatin1();
-    out += QStringView(p + runStart, n - runStart).toLatin1();
     return out;
 }
 

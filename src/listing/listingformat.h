@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -29,18 +28,21 @@ QString TableTag(int width, int border, const QString &align, int padding, int s
  * numbers @p bg and @p fg. The row's two lines are joined by CR LF; no line end follows.
  */
 QString ListRow(const QString &text, const QString &size, int bg, int fg);
+/** ListRow appended to @p out, with the colours already as page text (long listings). */
+void AppendListRow(QString &out, const QString &text, const QString &size, const QString &bg,
+                   const QString &fg);
 /** One summary row (leading blank, ends with CR LF); @p text must already be page text. */
 QString InfoRow(int height, const QString &text, const QString &bg, const QString &fg);
 /** The XHTML document head and title table from HtmlPageSettings, ending with CR LF. */
 QString PageHead();
 
-/** Text from the file system or the user made safe for XHTML: & < > " as entities. */
-QString EscapeHtml(const QString &text);
 /**
- * A page as iso-8859-1 bytes: characters outside Latin-1 become numeric character
- * references, control characters that XHTML forbids the replacement character's reference.
+ * Text from the file system or the user made safe for an iso-8859-1 XHTML page: & < > "
+ * as entities, characters outside Latin-1 as numeric character references, and control
+ * characters that XHTML forbids as the replacement character's reference. Every such text
+ * goes through here, so the finished page converts to Latin-1 without loss.
  */
-QByteArray EncodeLatin1WithReferences(const QString &page);
+QString EscapeHtml(const QString &text);
 
 /** Where the listing's date comes from; tests install a fixed one. */
 using ListingClock = std::function<QDateTime()>;
