@@ -54,7 +54,7 @@ void tst_Download::bytesFormDeliversContent()
     d.BeginDownload(server.Base() + QStringLiteral("/a.dat"), QStringLiteral("update"),
                     Download::BytesForm, Download::FetchAfresh);
     QVERIFY(d.IsRunning(QStringLiteral("update")));
-    QTRY_COMPARE(done.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 20000);
     QCOMPARE(failed.count(), 0);
     QCOMPARE(done.at(0).at(0).toString(), QStringLiteral("update"));
     QCOMPARE(done.at(0).at(1).value<QVariant>().toByteArray(), QByteArray("version=1.4.2\r\n"));
@@ -73,7 +73,7 @@ void tst_Download::fileFormDeliversCompleteKeptFile()
     QSignalSpy done(&d, &Download::DownloadComplete);
     d.BeginDownload(server.Base() + QStringLiteral("/setup.exe"), QStringLiteral("download"),
                     Download::FileForm, Download::FetchAfresh);
-    QTRY_COMPARE(done.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 20000);
     QCOMPARE(done.at(0).at(2).toInt(), Download::FileForm);
     const QString path = done.at(0).at(1).value<QVariant>().toString();
     QFile file(path);
@@ -91,7 +91,7 @@ void tst_Download::progressReportsBytes()
     QSignalSpy done(&d, &Download::DownloadComplete);
     QSignalSpy progress(&d, &Download::DownloadProgress);
     d.BeginDownload(server.Base() + QStringLiteral("/big"), QStringLiteral("k"));
-    QTRY_COMPARE(done.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 20000);
     QVERIFY(progress.count() >= 1);
     const QList<QVariant> last = progress.last();
     QCOMPARE(last.at(0).toString(), QStringLiteral("k"));
@@ -109,7 +109,7 @@ void tst_Download::fetchAfreshAsksEveryCache()
     QSignalSpy done(&d, &Download::DownloadComplete);
     d.BeginDownload(server.Base() + QStringLiteral("/a"), QStringLiteral("k"),
                     Download::BytesForm, Download::FetchAfresh);
-    QTRY_COMPARE(done.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 20000);
     QCOMPARE(server.heads.size(), 1);
     QVERIFY2(server.heads.at(0).toLower().contains("cache-control: no-cache"),
              server.heads.at(0).constData());
@@ -124,7 +124,7 @@ void tst_Download::transferErrorEndsWithDownloadError()
     const QStringList before = PartFiles();
     d.BeginDownload(server.Base() + QStringLiteral("/missing"), QStringLiteral("download"),
                     Download::FileForm, Download::FetchAfresh);
-    QTRY_COMPARE(failed.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
     QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("download"));
     QCOMPARE(failed.at(0).at(1).toInt(), 0);
     QCOMPARE(failed.at(0).at(2).toString(), QStringLiteral("Download Error"));
@@ -178,7 +178,7 @@ void tst_Download::severalKeysAtOnce()
     d.BeginDownload(server.Base() + QStringLiteral("/two"), QStringLiteral("two"));
     QVERIFY(d.IsRunning(QStringLiteral("one")));
     QVERIFY(d.IsRunning(QStringLiteral("two")));
-    QTRY_COMPARE(done.count(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 20000);
     QHash<QString, QByteArray> got;
     for (const QList<QVariant> &call : done)
         got.insert(call.at(0).toString(), call.at(1).value<QVariant>().toByteArray());
@@ -211,7 +211,7 @@ void tst_Download::sameKeyReplacesRunningRead()
     QSignalSpy done(&d, &Download::DownloadComplete);
     d.BeginDownload(server.Base() + QStringLiteral("/old"), QStringLiteral("k"));
     d.BeginDownload(server.Base() + QStringLiteral("/new"), QStringLiteral("k"));
-    QTRY_COMPARE(done.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 20000);
     QTest::qWait(50);
     QCOMPARE(done.count(), 1);
     QCOMPARE(done.at(0).at(1).value<QVariant>().toByteArray(), QByteArray("new"));
@@ -235,7 +235,7 @@ void tst_Download::oversizedReadFails()
     const QStringList before = PartFiles();
     d.BeginDownload(server.Base() + QStringLiteral("/big"), QStringLiteral("k"), fileType,
                     Download::FetchAfresh, 4999);
-    QTRY_COMPARE(failed.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
     QCOMPARE(failed.at(0).at(2).toString(), QStringLiteral("Download Error"));
     QCOMPARE(done.count(), 0);
     QCOMPARE(PartFiles(), before);

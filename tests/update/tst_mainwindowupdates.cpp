@@ -88,7 +88,7 @@ void tst_MainWindowUpdates::linkFollowsTheCheck()
     StartUpdateCheckFor(&window);
     QCOMPARE(window.link->text(), QStringLiteral("Checking..."));
     QVERIFY(!window.link->isEnabled());
-    QTRY_COMPARE(dialogs.MessageTexts().size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.MessageTexts().size(), 1, 20000);
     QCOMPARE(window.link->text(), QStringLiteral("Check For Updates"));
     QVERIFY(window.link->isEnabled());
     QCOMPARE(window.status, QStringList{QStringLiteral("Update check complete")});
@@ -117,7 +117,7 @@ void tst_MainWindowUpdates::newerVersionOpensForm8()
     });
     poll.start(10);
     StartUpdateCheckFor(&window);
-    QTRY_COMPARE(window.link->text(), QStringLiteral("Check For Updates"));
+    QTRY_COMPARE_WITH_TIMEOUT(window.link->text(), QStringLiteral("Check For Updates"), 20000);
     QCOMPARE(shown, QStringList({AppVersionString(), QStringLiteral("1.4.2"),
                                  QStringLiteral("4.88 Mb"), QStringLiteral("today")}));
     QCOMPARE(dialogs.asked.size(), 0);

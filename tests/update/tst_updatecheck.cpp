@@ -181,7 +181,7 @@ void tst_UpdateCheck::RunCheck(const QByteArray &description)
     m_check->Start();
     QCOMPARE(m_host->captions.value(0), QStringLiteral("Checking..."));
     QVERIFY(!m_host->captions.isEmpty());
-    QTRY_VERIFY(m_host->IsIdle());
+    QTRY_VERIFY_WITH_TIMEOUT(m_host->IsIdle(), 20000);
 }
 
 void tst_UpdateCheck::greaterVersion_data()
@@ -365,7 +365,7 @@ void tst_UpdateCheck::transferErrorWhileChecking()
     QFETCH(QByteArray, body);
     m_server->Serve(servedPath, body);
     m_check->Start();
-    QTRY_VERIFY(m_host->IsIdle());
+    QTRY_VERIFY_WITH_TIMEOUT(m_host->IsIdle(), 20000);
     QCOMPARE(m_dialogs->MessageTexts(), QStringList{checkTransferFailed});
     QCOMPARE(m_dialogs->asked.at(0).icon, MsgIcon::Critical);
     QCOMPARE(m_progress->status, QStringList{QStringLiteral("Error Downloading Update...")});
@@ -378,7 +378,7 @@ void tst_UpdateCheck::transferErrorOfSetup()
     m_acceptOffer = true;
     const QStringList before = PartFiles();
     RunCheck(Description("1.4.2", 100, SetupUrl().toLatin1())); // the setup is not served
-    QTRY_COMPARE(m_dialogs->MessageTexts(), QStringList{setupTransferFailed});
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts(), QStringList{setupTransferFailed}, 20000);
     QCOMPARE(m_dialogs->asked.at(0).icon, MsgIcon::Critical);
     QCOMPARE(m_progress->status, QStringList({QStringLiteral("Download.... Please Wait!"),
                                               QStringLiteral("Error Downloading Update...")}));
@@ -402,7 +402,7 @@ void tst_UpdateCheck::setupOfWrongSizeRefused()
     m_server->Serve("/files/setup", QByteArray(served, 'S'));
     const QStringList before = PartFiles();
     RunCheck(Description("1.4.2", 1000, SetupUrl().toLatin1()));
-    QTRY_COMPARE(m_dialogs->MessageTexts(), QStringList{setupTransferFailed});
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts(), QStringList{setupTransferFailed}, 20000);
     QVERIFY(m_server->paths.contains("/files/setup"));
     QVERIFY(!QFile::exists(SetupFilePath(QStringLiteral("1.4.2"))));
     QCOMPARE(m_dialogs->started, QStringList());
@@ -416,7 +416,7 @@ void tst_UpdateCheck::urlHoldingEqualsIsCut()
     m_acceptOffer = true;
     m_server->Serve("/files/setup?name", QByteArray(10, 'S'));
     RunCheck(Description("1.4.2", 10, SetupUrl().toLatin1() + "?name=setup.exe"));
-    QTRY_COMPARE(m_dialogs->MessageTexts().value(0), installQuestion);
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts().value(0), installQuestion, 20000);
     QCOMPARE(m_check->colUpdate().value(QStringLiteral("url")),
              SetupUrl() + QStringLiteral("?name"));
     QCOMPARE(m_server->paths.last(), QByteArray("/files/setup?name"));
@@ -448,7 +448,7 @@ void tst_UpdateCheck::existingSetupFileOfWrongSizeFetchedAgain()
     file.close();
     m_server->Serve("/files/setup", QByteArray(10, 'N'));
     RunCheck(Description("1.4.2", 10, SetupUrl().toLatin1()));
-    QTRY_COMPARE(m_dialogs->MessageTexts().value(0), installQuestion);
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts().value(0), installQuestion, 20000);
     QVERIFY(m_server->paths.contains("/files/setup"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray(10, 'N'));
@@ -466,7 +466,7 @@ void tst_UpdateCheck::yesStartsSetupStoresKeysAndCloses()
              QStringList({QStringLiteral("Checking..."), QStringLiteral("Processing Info"),
                           QStringLiteral("Downloading..."), idle}));
     QCOMPARE(m_progress->status.value(0), QStringLiteral("Download.... Please Wait!"));
-    QTRY_COMPARE(m_host->closed, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(m_host->closed, 1, 20000);
 
     const QString setup = SetupFilePath(QStringLiteral("1.4.2"));
     QCOMPARE(m_dialogs->MessageTexts(), QStringList{installQuestion});
@@ -488,7 +488,7 @@ void tst_UpdateCheck::setupThatWillNotStartKeepsProgram()
     m_dialogs->startResult = false;
     m_server->Serve("/files/setup", QByteArray(10, 'S'));
     RunCheck(Description("1.4.2", 10, SetupUrl().toLatin1()));
-    QTRY_COMPARE(m_dialogs->MessageTexts().size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts().size(), 2, 20000);
     QCOMPARE(m_host->visibility, QList<bool>({false, true}));
     QTest::qWait(20);
     QCOMPARE(m_host->closed, 0);
@@ -502,7 +502,7 @@ void tst_UpdateCheck::noKeepsFileForLater()
     m_dialogs->AnswerMessage(MsgResult::No);
     m_server->Serve("/files/setup", QByteArray(10, 'S'));
     RunCheck(Description("1.4.2", 10, SetupUrl().toLatin1()));
-    QTRY_COMPARE(m_dialogs->MessageTexts().size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts().size(), 2, 20000);
     const QString setup = SetupFilePath(QStringLiteral("1.4.2"));
     QCOMPARE(m_dialogs->MessageTexts().at(1),
              QStringLiteral("The file has been saved to ") + setup +

@@ -1,0 +1,10 @@
+#pragma once
+
+/**
+ * Reads the first-run mark; on the first start of a user writes it ("no") at once and
+ * returns true, so the welcome question is asked exactly once per user.
+ */
+bool TakeFirstRun();
+
+/** Stores the warning window's choice: @p dontShow checked gives showwarn 0, else 1. */
+void StoreShowWarn(bool dontShow);
