@@ -134,6 +134,8 @@ QString QtDialogs::FileDialog(bool save, const QString &filter, const QString &c
     dialog.setNameFilters(nameFilters);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Commands ask their own overwrite question; the dialog must not ask it a second time.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!defaultExt.isEmpty())
         dialog.setDefaultSuffix(defaultExt);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

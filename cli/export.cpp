@@ -1,0 +1,99 @@
+#include "clicommand.h"
+
+#include "app/settings.h"
+#include "listing/folderlist.h"
+#include "naming/extensionfilter.h"
+#include "organize/filehelpers.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+int RunExportCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes a directory listing of ROOT and every folder below it to FILE, as XHTML or "
+        "text, with the page look of the desktop program. Options not given are taken from "
+        "its saved settings."));
+    parser.addHelpOption();
+    const QCommandLineOption html(QStringLiteral("html"), QStringLiteral("Write an XHTML page."));
+    const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("Write a text listing."));
+    const QCommandLineOption filter(
+        QStringLiteral("filter"),
+        QStringLiteral("Extensions to list: \"mp3,wav\" (\"*\" for all) or patterns "
+                       "\"*.mp3;*.wav\"."),
+        QStringLiteral("LIST"));
+    const QCommandLineOption noEmpty(QStringLiteral("no-empty"),
+                                     QStringLiteral("Leave out folders without listed files."));
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("Replace FILE when it exists."));
+    parser.addOptions({html, text, filter, noEmpty, force});
+    parser.addPositionalArgument(QStringLiteral("ROOT"), QStringLiteral("The folder to list."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The listing to write."));
+    if (!parser.parse(arguments)) {
+        Err(parser.errorText() + QLatin1Char('\n'));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        Out(parser.helpText());
+        return 0;
+    }
+    const QStringList args = parser.positionalArguments();
+    if (args.size() != 2 || (parser.isSet(html) && parser.isSet(text))) {
+        Err(QStringLiteral("Usage: sortiva-cli export [--html | --text] [--filter LIST] "
+                           "[--no-empty] [--force] ROOT FILE\n"));
+        return 2;
+    }
+
+    // The store is read-only here, so these choices live for this run only.
+    if (parser.isSet(html))
+        Settings.saveashtml = 1;
+    else if (parser.isSet(text))
+        Settings.saveashtml = 0;
+    if (parser.isSet(noEmpty))
+        Settings.noempty = 1;
+    QString patterns = Settings.dlistfilter;
+    if (parser.isSet(filter)) {
+        // Taken as typed in the export dialog ("mp3,wav"), or as stored ("*.mp3;*.wav").
+        const QString list = parser.value(filter);
+        const bool patternForm =
+            list.contains(QLatin1String("*.")) || list.contains(QLatin1Char(';'));
+        patterns = patternForm ? list : FilterToPatterns(list);
+    }
+
+    const QString root = NormalizePath(QFileInfo(args.at(0)).absoluteFilePath());
+    if (!FolderExists(root)) {
+        Err(QLatin1String("Unable to read directory! (") + root + QLatin1String(")\n"));
+        return 2;
+    }
+    const QString file = args.at(1);
+    if (QFileInfo::exists(file) && !parser.isSet(force)) {
+        Err(QLatin1String("This list file already exists! (") + file +
+            QLatin1String(") Use --force to replace it.\n"));
+        return 1;
+    }
+
+    FolderList list;
+    QString lastStatus;
+    QObject::connect(&list, &FolderList::Status,
+                     [&lastStatus](const QString &status) { lastStatus = status; });
+    list.SetRootPath(root);
+    list.SearchFiles(patterns);
+    switch (list.SaveFiles(file)) {
+    case SaveResult::Saved:
+        Out(lastStatus + QLatin1Char('\n'));
+        return 0;
+    case SaveResult::NoFolders:
+        Err(QStringLiteral("No folders to save!\n"));
+        return 1;
+    case SaveResult::WriteFailed:
+        break;
+    }
+    Err(QLatin1String("Unable to write the list file! (") + file + QLatin1String(")\n"));
+    return 1;
+}
+
+const CliCommand exportCommand("export", "Write a directory listing as XHTML or text",
+                               RunExportCommand);
+} // namespace

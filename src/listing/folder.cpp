@@ -1,0 +1,34 @@
+#include "listing/folder.h"
+
+#include "listing/listingformat.h"
+
+Folder::Folder() : m_files(std::make_shared<FileList>()) {}
+
+void Folder::SetFiles(std::shared_ptr<FileList> files)
+{
+    m_files = files ? std::move(files) : std::make_shared<FileList>();
+}
+
+QString Folder::ToString() const
+{
+    return m_title + QLatin1String(" (") + m_size + QLatin1String(" - ") +
+           QString::number(m_files->Count()) + QLatin1String(" files)");
+}
+
+QString Folder::ToFormat(const QString &RootPath) const
+{
+    return ToString() + QLatin1Char(' ') + PathWithoutDrive(RootPath);
+}
+
+QString Folder::ToStatus() const
+{
+    return m_path + QLatin1String(" (") + QString::number(m_files->Count()) +
+           QLatin1String(" Files)");
+}
+
+QString Folder::ToHtml(const QString &RootPath, int BGColor, int FontCol) const
+{
+    return ListRow(EscapeHtml(m_title) + QLatin1String(" (") + QString::number(m_files->Count()) +
+                       QLatin1String(" Files) ") + EscapeHtml(PathWithoutDrive(RootPath)),
+                   EscapeHtml(m_size), BGColor, FontCol);
+}
