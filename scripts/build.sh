@@ -25,7 +25,8 @@ run)
     exec ./build/src/sortiva
     ;;
 test)
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORTIVA_WERROR=ON
+    # Tests build without debug information and without the benchmarks, to keep CI short.
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DSORTIVA_WERROR=ON -DSORTIVA_BUILD_BENCH=OFF
     cmake --build build
     ctest --test-dir build --output-on-failure -j "$(nproc)"
     ;;
