@@ -1,6 +1,7 @@
 #include "naming/artistname.h"
 
 #include "app/textutil.h"
+#include "naming/namingmemo.h"
 #include "naming/namingtext.h"
 #include "naming/replacelist.h"
 
@@ -33,6 +34,7 @@ bool OneOf(QStringView s, std::initializer_list<QStringView> list)
 
 bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
 {
+    ++NamingMemo::ContextQuestions;
     for (const QStringView item : list)
         if (NamingText::Contains(text, item, Qt::CaseInsensitive))
             return true;
@@ -320,6 +322,7 @@ bool IsUpperWord(QStringView lowerWord)
 namespace {
 thread_local NormalizeArtistMemo *activeMemo = nullptr;
 thread_local QHash<QString, QString> memoAnswers;
+thread_local quint64 memoGeneration = 0;
 // Enough for every artist of a large collection; past it the memo starts afresh.
 constexpr qsizetype kMemoLimit = 65536;
 
@@ -328,8 +331,10 @@ QString NormalizeArtistUncached(const QString &raw);
 
 NormalizeArtistMemo::NormalizeArtistMemo() : m_outer(activeMemo)
 {
-    if (!m_outer)
+    if (!m_outer) {
         memoAnswers.clear();
+        ++memoGeneration;
+    }
     activeMemo = this;
 }
 
@@ -338,6 +343,16 @@ NormalizeArtistMemo::~NormalizeArtistMemo()
     activeMemo = m_outer;
     if (!m_outer)
         memoAnswers = QHash<QString, QString>();
+}
+
+bool NamingMemo::Active()
+{
+    return activeMemo != nullptr;
+}
+
+quint64 NamingMemo::Generation()
+{
+    return memoGeneration;
 }
 
 QString NormalizeArtist(const QString &raw)

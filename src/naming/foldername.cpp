@@ -2,9 +2,12 @@
 
 #include "app/settings.h"
 #include "app/textutil.h"
+#include "naming/namingmemo.h"
 #include "naming/namingtext.h"
 #include "naming/artistname.h"
 #include "naming/id3v1tag.h"
+
+#include <QHash>
 
 #include <initializer_list>
 
@@ -42,6 +45,7 @@ bool OneOf(QStringView s, std::initializer_list<QStringView> list)
 
 bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
 {
+    ++NamingMemo::ContextQuestions;
     for (const QStringView item : list)
         if (NamingText::Contains(text, item, Qt::CaseInsensitive))
             return true;
@@ -119,17 +123,17 @@ bool StartsWithCi(QStringView text, QStringView prefix)
            text.left(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
 }
 
-QString SpecialArtists(QString folder, const QString &context)
+// @p trans tells whether the context holds "trans" (without regard to case).
+QString SpecialArtists(QString folder, const QString &context, bool trans)
 {
     if (NamingText::Same(folder, u"Trans")) {
-        if (NamingText::Contains(context, u"trans-siberian", Qt::CaseInsensitive))
+        if (ContainsAny(context, {u"trans-siberian"}))
             folder = QStringLiteral("Trans-Siberian Orchestra");
-    } else if (NamingText::Contains(context, u"trans", Qt::CaseInsensitive) &&
-               ContainsAny(context, {u"transiberian", u"transsiberian"})) {
+    } else if (trans && ContainsAny(context, {u"transiberian", u"transsiberian"})) {
         folder = QStringLiteral("Trans-Siberian Orchestra");
     } else if (StartsWithCi(folder, u"one hit wonders") &&
                folder.left(15).toLower() == u"one hit wonders" &&
-               NamingText::Contains(context, u"one hit wonders", Qt::CaseInsensitive)) {
+               ContainsAny(context, {u"one hit wonders"})) {
         folder = QStringLiteral("One Hit Wonders");
     }
 
@@ -184,6 +188,29 @@ QString PrimaryArtist(QString folder)
         folder.truncate(p);
     }
     return folder;
+}
+
+// The names derived during one load, by artist candidate: a load names thousands of files
+// after the same artists. A result is kept only when it did not depend on the rest of the
+// file name beyond whether "trans" occurs in it (the slot also holds the primary-artist
+// option), so a hit answers exactly as the derivation would.
+struct TailAnswers {
+    FolderNameResult result[4];
+    bool known[4] = {false, false, false, false};
+};
+thread_local QHash<QString, TailAnswers> tailMemo;
+thread_local quint64 tailMemoGeneration = 0;
+constexpr qsizetype kTailMemoLimit = 65536;
+
+QHash<QString, TailAnswers> *ActiveTailMemo()
+{
+    if (!NamingMemo::Active())
+        return nullptr;
+    if (tailMemoGeneration != NamingMemo::Generation()) {
+        tailMemo.clear();
+        tailMemoGeneration = NamingMemo::Generation();
+    }
+    return &tailMemo;
 }
 } // namespace
 
@@ -341,12 +368,36 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
             return Bad();
     }
 
+    const bool trans = NamingText::Contains(context, u"trans", Qt::CaseInsensitive);
+    const int slot = (trans ? 1 : 0) | (Settings.removesubs != 0 ? 2 : 0);
+    QHash<QString, TailAnswers> *memo = ActiveTailMemo();
+    if (memo) {
+        const auto it = memo->constFind(candidate);
+        if (it != memo->cend() && it->known[slot]) {
+            if (!it->result[slot].ok)
+                BadRowsFound = true;
+            return it->result[slot];
+        }
+    }
+    const quint64 questions = NamingMemo::ContextQuestions;
+    const auto remember = [&](FolderNameResult r) {
+        if (memo && questions == NamingMemo::ContextQuestions) {
+            if (memo->size() >= kTailMemoLimit)
+                memo->clear();
+            TailAnswers &a = (*memo)[candidate];
+            a.result[slot] = r;
+            a.known[slot] = true;
+        }
+        return r;
+    };
+
     QString folder = NormalizeArtist(candidate);
     if (folder.isEmpty())
-        return Bad();
+        return remember(Bad());
 
     // A name that came out as a bare number: take the first wordy section elsewhere.
     if (Numeric(folder) && folder != u"112" && folder != u"702") {
+        memo = nullptr; // the answer depends on the other sections
         folder.clear();
         for (int i = 0; i <= upper; ++i) {
             const QString &s = sections.at(i);
@@ -362,8 +413,8 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         }
     }
 
-    folder = SpecialArtists(folder, context);
+    folder = SpecialArtists(folder, context, trans);
     if (Settings.removesubs != 0)
         folder = PrimaryArtist(folder);
-    return Finish(FixArtistWords(folder, context), false);
+    return remember(Finish(FixArtistWords(folder, context), false));
 }
