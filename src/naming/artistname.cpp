@@ -46,29 +46,45 @@ bool IsWordBreak(char32_t c)
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0;
 }
 
-// The characters of a text, case-folded, as a set of ASCII codes; any other character
-// marks the set as "may match anything", since folding can map it onto ASCII.
+// The characters of a text, case-folded, as a set of ASCII codes, and its pairs of
+// neighbouring characters as a hashed set; any other character marks the set as "may match
+// anything", since folding can map it onto ASCII. A text found in another has all its
+// characters and all its pairs there, so a missing one rules the search out.
 struct AsciiSet {
+    static constexpr int kPairWords = 8; // 512 pair bits
     quint64 bits[2] = {0, 0};
+    quint64 pairs[kPairWords] = {};
     bool wild = false;
 
     explicit AsciiSet(QStringView s)
     {
-        for (const QChar c : s) {
-            const char16_t u = c.unicode();
+        char16_t previous = 0;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            const char16_t u = s[i].unicode();
             if (u >= 128) {
                 wild = true;
                 break;
             }
             const char16_t f = (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
             bits[f >> 6] |= quint64(1) << (f & 63);
+            if (i > 0) {
+                const unsigned h = (unsigned(previous) * 37u + f) & (kPairWords * 64 - 1);
+                pairs[h >> 6] |= quint64(1) << (h & 63);
+            }
+            previous = f;
         }
     }
-    // True when every character of @p needle may occur in the text.
+    // True when @p needle may occur in the text.
     bool MayContain(const AsciiSet &needle) const
     {
-        return wild || needle.wild ||
-               ((needle.bits[0] & ~bits[0]) == 0 && (needle.bits[1] & ~bits[1]) == 0);
+        if (wild || needle.wild)
+            return true;
+        if ((needle.bits[0] & ~bits[0]) != 0 || (needle.bits[1] & ~bits[1]) != 0)
+            return false;
+        for (int k = 0; k < kPairWords; ++k)
+            if ((needle.pairs[k] & ~pairs[k]) != 0)
+                return false;
+        return true;
     }
 };
 
@@ -126,7 +142,10 @@ qsizetype Gap(const QString &context, QStringView a, QStringView b)
 QString SpecialName(const QString &name, const QString &context, bool &atOnce)
 {
     atOnce = false;
-    const QString l = name.toLower();
+    // Every name in the table is short; longer or non-ASCII names go through Qt.
+    char16_t buffer[24];
+    QString spill;
+    const QStringView l = NamingText::LowerShort(QStringView(name), buffer, spill);
     if (OneOf(l, {u"rob", u"zombie", u"robzombie"}))
         return QStringLiteral("Rob Zombie");
     if (NamingText::Same(l, u"trans"))
@@ -278,6 +297,30 @@ QString FixWord(QStringView word, QStringView w, bool last, bool only, const QSt
 
 QString ProperCase(QStringView text)
 {
+    // Plain ASCII (nearly every name) is cased in place, one character each.
+    {
+        QString out(text.size(), Qt::Uninitialized);
+        char16_t *dst = reinterpret_cast<char16_t *>(out.data());
+        bool wordStart = true;
+        qsizetype i = 0;
+        for (; i < text.size(); ++i) {
+            char16_t c = text[i].unicode();
+            if (c >= 128)
+                break;
+            if (IsWordBreak(c)) {
+                wordStart = true;
+            } else {
+                if (wordStart && c >= u'a' && c <= u'z')
+                    c = char16_t(c - 32);
+                else if (!wordStart && c >= u'A' && c <= u'Z')
+                    c = char16_t(c + 32);
+                wordStart = false;
+            }
+            dst[i] = c;
+        }
+        if (i == text.size())
+            return out;
+    }
     QString out;
     out.reserve(text.size());
     bool wordStart = true;
@@ -477,7 +520,37 @@ QString LimitNameWords(const QString &name)
     const QString trimmed = Trimmed(name);
     if (trimmed.size() <= 2 || !trimmed.contains(QLatin1Char(' ')))
         return trimmed;
-    const QList<QStringView> words = QStringView(trimmed).split(QLatin1Char(' '));
+    // The words as views into the text: a name has few, so no list is allocated.
+    QStringView wordBuffer[40];
+    std::vector<QStringView> spill;
+    QStringView *wordList = wordBuffer;
+    qsizetype wordCount = 0;
+    {
+        const QStringView view(trimmed);
+        qsizetype blanks = 0;
+        for (const QChar c : view)
+            if (c == QLatin1Char(' '))
+                ++blanks;
+        if (blanks + 1 > qsizetype(std::size(wordBuffer))) {
+            spill.resize(static_cast<size_t>(blanks + 1));
+            wordList = spill.data();
+        }
+        for (qsizetype start = 0;;) {
+            const qsizetype end = view.indexOf(QLatin1Char(' '), start);
+            if (end < 0) {
+                wordList[wordCount++] = view.mid(start);
+                break;
+            }
+            wordList[wordCount++] = view.mid(start, end - start);
+            start = end + 1;
+        }
+    }
+    struct Words {
+        const QStringView *data;
+        qsizetype count;
+        qsizetype size() const { return count; }
+        QStringView at(qsizetype i) const { return data[i]; }
+    } const words{wordList, wordCount};
     QString result;
     result.reserve(trimmed.size() + 1);
     int counted = 0;
