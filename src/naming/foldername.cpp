@@ -202,15 +202,35 @@ thread_local QHash<QString, TailAnswers> tailMemo;
 thread_local quint64 tailMemoGeneration = 0;
 constexpr qsizetype kTailMemoLimit = 65536;
 
+// What a tag block gave: no name at all (the file name decides), or a finished result.
+struct TagAnswer {
+    bool named = false;
+    FolderNameResult result;
+};
+// Tag names by the whole tag block: a collection's albums repeat on every one of their files.
+thread_local QHash<QByteArray, TagAnswer> tagMemo;
+
 QHash<QString, TailAnswers> *ActiveTailMemo()
 {
     if (!NamingMemo::Active())
         return nullptr;
     if (tailMemoGeneration != NamingMemo::Generation()) {
         tailMemo.clear();
+        tagMemo.clear();
         tailMemoGeneration = NamingMemo::Generation();
     }
     return &tailMemo;
+}
+
+// The name from a tag block that carries the marker.
+TagAnswer NameFromTag(const char (&block)[Id3v1Tag::BlockSize])
+{
+    Id3v1Tag tag;
+    tag.FromBlock(QByteArray::fromRawData(block, Id3v1Tag::BlockSize));
+    const QString name = NormalizeArtist(BuildTagName(tag, true));
+    if (name.isEmpty())
+        return TagAnswer{};
+    return TagAnswer{true, Finish(name, true)};
 }
 } // namespace
 
@@ -257,11 +277,28 @@ bool IsNumberWord(const QString &text)
 FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fullPath)
 {
     if (Settings.renamefolders > 0 && IsMp3(relativePath)) {
-        Id3v1Tag tag;
-        if (ReadTag(tag, fullPath)) {
-            const QString name = NormalizeArtist(BuildTagName(tag, true));
-            if (!name.isEmpty())
-                return Finish(name, true);
+        char block[Id3v1Tag::BlockSize];
+        if (ReadTagBlock(fullPath, block) && TagBlockHasMarker(block)) {
+            TagAnswer r;
+            if (ActiveTailMemo()) {
+                const QByteArray key = QByteArray::fromRawData(block, Id3v1Tag::BlockSize);
+                const auto it = tagMemo.constFind(key);
+                if (it != tagMemo.cend()) {
+                    r = *it;
+                } else {
+                    r = NameFromTag(block);
+                    if (tagMemo.size() >= kTailMemoLimit)
+                        tagMemo.clear();
+                    tagMemo.insert(QByteArray(block, Id3v1Tag::BlockSize), r);
+                }
+            } else {
+                r = NameFromTag(block);
+            }
+            if (r.named) {
+                if (!r.result.ok)
+                    BadRowsFound = true;
+                return r.result;
+            }
         }
     }
 

@@ -98,28 +98,57 @@ bool IsMp3(const QString &name)
     return t.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
 }
 
-bool ReadTag(Id3v1Tag &tag, const QString &path)
+namespace {
+// Opens without blocking (a named pipe handed in by mistake must not stall the caller) and
+// reports the file's size and the block when the file is a regular one of more than 126
+// bytes; @p got is false unless all 128 bytes were read.
+bool ReadLastBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize], bool &got)
 {
-    // Non-blocking open: a named pipe handed in by mistake must not stall the caller.
+    got = false;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool ok = false;
+    bool regular = false;
     struct stat st;
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 126) {
-        tag = Id3v1Tag();
-        if (st.st_size >= Id3v1Tag::BlockSize) {
-            char buffer[Id3v1Tag::BlockSize];
-            const ssize_t got =
-                ::pread(fd, buffer, sizeof buffer, st.st_size - Id3v1Tag::BlockSize);
-            if (got == Id3v1Tag::BlockSize) {
-                tag.FromBlock(QByteArray::fromRawData(buffer, Id3v1Tag::BlockSize));
-                ok = tag.HasMarker();
-            }
-        }
+        regular = true;
+        if (st.st_size >= Id3v1Tag::BlockSize)
+            got = ::pread(fd, block, sizeof block, st.st_size - Id3v1Tag::BlockSize) ==
+                  Id3v1Tag::BlockSize;
     }
     ::close(fd);
-    return ok;
+    return regular;
+}
+} // namespace
+
+bool ReadTagBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize])
+{
+    bool got = false;
+    return ReadLastBlock(path, block, got) && got;
+}
+
+bool TagBlockHasMarker(const char (&block)[Id3v1Tag::BlockSize])
+{
+    // ASCII bytes are settled here; any other byte is decoded and compared as HasMarker does.
+    const auto a = static_cast<unsigned char>(block[0]);
+    const auto b = static_cast<unsigned char>(block[1]);
+    const auto c = static_cast<unsigned char>(block[2]);
+    if (a < 128 && b < 128 && c < 128)
+        return (a | 0x20) == 't' && (b | 0x20) == 'a' && (c | 0x20) == 'g';
+    return DecodeWindows1252(block, 3).compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0;
+}
+
+bool ReadTag(Id3v1Tag &tag, const QString &path)
+{
+    char buffer[Id3v1Tag::BlockSize];
+    bool got = false;
+    if (!ReadLastBlock(path, buffer, got))
+        return false;
+    tag = Id3v1Tag();
+    if (!got)
+        return false;
+    tag.FromBlock(QByteArray::fromRawData(buffer, Id3v1Tag::BlockSize));
+    return tag.HasMarker();
 }
 
 bool CleanTagField(QString &field, bool removeHigh)
