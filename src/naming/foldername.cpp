@@ -9,7 +9,9 @@
 
 #include <QHash>
 
+#include <cstring>
 #include <initializer_list>
+#include <vector>
 
 bool BadRowsFound = false;
 
@@ -207,8 +209,55 @@ struct TagAnswer {
     bool named = false;
     FolderNameResult result;
 };
-// Tag names by the whole tag block: a collection's albums repeat on every one of their files.
+// Tag names by the bytes of the fields the name is built from: a collection's albums
+// repeat on every one of their files.
 thread_local QHash<QByteArray, TagAnswer> tagMemo;
+// The byte ranges of the block those fields occupy, in the list's order.
+struct ByteRange {
+    int offset;
+    int width;
+};
+thread_local std::vector<ByteRange> tagKeyRanges;
+
+void PrepareTagKey()
+{
+    tagKeyRanges.clear();
+    // The same reading of the list as BuildTagName's; a name it ignores adds nothing.
+    const QString list =
+        Settings.foldernamelist.isEmpty() ? QStringLiteral("Album") : Settings.foldernamelist;
+    const auto add = [](int offset, int width) {
+        for (const ByteRange &r : tagKeyRanges)
+            if (r.offset == offset)
+                return; // a field named twice adds nothing new to the key
+        tagKeyRanges.push_back({offset, width});
+    };
+    for (const QStringView name : QStringView(list).split(QLatin1Char(','))) {
+        if (name == QLatin1String("Song"))
+            add(3, Id3v1Tag::TitleWidth);
+        else if (name == QLatin1String("Artist"))
+            add(33, Id3v1Tag::ArtistWidth);
+        else if (name == QLatin1String("Album"))
+            add(63, Id3v1Tag::AlbumWidth);
+        else if (name == QLatin1String("Year"))
+            add(93, Id3v1Tag::YearWidth);
+        else if (name == QLatin1String("Track"))
+            add(126, 1);
+        else if (name == QLatin1String("Genre"))
+            add(127, 1);
+    }
+}
+
+// The bytes that decide the tag's name, copied into @p key; returns their count.
+// Each field at most once: the six fit in one block's size.
+qsizetype TagKey(const char (&block)[Id3v1Tag::BlockSize], char (&key)[Id3v1Tag::BlockSize])
+{
+    qsizetype n = 0;
+    for (const ByteRange &r : tagKeyRanges) {
+        std::memcpy(key + n, block + r.offset, static_cast<size_t>(r.width));
+        n += r.width;
+    }
+    return n;
+}
 
 QHash<QString, TailAnswers> *ActiveTailMemo()
 {
@@ -217,6 +266,7 @@ QHash<QString, TailAnswers> *ActiveTailMemo()
     if (tailMemoGeneration != NamingMemo::Generation()) {
         tailMemo.clear();
         tagMemo.clear();
+        PrepareTagKey();
         tailMemoGeneration = NamingMemo::Generation();
     }
     return &tailMemo;
@@ -281,7 +331,9 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         if (ReadTagBlock(fullPath, block) && TagBlockHasMarker(block)) {
             TagAnswer r;
             if (ActiveTailMemo()) {
-                const QByteArray key = QByteArray::fromRawData(block, Id3v1Tag::BlockSize);
+                char keyBytes[Id3v1Tag::BlockSize];
+                const qsizetype keySize = TagKey(block, keyBytes);
+                const QByteArray key = QByteArray::fromRawData(keyBytes, keySize);
                 const auto it = tagMemo.constFind(key);
                 if (it != tagMemo.cend()) {
                     r = *it;
@@ -289,7 +341,7 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
                     r = NameFromTag(block);
                     if (tagMemo.size() >= kTailMemoLimit)
                         tagMemo.clear();
-                    tagMemo.insert(QByteArray(block, Id3v1Tag::BlockSize), r);
+                    tagMemo.insert(QByteArray(keyBytes, keySize), r);
                 }
             } else {
                 r = NameFromTag(block);
