@@ -28,15 +28,6 @@ constexpr QStringView kNumberPrefixes[] = {u"three", u"seven", u"eight", u"four"
                                            u"nine",  u"one",   u"two",   u"six", u"ten"};
 constexpr char16_t kFrontDropped[] = u"- .,_~%()][";
 
-struct Replacement {
-    QStringView find;
-    QStringView with;
-};
-constexpr Replacement kOnce[] = {
-    {u"]", u" "}, {u"[", u" "},     {u"~", u" "}, {u"_", u" "}, {u"%20", u" "},
-    {u"&", u"And"}, {u"{", u" "}, {u"}", u" "}, {u";", u" "},
-};
-
 bool OneOf(QStringView s, std::initializer_list<QStringView> list)
 {
     for (const QStringView item : list)
@@ -60,15 +51,6 @@ bool IsFrontDropped(QChar c)
         if (d != 0 && c == QChar(d))
             return true;
     return false;
-}
-
-void ReplaceUntilAbsent(QString &s, QStringView find, QStringView with, bool trim)
-{
-    while (NamingText::Contains(s, find, Qt::CaseSensitive)) {
-        s.replace(find.toString(), with.toString());
-        if (trim)
-            s = NamingText::Trimmed(s);
-    }
 }
 
 FolderNameResult Bad()
@@ -192,6 +174,14 @@ QString PrimaryArtist(QString folder)
     return folder;
 }
 
+// The sections of a file name, as views into its cleaned text.
+struct SectionViews {
+    const std::vector<QStringView> &items;
+    qsizetype size() const { return qsizetype(items.size()); }
+    QStringView at(qsizetype i) const { return items[size_t(i)]; }
+};
+QString NextSection(int k, const SectionViews &sections);
+
 // The names derived during one load, by artist candidate: a load names thousands of files
 // after the same artists. A result is kept only when it did not depend on the rest of the
 // file name beyond whether "trans" occurs in it (the slot also holds the primary-artist
@@ -302,6 +292,19 @@ QString NextSection(int k, const QStringList &sections)
     return t;
 }
 
+namespace {
+QString NextSection(int k, const SectionViews &sections)
+{
+    if (k < 0 || k >= sections.size() - 1)
+        return QString();
+    const QStringView t = sections.at(k + 1);
+    if (Numeric(t))
+        return IsNumberArtistSection(t) ? t.toString() : QString();
+    return t.toString();
+}
+
+} // namespace
+
 bool IsNumberWord(const QString &text)
 {
     // Every number word begins with one of these letters or ends in "teen"; only the ASCII
@@ -354,47 +357,94 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         }
     }
 
-    QString name = relativePath.mid(relativePath.lastIndexOf(QLatin1Char('/')) + 1);
+    QStringView name = QStringView(relativePath).mid(relativePath.lastIndexOf(QLatin1Char('/')) + 1);
+    // Dots: leading ones go, the extension goes, the others become blanks.
+    bool dotsToBlanks = false;
     if (name.contains(QLatin1Char('.'))) {
         qsizetype dots = 0;
         while (dots < name.size() && name.at(dots) == QLatin1Char('.'))
             ++dots;
-        name.remove(0, dots);
+        name = name.mid(dots);
         if (name.isEmpty())
             return Bad();
         const qsizetype ext = name.lastIndexOf(QLatin1Char('.'));
-        if (ext >= 0)
-            name = Trim(QStringView(name).left(ext));
-        name.replace(QLatin1Char('.'), QLatin1Char(' '));
+        if (ext >= 0) {
+            name = name.left(ext);
+            while (!name.isEmpty() && name.front() == QLatin1Char(' '))
+                name = name.mid(1);
+            while (!name.isEmpty() && name.back() == QLatin1Char(' '))
+                name.chop(1);
+        }
+        dotsToBlanks = true;
     }
+    // (A dot turned blank is dropped at the front like the dot itself would be.)
     qsizetype front = 0;
     while (front < name.size() && IsFrontDropped(name.at(front)))
         ++front;
-    name.remove(0, front);
+    name = name.mid(front);
 
-    // One pass finds which of the cleaning characters occur at all; most names hold few.
-    quint64 present[2] = {0, 0}; // ASCII characters that occur
-    for (const QChar c : name) {
-        const char16_t u = c.unicode();
-        if (u < 128)
-            present[u >> 6] |= quint64(1) << (u & 63);
+    // One pass does the cleaning replacements: brackets, "~", "_", ";" and "%20" become
+    // blanks, "&" becomes "And", and runs of "-", "," and blanks shrink to one. Each
+    // replacement brings in no character another one looks for, so one pass answers as
+    // the replacements one after another do. Blanks at the ends go only when a run of
+    // blanks was found.
+    QString context(name.size() * 3, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(context.data());
+    qsizetype n = 0;
+    bool blankRun = false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char16_t c = name[i].unicode();
+        switch (c) {
+        case u'.':
+            if (dotsToBlanks)
+                c = u' ';
+            break;
+        case u']':
+        case u'[':
+        case u'~':
+        case u'_':
+        case u'{':
+        case u'}':
+        case u';':
+            c = u' ';
+            break;
+        case u'%':
+            if (i + 2 < name.size() && name[i + 1] == QLatin1Char('2') &&
+                name[i + 2] == QLatin1Char('0')) {
+                c = u' ';
+                i += 2;
+            }
+            break;
+        case u'&':
+            out[n++] = u'A';
+            out[n++] = u'n';
+            c = u'd';
+            break;
+        default:
+            break;
+        }
+        if ((c == u'-' || c == u',' || c == u' ') && n > 0 && out[n - 1] == c) {
+            if (c == u' ')
+                blankRun = true;
+            continue;
+        }
+        out[n++] = c;
     }
-    const auto occurs = [&present](QChar c) {
-        const char16_t u = c.unicode();
-        return ((present[u >> 6] >> (u & 63)) & 1) != 0;
-    };
-    for (const Replacement &r : kOnce)
-        if (occurs(r.find.front()) && NamingText::Contains(name, r.find, Qt::CaseSensitive))
-            name.replace(r.find.toString(), r.with.toString());
-    if (occurs(u'-'))
-        ReplaceUntilAbsent(name, u"--", u"-", false);
-    if (occurs(u','))
-        ReplaceUntilAbsent(name, u",,", u",", false);
-    // the replacements above bring blanks in, so this one always looks
-    ReplaceUntilAbsent(name, u"  ", u" ", true);
-    const QString context = name;
+    qsizetype first = 0;
+    if (blankRun) {
+        while (first < n && out[first] == u' ')
+            ++first;
+        while (n > first && out[n - 1] == u' ')
+            --n;
+    }
+    context.truncate(n);
+    if (first > 0)
+        context.remove(0, first);
 
-    QStringList sections;
+    // The sections, as views into the context (or into the one-section scan).
+    QString single;
+    std::vector<QStringView> sectionStore;
+    sectionStore.reserve(16);
     QChar separator;
     for (const char c : {'-', ',', ' '}) {
         if (context.contains(QLatin1Char(c))) {
@@ -403,21 +453,31 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         }
     }
     if (!separator.isNull()) {
-        sections = context.split(separator);
+        const QStringView view(context);
+        for (qsizetype start = 0;;) {
+            const qsizetype end = view.indexOf(separator, start);
+            if (end < 0) {
+                sectionStore.push_back(view.mid(start));
+                break;
+            }
+            sectionStore.push_back(view.mid(start, end - start));
+            start = end + 1;
+        }
     } else {
         if (context.isEmpty())
             return Bad();
-        const QString single = SingleSection(context);
+        single = SingleSection(context);
         if (single.isEmpty())
             return Bad();
-        sections.append(single);
+        sectionStore.push_back(single);
     }
+    const SectionViews sections{sectionStore};
 
     const int dash = std::max(0, Settings.dashoption);
     const int upper = static_cast<int>(sections.size()) - 1;
     if (upper < dash)
         return Bad();
-    QString candidate = NamingText::Trimmed(sections.at(dash));
+    QString candidate = Trim(sections.at(dash));
     int k = dash;
 
     // A one-letter section takes the next one with it ("K-lan" gives "K lan").
@@ -489,14 +549,17 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         memo = nullptr; // the answer depends on the other sections
         folder.clear();
         for (int i = 0; i <= upper; ++i) {
-            const QString &s = sections.at(i);
+            const QStringView s = sections.at(i);
             if (i == dash - 1 || i == dash) {
-                if (NamingText::Same(s, u"40") && i >= 1 && sections.at(i - 1).toUpper() == u"E")
-                    folder += QLatin1Char(' ') + s;
+                if (NamingText::Same(s, u"40") && i >= 1 &&
+                    sections.at(i - 1).toString().toUpper() == u"E") {
+                    folder += QLatin1Char(' ');
+                    folder += s;
+                }
                 continue;
             }
             if (!s.isEmpty() && !Numeric(s)) {
-                folder += QLatin1Char(' ') + NormalizeArtist(s);
+                folder += QLatin1Char(' ') + NormalizeArtist(s.toString());
                 break;
             }
         }
