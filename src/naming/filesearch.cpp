@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cstring>
 #include <deque>
 #include <vector>
 
@@ -74,8 +75,28 @@ std::vector<Entry> ReadFolder(const QString &folder)
             e.dir = true;
         else if (type != DT_REG)
             continue;
-        e.name = QFile::decodeName(raw);
-        e.key = FoldedKey(e.name);
+        // Plain ASCII names (nearly all) decode the same in every locale: name and key are
+        // made in one pass over the bytes.
+        const size_t length = std::strlen(raw);
+        bool ascii = true;
+        for (size_t i = 0; i < length; ++i) {
+            if (static_cast<unsigned char>(raw[i]) >= 128) {
+                ascii = false;
+                break;
+            }
+        }
+        if (ascii) {
+            e.name = QString::fromLatin1(raw, qsizetype(length));
+            e.key = QString(qsizetype(length), Qt::Uninitialized);
+            char16_t *k = reinterpret_cast<char16_t *>(e.key.data());
+            for (size_t i = 0; i < length; ++i) {
+                const char c = raw[i];
+                k[i] = (c >= 'A' && c <= 'Z') ? char16_t(c + 32) : char16_t(c);
+            }
+        } else {
+            e.name = QFile::decodeName(raw);
+            e.key = FoldedKey(e.name);
+        }
         entries.push_back(std::move(e));
     }
     ::closedir(dir);
@@ -195,10 +216,16 @@ std::vector<Pattern> CompilePatterns(const QString &patterns)
 void AppendMatches(QStringList &result, const QString &base, const std::vector<Entry> &entries,
                    const std::vector<Pattern> &patterns, int mask)
 {
+    // Whether an entry is admitted does not depend on the pattern: settled once.
+    std::vector<const Entry *> admitted;
+    admitted.reserve(entries.size());
+    for (const Entry &e : entries)
+        if (Admitted(e, mask))
+            admitted.push_back(&e);
     for (const Pattern &p : patterns)
-        for (const Entry &e : entries)
-            if (Admitted(e, mask) && p.Matches(e.name))
-                result.append(base + e.name);
+        for (const Entry *e : admitted)
+            if (p.Matches(e->name))
+                result.append(base + e->name);
 }
 
 struct Pending {

@@ -105,7 +105,26 @@ namespace {
 bool ReadLastBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize], bool &got)
 {
     got = false;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // Plain ASCII paths (nearly all) encode the same in every locale: no conversion.
+    char local[512];
+    QByteArray encoded;
+    const char *name = local;
+    const qsizetype size = path.size();
+    bool ascii = size < qsizetype(sizeof local);
+    for (qsizetype i = 0; ascii && i < size; ++i) {
+        const char16_t u = path.at(i).unicode();
+        if (u >= 128 || u == 0)
+            ascii = false;
+        else
+            local[i] = char(u);
+    }
+    if (ascii) {
+        local[size] = 0;
+    } else {
+        encoded = QFile::encodeName(path);
+        name = encoded.constData();
+    }
+    const int fd = ::open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     bool regular = false;
