@@ -68,21 +68,51 @@ struct AsciiSet {
             const char16_t f = (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
             bits[f >> 6] |= quint64(1) << (f & 63);
             if (i > 0) {
-                const unsigned h = (unsigned(previous) * 37u + f) & (kPairWords * 64 - 1);
+                const unsigned h = PairIndex(previous, f);
                 pairs[h >> 6] |= quint64(1) << (h & 63);
             }
             previous = f;
         }
     }
-    // True when @p needle may occur in the text.
-    bool MayContain(const AsciiSet &needle) const
+    static unsigned PairIndex(char16_t a, char16_t b)
     {
-        if (wild || needle.wild)
+        return (unsigned(a) * 37u + b) & (kPairWords * 64 - 1);
+    }
+    bool HasPair(unsigned h) const { return ((pairs[h >> 6] >> (h & 63)) & 1) != 0; }
+};
+
+// A rule's old text as the checks against an AsciiSet need it: its letters and the pair
+// indices of its first neighbours (enough to rule out nearly every name).
+struct NeedleKey {
+    static constexpr int kMaxPairs = 15;
+    quint64 bits[2] = {0, 0};
+    quint16 pairIndex[kMaxPairs] = {};
+    int pairCount = 0;
+    bool wild = false;
+
+    explicit NeedleKey(QStringView s)
+    {
+        const AsciiSet set(s);
+        wild = set.wild;
+        bits[0] = set.bits[0];
+        bits[1] = set.bits[1];
+        for (qsizetype i = 1; !wild && i < s.size() && pairCount < kMaxPairs; ++i) {
+            const auto fold = [](char16_t u) {
+                return (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
+            };
+            pairIndex[pairCount++] = quint16(
+                AsciiSet::PairIndex(fold(s[i - 1].unicode()), fold(s[i].unicode())));
+        }
+    }
+    // True when the text may hold this needle.
+    bool MayOccurIn(const AsciiSet &text) const
+    {
+        if (wild || text.wild)
             return true;
-        if ((needle.bits[0] & ~bits[0]) != 0 || (needle.bits[1] & ~bits[1]) != 0)
+        if ((bits[0] & ~text.bits[0]) != 0 || (bits[1] & ~text.bits[1]) != 0)
             return false;
-        for (int k = 0; k < kPairWords; ++k)
-            if ((needle.pairs[k] & ~pairs[k]) != 0)
+        for (int k = 0; k < pairCount; ++k)
+            if (!text.HasPair(pairIndex[k]))
                 return false;
         return true;
     }
@@ -96,7 +126,7 @@ QString ApplyBuiltIn(const ReplaceList &list, QString name)
     struct Prepared {
         const ReplaceItem *item = nullptr;
         QString oldVal; // a shared copy: same data pointer means same, unchanged text
-        AsciiSet letters{QStringView()};
+        NeedleKey letters{QStringView()};
     };
     thread_local std::vector<Prepared> cache;
     cache.resize(static_cast<size_t>(list.Count()));
@@ -107,9 +137,9 @@ QString ApplyBuiltIn(const ReplaceList &list, QString name)
         if (p.item != &r || p.oldVal.constData() != r.OldVal().constData()) {
             p.item = &r;
             p.oldVal = r.OldVal();
-            p.letters = AsciiSet(r.OldVal());
+            p.letters = NeedleKey(r.OldVal());
         }
-        if (r.OldVal().isEmpty() || !present.MayContain(p.letters))
+        if (r.OldVal().isEmpty() || !p.letters.MayOccurIn(present))
             continue;
         if (!NamingText::Contains(name, r.OldVal(), r.Sensitivity()))
             continue;
@@ -484,13 +514,13 @@ QString FixArtistWords(const QString &name, const QString &context)
 {
     const QString trimmed = Trimmed(name);
     const QStringView view(trimmed);
-    const bool only = !view.contains(QLatin1Char(' '));
+    const bool only = NamingText::Find(view, u' ') < 0;
     QString result;
     result.reserve(trimmed.size() + 8);
     char16_t buffer[16];
     QString spill;
     for (qsizetype start = 0;;) {
-        qsizetype end = view.indexOf(QLatin1Char(' '), start);
+        qsizetype end = NamingText::Find(view, u' ', start);
         const bool last = end < 0;
         if (last)
             end = view.size();
@@ -518,7 +548,7 @@ QString FixArtistWords(const QString &name, const QString &context)
 QString LimitNameWords(const QString &name)
 {
     const QString trimmed = Trimmed(name);
-    if (trimmed.size() <= 2 || !trimmed.contains(QLatin1Char(' ')))
+    if (trimmed.size() <= 2 || NamingText::Find(trimmed, u' ') < 0)
         return trimmed;
     // The words as views into the text: a name has few, so no list is allocated.
     QStringView wordBuffer[40];
@@ -536,7 +566,7 @@ QString LimitNameWords(const QString &name)
             wordList = spill.data();
         }
         for (qsizetype start = 0;;) {
-            const qsizetype end = view.indexOf(QLatin1Char(' '), start);
+            const qsizetype end = NamingText::Find(view, u' ', start);
             if (end < 0) {
                 wordList[wordCount++] = view.mid(start);
                 break;

@@ -315,7 +315,9 @@ bool IsNumberWord(const QString &text)
     if (first != u'o' && first != u't' && first != u'f' && first != u's' && first != u'e' &&
         first != u'n' && !NamingText::Contains(QStringView(text).right(4), u"teen", Qt::CaseInsensitive))
         return false;
-    const QString l = text.toLower();
+    char16_t buffer[16];
+    QString spill;
+    const QStringView l = NamingText::LowerShort(QStringView(text), buffer, spill);
     for (const QStringView w : kNumberWords)
         if (NamingText::Same(l, w))
             return true;
@@ -447,7 +449,7 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     sectionStore.reserve(16);
     QChar separator;
     for (const char c : {'-', ',', ' '}) {
-        if (context.contains(QLatin1Char(c))) {
+        if (NamingText::Find(context, char16_t(c)) >= 0) {
             separator = QLatin1Char(c);
             break;
         }
@@ -455,7 +457,7 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     if (!separator.isNull()) {
         const QStringView view(context);
         for (qsizetype start = 0;;) {
-            const qsizetype end = view.indexOf(separator, start);
+            const qsizetype end = NamingText::Find(view, separator.unicode(), start);
             if (end < 0) {
                 sectionStore.push_back(view.mid(start));
                 break;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
 #include <cstring>
 
 /**
@@ -74,6 +75,16 @@ inline qsizetype IndexOf(QStringView hay, QStringView needle, Qt::CaseSensitivit
         if (j == n)
             return i;
     }
+    return -1;
+}
+
+/** The first @p c at or after @p from, or -1; a plain loop (Qt's goes through its general search). */
+inline qsizetype Find(QStringView hay, char16_t c, qsizetype from = 0)
+{
+    const char16_t *h = reinterpret_cast<const char16_t *>(hay.data());
+    for (qsizetype i = std::max<qsizetype>(from, 0); i < hay.size(); ++i)
+        if (h[i] == c)
+            return i;
     return -1;
 }
 
