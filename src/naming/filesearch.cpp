@@ -147,6 +147,17 @@ public:
         }
     }
 
+    /**
+     * The last character, lower-cased, every name this pattern matches ends with when that
+     * name's own last character is ASCII; 0 when there is no such character.
+     */
+    char16_t LastCharacter() const
+    {
+        if (m_kind != Kind::Suffix || m_suffix.isEmpty() || m_suffix.back().unicode() >= 128)
+            return 0;
+        return m_suffix.back().unicode();
+    }
+
     bool Matches(const QString &name) const
     {
         switch (m_kind) {
@@ -216,16 +227,35 @@ std::vector<Pattern> CompilePatterns(const QString &patterns)
 void AppendMatches(QStringList &result, const QString &base, const std::vector<Entry> &entries,
                    const std::vector<Pattern> &patterns, int mask)
 {
-    // Whether an entry is admitted does not depend on the pattern: settled once.
-    std::vector<const Entry *> admitted;
+    // Whether an entry is admitted does not depend on the pattern: settled once, with the
+    // entry's last character lower-cased (kNotAscii when it is not ASCII), which rules out
+    // most extensions at a glance.
+    constexpr char16_t kNotAscii = 0xFFFF;
+    struct Candidate {
+        const Entry *entry;
+        char16_t last;
+    };
+    std::vector<Candidate> admitted;
     admitted.reserve(entries.size());
-    for (const Entry &e : entries)
-        if (Admitted(e, mask))
-            admitted.push_back(&e);
-    for (const Pattern &p : patterns)
-        for (const Entry *e : admitted)
-            if (p.Matches(e->name))
-                result.append(base + e->name);
+    for (const Entry &e : entries) {
+        if (!Admitted(e, mask))
+            continue;
+        char16_t last = e.name.isEmpty() ? kNotAscii : e.name.back().unicode();
+        if (last >= 128)
+            last = kNotAscii;
+        else if (last >= u'A' && last <= u'Z')
+            last = char16_t(last + 32);
+        admitted.push_back({&e, last});
+    }
+    for (const Pattern &p : patterns) {
+        const char16_t needed = p.LastCharacter();
+        for (const Candidate &c : admitted) {
+            if (needed != 0 && c.last != kNotAscii && c.last != needed)
+                continue;
+            if (p.Matches(c.entry->name))
+                result.append(base + c.entry->name);
+        }
+    }
 }
 
 struct Pending {
