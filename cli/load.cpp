@@ -80,7 +80,7 @@ int Load(const QStringList &arguments)
             block += QLatin1Char('\n');
             if (block.size() > (1 << 15)) {
                 Out(block);
-                block.clear();
+                block.resize(0); // keeps the buffer, unlike clear()
             }
             return true;
         },
