@@ -143,7 +143,7 @@ QString ApplyBuiltIn(const ReplaceList &list, QString name)
             continue;
         if (!NamingText::Contains(name, r.OldVal(), r.Sensitivity()))
             continue;
-        name.replace(r.OldVal(), r.NewVal(), r.Sensitivity());
+        NamingText::ReplaceAll(name, r.OldVal(), r.NewVal(), r.Sensitivity());
         present = AsciiSet(name);
     }
     return name;
@@ -467,7 +467,7 @@ QString NormalizeArtistUncached(const QString &raw)
             if (ContainsAny(name, {u"the devil", u"running "}))
                 name = Trim(QStringView(name).left(ft));
             else
-                name.replace(QLatin1String(" ft "), QLatin1String(" With "), Qt::CaseInsensitive);
+                NamingText::ReplaceAll(name, u" ft ", u" With ", Qt::CaseInsensitive);
         }
     }
 

@@ -174,11 +174,38 @@ QString PrimaryArtist(QString folder)
     return folder;
 }
 
-// The sections of a file name, as views into its cleaned text.
+// The sections of a file name, as views into its cleaned text; a name has few, so they
+// live on the stack unless there are many.
+class SectionStore
+{
+public:
+    void push_back(QStringView v)
+    {
+        if (m_count < qsizetype(std::size(m_fixed))) {
+            m_fixed[m_count] = v;
+        } else {
+            if (m_more.empty())
+                m_more.assign(std::begin(m_fixed), std::end(m_fixed));
+            m_more.push_back(v);
+        }
+        ++m_count;
+    }
+    qsizetype size() const { return m_count; }
+    QStringView operator[](qsizetype i) const
+    {
+        return m_more.empty() ? m_fixed[i] : m_more[size_t(i)];
+    }
+
+private:
+    QStringView m_fixed[24];
+    std::vector<QStringView> m_more;
+    qsizetype m_count = 0;
+};
+
 struct SectionViews {
-    const std::vector<QStringView> &items;
-    qsizetype size() const { return qsizetype(items.size()); }
-    QStringView at(qsizetype i) const { return items[size_t(i)]; }
+    const SectionStore &items;
+    qsizetype size() const { return items.size(); }
+    QStringView at(qsizetype i) const { return items[i]; }
 };
 QString NextSection(int k, const SectionViews &sections);
 
@@ -445,8 +472,7 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
 
     // The sections, as views into the context (or into the one-section scan).
     QString single;
-    std::vector<QStringView> sectionStore;
-    sectionStore.reserve(16);
+    SectionStore sectionStore;
     QChar separator;
     for (const char c : {'-', ',', ' '}) {
         if (NamingText::Find(context, char16_t(c)) >= 0) {

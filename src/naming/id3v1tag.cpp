@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -111,12 +112,14 @@ bool ReadLastBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize], bool
     const char *name = local;
     const qsizetype size = path.size();
     bool ascii = size < qsizetype(sizeof local);
-    for (qsizetype i = 0; ascii && i < size; ++i) {
-        const char16_t u = path.at(i).unicode();
-        if (u >= 128 || u == 0)
-            ascii = false;
-        else
-            local[i] = char(u);
+    if (ascii) {
+        const char16_t *src = reinterpret_cast<const char16_t *>(path.constData());
+        char16_t seen = 0;
+        for (qsizetype i = 0; i < size; ++i) {
+            seen |= src[i];
+            local[i] = char(src[i]);
+        }
+        ascii = seen < 128 && std::memchr(local, 0, size_t(size)) == nullptr;
     }
     if (ascii) {
         local[size] = 0;

@@ -93,6 +93,39 @@ inline bool Contains(QStringView hay, QStringView needle, Qt::CaseSensitivity cs
     return IndexOf(hay, needle, cs) >= 0;
 }
 
+/**
+ * QString::replace(before, after, cs): every occurrence, left to right, none overlapping.
+ * Plain ASCII texts are searched here (Qt sets up a general matcher for every call); any
+ * other character goes to Qt, whose case folding can map it onto ASCII.
+ */
+inline void ReplaceAll(QString &s, QStringView before, QStringView after, Qt::CaseSensitivity cs)
+{
+    bool ascii = !before.isEmpty();
+    for (qsizetype i = 0; ascii && i < before.size(); ++i)
+        ascii = before[i].unicode() < 128;
+    for (qsizetype i = 0; ascii && i < s.size(); ++i)
+        ascii = s.at(i).unicode() < 128;
+    if (!ascii) {
+        s.replace(before.data(), before.size(), after.data(), after.size(), cs);
+        return;
+    }
+    qsizetype at = IndexOf(s, before, cs);
+    if (at < 0)
+        return;
+    QString out;
+    out.reserve(s.size() + std::max<qsizetype>(0, after.size() - before.size()) * 4);
+    qsizetype from = 0;
+    const QStringView view(s);
+    while (at >= 0) {
+        out += view.mid(from, at - from);
+        out += after;
+        from = at + before.size();
+        at = IndexOf(view, before, cs, from);
+    }
+    out += view.mid(from);
+    s = std::move(out);
+}
+
 /** TextUtil::IsNumeric, with texts holding other characters rejected at once. */
 inline bool Numeric(QStringView s)
 {

@@ -1,0 +1,74 @@
+#include "naming/namingtext.h"
+
+#include <QTest>
+
+// The inline text helpers must answer exactly as the Qt calls they stand in for.
+class TestNamingText : public QObject
+{
+    Q_OBJECT
+private slots:
+    void replaceAllMatchesQt_data();
+    void replaceAllMatchesQt();
+    void findMatchesQt_data();
+    void findMatchesQt();
+};
+
+void TestNamingText::replaceAllMatchesQt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("caseSensitive");
+    QTest::newRow("every occurrence, any case") << "Feat x FEAT y feat" << "feat" << "ft" << false;
+    QTest::newRow("exact case only") << "Trans-siber trans-siber" << "Trans-siber" << "Trans-Siber"
+                                     << true;
+    QTest::newRow("no overlapping matches") << "aaaa a" << "aa" << "b" << false;
+    QTest::newRow("replacement holds the old text") << "x ft y ft" << " ft " << " With ft "
+                                                    << false;
+    QTest::newRow("deleting rule") << "cd1 Song cd1" << "cd1" << "" << false;
+    QTest::newRow("match at both ends") << "..a.." << "." << " " << false;
+    QTest::newRow("nothing found") << "Corvelle" << "with" << "ft" << false;
+    QTest::newRow("longer than the text") << "ab" << "abc" << "x" << false;
+    QTest::newRow("empty text") << "" << "a" << "b" << false;
+    QTest::newRow("non-ASCII text goes to Qt") << "Mötley feat Crüe" << "feat" << "ft" << false;
+    QTest::newRow("Kelvin sign folds to k") << QString::fromUtf8("\u212Aendals") << "kendals"
+                                            << "kendalls" << false;
+    QTest::newRow("non-ASCII old text") << "karaoké KARAOKÉ" << "karaoké" << "Karaoke" << false;
+}
+
+void TestNamingText::replaceAllMatchesQt()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(bool, caseSensitive);
+    const Qt::CaseSensitivity cs = caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    QString expected = text;
+    expected.replace(before, after, cs);
+    QString actual = text;
+    NamingText::ReplaceAll(actual, before, after, cs);
+    QCOMPARE(actual, expected);
+}
+
+void TestNamingText::findMatchesQt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QChar>("c");
+    QTest::addColumn<int>("from");
+    QTest::newRow("first blank") << "a b c" << QChar(' ') << 0;
+    QTest::newRow("from the middle") << "a b c" << QChar(' ') << 2;
+    QTest::newRow("from past the end") << "a b" << QChar(' ') << 5;
+    QTest::newRow("missing") << "abc" << QChar('-') << 0;
+    QTest::newRow("empty text") << "" << QChar(' ') << 0;
+}
+
+void TestNamingText::findMatchesQt()
+{
+    QFETCH(QString, text);
+    QFETCH(QChar, c);
+    QFETCH(int, from);
+    QCOMPARE(NamingText::Find(text, c.unicode(), from), text.indexOf(c, from));
+}
+
+QTEST_GUILESS_MAIN(TestNamingText)
+#include "tst_namingtext.moc"
