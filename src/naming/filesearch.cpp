@@ -17,7 +17,8 @@
 namespace {
 struct Entry {
     QString name;
-    QString key; // the name case-folded, for the order
+    QString key; // the name case-folded, for the order; empty for plain ASCII names
+    bool asciiKey = false; // the key is the name with A-Z lower-cased, made while sorting
     bool dir = false;
     bool link = false; // a symbolic link (to a folder: listed, never entered)
 };
@@ -35,6 +36,27 @@ QString FoldedKey(const QString &name)
             p[i] = QChar(char16_t(u + 32));
     }
     return key;
+}
+
+// The keys of two entries compared code unit by code unit, ASCII keys folded on the fly.
+int CompareKeys(const Entry &a, const Entry &b)
+{
+    const QString &sa = a.asciiKey ? a.name : a.key;
+    const QString &sb = b.asciiKey ? b.name : b.key;
+    const char16_t *pa = reinterpret_cast<const char16_t *>(sa.constData());
+    const char16_t *pb = reinterpret_cast<const char16_t *>(sb.constData());
+    const qsizetype n = std::min(sa.size(), sb.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t ua = pa[i];
+        char16_t ub = pb[i];
+        if (a.asciiKey && ua >= u'A' && ua <= u'Z')
+            ua = char16_t(ua + 32);
+        if (b.asciiKey && ub >= u'A' && ub <= u'Z')
+            ub = char16_t(ub + 32);
+        if (ua != ub)
+            return ua < ub ? -1 : 1;
+    }
+    return sa.size() == sb.size() ? 0 : (sa.size() < sb.size() ? -1 : 1);
 }
 
 bool IsHiddenName(const QString &name)
@@ -88,12 +110,7 @@ std::vector<Entry> ReadFolder(const QString &folder)
         }
         if (ascii) {
             e.name = QString::fromLatin1(raw, qsizetype(length));
-            e.key = QString(qsizetype(length), Qt::Uninitialized);
-            char16_t *k = reinterpret_cast<char16_t *>(e.key.data());
-            for (size_t i = 0; i < length; ++i) {
-                const char c = raw[i];
-                k[i] = (c >= 'A' && c <= 'Z') ? char16_t(c + 32) : char16_t(c);
-            }
+            e.asciiKey = true;
         } else {
             e.name = QFile::decodeName(raw);
             e.key = FoldedKey(e.name);
@@ -108,7 +125,7 @@ std::vector<Entry> ReadFolder(const QString &folder)
                                    static_cast<size_t>(s.size()));
     };
     std::sort(entries.begin(), entries.end(), [&units](const Entry &a, const Entry &b) {
-        const int c = units(a.key).compare(units(b.key));
+        const int c = CompareKeys(a, b);
         return c != 0 ? c < 0 : units(a.name) < units(b.name);
     });
     return entries;
