@@ -153,7 +153,7 @@ void CollapseBlanks(QString &s)
 {
     while (NamingText::Contains(s, u"  ", Qt::CaseSensitive)) {
         s.replace(QStringLiteral("  "), QStringLiteral(" "));
-        s = Trimmed(s);
+        NamingText::TrimInPlace(s);
     }
 }
 
@@ -542,7 +542,8 @@ QString FixArtistWords(const QString &name, const QString &context)
         start = end + 1;
     }
     CollapseBlanks(result);
-    return Trimmed(result);
+    NamingText::TrimInPlace(result);
+    return result;
 }
 
 QString LimitNameWords(const QString &name)
@@ -620,5 +621,6 @@ QString LimitNameWords(const QString &name)
     }
     if (result.size() > 35)
         result.truncate(35);
-    return Trimmed(result);
+    NamingText::TrimInPlace(result);
+    return result;
 }

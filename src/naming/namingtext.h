@@ -21,6 +21,21 @@ inline QString Trimmed(const QString &s)
     return TextUtil::Trim(s);
 }
 
+/** Trimmed(), in place: a text of its own loses its blanks without a new copy. */
+inline void TrimInPlace(QString &s)
+{
+    qsizetype end = s.size();
+    while (end > 0 && s.at(end - 1) == QLatin1Char(' '))
+        --end;
+    qsizetype begin = 0;
+    while (begin < end && s.at(begin) == QLatin1Char(' '))
+        ++begin;
+    if (end < s.size())
+        s.truncate(end);
+    if (begin > 0)
+        s.remove(0, begin);
+}
+
 /** Exact equality, inline: the rule tables compare every word against dozens of names. */
 inline bool Same(QStringView a, QStringView b)
 {
@@ -130,19 +145,41 @@ inline void ReplaceAll(QString &s, QStringView before, QStringView after, Qt::Ca
 inline bool Numeric(QStringView s)
 {
     bool digit = false;
+    bool onlyDigits = true;
     for (const QChar c : s) {
         const char16_t u = c.unicode();
-        if (u >= u'0' && u <= u'9')
+        if (u >= u'0' && u <= u'9') {
             digit = true;
-        else if (u != u' ' && u != u'+' && u != u'-' && u != u'.')
+        } else if (u != u' ' && u != u'+' && u != u'-' && u != u'.') {
             return false;
+        } else {
+            onlyDigits = false;
+        }
     }
+    // Up to 15 digits always read as a number; longer or signed texts go the full way.
+    if (digit && onlyDigits && s.size() <= 15)
+        return true;
     return digit && TextUtil::IsNumeric(s);
 }
 
 /** The value of a text for which Numeric() holds; 0 otherwise. */
 inline double NumericValue(QStringView s)
 {
+    // Up to 15 plain digits are exact in a double, summed as they are.
+    if (!s.isEmpty() && s.size() <= 15) {
+        double v = 0;
+        bool plain = true;
+        for (const QChar c : s) {
+            const char16_t u = c.unicode();
+            if (u < u'0' || u > u'9') {
+                plain = false;
+                break;
+            }
+            v = v * 10 + (u - u'0');
+        }
+        if (plain)
+            return v;
+    }
     return TextUtil::NumericValue(s).value_or(0);
 }
 

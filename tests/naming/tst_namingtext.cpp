@@ -11,6 +11,10 @@ private slots:
     void replaceAllMatchesQt();
     void findMatchesQt_data();
     void findMatchesQt();
+    void numericMatchesTextUtil_data();
+    void numericMatchesTextUtil();
+    void trimInPlaceMatchesTrim_data();
+    void trimInPlaceMatchesTrim();
 };
 
 void TestNamingText::replaceAllMatchesQt_data()
@@ -68,6 +72,38 @@ void TestNamingText::findMatchesQt()
     QFETCH(QChar, c);
     QFETCH(int, from);
     QCOMPARE(NamingText::Find(text, c.unicode(), from), text.indexOf(c, from));
+}
+
+void TestNamingText::numericMatchesTextUtil_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char *t : {"0", "7", "07", "2001", "123456789012345", "1234567890123456",
+                          "99999999999999999999999999", "", " ", "12 ", " 12", "+5", "-5", "1.5",
+                          ".", "1.2.3", "12a", "a12", "--1", "0000000000000000000001"})
+        QTest::newRow(*t ? t : "empty") << QString::fromLatin1(t);
+    QTest::newRow("400 digits") << QString(400, QLatin1Char('9'));
+}
+
+void TestNamingText::numericMatchesTextUtil()
+{
+    QFETCH(QString, text);
+    QCOMPARE(NamingText::Numeric(text), TextUtil::IsNumeric(text));
+    QCOMPARE(NamingText::NumericValue(text), TextUtil::NumericValue(text).value_or(0));
+}
+
+void TestNamingText::trimInPlaceMatchesTrim_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char *t : {"", " ", "   ", "a", " a", "a ", "  a b  ", "a  b", "\ta\t"})
+        QTest::newRow(*t ? t : "empty") << QString::fromLatin1(t);
+}
+
+void TestNamingText::trimInPlaceMatchesTrim()
+{
+    QFETCH(QString, text);
+    QString s = text;
+    NamingText::TrimInPlace(s);
+    QCOMPARE(s, TextUtil::Trim(text));
 }
 
 QTEST_GUILESS_MAIN(TestNamingText)
