@@ -18,10 +18,15 @@ void AppendPrintable(QString &block, const QString &name)
 {
     const char16_t *p = reinterpret_cast<const char16_t *>(name.constData());
     const qsizetype n = name.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (p[i] < 32 && (p[i] == u'\t' || p[i] == u'\n' || p[i] == u'\r')) {
-            block += OneLine(name);
-            return;
+    bool control = false; // one sweep without early exit: the compiler can vectorise it
+    for (qsizetype i = 0; i < n; ++i)
+        control |= p[i] < 32;
+    if (control) {
+        for (qsizetype i = 0; i < n; ++i) {
+            if (p[i] == u'\t' || p[i] == u'\n' || p[i] == u'\r') {
+                block += OneLine(name);
+                return;
+            }
         }
     }
     block += QStringView(p, n);

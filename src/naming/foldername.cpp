@@ -348,10 +348,10 @@ bool IsNumberWord(const QString &text)
     for (const QStringView w : kNumberWords)
         if (NamingText::Same(l, w))
             return true;
-    if (l.endsWith(QLatin1String("teen")))
+    if (l.size() >= 4 && NamingText::Same(l.right(4), u"teen"))
         return true;
     for (const QStringView p : kNumberPrefixes)
-        if (l.startsWith(p))
+        if (l.size() >= p.size() && NamingText::Same(l.left(p.size()), p))
             return true;
     return false;
 }
@@ -530,9 +530,9 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         return Bad();
 
     // Number words and a lone article take the following sections with them.
-    if (candidate.compare(QLatin1String("tmd"), Qt::CaseInsensitive) == 0 ||
+    if (NamingText::SameIgnoringCase(candidate, QLatin1StringView("tmd")) ||
         IsNumberWord(candidate) ||
-        (k < upper && candidate.compare(QLatin1String("the"), Qt::CaseInsensitive) == 0)) {
+        (k < upper && NamingText::SameIgnoringCase(candidate, QLatin1StringView("the")))) {
         QString start = candidate;
         QString next = NextSection(k, sections);
         while (k < upper && IsNumberWord(next)) {

@@ -81,8 +81,12 @@ inline qsizetype IndexOf(QStringView hay, QStringView needle, Qt::CaseSensitivit
         return -1;
     }
     const char16_t first = Fold(nd[0]);
+    // The other ASCII case of the first character; any character beyond ASCII is folded.
+    const char16_t firstOther =
+        (first >= u'a' && first <= u'z') ? char16_t(first - 32) : first;
     for (qsizetype i = from; i <= last; ++i) {
-        if (Fold(h[i]) != first)
+        const char16_t u = h[i];
+        if (u != first && u != firstOther && (u < 128 || Fold(u) != first))
             continue;
         qsizetype j = 1;
         while (j < n && Fold(h[i + j]) == Fold(nd[j]))
@@ -101,6 +105,24 @@ inline qsizetype Find(QStringView hay, char16_t c, qsizetype from = 0)
         if (h[i] == c)
             return i;
     return -1;
+}
+
+/**
+ * QStringView::compare(ascii, Qt::CaseInsensitive) == 0 for an ASCII @p word: folding keeps
+ * the length, so other lengths differ at once; non-ASCII texts go to Qt.
+ */
+inline bool SameIgnoringCase(QStringView s, QLatin1StringView word)
+{
+    if (s.size() != word.size())
+        return false;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t u = s[i].unicode();
+        if (u >= 128)
+            return s.compare(word, Qt::CaseInsensitive) == 0;
+        if (Fold(u) != Fold(word[i].unicode()))
+            return false;
+    }
+    return true;
 }
 
 inline bool Contains(QStringView hay, QStringView needle, Qt::CaseSensitivity cs)

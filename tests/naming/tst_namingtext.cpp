@@ -15,6 +15,8 @@ private slots:
     void numericMatchesTextUtil();
     void trimInPlaceMatchesTrim_data();
     void trimInPlaceMatchesTrim();
+    void searchIgnoringCaseMatchesQt_data();
+    void searchIgnoringCaseMatchesQt();
 };
 
 void TestNamingText::replaceAllMatchesQt_data()
@@ -104,6 +106,34 @@ void TestNamingText::trimInPlaceMatchesTrim()
     QString s = text;
     NamingText::TrimInPlace(s);
     QCOMPARE(s, TextUtil::Trim(text));
+}
+
+void TestNamingText::searchIgnoringCaseMatchesQt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("same word") << "The" << "the";
+    QTest::newRow("other word of that length") << "tmx" << "tmd";
+    QTest::newRow("longer text") << "there" << "the";
+    QTest::newRow("found inside") << "Pembo With Kaz" << " with ";
+    QTest::newRow("upper-case first letter") << "xTRANSx" << "trans";
+    QTest::newRow("digits and signs") << "E-40" << "e-40";
+    QTest::newRow("Kelvin sign folds to k") << QString::fromUtf8("\u212Aendals") << "kendals";
+    QTest::newRow("long s folds to s") << QString::fromUtf8("\u017Faints") << "saints";
+    QTest::newRow("accented letter") << QString::fromUtf8("caf\u00e9") << "cafe";
+    QTest::newRow("empty text") << "" << "the";
+}
+
+void TestNamingText::searchIgnoringCaseMatchesQt()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, word);
+    const QByteArray latin = word.toLatin1();
+    QCOMPARE(NamingText::SameIgnoringCase(text, QLatin1StringView(latin)),
+             text.compare(QLatin1StringView(latin), Qt::CaseInsensitive) == 0);
+    QCOMPARE(NamingText::IndexOf(text, word, Qt::CaseInsensitive),
+             text.indexOf(word, 0, Qt::CaseInsensitive));
+    QCOMPARE(NamingText::IndexOf(text, word, Qt::CaseSensitive), text.indexOf(word));
 }
 
 QTEST_GUILESS_MAIN(TestNamingText)
