@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
 #include <initializer_list>
 #include <vector>
 
@@ -240,19 +241,37 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
 // Every lower-cased word some rule below knows; any other word is left alone at once.
 bool KnownFixWord(QStringView w)
 {
-    static const QSet<QStringView> known = [] {
-        QSet<QStringView> set;
+    struct Known {
+        QSet<QStringView> words;
+        quint64 firsts[2] = {0, 0}; // ASCII first characters of the words
+        qsizetype longest = 0;
+    };
+    static const Known known = [] {
+        Known k;
+        const auto add = [&k](QStringView t) {
+            k.words.insert(t);
+            k.longest = std::max(k.longest, t.size());
+            const char16_t f = t.front().unicode();
+            if (f < 128)
+                k.firsts[f >> 6] |= quint64(1) << (f & 63);
+        };
         for (const QStringView u : kUpperWords)
-            set.insert(u);
+            add(u);
         for (const QStringView t :
              {u"masterp", u"50cent", u"boys2men", u"boysiimen", u"bunb", u"crüe", u"mötley",
               u"queensrÿche", u"karaoké", u"kareoke", u"cee", u"easye", u"eazye", u"jay", u"bun",
               u"jayz", u"8ball", u"36mafia", u"t", u"e", u"ne", u"cent", u"cents", u"eightball",
               u"zz", u"r", u"h", u"acdc"})
-            set.insert(t);
-        return set;
+            add(t);
+        return k;
     }();
-    return known.contains(w);
+    // Most words are ruled out by their length or first character before any hashing.
+    if (w.isEmpty() || w.size() > known.longest)
+        return false;
+    const char16_t f = w.front().unicode();
+    if (f < 128 && ((known.firsts[f >> 6] >> (f & 63)) & 1) == 0)
+        return false;
+    return known.words.contains(w);
 }
 
 QString FixWord(QStringView word, QStringView w, bool last, bool only, const QString &context)

@@ -423,6 +423,11 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     bool blankRun = false;
     for (qsizetype i = 0; i < name.size(); ++i) {
         char16_t c = name[i].unicode();
+        // Letters, digits and anything beyond ASCII (most of a name) pass as they are.
+        if (char16_t((c | 0x20) - u'a') < 26 || char16_t(c - u'0') < 10 || c >= 128) {
+            out[n++] = c;
+            continue;
+        }
         switch (c) {
         case u'.':
             if (dotsToBlanks)
