@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -18,10 +19,10 @@ void AppendPrintable(QString &block, const QString &name)
 {
     const char16_t *p = reinterpret_cast<const char16_t *>(name.constData());
     const qsizetype n = name.size();
-    bool control = false; // one sweep without early exit: the compiler can vectorise it
+    char16_t lowest = 0xFFFF; // one sweep without early exit: the compiler can vectorise it
     for (qsizetype i = 0; i < n; ++i)
-        control |= p[i] < 32;
-    if (control) {
+        lowest = std::min(lowest, p[i]);
+    if (lowest < 32) {
         for (qsizetype i = 0; i < n; ++i) {
             if (p[i] == u'\t' || p[i] == u'\n' || p[i] == u'\r') {
                 block += OneLine(name);

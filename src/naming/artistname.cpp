@@ -476,7 +476,7 @@ QString NormalizeArtistUncached(const QString &raw)
     name = ApplyBuiltIn(BuiltInReplaceList, std::move(name));
 
     if (name.size() > 4) {
-        while (name.size() >= 4 && name.startsWith(QLatin1String("the "), Qt::CaseInsensitive))
+        while (name.size() >= 4 && NamingText::StartsWithIgnoringCase(name, QLatin1StringView("the ")))
             name = Trim(QStringView(name).mid(4));
     }
 
@@ -497,9 +497,9 @@ QString NormalizeArtistUncached(const QString &raw)
     if (name.contains(QLatin1Char(' ')) && name.count(QLatin1Char(' ')) >= 2)
         name = LimitNameWords(name);
 
-    while (name.endsWith(QLatin1String(" and"), Qt::CaseInsensitive))
+    while (NamingText::EndsWithIgnoringCase(name, QLatin1StringView(" and")))
         name.chop(4);
-    while (name.endsWith(QLatin1String(" with"), Qt::CaseInsensitive))
+    while (NamingText::EndsWithIgnoringCase(name, QLatin1StringView(" with")))
         name.chop(5);
     name = Trimmed(name);
 

@@ -386,7 +386,7 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         }
     }
 
-    QStringView name = QStringView(relativePath).mid(relativePath.lastIndexOf(QLatin1Char('/')) + 1);
+    QStringView name = QStringView(relativePath).mid(NamingText::FindLast(relativePath, u'/') + 1);
     // Dots: leading ones go, the extension goes, the others become blanks.
     bool dotsToBlanks = false;
     if (name.contains(QLatin1Char('.'))) {
@@ -396,7 +396,7 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         name = name.mid(dots);
         if (name.isEmpty())
             return Bad();
-        const qsizetype ext = name.lastIndexOf(QLatin1Char('.'));
+        const qsizetype ext = NamingText::FindLast(name, u'.');
         if (ext >= 0) {
             name = name.left(ext);
             while (!name.isEmpty() && name.front() == QLatin1Char(' '))

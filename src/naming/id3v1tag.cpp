@@ -96,7 +96,7 @@ bool IsMp3(const QString &name)
     QStringView t(name);
     while (t.endsWith(QLatin1Char(' ')))
         t.chop(1);
-    return t.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
+    return NamingText::EndsWithIgnoringCase(t, QLatin1StringView(".mp3"));
 }
 
 namespace {

@@ -125,6 +125,28 @@ inline bool SameIgnoringCase(QStringView s, QLatin1StringView word)
     return true;
 }
 
+/** The last @p c, or -1; a plain loop. */
+inline qsizetype FindLast(QStringView hay, char16_t c)
+{
+    const char16_t *h = reinterpret_cast<const char16_t *>(hay.data());
+    for (qsizetype i = hay.size() - 1; i >= 0; --i)
+        if (h[i] == c)
+            return i;
+    return -1;
+}
+
+/** QStringView::startsWith(ascii, Qt::CaseInsensitive) for an ASCII @p word. */
+inline bool StartsWithIgnoringCase(QStringView s, QLatin1StringView word)
+{
+    return s.size() >= word.size() && SameIgnoringCase(s.left(word.size()), word);
+}
+
+/** QStringView::endsWith(ascii, Qt::CaseInsensitive) for an ASCII @p word. */
+inline bool EndsWithIgnoringCase(QStringView s, QLatin1StringView word)
+{
+    return s.size() >= word.size() && SameIgnoringCase(s.right(word.size()), word);
+}
+
 inline bool Contains(QStringView hay, QStringView needle, Qt::CaseSensitivity cs)
 {
     return IndexOf(hay, needle, cs) >= 0;

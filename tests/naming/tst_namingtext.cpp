@@ -122,6 +122,10 @@ void TestNamingText::searchIgnoringCaseMatchesQt_data()
     QTest::newRow("long s folds to s") << QString::fromUtf8("\u017Faints") << "saints";
     QTest::newRow("accented letter") << QString::fromUtf8("caf\u00e9") << "cafe";
     QTest::newRow("empty text") << "" << "the";
+    QTest::newRow("ends with and") << "Pembo AND" << " and";
+    QTest::newRow("ends with an accented letter") << QString::fromUtf8("Pembo \u00c9ND") << " and";
+    QTest::newRow("extension in capitals") << "song.MP3" << ".mp3";
+    QTest::newRow("leading article") << "THE Velvet" << "the ";
 }
 
 void TestNamingText::searchIgnoringCaseMatchesQt()
@@ -134,6 +138,12 @@ void TestNamingText::searchIgnoringCaseMatchesQt()
     QCOMPARE(NamingText::IndexOf(text, word, Qt::CaseInsensitive),
              text.indexOf(word, 0, Qt::CaseInsensitive));
     QCOMPARE(NamingText::IndexOf(text, word, Qt::CaseSensitive), text.indexOf(word));
+    QCOMPARE(NamingText::StartsWithIgnoringCase(text, QLatin1StringView(latin)),
+             text.startsWith(QLatin1StringView(latin), Qt::CaseInsensitive));
+    QCOMPARE(NamingText::EndsWithIgnoringCase(text, QLatin1StringView(latin)),
+             text.endsWith(QLatin1StringView(latin), Qt::CaseInsensitive));
+    const QChar last = word.isEmpty() ? QChar(u' ') : word.back();
+    QCOMPARE(NamingText::FindLast(text, last.unicode()), text.lastIndexOf(last));
 }
 
 QTEST_GUILESS_MAIN(TestNamingText)
