@@ -29,6 +29,16 @@ QString IndexedKey(QLatin1StringView stem, int i)
 {
     return stem + QString::number(i);
 }
+// Alignment, alternate flag, colours and sizes: written on first use and by every save.
+void SavePageLook(const HtmlPageSettingsRecord &h)
+{
+    SettingsStore::Save(Keys::htmlalign, h.align);
+    SaveInt(Keys::htmlalternate, h.alternate);
+    for (int i = 0; i < 7; ++i)
+        SaveInt(IndexedKey(Keys::htmlcolor, i), h.colors[static_cast<size_t>(i)]);
+    for (int i = 0; i < 4; ++i)
+        SaveInt(IndexedKey(Keys::htmlsize, i), h.sizes[static_cast<size_t>(i)]);
+}
 } // namespace
 
 QString BuildInvalidNameChars()
@@ -96,12 +106,7 @@ void LoadSettings()
         h.align = Defaults::htmlalignFirstUse;
         h.alternate = 1;
         h.sizes.fill(0);
-        SettingsStore::Save(Keys::htmlalign, h.align);
-        SaveInt(Keys::htmlalternate, h.alternate);
-        for (int i = 0; i < 7; ++i)
-            SettingsStore::Save(IndexedKey(Keys::htmlcolor, i), QString::number(h.colors[static_cast<size_t>(i)]));
-        for (int i = 0; i < 4; ++i)
-            SettingsStore::Save(IndexedKey(Keys::htmlsize, i), QString::number(h.sizes[static_cast<size_t>(i)]));
+        SavePageLook(h);
         SettingsStore::Sync();
     }
 }
@@ -136,11 +141,6 @@ void SaveSettings()
 
     const HtmlPageSettingsRecord &h = HtmlPageSettings;
     SettingsStore::Save(Keys::htmltitle, h.title);
-    SettingsStore::Save(Keys::htmlalign, h.align);
-    SaveInt(Keys::htmlalternate, h.alternate);
-    for (int i = 0; i < 7; ++i)
-        SettingsStore::Save(IndexedKey(Keys::htmlcolor, i), QString::number(h.colors[static_cast<size_t>(i)]));
-    for (int i = 0; i < 4; ++i)
-        SettingsStore::Save(IndexedKey(Keys::htmlsize, i), QString::number(h.sizes[static_cast<size_t>(i)]));
+    SavePageLook(h);
     SettingsStore::Sync();
 }

@@ -7,6 +7,9 @@ list(APPEND SORTIVA_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/id3v1tag.cpp
     ${CMAKE_CURRENT_LIST_DIR}/loadscan.cpp
     ${CMAKE_CURRENT_LIST_DIR}/replacelist.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/organizelist.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/loadcommand.cpp
 )
 list(APPEND SORTIVA_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/organizelistmodel.cpp
 )

@@ -212,7 +212,7 @@ void TestId3v1Tag::cleanTagField()
 
 void TestId3v1Tag::buildTagName_data()
 {
-    QTest::addColumn<BlockSpec>("spec");
+    QTest::addColumn<BlockSpec>("block");
     QTest::addColumn<bool>("folder");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("name");
@@ -262,12 +262,12 @@ void TestId3v1Tag::buildTagName_data()
 
 void TestId3v1Tag::buildTagName()
 {
-    QFETCH(BlockSpec, spec);
+    QFETCH(BlockSpec, block);
     QFETCH(bool, folder);
     QFETCH(QString, list);
     QFETCH(QString, name);
     Id3v1Tag tag;
-    QVERIFY(tag.FromBlock(MakeBlock(spec)));
+    QVERIFY(tag.FromBlock(MakeBlock(block)));
     Settings.foldernamelist = folder ? list : QString();
     Settings.filenamelist = folder ? QString() : list;
     QCOMPARE(BuildTagName(tag, folder), name);

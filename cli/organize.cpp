@@ -1,0 +1,161 @@
+#include "clicommand.h"
+#include "namingoptions.h"
+
+#include "app/progressview.h"
+#include "app/settings.h"
+#include "naming/extensionfilter.h"
+#include "naming/loadscan.h"
+#include "naming/organizelist.h"
+#include "organize/filehelpers.h"
+#include "organize/organizeengine.h"
+#include "tags/genres.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace {
+// The batch program shows no progress.
+class NoProgress final : public ProgressView
+{
+public:
+    void Status(int, const QString &) override {}
+    void SetProgressMax(int) override {}
+    void SetProgress(int) override {}
+    void EnableButtons(bool) override {}
+};
+
+bool Exclusive(const QCommandLineParser &parser, const char *a, const char *b)
+{
+    if (parser.isSet(QString::fromLatin1(a)) && parser.isSet(QString::fromLatin1(b))) {
+        Err(QStringLiteral("--%1 and --%2 exclude each other\n")
+                .arg(QLatin1String(a), QLatin1String(b)));
+        return false;
+    }
+    return true;
+}
+
+int Organize(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Loads SOURCE as the Load command does and organizes the rows into DEST with the saved "
+        "options, each flag overriding its option for this run. Asks nothing. Prints one line "
+        "RELATIVE-PATH<TAB>OUTCOME per row (organized, skipped, failed: TEXT, or with --dry-run "
+        "the planned destination), then the closing message. Exit status 0 when every row was "
+        "organized, 1 when rows are left."));
+    parser.addOption({QStringLiteral("dry-run"), QStringLiteral("Plan only; touch no file.")});
+    parser.addOption({QStringLiteral("yes"), QStringLiteral("Really copy, move and create.")});
+    parser.addOption({QStringLiteral("move"), QStringLiteral("Delete each source once organized.")});
+    parser.addOption({QStringLiteral("copy"), QStringLiteral("Keep the source files.")});
+    parser.addOption({QStringLiteral("replace"),
+                      QStringLiteral("Replace an existing file of the same name.")});
+    parser.addOption({QStringLiteral("skip-existing"),
+                      QStringLiteral("Leave a row when its file already exists at DEST.")});
+    parser.addOption({QStringLiteral("rename-from-tag"),
+                      QStringLiteral("Name MP3 files after their ID3 tag.")});
+    parser.addOption({QStringLiteral("recursive"), QStringLiteral("Search sub-folders too.")});
+    parser.addOption({QStringLiteral("filter"),
+                      QStringLiteral("Extensions to load, comma separated (mp3,wma; * for all)."),
+                      QStringLiteral("LIST")});
+    NamingOptions::Add(parser);
+    parser.addPositionalArgument(QStringLiteral("SOURCE"), QStringLiteral("The Source Media folder."));
+    parser.addPositionalArgument(QStringLiteral("DEST"), QStringLiteral("The Organize To folder."));
+    if (const int status = NamingOptions::Parse(parser, arguments))
+        return status < 0 ? 0 : status;
+    if (!NamingOptions::Apply(parser) || !Exclusive(parser, "dry-run", "yes") ||
+        !Exclusive(parser, "move", "copy") || !Exclusive(parser, "replace", "skip-existing"))
+        return 2;
+    const QStringList folders = parser.positionalArguments();
+    if (folders.size() != 2) {
+        Err(QStringLiteral("organize needs SOURCE and DEST\n"));
+        return 2;
+    }
+    const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
+    if (!dryRun && !parser.isSet(QStringLiteral("yes"))) {
+        Err(QStringLiteral("organize moves and copies files: give --dry-run to see the plan or "
+                           "--yes to carry it out\n"));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("recursive")))
+        Settings.recursivesearch = 1;
+    if (parser.isSet(QStringLiteral("filter")))
+        Settings.filter = FilterToPatterns(parser.value(QStringLiteral("filter")));
+    Settings.inpath = folders[0];
+    Settings.outpath = folders[1];
+    if (!FolderExists(Settings.inpath)) {
+        Err(QStringLiteral("Folder does not exist!\n"));
+        return 2;
+    }
+    if (Settings.outpath.isEmpty()) {
+        Err(QStringLiteral("DEST must not be empty\n"));
+        return 2;
+    }
+    if (GenreCount() == 0)
+        LoadGenres();
+
+    OrganizeOptions options = OrganizeOptions::FromSettings();
+    options.dryRun = dryRun;
+    if (parser.isSet(QStringLiteral("move")))
+        options.deleteOld = true;
+    if (parser.isSet(QStringLiteral("copy")))
+        options.deleteOld = false;
+    if (parser.isSet(QStringLiteral("replace"))) {
+        options.replaceExisting = true;
+        options.doNothing = false;
+    }
+    if (parser.isSet(QStringLiteral("skip-existing")))
+        options.doNothing = true;
+    if (parser.isSet(QStringLiteral("rename-from-tag")))
+        options.renameFromTag = true;
+
+    OrganizeList list;
+    list.BeginBatch();
+    LoadScan(
+        [&list](const LoadRow &loaded, int, int) {
+            OrganizeRow row;
+            row.folder = loaded.name.folder;
+            row.relativePath = loaded.relativePath;
+            if (!loaded.name.ok) {
+                row.status = RowStatus::Bad;
+                row.errorText = loaded.name.ErrorText();
+            }
+            list.Append(std::move(row));
+            return true;
+        },
+        false);
+    list.EndBatch();
+
+    if (!dryRun && !FolderExists(options.outpath))
+        MakeFolderPath(options.outpath);
+    NoProgress view;
+    int planned = 0;
+    CancelRequested = false;
+    const OrganizeReport report = OrganizeRows(
+        list, view, options, [&planned](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
+            QString what;
+            switch (outcome) {
+            case RowOutcome::Organized:
+                what = QStringLiteral("organized");
+                break;
+            case RowOutcome::Skipped:
+                what = QStringLiteral("skipped");
+                break;
+            case RowOutcome::Failed:
+                what = QStringLiteral("failed: ") + detail;
+                break;
+            case RowOutcome::Planned:
+                ++planned;
+                what = detail;
+                break;
+            }
+            Out(OneLine(row.relativePath) + QLatin1Char('\t') + OneLine(what) + QLatin1Char('\n'));
+        });
+    const int left = list.Count() - planned;
+    Out(EndingMessage(left, report) + QLatin1Char('\n'));
+    std::fflush(stdout);
+    return left == 0 ? 0 : 1;
+}
+
+const CliCommand organize("organize", "Load SOURCE and organize it into DEST", Organize);
+} // namespace

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class CommandButton;
+class OrganizeList;
+class ProgressView;
+
+/**
+ * How often a running load refreshes its status text and progress bar, in milliseconds
+ * (50; 0 shows every step, which tests use). Pending events run every 100 rows regardless.
+ */
+extern int LoadStatusIntervalMs;
+
+/** The message the Load command shows when the list stays empty. */
+QString NoFilesMessage();
+/** Folder names that auto-add never turns into replace rules (compared lower-cased). */
+const QStringList &AutoAddExclusions();
+
+/**
+ * The Load button. While a load runs (caption "Cancel") a click requests cancellation;
+ * otherwise it takes the two folder texts into the settings, saves them, locks the window
+ * and runs LoadMediaFiles.
+ */
+void LoadClick(OrganizeList &list, ProgressView &view, CommandButton &button,
+               const QString &mediaFolderText, const QString &outFolderText,
+               const std::function<void(bool visible)> &showList = {});
+
+/**
+ * Clears and fills the list from Settings.inpath: search, one derived row per file,
+ * status and progress on the view, and the end-of-load message. @p showList hides the
+ * list view while it fills.
+ */
+void LoadMediaFiles(OrganizeList &list, ProgressView &view,
+                    const std::function<void(bool visible)> &showList = {});
+
+/**
+ * Applies a corrected folder name to the selected row: in proper case, optionally to every
+ * row of the same name (asked once per name and load), and as a user replace rule when
+ * auto-add is on. A row without a name is named alone, without question or rule.
+ */
+void EditListItem(OrganizeList &list, const QString &newName);
+
+/** Forgets the names for which "correct all" was declined (every load does this). */
+void ClearAskedFolderNames();
+
+/** What a folder button chose. */
+struct BrowseChoice {
+    /** The chosen folder; empty when the picker was cancelled. */
+    QString folder;
+    /** True when the Organize To folder was set to the same folder. */
+    bool alsoOutFolder = false;
+};
+
+/**
+ * The Source Media browse button: picks the folder, stores it as inpath and offers to
+ * make it the Organize To folder as well. The caller fills the fields and starts a load
+ * when a folder was chosen.
+ */
+BrowseChoice BrowseMediaFolder(const QString &mediaFolderText);
+/** The Organize To browse button: picks the folder and stores it as outpath. */
+BrowseChoice BrowseOutFolder(const QString &outFolderText);

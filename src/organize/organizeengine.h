@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class CommandButton;
+class OrganizeList;
+class ProgressView;
+struct OrganizeRow;
+
+/** The options one organize run works with. */
+struct OrganizeOptions {
+    QString inpath;
+    QString outpath;
+    bool deleteOld = false;
+    bool replaceExisting = false;
+    bool doNothing = false;
+    bool renameFromTag = false;
+    /** Plan only: report each row's destination, touch no file and keep every row. */
+    bool dryRun = false;
+
+    /** The options as the settings hold them. */
+    static OrganizeOptions FromSettings();
+};
+
+/** What happened to one row. */
+enum class RowOutcome { Organized, Skipped, Failed, Planned };
+
+/**
+ * Told about every row the run handles: the row as it was, the outcome and a detail (the
+ * destination path when organized or planned, the error text when failed or skipped).
+ */
+using RowObserver =
+    std::function<void(const OrganizeRow &row, RowOutcome outcome, const QString &detail)>;
+
+/** The counts of one run. */
+struct OrganizeReport {
+    int organized = 0;
+    int skipped = 0;
+    bool cancelled = false;
+};
+
+/** The row error texts. */
+QString MissingSourceText();
+QString ClashText();
+QString CopyErrorText();
+QString DeleteFailedText();
+/** The closing message for a list left with @p rowsLeft rows. */
+QString EndingMessage(int rowsLeft, const OrganizeReport &report);
+
+/**
+ * The row loop: every row from the top until the list ends or CancelRequested is seen
+ * before a row. Organized rows leave the list; failed and skipped rows stay marked "bad".
+ * Never replaces a file except by a complete copy (replace option), never deletes a source
+ * before a complete copy stands at its destination, never leaves a partial file.
+ */
+OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const OrganizeOptions &options,
+                            const RowObserver &observer = {});
+
+/**
+ * The whole engine on the list with the settings: the two preparation questions, the row
+ * loop and the ending with its message.
+ */
+void OrganizeFiles(OrganizeList &list, ProgressView &view);
+
+/**
+ * The Organize button: a click while it reads "Cancel" requests cancellation; otherwise it
+ * takes the folder texts into the settings, checks, confirms, locks and runs the engine.
+ */
+void OrganizeClick(OrganizeList &list, ProgressView &view, CommandButton &button,
+                   const QString &mediaFolderText, const QString &outFolderText);
+
+/** The pause after "Finished" in milliseconds (500; tests shorten it). */
+extern int FinishPauseMs;
+
+/** Failures that permissions cannot cause for a privileged user, for tests. */
+namespace OrganizeHooks {
+/** When set and true for a source path, that source can be neither deleted nor moved. */
+extern std::function<bool(const QString &sourcePath)> sourceLocked;
+} // namespace OrganizeHooks
