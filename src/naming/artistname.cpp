@@ -534,8 +534,10 @@ QString FixArtistWords(const QString &name, const QString &context)
     const QString trimmed = Trimmed(name);
     const QStringView view(trimmed);
     const bool only = NamingText::Find(view, u' ') < 0;
+    // Most names need no fix-up: the result is only built from the first fixed word on,
+    // until then it is the text itself.
     QString result;
-    result.reserve(trimmed.size() + 8);
+    bool building = false;
     char16_t buffer[16];
     QString spill;
     for (qsizetype start = 0;;) {
@@ -544,22 +546,31 @@ QString FixArtistWords(const QString &name, const QString &context)
         if (last)
             end = view.size();
         const QStringView word = view.mid(start, end - start);
+        QString fixed;
         // No fix-up word is longer than 11 characters.
         if (word.size() <= 11) {
             const QStringView lower = NamingText::LowerShort(word, buffer, spill);
-            const QString fixed = FixWord(word, lower, last, only, context);
+            fixed = FixWord(word, lower, last, only, context);
+        }
+        if (!building && !fixed.isNull()) {
+            building = true;
+            result.reserve(trimmed.size() + 16);
+            result += view.left(start);
+        }
+        if (building) {
             if (fixed.isNull())
                 result += word;
             else
                 result += fixed;
-        } else {
-            result += word;
+            if (!last)
+                result += QLatin1Char(' ');
         }
         if (last)
             break;
-        result += QLatin1Char(' ');
         start = end + 1;
     }
+    if (!building)
+        result = trimmed;
     CollapseBlanks(result);
     NamingText::TrimInPlace(result);
     return result;
