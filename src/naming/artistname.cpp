@@ -468,7 +468,7 @@ QString NormalizeArtistUncached(const QString &raw)
     const QString context = name;
 
     // Remarks in brackets go, unless the bracket starts the name.
-    const qsizetype paren = name.indexOf(QLatin1Char('('));
+    const qsizetype paren = NamingText::Find(name, u'(');
     if (paren >= 2)
         name = Trim(QStringView(name).left(paren));
     CollapseBlanks(name);
@@ -494,7 +494,10 @@ QString NormalizeArtistUncached(const QString &raw)
 
     if (name.size() > 35)
         name = LimitNameWords(name.left(35));
-    if (name.contains(QLatin1Char(' ')) && name.count(QLatin1Char(' ')) >= 2)
+    qsizetype blanks = 0;
+    for (const QChar c : std::as_const(name))
+        blanks += c == QLatin1Char(' ') ? 1 : 0;
+    if (blanks >= 2)
         name = LimitNameWords(name);
 
     while (NamingText::EndsWithIgnoringCase(name, QLatin1StringView(" and")))
@@ -504,7 +507,7 @@ QString NormalizeArtistUncached(const QString &raw)
     name = Trimmed(name);
 
     // A leading track number goes, unless it is part of a known artist name.
-    if (name.size() > 2 && name.contains(QLatin1Char(' '))) {
+    if (name.size() > 2 && NamingText::Find(name, u' ') >= 0) {
         const QStringView view(name);
         const qsizetype blank = view.indexOf(QLatin1Char(' '));
         const QStringView first = view.left(blank);
