@@ -25,23 +25,6 @@ constexpr QStringView kUpperWords[] = {
 };
 static_assert(std::size(kUpperWords) == 37);
 
-bool OneOf(QStringView s, std::initializer_list<QStringView> list)
-{
-    for (const QStringView item : list)
-        if (NamingText::Same(s, item))
-            return true;
-    return false;
-}
-
-bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
-{
-    ++NamingMemo::ContextQuestions;
-    for (const QStringView item : list)
-        if (NamingText::Contains(text, item, Qt::CaseInsensitive))
-            return true;
-    return false;
-}
-
 bool IsWordBreak(char32_t c)
 {
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0;
@@ -177,7 +160,7 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
     char16_t buffer[24];
     QString spill;
     const QStringView l = NamingText::LowerShort(QStringView(name), buffer, spill);
-    if (OneOf(l, {u"rob", u"zombie", u"robzombie"}))
+    if (NamingText::OneOf(l, {u"rob", u"zombie", u"robzombie"}))
         return QStringLiteral("Rob Zombie");
     if (NamingText::Same(l, u"trans"))
         return QStringLiteral("Trans-Siberian Orchestra");
@@ -185,20 +168,20 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
         return QStringLiteral("Cee Lo");
     if (NamingText::Same(l, u"36mafia"))
         return QStringLiteral("36 Mafia");
-    if (OneOf(l, {u"acdc", u"ac", u"dc"}))
+    if (NamingText::OneOf(l, {u"acdc", u"ac", u"dc"}))
         return QStringLiteral("ACDC");
-    if (OneOf(l, {u"cent", u"50 cents", u"cents"}))
+    if (NamingText::OneOf(l, {u"cent", u"50 cents", u"cents"}))
         return QStringLiteral("50 Cent");
-    if (OneOf(l, {u"easy", u"eazy", u"easy e"}))
+    if (NamingText::OneOf(l, {u"easy", u"eazy", u"easy e"}))
         return QStringLiteral("Eazy E");
-    if (OneOf(l, {u"three six mafia", u"three mafia", u"3 mafia", u"three 6 mafia",
+    if (NamingText::OneOf(l, {u"three six mafia", u"three mafia", u"3 mafia", u"three 6 mafia",
                   u"3 six mafia", u"mafia", u"three six", u"six mafia"}))
         return QStringLiteral("36 Mafia");
-    if (OneOf(l, {u"zz top", u"zztop", u"zz topp"}))
+    if (NamingText::OneOf(l, {u"zz top", u"zztop", u"zz topp"}))
         return QStringLiteral("ZZ Top");
-    if (OneOf(l, {u"2pac", u"2 pac"}))
+    if (NamingText::OneOf(l, {u"2pac", u"2 pac"}))
         return QStringLiteral("Tupac");
-    if (OneOf(l, {u"t a t u", u"tatu"}))
+    if (NamingText::OneOf(l, {u"t a t u", u"tatu"}))
         return QStringLiteral("T.A.T.U");
     if (NamingText::Same(l, u"c")) {
         if (Gap(context, u"c", u"murder") == 2) {
@@ -284,7 +267,7 @@ QString FixWord(QStringView word, QStringView w, bool last, bool only, const QSt
         return QStringLiteral("Master P");
     if (NamingText::Same(w, u"50cent"))
         return QStringLiteral("50 Cent");
-    if (OneOf(w, {u"boys2men", u"boysiimen"}))
+    if (NamingText::OneOf(w, {u"boys2men", u"boysiimen"}))
         return QStringLiteral("Boyz II Men");
     if (NamingText::Same(w, u"bunb"))
         return QStringLiteral("Bun B");
@@ -294,11 +277,11 @@ QString FixWord(QStringView word, QStringView w, bool last, bool only, const QSt
         return QStringLiteral("Motley");
     if (NamingText::Same(w, u"queensrÿche"))
         return QStringLiteral("Queensryche");
-    if (OneOf(w, {u"karaoké", u"kareoke"}))
+    if (NamingText::OneOf(w, {u"karaoké", u"kareoke"}))
         return QStringLiteral("Karaoke");
     if (NamingText::Same(w, u"cee"))
         return last ? QStringLiteral("Cee Lo") : QString();
-    if (OneOf(w, {u"easye", u"eazye"}))
+    if (NamingText::OneOf(w, {u"easye", u"eazye"}))
         return QStringLiteral("Eazy E");
     if (NamingText::Same(w, u"jay"))
         return last ? QStringLiteral("Jay Z") : QString();
@@ -313,29 +296,29 @@ QString FixWord(QStringView word, QStringView w, bool last, bool only, const QSt
     if (NamingText::Same(w, u"t")) {
         if (!last)
             return QString();
-        if (ContainsAny(context, {u"tpain", u"t-pain", u"t pain"}))
+        if (NamingText::ContainsAny(context, {u"tpain", u"t-pain", u"t pain"}))
             return QStringLiteral("T Pain");
-        if (ContainsAny(context, {u"t.i.", u"ti", u"t i"}))
+        if (NamingText::ContainsAny(context, {u"t.i.", u"ti", u"t i"}))
             return QStringLiteral("T.I.");
         return QString();
     }
     if (NamingText::Same(w, u"e"))
-        return last && ContainsAny(context, {u"e40", u"e-40", u"e 40"}) ? QStringLiteral("E 40")
+        return last && NamingText::ContainsAny(context, {u"e40", u"e-40", u"e 40"}) ? QStringLiteral("E 40")
                                                                       : QString();
     if (NamingText::Same(w, u"ne"))
-        return last && ContainsAny(context, {u"yo"}) ? QStringLiteral("NeYo") : QString();
-    if (OneOf(w, {u"cent", u"cents"}))
+        return last && NamingText::ContainsAny(context, {u"yo"}) ? QStringLiteral("NeYo") : QString();
+    if (NamingText::OneOf(w, {u"cent", u"cents"}))
         return only ? QStringLiteral("50 Cent") : QString();
     if (NamingText::Same(w, u"eightball"))
         return only ? QStringLiteral("8 Ball") : QString();
     if (NamingText::Same(w, u"zz"))
-        return last && ContainsAny(context, {u"top"}) ? QStringLiteral("ZZ Top") : QString();
+        return last && NamingText::ContainsAny(context, {u"top"}) ? QStringLiteral("ZZ Top") : QString();
     if (NamingText::Same(w, u"r"))
-        return last && ContainsAny(context, {u"r kelly", u"rkelly", u"r-kelly"})
+        return last && NamingText::ContainsAny(context, {u"r kelly", u"rkelly", u"r-kelly"})
                    ? QStringLiteral("R Kelly")
                    : QString();
     if (NamingText::Same(w, u"h"))
-        return last && ContainsAny(context, {u"htown", u"h-town", u"h town"})
+        return last && NamingText::ContainsAny(context, {u"htown", u"h-town", u"h town"})
                    ? QStringLiteral("H Town")
                    : QString();
     if (NamingText::Same(w, u"acdc"))
@@ -483,7 +466,7 @@ QString NormalizeArtistUncached(const QString &raw)
     if (name.size() > 4) {
         const qsizetype ft = NamingText::IndexOf(name, u" ft ", Qt::CaseInsensitive);
         if (ft >= 2) {
-            if (ContainsAny(name, {u"the devil", u"running "}))
+            if (NamingText::ContainsAny(name, {u"the devil", u"running "}))
                 name = Trim(QStringView(name).left(ft));
             else
                 NamingText::ReplaceAll(name, u" ft ", u" With ", Qt::CaseInsensitive);
@@ -516,8 +499,8 @@ QString NormalizeArtistUncached(const QString &raw)
             const QString second =
                 view.mid(blank + 1, end < 0 ? -1 : end - blank - 1).toString().toLower();
             const bool artistNumber =
-                OneOf(first, {u"2", u"8", u"50", u"3", u"6", u"36"}) &&
-                OneOf(second, {u"ball", u"cent", u"pac", u"doors", u"mafia", u"boys"});
+                NamingText::OneOf(first, {u"2", u"8", u"50", u"3", u"6", u"36"}) &&
+                NamingText::OneOf(second, {u"ball", u"cent", u"pac", u"doors", u"mafia", u"boys"});
             if (!artistNumber && NamingText::NumericValue(first) < 20)
                 name.remove(0, first.size());
         }
@@ -635,7 +618,7 @@ QString LimitNameWords(const QString &name)
                 keep = nextIs(QLatin1String("pac"));
             else if (NamingText::Same(w, u"50"))
                 keep = nextIs(QLatin1String("cent"));
-            else if (OneOf(w, {u"112", u"702", u"504", u"36", u"3"}))
+            else if (NamingText::OneOf(w, {u"112", u"702", u"504", u"36", u"3"}))
                 keep = true;
             else if (NamingText::Same(w, u"40"))
                 keep = i > 0 && words.at(i - 1).compare(QLatin1String("e"), Qt::CaseInsensitive) == 0;

@@ -28,23 +28,6 @@ constexpr QStringView kNumberPrefixes[] = {u"three", u"seven", u"eight", u"four"
                                            u"nine",  u"one",   u"two",   u"six", u"ten"};
 constexpr char16_t kFrontDropped[] = u"- .,_~%()][";
 
-bool OneOf(QStringView s, std::initializer_list<QStringView> list)
-{
-    for (const QStringView item : list)
-        if (NamingText::Same(s, item))
-            return true;
-    return false;
-}
-
-bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
-{
-    ++NamingMemo::ContextQuestions;
-    for (const QStringView item : list)
-        if (NamingText::Contains(text, item, Qt::CaseInsensitive))
-            return true;
-    return false;
-}
-
 bool IsFrontDropped(QChar c)
 {
     for (const char16_t d : kFrontDropped)
@@ -93,7 +76,7 @@ QString SingleSection(const QString &text)
             break;
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
             const QString upper = section.toUpper();
-            if (!OneOf(upper, {u"UB", u"UB4", u"E", u"E ", u"E 4"}))
+            if (!NamingText::OneOf(upper, {u"UB", u"UB4", u"E", u"E ", u"E 4"}))
                 break;
         }
         section += c;
@@ -111,13 +94,13 @@ bool StartsWithCi(QStringView text, QStringView prefix)
 QString SpecialArtists(QString folder, const QString &context, bool trans)
 {
     if (NamingText::Same(folder, u"Trans")) {
-        if (ContainsAny(context, {u"trans-siberian"}))
+        if (NamingText::ContainsAny(context, {u"trans-siberian"}))
             folder = QStringLiteral("Trans-Siberian Orchestra");
-    } else if (trans && ContainsAny(context, {u"transiberian", u"transsiberian"})) {
+    } else if (trans && NamingText::ContainsAny(context, {u"transiberian", u"transsiberian"})) {
         folder = QStringLiteral("Trans-Siberian Orchestra");
     } else if (StartsWithCi(folder, u"one hit wonders") &&
                folder.left(15).toLower() == u"one hit wonders" &&
-               ContainsAny(context, {u"one hit wonders"})) {
+               NamingText::ContainsAny(context, {u"one hit wonders"})) {
         folder = QStringLiteral("One Hit Wonders");
     }
 
@@ -126,18 +109,18 @@ QString SpecialArtists(QString folder, const QString &context, bool trans)
     if (folder.size() == 1 || folder.size() == 3) {
         const QString u = folder.toUpper();
         if (NamingText::Same(u, u"E")) {
-            if (ContainsAny(context, {u"e 40", u"e-40", u"e40"}))
+            if (NamingText::ContainsAny(context, {u"e 40", u"e-40", u"e40"}))
                 folder = QStringLiteral("E 40");
         } else if (NamingText::Same(u, u"C")) {
-            if (ContainsAny(context, {u"c murder", u"c-murder", u"cmurder"}))
+            if (NamingText::ContainsAny(context, {u"c murder", u"c-murder", u"cmurder"}))
                 folder = QStringLiteral("C Murder");
         } else if (NamingText::Same(u, u"ALL")) {
-            if (ContainsAny(context, {u"rejects"}))
+            if (NamingText::ContainsAny(context, {u"rejects"}))
                 folder = QStringLiteral("All American Rejects");
-            else if (ContainsAny(context, {u"saints"}))
+            else if (NamingText::ContainsAny(context, {u"saints"}))
                 folder = QStringLiteral("All Saints");
         } else if (NamingText::Same(u, u"DEF")) {
-            if (ContainsAny(context, {u"lep"}))
+            if (NamingText::ContainsAny(context, {u"lep"}))
                 folder = QStringLiteral("Def Lepard");
         }
     }
@@ -522,11 +505,11 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     // Track numbers are skipped; numbers that start artist names take the next section.
     candidate = NamingText::Trimmed(candidate);
     while (!candidate.isEmpty() && Numeric(candidate)) {
-        if (OneOf(candidate, {u"8", u"50", u"2", u"3", u"6", u"504"})) {
+        if (NamingText::OneOf(candidate, {u"8", u"50", u"2", u"3", u"6", u"504"})) {
             candidate = candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
             break;
         }
-        if (OneOf(candidate, {u"112", u"702"}))
+        if (NamingText::OneOf(candidate, {u"112", u"702"}))
             break;
         candidate = NamingText::Trimmed(NextSection(k, sections));
         ++k;

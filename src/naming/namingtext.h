@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/textutil.h"
+#include "naming/namingmemo.h"
 
 #include <QString>
 #include <QStringView>
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 /**
  * Text tests the naming rules run many times per file. They answer exactly as the shared
@@ -252,4 +254,26 @@ QStringView LowerShort(QStringView s, char16_t (&buffer)[N], QString &spill)
     spill = s.toString().toLower();
     return spill;
 }
+/** True when @p s equals one of the words exactly. */
+inline bool OneOf(QStringView s, std::initializer_list<QStringView> list)
+{
+    for (const QStringView item : list)
+        if (Same(s, item))
+            return true;
+    return false;
+}
+
+/**
+ * True when @p text contains one of the words, without regard to case. Counted, so a
+ * load's name cache knows the rest of the file name was consulted.
+ */
+inline bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
+{
+    ++NamingMemo::ContextQuestions;
+    for (const QStringView item : list)
+        if (Contains(text, item, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
 } // namespace NamingText
