@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 struct Entry {
@@ -71,26 +72,39 @@ QString OneLine(const QString &name)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // A command's help reads "Usage: sortiva-cli COMMAND ...": Qt takes that name from the
+    // first argument, so the command word moves into it.
+    QByteArray commandName = "sortiva-cli";
+    std::vector<char *> argvForQt(argv, argv + argc);
+    if (argc >= 2 && argv[1][0] != '-') {
+        commandName += ' ';
+        commandName += argv[1];
+        argvForQt.erase(argvForQt.begin() + 1);
+        argvForQt[0] = commandName.data();
+    }
+    int argcForQt = static_cast<int>(argvForQt.size());
+    argvForQt.push_back(nullptr);
+    const QString command = argc >= 2 ? QString::fromLocal8Bit(argv[1]) : QString();
+
+    QCoreApplication app(argcForQt, argvForQt.data());
     QCoreApplication::setApplicationName(QStringLiteral("sortiva-cli"));
     QCoreApplication::setApplicationVersion(AppVersionString());
-    QStringList args = QCoreApplication::arguments();
-    if (args.size() < 2 || args[1] == QLatin1String("--help") || args[1] == QLatin1String("-h")) {
+    if (command.isEmpty() || command == QLatin1String("--help") || command == QLatin1String("-h")) {
         Usage();
-        return args.size() < 2 ? 2 : 0;
+        return command.isEmpty() ? 2 : 0;
     }
-    if (args[1] == QLatin1String("--version") || args[1] == QLatin1String("-v")) {
+    if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
         Out(QStringLiteral("sortiva-cli ") + AppVersionString() + QLatin1Char('\n'));
         return 0;
     }
-    const auto it = Registry().constFind(args[1]);
+    const auto it = Registry().constFind(command);
     if (it == Registry().cend()) {
-        Err(QStringLiteral("Unknown command: ") + args[1] + QLatin1Char('\n'));
+        Err(QStringLiteral("Unknown command: ") + command + QLatin1Char('\n'));
         Usage();
         return 2;
     }
     SettingsStore::SetReadOnly(true); // the batch program never writes the store
     LoadSettings();
-    args.removeAt(1); // the command's own parser sees "sortiva-cli [options] [arguments]"
-    return it->run(args);
+    // The command's own parser sees "sortiva-cli COMMAND [options] [arguments]".
+    return it->run(QCoreApplication::arguments());
 }
