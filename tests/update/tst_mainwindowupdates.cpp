@@ -48,8 +48,7 @@ class tst_MainWindowUpdates : public QObject
 
 private slots:
     void initTestCase();
-    void oneInstancePerWindow();
-    void windowWithoutProgressViewIsRefused();
+    void oneInstancePerProgressWindow();
     void linkFollowsTheCheck();
     void newerVersionOpensForm8();
     void installStepHidesAndClosesWindow();
@@ -61,17 +60,14 @@ void tst_MainWindowUpdates::initTestCase()
     TestEnv::UseEnglishLocale();
 }
 
-void tst_MainWindowUpdates::oneInstancePerWindow()
+void tst_MainWindowUpdates::oneInstancePerProgressWindow()
 {
     FakeMainWindow window;
     MainWindowUpdates *first = MainWindowUpdates::For(&window);
     QVERIFY(first != nullptr);
     QCOMPARE(MainWindowUpdates::For(&window), first);
     QCOMPARE(first->parent(), &window);
-}
-
-void tst_MainWindowUpdates::windowWithoutProgressViewIsRefused()
-{
+    // A window without a progress view gets none.
     QWidget plain;
     QCOMPARE(MainWindowUpdates::For(&plain), nullptr);
     QCOMPARE(MainWindowUpdates::For(nullptr), nullptr);
