@@ -100,6 +100,9 @@ void tst_Form4::showsTheListInThreeColumns()
     QCOMPARE(Column(f->lv1, 1), (QStringList{"feat", "Jay Z Live", "Guns N' Roses"}));
     QCOMPARE(Column(f->lv1, 2), (QStringList{"No", "Yes", "No"}));
     QCOMPARE(f->SelectedPosition(), 0);
+    QCOMPARE(f->chkCaseSensitive->text(), QStringLiteral(" Case Sensitive"));
+    QCOMPARE(f->Command5->text(), QStringLiteral("Clear All"));
+    QCOMPARE(f->Command3->text(), QStringLiteral("Close"));
 }
 
 void tst_Form4::rowClickFillsTheBoxes_data()

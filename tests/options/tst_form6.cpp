@@ -186,8 +186,11 @@ void tst_Form6::opensWithTheStoredValues()
     QCOMPARE(Entries(f->List4).size(), 6);
     QCOMPARE(f->lblSong->text(), QStringLiteral("Song.mp3"));
     QCOMPARE(f->Combo1->currentText(), QStringLiteral("Default"));
+    QCOMPARE(f->Combo1->count(), 13);
     QCOMPARE(f->tb1->currentIndex(), 0);
+    QCOMPARE(f->tb1->tabText(0), QStringLiteral("General Options"));
     QCOMPARE(f->tb1->tabText(1), QStringLiteral("Folder And File Naming"));
+    QCOMPARE(f->tb1->tabText(2), QStringLiteral("File Search Filtering"));
     QVERIFY(!f->IsChanged());
 }
 
@@ -210,6 +213,7 @@ void tst_Form6::oneInstanceAtATime()
     QCOMPARE(f->tb1->currentIndex(), 1);
     QCOMPARE(Form6::Open(m_main, 2), f);
     QCOMPARE(f->tb1->currentIndex(), 2);
+    QCOMPARE(Form6::Instance(), f);
 
     // Opening again right after a close builds a new window from the settings.
     f->close();

@@ -21,8 +21,6 @@ private slots:
     void defaultsKeepPrimaryArtistOption_data();
     void defaultsKeepPrimaryArtistOption();
     void firstRunIsTakenOnce();
-    void showWarnStoredAtOnce_data();
-    void showWarnStoredAtOnce();
 };
 
 void tst_OptionsValues::initTestCase()
@@ -65,23 +63,43 @@ void tst_OptionsValues::roundTripConvertsTheFilterOnly()
     SettingsRecord from;
     from.filter = QStringLiteral("*.mp3;*.wma");
     from.dashoption = 3;
+    from.renamefolders = 1;
+    from.filenamelist = QStringLiteral("Track,Song");
     from.foldernamelist = QStringLiteral("Artist,Album");
-    from.donothing = 1;
+    from.deleteold = 0;
+    from.replaceexisting = 1;
+    from.rememberfolders = 0;
+    from.promptremove = 0;
+    from.autoadd = 1;
+    from.recursivesearch = 1;
+    from.renamefiles = 1;
     from.loadsplash = 0;
+    from.removesubs = 0;
+    from.donothing = 1;
     const OptionsValues v = OptionsFromSettings(from);
     QCOMPARE(v.filterText, QStringLiteral("mp3,wma"));
 
-    // Settings the window does not show are left alone.
     SettingsRecord to;
+    // Settings the window does not show are left alone.
     to.inpath = QStringLiteral("/music/in");
     to.dlistfilter = QStringLiteral("*.txt");
     to.showwarn = 0;
     ApplySettings(v, to);
     QCOMPARE(to.filter, from.filter);
-    QCOMPARE(to.dashoption, 3);
+    QCOMPARE(to.dashoption, from.dashoption);
+    QCOMPARE(to.renamefolders, from.renamefolders);
+    QCOMPARE(to.filenamelist, from.filenamelist);
     QCOMPARE(to.foldernamelist, from.foldernamelist);
-    QCOMPARE(to.donothing, 1);
-    QCOMPARE(to.loadsplash, 0);
+    QCOMPARE(to.deleteold, from.deleteold);
+    QCOMPARE(to.replaceexisting, from.replaceexisting);
+    QCOMPARE(to.rememberfolders, from.rememberfolders);
+    QCOMPARE(to.promptremove, from.promptremove);
+    QCOMPARE(to.autoadd, from.autoadd);
+    QCOMPARE(to.recursivesearch, from.recursivesearch);
+    QCOMPARE(to.renamefiles, from.renamefiles);
+    QCOMPARE(to.loadsplash, from.loadsplash);
+    QCOMPARE(to.removesubs, from.removesubs);
+    QCOMPARE(to.donothing, from.donothing);
     QCOMPARE(to.inpath, QStringLiteral("/music/in"));
     QCOMPARE(to.dlistfilter, QStringLiteral("*.txt"));
     QCOMPARE(to.showwarn, 0);
@@ -101,7 +119,9 @@ void tst_OptionsValues::defaultsKeepPrimaryArtistOption()
     current.removesubs = removesubs;
     current.filterText = QStringLiteral("txt");
     current.dashoption = 3;
+    current.renamefolders = 1;
     current.replaceexisting = 1;
+    current.renamefiles = 1;
     const OptionsValues d = DefaultOptions(current);
     QCOMPARE(d.removesubs, removesubs);
     QCOMPARE(d.filterText, QString(Defaults::filterExtensions));
@@ -110,6 +130,14 @@ void tst_OptionsValues::defaultsKeepPrimaryArtistOption()
     QCOMPARE(d.filenamelist, QStringLiteral("Artist,Song"));
     QCOMPARE(d.replaceexisting, 0);
     QCOMPARE(d.deleteold, 1);
+    QCOMPARE(d.renamefolders, 0);
+    QCOMPARE(d.loadsplash, 1);
+    QCOMPARE(d.promptremove, 1);
+    QCOMPARE(d.recursivesearch, 1);
+    QCOMPARE(d.rememberfolders, 1);
+    QCOMPARE(d.autoadd, 0);
+    QCOMPARE(d.donothing, 0);
+    QCOMPARE(d.renamefiles, 0);
 }
 
 void tst_OptionsValues::firstRunIsTakenOnce()
@@ -121,24 +149,6 @@ void tst_OptionsValues::firstRunIsTakenOnce()
     SettingsStore::Save(Keys::firstrun, QStringLiteral("yes, whatever"));
     QVERIFY(!TakeFirstRun());
     QCOMPARE(SettingsStore::Get(Keys::firstrun), QStringLiteral("yes, whatever"));
-}
-
-void tst_OptionsValues::showWarnStoredAtOnce_data()
-{
-    QTest::addColumn<bool>("dontShow");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("box checked switches the warning off") << true << 0;
-    QTest::newRow("box unchecked keeps the warning") << false << 1;
-}
-
-void tst_OptionsValues::showWarnStoredAtOnce()
-{
-    QFETCH(bool, dontShow);
-    QFETCH(int, expected);
-    Settings.showwarn = 7;
-    StoreShowWarn(dontShow);
-    QCOMPARE(Settings.showwarn, expected);
-    QCOMPARE(SettingsStore::Get(Keys::showwarn), QString::number(expected));
 }
 
 QTEST_GUILESS_MAIN(tst_OptionsValues)

@@ -207,6 +207,7 @@ void tst_ReplaceEditor::rowsShowCaseFlag()
     UserReplaceList.Add(QStringLiteral("Jay Z Live"), QStringLiteral("Jay Z"), 3);
     const QList<ReplaceRow> rows = ReplaceEditor::Rows();
     QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].replaceThis, QStringLiteral("ft"));
     QCOMPARE(rows[0].withThis, QStringLiteral("feat"));
     QCOMPARE(rows[0].caseSensitive, QStringLiteral("No"));
     QCOMPARE(rows[1].caseSensitive, QStringLiteral("Yes"));

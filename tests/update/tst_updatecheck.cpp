@@ -209,6 +209,8 @@ void tst_UpdateCheck::greaterVersion_data()
     QTest::newRow("leading zeros not newer") << "1.4.1" << "01.004.0001" << false << false;
     QTest::newRow("parts beyond 64 bits")
         << "1.4.99999999999999999999" << "1.4.100000000000000000000" << false << true;
+    QTest::newRow("huge part not below smaller")
+        << "1.4.100000000000000000000" << "1.4.99999999999999999999" << false << false;
     QTest::newRow("joined digits beyond 32 bits") << "1.4.1" << "9999.9999.9999" << false << true;
     QTest::newRow("four parts each") << "1.4.1.0" << "1.4.1.7" << false << true;
     QTest::newRow("two parts fail the pattern") << "1.4.1" << "2.0" << false << false;
@@ -248,6 +250,7 @@ void tst_UpdateCheck::readDescription_data()
     QTest::newRow("lines without = ignored") << "hello\r\nversion=2\r\n\r\n" << true
                                              << "version" << "2";
     QTest::newRow("no CR LF at all") << "version=1.4.2" << false << "" << "";
+    QTest::newRow("repeated key") << "version=1\r\nversion=2\r\n" << false << "" << "";
     QTest::newRow("repeated key in other case") << "size=1\r\nSize=1\r\n" << false << ""
                                                 << "";
 }
@@ -305,6 +308,7 @@ void tst_UpdateCheck::newerVersionShowsOffer()
     QCOMPARE(m_dialogs->asked.size(), 0); // Cancel in the offer: nothing else asked
     QCOMPARE(m_host->captions,
              QStringList({QStringLiteral("Checking..."), QStringLiteral("Processing Info"), idle}));
+    QCOMPARE(m_check->colUpdate().value(QStringLiteral("version")), QStringLiteral("1.4.2"));
     QCOMPARE(m_server->paths, QList<QByteArray>({descriptionPath}));
     QVERIFY(m_server->heads.at(0).toLower().contains("cache-control: no-cache"));
     QCOMPARE(m_progress->value, 0);
