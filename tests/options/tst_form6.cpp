@@ -1,3 +1,4 @@
+#include "options/firstrun.h"
 #include "options/form4.h"
 #include "options/form6.h"
 #include "options/frmwarning.h"
@@ -28,6 +29,10 @@ const QString ApplyQuestion = QStringLiteral(
     "You have made changes to your settings. Would you like to apply those settings now?");
 const QString SaveQuestion = QStringLiteral(
     "You have made changes to your settings. Would you like to save settings now?");
+const QString Welcome = QStringLiteral(
+    "Welcome To Sortiva Media Organizer! It appears that this is the first time you are "
+    "running this program... It is recommended that you set and adjust the options you prefer "
+    "before getting started. Would you like to open the options window now?");
 const QString DefaultsQuestion =
     QStringLiteral("Are you sure you want to reset all settings to thier default values?");
 
@@ -119,6 +124,13 @@ private slots:
     void helpLinks_data();
     void helpLinks();
     void editorOpensOnceAndClosesWithTheWindow();
+
+    void firstRunAskedOnceAcrossTwoStarts_data();
+    void firstRunAskedOnceAcrossTwoStarts();
+    void warningShowsItsTexts();
+    void warningClosing_data();
+    void warningClosing();
+    void warningBoxStoredWhenClicked();
 
 private:
     Form6 *OpenFresh();
@@ -672,6 +684,114 @@ void tst_Form6::editorOpensOnceAndClosesWithTheWindow()
     QTRY_VERIFY(editor.isNull());
     QVERIFY(dialogs.asked.isEmpty());
     QCOMPARE(SettingsStore::Get(QStringLiteral("rc")), QStringLiteral("1")); // saved on close
+}
+
+void tst_Form6::firstRunAskedOnceAcrossTwoStarts_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("answered no") << int(MsgResult::No);
+    QTest::newRow("answered yes") << int(MsgResult::Yes);
+}
+
+void tst_Form6::firstRunAskedOnceAcrossTwoStarts()
+{
+    QFETCH(int, answer);
+    QWidget main;
+    {
+        // First start.
+        LoadSettings();
+        ScriptedDialogs dialogs;
+        dialogs.AnswerMessage(MsgResult(answer));
+        Options::AskFirstRunQuestion(&main);
+        QVERIFY(main.isVisible());
+        QCOMPARE(dialogs.MessageTexts(), QStringList{Welcome});
+        QCOMPARE(dialogs.asked[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(dialogs.asked[0].icon, MsgIcon::Question);
+        QCOMPARE(dialogs.asked[0].title, QStringLiteral("Sortiva Media Organizer"));
+        QCOMPARE(SettingsStore::Get(Keys::firstrun), QStringLiteral("no"));
+        QCOMPARE(Form6::Instance() != nullptr, answer == int(MsgResult::Yes));
+        if (Form6::Instance()) { // owned by the main window, not modal
+            QCOMPARE(Form6::Instance()->parentWidget(), &main);
+            QVERIFY(Form6::Instance()->isVisible());
+            QVERIFY(!Form6::Instance()->isModal());
+        }
+        Form6::CloseWindows();
+        QTRY_VERIFY(!Form6::Instance());
+    }
+    {
+        // Second start: the memory is new, the store is the same.
+        Settings = SettingsRecord();
+        LoadSettings();
+        ScriptedDialogs dialogs;
+        Options::AskFirstRunQuestion(&main);
+        QVERIFY(dialogs.asked.isEmpty());
+        QVERIFY(!Form6::Instance());
+        QCOMPARE(SettingsStore::Get(Keys::firstrun), QStringLiteral("no"));
+    }
+}
+
+void tst_Form6::warningShowsItsTexts()
+{
+    QPointer<frmWarning> w = new frmWarning(nullptr);
+    w->open();
+    QCOMPARE(w->windowTitle(), QStringLiteral("Warning"));
+    QVERIFY(w->isModal());
+    QCOMPARE(w->Label1[0]->text(),
+             QStringLiteral("Using an option other than the first option (Use First Section) may "
+                            "result in Sortiva not being able to create a proper folder name "
+                            "from the file! "));
+    QVERIFY(w->Label1[1]->text().startsWith(
+        QStringLiteral("It is recommended that you use at least no more then option 2")));
+    QCOMPARE(w->chkShowWarning->text(),
+             QStringLiteral("Do not show me this warning in the future."));
+    QVERIFY(!w->chkShowWarning->isChecked());
+    QVERIFY(!w->Image1->pixmap().isNull());
+    QCOMPARE(w->OKButton->text(), QStringLiteral("OK"));
+    w->close();
+    QTRY_VERIFY(w.isNull());
+}
+
+void tst_Form6::warningClosing_data()
+{
+    QTest::addColumn<bool>("check");
+    QTest::addColumn<bool>("byOk");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("ok with box unchecked stores 1") << false << true << "1";
+    QTest::newRow("close box with box unchecked stores 1") << false << false << "1";
+    QTest::newRow("ok with box checked stores 0") << true << true << "0";
+    QTest::newRow("close box with box checked stores 0") << true << false << "0";
+}
+
+void tst_Form6::warningClosing()
+{
+    QFETCH(bool, check);
+    QFETCH(bool, byOk);
+    QFETCH(QString, stored);
+    QPointer<frmWarning> w = new frmWarning(nullptr);
+    w->open();
+    w->chkShowWarning->setChecked(check); // set without a click: only closing stores it
+    QCOMPARE(SettingsStore::Get(Keys::showwarn, QStringLiteral("missing")),
+             QStringLiteral("missing"));
+    if (byOk)
+        QTest::mouseClick(w->OKButton, Qt::LeftButton);
+    else
+        w->close();
+    QTRY_VERIFY(w.isNull());
+    QCOMPARE(SettingsStore::Get(Keys::showwarn), stored);
+    QCOMPARE(Settings.showwarn, stored.toInt());
+}
+
+void tst_Form6::warningBoxStoredWhenClicked()
+{
+    QPointer<frmWarning> w = new frmWarning(nullptr);
+    w->open();
+    ClickBox(w->chkShowWarning);
+    QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("0"));
+    ClickBox(w->chkShowWarning);
+    QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("1"));
+    QCOMPARE(Settings.showwarn, 1);
+    w->close();
+    QTRY_VERIFY(w.isNull());
 }
 
 QTEST_MAIN(tst_Form6)

@@ -17,7 +17,7 @@ private slots:
     void init();
     void dashSection_data();
     void dashSection();
-    void roundTripConvertsTheFilterOnly();
+    void roundTripCarriesEveryOptionAndConvertsTheFilter();
     void defaultsKeepPrimaryArtistOption_data();
     void defaultsKeepPrimaryArtistOption();
     void firstRunIsTakenOnce();
@@ -58,7 +58,7 @@ void tst_OptionsValues::dashSection()
     QCOMPARE(DashSection(name, index), expected);
 }
 
-void tst_OptionsValues::roundTripConvertsTheFilterOnly()
+void tst_OptionsValues::roundTripCarriesEveryOptionAndConvertsTheFilter()
 {
     SettingsRecord from;
     from.filter = QStringLiteral("*.mp3;*.wma");
