@@ -8,16 +8,6 @@
 #include <QCoreApplication>
 
 namespace {
-// OneLine only where a name needs it: most names hold no tab or line break.
-QString Printable(const QString &name)
-{
-    for (const QChar c : name)
-        if (c.unicode() < 32 &&
-            (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')))
-            return OneLine(name);
-    return name;
-}
-
 int Derive(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -41,8 +31,8 @@ int Derive(const QStringList &arguments)
         LoadGenres();
     for (const QString &name : names) {
         const FolderNameResult r = DeriveFolderName(name, name);
-        Out(r.Status() + QLatin1Char('\t') + Printable(r.folder) + QLatin1Char('\t') +
-            Printable(name) + QLatin1Char('\n'));
+        Out(r.Status() + QLatin1Char('\t') + OneLine(r.folder) + QLatin1Char('\t') +
+            OneLine(name) + QLatin1Char('\n'));
     }
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -55,6 +56,11 @@ void Err(const QString &text)
 
 QString OneLine(const QString &name)
 {
+    const auto breaks = [](QChar c) {
+        return c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    };
+    if (std::none_of(name.cbegin(), name.cend(), breaks))
+        return name;
     QString s = name;
     s.replace(QLatin1Char('\t'), QLatin1String("\\t"));
     s.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
