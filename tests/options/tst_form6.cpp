@@ -110,11 +110,11 @@ private slots:
     void cancel();
     void closeBox_data();
     void closeBox();
-    void okAsksNothing();
+    void okAndApplyAskNothing_data();
+    void okAndApplyAskNothing();
     void closingForTheOwnerAsksNothing_data();
     void closingForTheOwnerAsksNothing();
     void ownerRefusingToCloseLeavesTheQuestion();
-    void applyKeepsTheWindowOpen();
     void samePresetTwice();
     void movingFieldsBetweenLists();
     void movingFieldsUpAndDown();
@@ -406,16 +406,30 @@ void tst_Form6::closeBox()
     QCOMPARE(Settings.recursivesearch, recursivesearch);
 }
 
-void tst_Form6::okAsksNothing()
+void tst_Form6::okAndApplyAskNothing_data()
 {
+    QTest::addColumn<bool>("apply");
+    QTest::newRow("OK stores and closes") << false;
+    QTest::newRow("Apply stores and keeps the window open") << true;
+}
+
+void tst_Form6::okAndApplyAskNothing()
+{
+    QFETCH(bool, apply);
     Form6 *f = OpenFresh();
     f->txtFileFilter->setText(QStringLiteral("mp3"));
     ClickBox(f->chkLoadSplash);
     ScriptedDialogs dialogs;
-    QTest::mouseClick(f->Command2, Qt::LeftButton);
+    QTest::mouseClick(apply ? f->Command14 : f->Command2, Qt::LeftButton);
+    if (apply) {
+        QVERIFY(f->isVisible());
+        QVERIFY(!f->IsChanged());
+        f->close(); // nothing left to ask about
+    }
     WaitClosed();
     QVERIFY(dialogs.asked.isEmpty());
     QCOMPARE(Settings.filter, QStringLiteral("*.mp3"));
+    QCOMPARE(Settings.loadsplash, 0);
     QCOMPARE(SettingsStore::Get(Keys::loadsplash), QStringLiteral("0"));
 }
 
@@ -462,22 +476,6 @@ void tst_Form6::ownerRefusingToCloseLeavesTheQuestion()
     WaitClosed();
     QCOMPARE(dialogs.MessageTexts(), QStringList{ApplyQuestion});
     QCOMPARE(Settings.loadsplash, 0);
-}
-
-void tst_Form6::applyKeepsTheWindowOpen()
-{
-    Form6 *f = OpenFresh();
-    ClickBox(f->chkPromptRemove);
-    f->txtFileFilter->setText(QStringLiteral("wav"));
-    ScriptedDialogs dialogs;
-    QTest::mouseClick(f->Command14, Qt::LeftButton);
-    QVERIFY(f->isVisible());
-    QVERIFY(!f->IsChanged());
-    QCOMPARE(Settings.promptremove, 0);
-    QCOMPARE(SettingsStore::Get(Keys::filter), QStringLiteral("*.wav"));
-    f->close();
-    WaitClosed();
-    QVERIFY(dialogs.asked.isEmpty());
 }
 
 void tst_Form6::samePresetTwice()

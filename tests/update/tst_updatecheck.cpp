@@ -107,8 +107,6 @@ private slots:
     void sameVersionIsMostCurrent();
     void failedDescriptions_data();
     void failedDescriptions();
-    void transferErrorWhileChecking_data();
-    void transferErrorWhileChecking();
     void setupTransferRefused_data();
     void setupTransferRefused();
     void urlHoldingEqualsIsCut();
@@ -328,56 +326,49 @@ void tst_UpdateCheck::sameVersionIsMostCurrent()
 void tst_UpdateCheck::failedDescriptions_data()
 {
     QTest::addColumn<QByteArray>("description");
+    QTest::addColumn<bool>("transferError");
     const QByteArray url = "http://127.0.0.1:1/setup";
-    QTest::newRow("LF-only line ends") << QByteArray("version=1.4.2\nsize=1\nurl=" + url + "\n");
-    QTest::newRow("empty description") << QByteArray();
-    QTest::newRow("no entry line") << QByteArray("nothing here\r\nat all\r\n");
-    QTest::newRow("version missing") << QByteArray("size=1\r\nurl=" + url + "\r\n");
-    QTest::newRow("newer without url") << QByteArray("version=1.4.2\r\nsize=1\r\n");
-    QTest::newRow("repeated key") << QByteArray("version=1.4.2\r\nurl=" + url +
-                                                "\r\nVersion=1.4.3\r\n");
-    QTest::newRow("url of a local file") << QByteArray("version=1.4.2\r\nurl=file:///bin/sh\r\n");
-    QTest::newRow("url of another scheme") << QByteArray("version=1.4.2\r\nurl=ftp://h/s\r\n");
-    QTest::newRow("size not a number") << QByteArray("version=1.4.2\r\nsize=big\r\nurl=" + url +
-                                                     "\r\n");
-    QTest::newRow("negative size") << QByteArray("version=1.4.2\r\nsize=-5\r\nurl=" + url +
-                                                 "\r\n");
+    QTest::newRow("LF-only line ends")
+        << QByteArray("version=1.4.2\nsize=1\nurl=" + url + "\n") << false;
+    QTest::newRow("empty description") << QByteArray() << false;
+    QTest::newRow("no entry line") << QByteArray("nothing here\r\nat all\r\n") << false;
+    QTest::newRow("version missing") << QByteArray("size=1\r\nurl=" + url + "\r\n") << false;
+    QTest::newRow("newer without url") << QByteArray("version=1.4.2\r\nsize=1\r\n") << false;
+    QTest::newRow("repeated key")
+        << QByteArray("version=1.4.2\r\nurl=" + url + "\r\nVersion=1.4.3\r\n") << false;
+    QTest::newRow("url of a local file")
+        << QByteArray("version=1.4.2\r\nurl=file:///bin/sh\r\n") << false;
+    QTest::newRow("url of another scheme")
+        << QByteArray("version=1.4.2\r\nurl=ftp://h/s\r\n") << false;
+    QTest::newRow("size not a number")
+        << QByteArray("version=1.4.2\r\nsize=big\r\nurl=" + url + "\r\n") << false;
+    QTest::newRow("negative size")
+        << QByteArray("version=1.4.2\r\nsize=-5\r\nurl=" + url + "\r\n") << false;
+    QTest::newRow("description missing on the server") << QByteArray() << true;
+    QTest::newRow("description larger than 64 KiB")
+        << QByteArray("version=9.9.9\r\n" + QByteArray(UpdateCheck::MaxDescriptionSize, '#'))
+        << true;
 }
 
 void tst_UpdateCheck::failedDescriptions()
 {
     QFETCH(QByteArray, description);
-    RunCheck(description);
-    QCOMPARE(m_offers.size(), 0);
-    QCOMPARE(m_dialogs->MessageTexts(), QStringList{descriptionFailed});
-    QCOMPARE(m_dialogs->asked.at(0).icon, MsgIcon::Critical);
-    QCOMPARE(m_progress->status, QStringList{QStringLiteral("Update check complete")});
-    QCOMPARE(m_server->paths.size(), 1); // nothing fetched after the description
-}
-
-void tst_UpdateCheck::transferErrorWhileChecking_data()
-{
-    QTest::addColumn<QByteArray>("servedPath");
-    QTest::addColumn<QByteArray>("body");
-    QTest::newRow("description missing on the server") << QByteArray("/elsewhere")
-                                                       << QByteArray("version=9.9.9\r\n");
-    QByteArray big = "version=9.9.9\r\n";
-    big += QByteArray(UpdateCheck::MaxDescriptionSize, '#');
-    QTest::newRow("description larger than 64 KiB") << descriptionPath << big;
-}
-
-void tst_UpdateCheck::transferErrorWhileChecking()
-{
-    QFETCH(QByteArray, servedPath);
-    QFETCH(QByteArray, body);
-    m_server->Serve(servedPath, body);
+    QFETCH(bool, transferError);
+    if (transferError && description.isEmpty())
+        m_server->Serve("/elsewhere", "version=9.9.9\r\n");
+    else
+        m_server->Serve(descriptionPath, description);
     m_check->Start();
     QTRY_VERIFY_WITH_TIMEOUT(m_host->IsIdle(), 20000);
-    QCOMPARE(m_dialogs->MessageTexts(), QStringList{checkTransferFailed});
-    QCOMPARE(m_dialogs->asked.at(0).icon, MsgIcon::Critical);
-    QCOMPARE(m_progress->status, QStringList{QStringLiteral("Error Downloading Update...")});
-    QCOMPARE(m_progress->value, 0);
     QCOMPARE(m_offers.size(), 0);
+    QCOMPARE(m_dialogs->MessageTexts(),
+             QStringList{transferError ? checkTransferFailed : descriptionFailed});
+    QCOMPARE(m_dialogs->asked.at(0).icon, MsgIcon::Critical);
+    QCOMPARE(m_progress->status, QStringList{transferError
+                                                 ? QStringLiteral("Error Downloading Update...")
+                                                 : QStringLiteral("Update check complete")});
+    QCOMPARE(m_progress->value, 0);
+    QCOMPARE(m_server->paths.size(), 1); // nothing fetched after the description
 }
 
 void tst_UpdateCheck::setupTransferRefused_data()
