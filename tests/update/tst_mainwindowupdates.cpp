@@ -40,6 +40,11 @@ public:
     QLabel *link;
     QStringList status;
 };
+UpdateOffer Offer()
+{
+    return UpdateOffer{QStringLiteral("1.4.1"), QStringLiteral("1.4.2"),
+                       QStringLiteral("4.88 Mb"), QStringLiteral("30 November 2026")};
+}
 } // namespace
 
 class tst_MainWindowUpdates : public QObject
@@ -48,11 +53,15 @@ class tst_MainWindowUpdates : public QObject
 
 private slots:
     void initTestCase();
-    void oneInstancePerWindow();
-    void windowWithoutProgressViewIsRefused();
+    void oneInstancePerProgressWindow();
     void linkFollowsTheCheck();
     void newerVersionOpensForm8();
     void installStepHidesAndClosesWindow();
+
+    void offerShowsCaptionsAndValues();
+    void offerButtonsAnswer_data();
+    void offerButtonsAnswer();
+    void closingTheOfferCountsAsCancel();
 };
 
 void tst_MainWindowUpdates::initTestCase()
@@ -61,17 +70,14 @@ void tst_MainWindowUpdates::initTestCase()
     TestEnv::UseEnglishLocale();
 }
 
-void tst_MainWindowUpdates::oneInstancePerWindow()
+void tst_MainWindowUpdates::oneInstancePerProgressWindow()
 {
     FakeMainWindow window;
     MainWindowUpdates *first = MainWindowUpdates::For(&window);
     QVERIFY(first != nullptr);
     QCOMPARE(MainWindowUpdates::For(&window), first);
     QCOMPARE(first->parent(), &window);
-}
-
-void tst_MainWindowUpdates::windowWithoutProgressViewIsRefused()
-{
+    // A window without a progress view gets none.
     QWidget plain;
     QCOMPARE(MainWindowUpdates::For(&plain), nullptr);
     QCOMPARE(MainWindowUpdates::For(nullptr), nullptr);
@@ -134,6 +140,59 @@ void tst_MainWindowUpdates::installStepHidesAndClosesWindow()
     QVERIFY(window.isVisible());
     updates->CloseMainWindow();
     QVERIFY(!window.isVisible());
+}
+
+void tst_MainWindowUpdates::offerShowsCaptionsAndValues()
+{
+    Form8 window;
+    window.Fill(Offer());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Update Available"));
+    QVERIFY(!window.windowIcon().isNull());
+    QCOMPARE(window.lblCurrentVersion->text(), QStringLiteral("1.4.1"));
+    QCOMPARE(window.lblVersion->text(), QStringLiteral("1.4.2"));
+    QCOMPARE(window.lblSize->text(), QStringLiteral("4.88 Mb"));
+    QCOMPARE(window.lblDate->text(), QStringLiteral("30 November 2026"));
+    QCOMPARE(window.Command1->text(), QStringLiteral("Download"));
+    QCOMPARE(window.Command2->text(), QStringLiteral("Cancel"));
+
+    QStringList texts;
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        texts << label->text();
+    for (const char *caption : {"Sortiva Media Organizer", "A New Update Is Available!",
+                                "Current Version:", "Version:", "Size:", "Date:"})
+        QVERIFY2(texts.contains(QLatin1String(caption)), caption);
+}
+
+void tst_MainWindowUpdates::offerButtonsAnswer_data()
+{
+    QTest::addColumn<bool>("download");
+    QTest::newRow("Download accepts the offer") << true;
+    QTest::newRow("Cancel declines it") << false;
+}
+
+void tst_MainWindowUpdates::offerButtonsAnswer()
+{
+    QFETCH(bool, download);
+    bool clicked = false;
+    QTimer::singleShot(0, [&] {
+        auto *window = qobject_cast<Form8 *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        QCOMPARE(window->lblVersion->text(), QStringLiteral("1.4.2"));
+        QTest::mouseClick(download ? window->Command1 : window->Command2, Qt::LeftButton);
+        clicked = true;
+    });
+    QCOMPARE(Form8::ShowOffer(nullptr, Offer()), download);
+    QVERIFY(clicked);
+}
+
+void tst_MainWindowUpdates::closingTheOfferCountsAsCancel()
+{
+    QTimer::singleShot(0, [] {
+        if (QWidget *window = QApplication::activeModalWidget())
+            window->close();
+    });
+    QVERIFY(!Form8::ShowOffer(nullptr, Offer()));
 }
 
 QTEST_MAIN(tst_MainWindowUpdates)
