@@ -111,61 +111,61 @@ private slots:
         QCOMPARE(OnDisk(QStringLiteral("deleteold")), kMissing);
     }
 
-    void secondLoadReadsStoredLook()
+    void storedLook_data()
     {
-        FreshLoad();
+        QTest::addColumn<QString>("align");
+        QTest::addColumn<int>("color2");
+        QTest::addColumn<int>("size1");
         // A user's own look, stored after the first start, must survive the next start.
+        QTest::newRow("stored look is read") << "left" << 255 << 4;
+        QTest::newRow("empty align restores the first-use look") << "" << 10485760 << 0;
+    }
+    void storedLook()
+    {
+        QFETCH(QString, align);
+        QFETCH(int, color2);
+        QFETCH(int, size1);
+        FreshLoad(); // the first start writes the look the user then changes
+        SettingsStore::Save(QStringLiteral("htmlalign"), align);
         SettingsStore::Save(QStringLiteral("htmlcolor2"), QStringLiteral("255"));
         SettingsStore::Save(QStringLiteral("htmlsize1"), QStringLiteral("4"));
-        SettingsStore::Save(QStringLiteral("htmlalign"), QStringLiteral("left"));
         FreshLoad();
-        QCOMPARE(HtmlPageSettings.align, QStringLiteral("left"));
-        QCOMPARE(HtmlPageSettings.colors[2], 255);
+        QCOMPARE(HtmlPageSettings.align, align.isEmpty() ? QStringLiteral("center") : align);
         QCOMPARE(HtmlPageSettings.colors[0], 16777215);
-        QCOMPARE(HtmlPageSettings.sizes[1], 4);
+        QCOMPARE(HtmlPageSettings.colors[2], color2);
+        QCOMPARE(HtmlPageSettings.sizes[1], size1);
+        QCOMPARE(OnDisk(QStringLiteral("htmlcolor2")), QString::number(color2));
+        QCOMPARE(OnDisk(QStringLiteral("htmlsize1")), QString::number(size1));
     }
 
-    void emptyAlignRestoresFirstUseLook()
+    void folders_data()
     {
-        SettingsStore::Save(QStringLiteral("htmlalign"), QString());
-        SettingsStore::Save(QStringLiteral("htmlcolor2"), QStringLiteral("255"));
-        SettingsStore::Save(QStringLiteral("htmlsize1"), QStringLiteral("4"));
-        FreshLoad();
-        QCOMPARE(HtmlPageSettings.colors[2], 10485760);
-        QCOMPARE(HtmlPageSettings.sizes[1], 0);
-        QCOMPARE(OnDisk(QStringLiteral("htmlcolor2")), QStringLiteral("10485760"));
-        QCOMPARE(OnDisk(QStringLiteral("htmlsize1")), QStringLiteral("0"));
+        QTest::addColumn<QString>("remember");
+        QTest::addColumn<QString>("loaded");
+        QTest::addColumn<QString>("savedAfterChange");
+        QTest::newRow("remembered") << "1" << "/media/in" << "/chosen/in";
+        QTest::newRow("forgotten: empty, and never written") << "0" << "" << "";
     }
-
-    void forgottenFolders()
+    void folders()
     {
-        SettingsStore::Save(QStringLiteral("rememberfolders"), QStringLiteral("0"));
+        QFETCH(QString, remember);
+        QFETCH(QString, loaded);
+        QFETCH(QString, savedAfterChange);
+        SettingsStore::Save(QStringLiteral("rememberfolders"), remember);
         SettingsStore::Save(QStringLiteral("inpath"), QStringLiteral("/media/in"));
         SettingsStore::Save(QStringLiteral("outpath"), QStringLiteral("/media/out"));
         FreshLoad();
-        QCOMPARE(Settings.inpath, QString());
-        QCOMPARE(Settings.outpath, QString());
-
+        const auto asOut = [](QString p) { return p.replace(QLatin1String("/in"), QLatin1String("/out")); };
+        QCOMPARE(Settings.inpath, loaded);
+        QCOMPARE(Settings.outpath, asOut(loaded));
         // The main window keeps working with its fields; saving must not change them.
         Settings.inpath = QStringLiteral("/chosen/in");
         Settings.outpath = QStringLiteral("/chosen/out");
         SaveSettings();
-        QCOMPARE(OnDisk(QStringLiteral("inpath")), QString());
-        QCOMPARE(OnDisk(QStringLiteral("outpath")), QString());
+        QCOMPARE(OnDisk(QStringLiteral("inpath")), savedAfterChange);
+        QCOMPARE(OnDisk(QStringLiteral("outpath")), asOut(savedAfterChange));
         QCOMPARE(Settings.inpath, QStringLiteral("/chosen/in"));
         QCOMPARE(Settings.outpath, QStringLiteral("/chosen/out"));
-    }
-
-    void rememberedFolders()
-    {
-        SettingsStore::Save(QStringLiteral("inpath"), QStringLiteral("/media/in"));
-        SettingsStore::Save(QStringLiteral("outpath"), QStringLiteral("/media/out"));
-        FreshLoad();
-        QCOMPARE(Settings.inpath, QStringLiteral("/media/in"));
-        QCOMPARE(Settings.outpath, QStringLiteral("/media/out"));
-        Settings.inpath = QStringLiteral("/other");
-        SaveSettings();
-        QCOMPARE(OnDisk(QStringLiteral("inpath")), QStringLiteral("/other"));
     }
 
     void filters_data()

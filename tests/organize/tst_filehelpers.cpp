@@ -47,41 +47,28 @@ private slots:
     }
     void cleanup() { dir.reset(); }
 
-    void folderPart_data()
+    void pathParts_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("file in folder") << "/music/a.mp3" << "/music";
-        QTest::newRow("trailing slash removed, not cut to parent") << "/music/" << "/music";
-        QTest::newRow("every trailing slash removed") << "/music///" << "/music";
-        QTest::newRow("file in root gives empty") << "/a.mp3" << "";
-        QTest::newRow("no slash unchanged") << "song.mp3" << "song.mp3";
-        QTest::newRow("short ending slash") << "a/" << "a";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("backslash is an ordinary character") << "/m/a\\b.mp3" << "/m";
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("file in folder") << "/music/Live/a.mp3" << "/music/Live" << "a.mp3";
+        QTest::newRow("trailing slash removed, not cut to parent") << "/music/" << "/music" << "";
+        QTest::newRow("every trailing slash removed") << "/music///" << "/music" << "";
+        QTest::newRow("file in root gives empty folder") << "/a.mp3" << "" << "a.mp3";
+        QTest::newRow("no slash unchanged") << "song.mp3" << "song.mp3" << "song.mp3";
+        QTest::newRow("short ending slash") << "a/" << "a" << "";
+        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("backslash is an ordinary character") << "/m/a\\b.mp3" << "/m"
+                                                            << "a\\b.mp3";
     }
-    void folderPart()
+    void pathParts()
     {
         QFETCH(QString, path);
-        QFETCH(QString, expected);
-        QCOMPARE(FolderPart(path), expected);
-    }
-
-    void fileNamePart_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("folder ending in slash is empty") << "/music/" << "";
-        QTest::newRow("bare name unchanged") << "song.mp3" << "song.mp3";
-        QTest::newRow("absolute path") << "/music/Live/song.mp3" << "song.mp3";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("backslash kept in name") << "/m/a\\b.mp3" << "a\\b.mp3";
-    }
-    void fileNamePart()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, expected);
-        QCOMPARE(FileNamePart(path), expected);
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QCOMPARE(FolderPart(path), folder);
+        QCOMPARE(FileNamePart(path), name);
     }
 
     void normalizePath_data()
