@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 // One fixed tree serves every row:
@@ -15,6 +17,7 @@ class TestFileSearch : public QObject
 {
     Q_OBJECT
 private slots:
+    void orderIgnoresCaseAcrossScripts();
     void initTestCase();
     void findFiles_data();
     void findFiles();
@@ -231,6 +234,31 @@ void TestFileSearch::orderAndMatchBeyondAscii()
     for (const QString &p : FindFiles(dir.path(), patterns, FileSearchMask))
         names << p.mid(dir.path().size() + 1);
     QCOMPARE(names, expected);
+}
+
+// Plain ASCII names and names with other letters share one order: case-folded, then exact.
+void TestFileSearch::orderIgnoresCaseAcrossScripts()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QStringList names{QStringLiteral("b.mp3"),       QStringLiteral("A.mp3"),
+                      QStringLiteral("\u00e9t\u00e9.mp3"), QStringLiteral("Z.mp3"),
+                      QStringLiteral("a.mp3"),       QStringLiteral("\u00c9T\u00c9.mp3"),
+                      QStringLiteral("[x].mp3"),     QStringLiteral("_y.mp3"),
+                      QStringLiteral("ab.mp3"),      QStringLiteral("AB.MP3"),
+                      QStringLiteral("\u00c5b.mp3"), QStringLiteral("Stra\u00dfe.mp3")};
+    for (const QString &n : names) {
+        QFile f(dir.filePath(n));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.toCaseFolded().compare(b.toCaseFolded());
+        return c != 0 ? c < 0 : a < b;
+    });
+    QStringList expected;
+    for (const QString &n : names)
+        expected << SearchFolderBase(dir.path()) + n;
+    QCOMPARE(FindFiles(dir.path(), QStringLiteral("*.*"), FileSearchMask), expected);
 }
 
 QTEST_GUILESS_MAIN(TestFileSearch)
