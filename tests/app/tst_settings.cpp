@@ -59,38 +59,22 @@ private slots:
     void initTestCase() { TestEnv::IsolateSettings(); }
     void init() { TestEnv::ClearStore(); }
 
-    void freshStoreIntDefaults_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("renamefiles") << "renamefiles" << 0;
-        QTest::newRow("renamefolders") << "renamefolders" << 0;
-        QTest::newRow("recursivesearch") << "recursivesearch" << 0;
-        QTest::newRow("replaceexisting") << "replaceexisting" << 0;
-        QTest::newRow("deleteold") << "deleteold" << 1;
-        QTest::newRow("donothing") << "donothing" << 0;
-        QTest::newRow("dashoption") << "dashoption" << 0;
-        QTest::newRow("rememberfolders") << "rememberfolders" << 1;
-        QTest::newRow("promptremove") << "promptremove" << 1;
-        QTest::newRow("autoadd") << "autoadd" << 0;
-        QTest::newRow("loadsplash") << "loadsplash" << 1;
-        QTest::newRow("showwarn") << "showwarn" << 1;
-        QTest::newRow("removesubs") << "removesubs" << 1;
-        QTest::newRow("saveashtml") << "saveashtml" << 1;
-        QTest::newRow("noempty") << "noempty" << 0;
-        QTest::newRow("htmlalternate") << "htmlalternate" << 1;
-    }
     void freshStoreIntDefaults()
     {
-        QFETCH(QString, key);
-        QFETCH(int, expected);
-        // Start from values no default has, so a field that is never read shows up.
+        const std::pair<const char *, int> defaults[] = {
+            {"renamefiles", 0},  {"renamefolders", 0},   {"recursivesearch", 0},
+            {"replaceexisting", 0}, {"deleteold", 1},    {"donothing", 0},
+            {"dashoption", 0},   {"rememberfolders", 1}, {"promptremove", 1},
+            {"autoadd", 0},      {"loadsplash", 1},      {"showwarn", 1},
+            {"removesubs", 1},   {"saveashtml", 1},      {"noempty", 0},
+            {"htmlalternate", 1}};
+        // Start from a value no default has, so a field that is never read shows up.
         Settings = SettingsRecord();
-        int *field = IntField(key);
-        QVERIFY(field);
-        *field = 77;
+        for (const auto &[key, value] : defaults)
+            *IntField(QLatin1String(key)) = 77;
         LoadSettings();
-        QCOMPARE(*field, expected);
+        for (const auto &[key, value] : defaults)
+            QVERIFY2(*IntField(QLatin1String(key)) == value, key);
     }
 
     void freshStoreTextDefaults()
@@ -113,87 +97,75 @@ private slots:
         QCOMPARE(UserReplaceList.Count(), 0);
     }
 
-    void firstUseLookWrittenDuringLoad_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("htmlalign") << "htmlalign" << "center";
-        QTest::newRow("htmlalternate") << "htmlalternate" << "1";
-        QTest::newRow("htmlcolor0") << "htmlcolor0" << "16777215";
-        QTest::newRow("htmlcolor1") << "htmlcolor1" << "16634024";
-        QTest::newRow("htmlcolor2") << "htmlcolor2" << "10485760";
-        QTest::newRow("htmlcolor3") << "htmlcolor3" << "10485760";
-        QTest::newRow("htmlcolor4") << "htmlcolor4" << "16634024";
-        QTest::newRow("htmlcolor5") << "htmlcolor5" << "12937777";
-        QTest::newRow("htmlcolor6") << "htmlcolor6" << "16777215";
-        QTest::newRow("htmlsize0") << "htmlsize0" << "0";
-        QTest::newRow("htmlsize3") << "htmlsize3" << "0";
-        QTest::newRow("title is not written") << "htmltitle" << kMissing;
-        QTest::newRow("no option key is written") << "deleteold" << kMissing;
-    }
     void firstUseLookWrittenDuringLoad()
     {
-        QFETCH(QString, key);
-        QFETCH(QString, expected);
         FreshLoad();
-        QCOMPARE(OnDisk(key), expected);
+        QCOMPARE(OnDisk(QStringLiteral("htmlalign")), QStringLiteral("center"));
+        QCOMPARE(OnDisk(QStringLiteral("htmlalternate")), QStringLiteral("1"));
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(OnDisk(QStringLiteral("htmlcolor%1").arg(i)),
+                     QString::number(HtmlPageSettings.colors[size_t(i)]));
+        QCOMPARE(OnDisk(QStringLiteral("htmlsize3")), QStringLiteral("0"));
+        // Neither the title nor any option is written by loading alone.
+        QCOMPARE(OnDisk(QStringLiteral("htmltitle")), kMissing);
+        QCOMPARE(OnDisk(QStringLiteral("deleteold")), kMissing);
     }
 
-    void secondLoadReadsStoredLook()
+    void storedLook_data()
     {
-        FreshLoad();
+        QTest::addColumn<QString>("align");
+        QTest::addColumn<int>("color2");
+        QTest::addColumn<int>("size1");
         // A user's own look, stored after the first start, must survive the next start.
+        QTest::newRow("stored look is read") << "left" << 255 << 4;
+        QTest::newRow("empty align restores the first-use look") << "" << 10485760 << 0;
+    }
+    void storedLook()
+    {
+        QFETCH(QString, align);
+        QFETCH(int, color2);
+        QFETCH(int, size1);
+        FreshLoad(); // the first start writes the look the user then changes
+        SettingsStore::Save(QStringLiteral("htmlalign"), align);
         SettingsStore::Save(QStringLiteral("htmlcolor2"), QStringLiteral("255"));
         SettingsStore::Save(QStringLiteral("htmlsize1"), QStringLiteral("4"));
-        SettingsStore::Save(QStringLiteral("htmlalign"), QStringLiteral("left"));
         FreshLoad();
-        QCOMPARE(HtmlPageSettings.align, QStringLiteral("left"));
-        QCOMPARE(HtmlPageSettings.colors[2], 255);
+        QCOMPARE(HtmlPageSettings.align, align.isEmpty() ? QStringLiteral("center") : align);
         QCOMPARE(HtmlPageSettings.colors[0], 16777215);
-        QCOMPARE(HtmlPageSettings.sizes[1], 4);
+        QCOMPARE(HtmlPageSettings.colors[2], color2);
+        QCOMPARE(HtmlPageSettings.sizes[1], size1);
+        QCOMPARE(OnDisk(QStringLiteral("htmlcolor2")), QString::number(color2));
+        QCOMPARE(OnDisk(QStringLiteral("htmlsize1")), QString::number(size1));
     }
 
-    void emptyAlignRestoresFirstUseLook()
+    void folders_data()
     {
-        SettingsStore::Save(QStringLiteral("htmlalign"), QString());
-        SettingsStore::Save(QStringLiteral("htmlcolor2"), QStringLiteral("255"));
-        SettingsStore::Save(QStringLiteral("htmlsize1"), QStringLiteral("4"));
-        FreshLoad();
-        QCOMPARE(HtmlPageSettings.colors[2], 10485760);
-        QCOMPARE(HtmlPageSettings.sizes[1], 0);
-        QCOMPARE(OnDisk(QStringLiteral("htmlcolor2")), QStringLiteral("10485760"));
-        QCOMPARE(OnDisk(QStringLiteral("htmlsize1")), QStringLiteral("0"));
+        QTest::addColumn<QString>("remember");
+        QTest::addColumn<QString>("loaded");
+        QTest::addColumn<QString>("savedAfterChange");
+        QTest::newRow("remembered") << "1" << "/media/in" << "/chosen/in";
+        QTest::newRow("forgotten: empty, and never written") << "0" << "" << "";
     }
-
-    void forgottenFolders()
+    void folders()
     {
-        SettingsStore::Save(QStringLiteral("rememberfolders"), QStringLiteral("0"));
+        QFETCH(QString, remember);
+        QFETCH(QString, loaded);
+        QFETCH(QString, savedAfterChange);
+        SettingsStore::Save(QStringLiteral("rememberfolders"), remember);
         SettingsStore::Save(QStringLiteral("inpath"), QStringLiteral("/media/in"));
         SettingsStore::Save(QStringLiteral("outpath"), QStringLiteral("/media/out"));
         FreshLoad();
-        QCOMPARE(Settings.inpath, QString());
-        QCOMPARE(Settings.outpath, QString());
-
+        const auto asOut = [](QString p) { return p.replace(QLatin1String("/in"), QLatin1String("/out")); };
+        QCOMPARE(Settings.inpath, loaded);
+        QCOMPARE(Settings.outpath, asOut(loaded));
         // The main window keeps working with its fields; saving must not change them.
         Settings.inpath = QStringLiteral("/chosen/in");
         Settings.outpath = QStringLiteral("/chosen/out");
         SaveSettings();
-        QCOMPARE(OnDisk(QStringLiteral("inpath")), QString());
-        QCOMPARE(OnDisk(QStringLiteral("outpath")), QString());
+        QCOMPARE(OnDisk(QStringLiteral("inpath")), savedAfterChange);
+        QCOMPARE(OnDisk(QStringLiteral("outpath")), asOut(savedAfterChange));
         QCOMPARE(Settings.inpath, QStringLiteral("/chosen/in"));
         QCOMPARE(Settings.outpath, QStringLiteral("/chosen/out"));
-    }
-
-    void rememberedFolders()
-    {
-        SettingsStore::Save(QStringLiteral("inpath"), QStringLiteral("/media/in"));
-        SettingsStore::Save(QStringLiteral("outpath"), QStringLiteral("/media/out"));
-        FreshLoad();
-        QCOMPARE(Settings.inpath, QStringLiteral("/media/in"));
-        QCOMPARE(Settings.outpath, QStringLiteral("/media/out"));
-        Settings.inpath = QStringLiteral("/other");
-        SaveSettings();
-        QCOMPARE(OnDisk(QStringLiteral("inpath")), QStringLiteral("/other"));
     }
 
     void filters_data()
@@ -240,11 +212,11 @@ private slots:
         QTest::newRow("empty text leaves the field") << "deleteold" << "" << 5;
         QTest::newRow("number with junk leaves the field") << "showwarn" << "1x" << 5;
         QTest::newRow("two points leave the field") << "noempty" << "1.2.3" << 5;
+        QTest::newRow("lone point leaves the field") << "dashoption" << "." << 5;
         QTest::newRow("too big leaves the field") << "autoadd" << "99999999999" << 5;
         QTest::newRow("plus sign") << "dashoption" << "+1" << 1;
         QTest::newRow("exponent leaves the field") << "dashoption" << "1e1" << 5;
         QTest::newRow("hex leaves the field") << "dashoption" << "&H1" << 5;
-        QTest::newRow("lone point leaves the field") << "dashoption" << "." << 5;
         QTest::newRow("html number too") << "htmlalternate" << "zero" << 5;
     }
     void storedNumbers()
@@ -286,49 +258,8 @@ private slots:
         QCOMPARE(HtmlPageSettings.title, text);
     }
 
-    void saveWritesEveryKey_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("inpath") << "inpath" << "/in";
-        QTest::newRow("outpath") << "outpath" << "/out";
-        QTest::newRow("filter") << "filter" << "*.mp3";
-        QTest::newRow("dlistfilter") << "dlistfilter" << "*.wav";
-        QTest::newRow("renamefiles") << "renamefiles" << "1";
-        QTest::newRow("filenamelist") << "filenamelist" << "Artist,Song";
-        QTest::newRow("renamefolders") << "renamefolders" << "1";
-        QTest::newRow("foldernamelist") << "foldernamelist" << "Album";
-        QTest::newRow("recursivesearch") << "recursivesearch" << "1";
-        QTest::newRow("replaceexisting") << "replaceexisting" << "1";
-        QTest::newRow("deleteold") << "deleteold" << "0";
-        QTest::newRow("donothing") << "donothing" << "1";
-        QTest::newRow("dashoption") << "dashoption" << "3";
-        QTest::newRow("rememberfolders") << "rememberfolders" << "1";
-        QTest::newRow("promptremove") << "promptremove" << "0";
-        QTest::newRow("autoadd") << "autoadd" << "1";
-        QTest::newRow("loadsplash") << "loadsplash" << "0";
-        QTest::newRow("showwarn") << "showwarn" << "0";
-        QTest::newRow("removesubs") << "removesubs" << "0";
-        QTest::newRow("saveashtml") << "saveashtml" << "0";
-        QTest::newRow("noempty") << "noempty" << "1";
-        QTest::newRow("htmltitle") << "htmltitle" << "Mine";
-        QTest::newRow("htmlalign") << "htmlalign" << "left";
-        QTest::newRow("htmlalternate") << "htmlalternate" << "0";
-        QTest::newRow("htmlcolor0") << "htmlcolor0" << "10";
-        QTest::newRow("htmlcolor6") << "htmlcolor6" << "16";
-        QTest::newRow("htmlsize0") << "htmlsize0" << "20";
-        QTest::newRow("htmlsize3") << "htmlsize3" << "23";
-        QTest::newRow("rc") << "rc" << "1";
-        QTest::newRow("1o") << "1o" << "old";
-        QTest::newRow("firstrun is not saved") << "firstrun" << kMissing;
-        QTest::newRow("installed is not saved") << "installed" << kMissing;
-        QTest::newRow("installpath is not saved") << "installpath" << kMissing;
-        QTest::newRow("installversion is not saved") << "installversion" << kMissing;
-    }
     void saveWritesEveryKey()
     {
-        QFETCH(QString, key);
-        QFETCH(QString, expected);
         LoadReplaceLists();
         TestEnv::ClearStore();
         SettingsRecord s;
@@ -336,23 +267,12 @@ private slots:
         s.outpath = QStringLiteral("/out");
         s.filter = QStringLiteral("*.mp3");
         s.dlistfilter = QStringLiteral("*.wav");
-        s.renamefiles = 1;
         s.filenamelist = QStringLiteral("Artist,Song");
-        s.renamefolders = 1;
         s.foldernamelist = QStringLiteral("Album");
-        s.recursivesearch = 1;
-        s.replaceexisting = 1;
-        s.deleteold = 0;
-        s.donothing = 1;
+        s.renamefiles = s.renamefolders = s.recursivesearch = s.replaceexisting = 1;
+        s.donothing = s.rememberfolders = s.autoadd = s.noempty = 1;
+        s.deleteold = s.promptremove = s.loadsplash = s.showwarn = s.removesubs = s.saveashtml = 0;
         s.dashoption = 3;
-        s.rememberfolders = 1;
-        s.promptremove = 0;
-        s.autoadd = 1;
-        s.loadsplash = 0;
-        s.showwarn = 0;
-        s.removesubs = 0;
-        s.saveashtml = 0;
-        s.noempty = 1;
         Settings = s;
         HtmlPageSettings.title = QStringLiteral("Mine");
         HtmlPageSettings.align = QStringLiteral("left");
@@ -364,7 +284,21 @@ private slots:
         UserReplaceList.Clear();
         UserReplaceList.Add(QStringLiteral("new"), QStringLiteral("old"), 0);
         SaveSettings();
-        QCOMPARE(OnDisk(key), expected);
+        const char *const expected[][2] = {
+            {"inpath", "/in"}, {"outpath", "/out"}, {"filter", "*.mp3"}, {"dlistfilter", "*.wav"},
+            {"renamefiles", "1"}, {"filenamelist", "Artist,Song"}, {"renamefolders", "1"},
+            {"foldernamelist", "Album"}, {"recursivesearch", "1"}, {"replaceexisting", "1"},
+            {"deleteold", "0"}, {"donothing", "1"}, {"dashoption", "3"}, {"rememberfolders", "1"},
+            {"promptremove", "0"}, {"autoadd", "1"}, {"loadsplash", "0"}, {"showwarn", "0"},
+            {"removesubs", "0"}, {"saveashtml", "0"}, {"noempty", "1"}, {"htmltitle", "Mine"},
+            {"htmlalign", "left"}, {"htmlalternate", "0"}, {"htmlcolor0", "10"},
+            {"htmlcolor6", "16"}, {"htmlsize0", "20"}, {"htmlsize3", "23"}, {"rc", "1"},
+            {"1o", "old"}};
+        for (const auto &[key, value] : expected)
+            QCOMPARE(OnDisk(QLatin1String(key)), QLatin1String(value));
+        // Install facts belong to the installer, never to a save.
+        for (const char *key : {"firstrun", "installed", "installpath", "installversion"})
+            QCOMPARE(OnDisk(QLatin1String(key)), kMissing);
     }
 
     void invalidNameChars()

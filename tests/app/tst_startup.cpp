@@ -13,11 +13,6 @@ class TstStartup : public QObject
     Q_OBJECT
 
 private slots:
-    void versionComesFromTheBuild()
-    {
-        QCOMPARE(AppVersionString(), QStringLiteral("1.4.1"));
-    }
-
     void networkPathIsTwoLeadingBackslashes_data()
     {
         QTest::addColumn<QString>("folder");

@@ -49,6 +49,11 @@ private:
     {
         return w.lvFiles->model()->index(row, column).data().toString();
     }
+    void Load(Form1 &w)
+    {
+        w.txtMediaFolder->setText(in);
+        QTest::mouseClick(w.cmdLoad, Qt::LeftButton);
+    }
     void Fill(Form1 &w, int files)
     {
         for (int i = 0; i < files; ++i)
@@ -87,8 +92,7 @@ private slots:
         ScriptedDialogs dialogs;
         Form1 w;
         w.show();
-        w.txtMediaFolder->setText(in);
-        QTest::mouseClick(w.cmdLoad, Qt::LeftButton);
+        Load(w);
         QCOMPARE(w.lvFiles->model()->rowCount(), 2);
         QCOMPARE(w.lvFiles->model()->headerData(0, Qt::Horizontal).toString(),
                  QStringLiteral("Organize To This Folder"));
@@ -146,8 +150,7 @@ private slots:
         Touch(QStringLiteral("---.mp3"));
         ScriptedDialogs dialogs;
         Form1 w;
-        w.txtMediaFolder->setText(in);
-        QTest::mouseClick(w.cmdLoad, Qt::LeftButton);
+        Load(w);
         w.lvFiles->setCurrentIndex(w.lvFiles->model()->index(0, 0));
         dialogs.AnswerInput(QStringLiteral("dalvern"));
         QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
@@ -180,8 +183,7 @@ private slots:
         ScriptedDialogs dialogs;
         Form1 w;
         w.show();
-        w.txtMediaFolder->setText(in);
-        QTest::mouseClick(w.cmdLoad, Qt::LeftButton);
+        Load(w);
         w.lvFiles->setCurrentIndex(w.lvFiles->model()->index(0, 0));
         emit w.lvFiles->customContextMenuRequested(QPoint(5, 5));
         QCOMPARE(w.mnuPlay->isVisible(), playVisible);
@@ -199,8 +201,7 @@ private slots:
         Form1 w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.txtMediaFolder->setText(in);
-        QTest::mouseClick(w.cmdLoad, Qt::LeftButton);
+        Load(w);
         const QRect r = w.lvFiles->visualRect(w.lvFiles->model()->index(0, 1));
         QTest::mouseClick(w.lvFiles->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(w.StatusText(1),

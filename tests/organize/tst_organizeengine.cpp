@@ -19,6 +19,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+enum Fault { ReadOnlyTarget, ReadOnlySourceFolder, LockedSource, CopyCutShort, MoveCutShort };
+
 class TestOrganizeEngine : public QObject
 {
     Q_OBJECT
@@ -71,6 +73,14 @@ private:
         Settings.donothing = doNothing ? 1 : 0;
         Settings.renamefiles = 0;
     }
+    // Adds one row for @p relative under "in" and organizes the whole list.
+    OrganizeReport RunOne(OrganizeList &list, const QString &folder, const QString &relative,
+                          const OrganizeOptions &o)
+    {
+        list.Append(Row(folder, relative));
+        FakeProgressView view;
+        return OrganizeRows(list, view, o);
+    }
 
 private slots:
     void initTestCase()
@@ -93,9 +103,10 @@ private slots:
     void cleanup()
     {
         OrganizeHooks::sourceLocked = {};
+        FileMover::failCopyAfterBytes = -1;
         SetCopyChunkHook({});
         // Read-only folders of a test must not stop the temporary folder's removal.
-        for (const QString &f : QStringList{in, out, out + QStringLiteral("/Corvelle")})
+        for (const QString &f : QStringList{in, out, out + QStringLiteral("/A")})
             QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         dir.reset();
     }
@@ -156,10 +167,9 @@ private slots:
         if (destExists)
             QVERIFY(Write(dest, "OLD"));
         OrganizeList list;
-        list.Append(Row(QStringLiteral("Corvelle"), QStringLiteral("Corvelle - Song.mp3")));
-        FakeProgressView view;
         const OrganizeReport report =
-            OrganizeRows(list, view, Options(deleteOld, replace, doNothing));
+            RunOne(list, QStringLiteral("Corvelle"), QStringLiteral("Corvelle - Song.mp3"),
+                   Options(deleteOld, replace, doNothing));
         QCOMPARE(list.Count(), rowsLeft);
         QCOMPARE(report.organized, organized);
         QCOMPARE(report.skipped, skipped);
@@ -195,176 +205,130 @@ private slots:
     {
         QVERIFY(Write(in + QStringLiteral("/Live/song.mp3"), "x"));
         OrganizeList list;
-        list.Append(Row(QString(), QStringLiteral("Live/song.mp3")));
-        FakeProgressView view;
-        OrganizeRows(list, view, Options(true));
+        RunOne(list, QString(), QStringLiteral("Live/song.mp3"), Options(true));
         QCOMPARE(list.Count(), 0);
         QCOMPARE(Entries(out), QStringList({"song.mp3"}));
     }
 
     void caseInsensitiveNames_data()
     {
-        QTest::addColumn<QString>("existingFolder");
         QTest::addColumn<QString>("existingFile");
+        QTest::addColumn<bool>("doNothing");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("existing folder in other case receives the row")
-            << "corvelle" << "" << QStringList({"Song.mp3"});
+            << "" << false << QStringList({"Song.mp3"});
         QTest::newRow("existing file in other case clashes")
-            << "corvelle" << "song.mp3" << QStringList({"Song(1).mp3", "song.mp3"});
+            << "song.mp3" << false << QStringList({"Song(1).mp3", "song.mp3"});
+        QTest::newRow("clash in other case with do nothing skips the row")
+            << "song.mp3" << true << QStringList({"song.mp3"});
     }
     void caseInsensitiveNames()
     {
-        QFETCH(QString, existingFolder);
         QFETCH(QString, existingFile);
+        QFETCH(bool, doNothing);
         QFETCH(QStringList, expected);
-        QVERIFY(QDir().mkpath(out + QLatin1Char('/') + existingFolder));
+        QVERIFY(QDir().mkpath(out + QStringLiteral("/corvelle")));
         if (!existingFile.isEmpty())
-            QVERIFY(Write(out + QLatin1Char('/') + existingFolder + QLatin1Char('/') + existingFile,
-                          "OLD"));
+            QVERIFY(Write(out + QStringLiteral("/corvelle/") + existingFile, "OLD"));
         QVERIFY(Write(in + QStringLiteral("/Song.mp3"), "NEW"));
         OrganizeList list;
-        list.Append(Row(QStringLiteral("Corvelle"), QStringLiteral("Song.mp3")));
-        FakeProgressView view;
-        OrganizeRows(list, view, Options(true));
-        QCOMPARE(list.Count(), 0);
-        QCOMPARE(Entries(out), QStringList({existingFolder}));
-        QCOMPARE(Entries(out + QLatin1Char('/') + existingFolder), expected);
-    }
-
-    void caseInsensitiveClashWithDoNothing()
-    {
-        QVERIFY(Write(out + QStringLiteral("/corvelle/song.mp3"), "OLD"));
-        QVERIFY(Write(in + QStringLiteral("/Song.mp3"), "NEW"));
-        OrganizeList list;
-        list.Append(Row(QStringLiteral("Corvelle"), QStringLiteral("Song.mp3")));
-        FakeProgressView view;
-        const OrganizeReport report = OrganizeRows(list, view, Options(true, false, true));
-        QCOMPARE(report.skipped, 1);
-        QCOMPARE(list.Row(0).errorText, ClashText());
-        QVERIFY(QFile::exists(in + QStringLiteral("/Song.mp3")));
+        const OrganizeReport report = RunOne(list, QStringLiteral("Corvelle"),
+                                             QStringLiteral("Song.mp3"), Options(true, false, doNothing));
+        QCOMPARE(Entries(out), QStringList({"corvelle"}));
+        QCOMPARE(Entries(out + QStringLiteral("/corvelle")), expected);
+        QCOMPARE(report.skipped, doNothing ? 1 : 0);
+        QCOMPARE(list.Count(), doNothing ? 1 : 0);
+        QCOMPARE(QFile::exists(in + QStringLiteral("/Song.mp3")), doNothing);
+        if (doNothing)
+            QCOMPARE(list.Row(0).errorText, ClashText());
     }
 
     void missingSource()
     {
         OrganizeList list;
-        list.Append(Row(QStringLiteral("A"), QStringLiteral("gone.mp3")));
-        FakeProgressView view;
-        const OrganizeReport report = OrganizeRows(list, view, Options(true));
+        const OrganizeReport report =
+            RunOne(list, QStringLiteral("A"), QStringLiteral("gone.mp3"), Options(true));
         QCOMPARE(report.organized, 0);
         QCOMPARE(list.Count(), 1);
         QCOMPARE(list.Row(0).status, RowStatus::Bad);
         QCOMPARE(list.Row(0).errorText, MissingSourceText());
     }
 
-    void copyErrorReadOnlyTarget()
+    // Every failed copy or delete keeps the source whole, leaves no partial file and keeps
+    // an old destination as it was.
+    void rowFailures_data()
     {
-        if (geteuid() == 0)
-            QSKIP("permissions do not bind the superuser; copyFailsPartWay covers the outcome");
-        QVERIFY(Write(in + QStringLiteral("/song.mp3"), "NEW"));
-        QVERIFY(QDir().mkpath(out + QStringLiteral("/Corvelle")));
-        QVERIFY(QFile::setPermissions(out + QStringLiteral("/Corvelle"),
-                                      QFile::ReadOwner | QFile::ExeOwner));
-        OrganizeList list;
-        list.Append(Row(QStringLiteral("Corvelle"), QStringLiteral("song.mp3")));
-        FakeProgressView view;
-        const OrganizeReport report = OrganizeRows(list, view, Options(true));
-        QCOMPARE(report.organized, 0);
-        QCOMPARE(list.Row(0).errorText, CopyErrorText());
-        QCOMPARE(Read(in + QStringLiteral("/song.mp3")), QByteArray("NEW"));
-    }
-
-    void deleteFailedReadOnlySource()
-    {
-        if (geteuid() == 0)
-            QSKIP("permissions do not bind the superuser; deleteFailedLockedSource covers it");
-        QVERIFY(Write(in + QStringLiteral("/song.mp3"), "NEW"));
-        QVERIFY(QFile::setPermissions(in, QFile::ReadOwner | QFile::ExeOwner));
-        OrganizeList list;
-        list.Append(Row(QStringLiteral("A"), QStringLiteral("song.mp3")));
-        FakeProgressView view;
-        const OrganizeReport report = OrganizeRows(list, view, Options(true));
-        QCOMPARE(report.organized, 1);
-        QCOMPARE(list.Count(), 1);
-        QCOMPARE(list.Row(0).errorText, DeleteFailedText());
-        QCOMPARE(Read(out + QStringLiteral("/A/song.mp3")), QByteArray("NEW"));
-        QCOMPARE(Read(in + QStringLiteral("/song.mp3")), QByteArray("NEW"));
-    }
-
-    void deleteFailedLockedSource()
-    {
-        QVERIFY(Write(in + QStringLiteral("/song.mp3"), "NEW"));
-        OrganizeHooks::sourceLocked = [](const QString &) { return true; };
-        OrganizeList list;
-        list.Append(Row(QStringLiteral("A"), QStringLiteral("song.mp3")));
-        FakeProgressView view;
-        const OrganizeReport report = OrganizeRows(list, view, Options(true));
-        QCOMPARE(report.organized, 1);
-        QCOMPARE(list.Row(0).errorText, DeleteFailedText());
-        QCOMPARE(Read(out + QStringLiteral("/A/song.mp3")), QByteArray("NEW"));
-        QCOMPARE(Read(in + QStringLiteral("/song.mp3")), QByteArray("NEW"));
-    }
-
-    void copyFailsPartWay_data()
-    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("deleteOld");
         QTest::addColumn<bool>("replace");
         QTest::addColumn<bool>("destExists");
-        QTest::newRow("free destination") << false << false;
-        QTest::newRow("numbered destination") << false << true;
-        QTest::newRow("replacing an old destination") << true << true;
+        QTest::addColumn<int>("organized");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QByteArray>("destAfter"); // "NEW": the source's bytes
+        const QByteArray none("<missing>");
+        QTest::newRow("read-only target folder")
+            << int(ReadOnlyTarget) << true << false << false << 0 << CopyErrorText() << none;
+        QTest::newRow("read-only source folder: copied, delete failed")
+            << int(ReadOnlySourceFolder) << true << false << false << 1 << DeleteFailedText()
+            << QByteArray("NEW");
+        QTest::newRow("locked source: copied, delete failed")
+            << int(LockedSource) << true << false << false << 1 << DeleteFailedText()
+            << QByteArray("NEW");
+        QTest::newRow("copy cut short, free destination")
+            << int(CopyCutShort) << true << false << false << 0 << CopyErrorText() << none;
+        QTest::newRow("copy cut short, numbered destination")
+            << int(CopyCutShort) << true << false << true << 0 << CopyErrorText()
+            << QByteArray("OLD");
+        QTest::newRow("copy cut short, replacing an old destination")
+            << int(CopyCutShort) << true << true << true << 0 << CopyErrorText()
+            << QByteArray("OLD");
+        QTest::newRow("copy cut short, replacing and keeping the source")
+            << int(CopyCutShort) << false << true << true << 0 << CopyErrorText()
+            << QByteArray("OLD");
+        QTest::newRow("copy cut short while keeping sources")
+            << int(MoveCutShort) << false << false << false << 0 << CopyErrorText() << none;
     }
-    void copyFailsPartWay()
+    void rowFailures()
     {
+        QFETCH(int, fault);
+        QFETCH(bool, deleteOld);
         QFETCH(bool, replace);
         QFETCH(bool, destExists);
-        const QByteArray data(64 * 1024, 'n');
+        QFETCH(int, organized);
+        QFETCH(QString, error);
+        QFETCH(QByteArray, destAfter);
+        if ((fault == ReadOnlyTarget || fault == ReadOnlySourceFolder) && geteuid() == 0)
+            QSKIP("permissions do not bind the superuser; the locked and cut-short rows cover it");
+        const QByteArray data = QByteArray("NEW") + QByteArray(64 * 1024, 'n');
         QVERIFY(Write(in + QStringLiteral("/song.mp3"), data));
+        QVERIFY(QDir().mkpath(out + QStringLiteral("/A")));
         if (destExists)
             QVERIFY(Write(out + QStringLiteral("/A/song.mp3"), "OLD"));
-        // The source cannot be moved by rename, so the copy is the only way.
-        OrganizeHooks::sourceLocked = [](const QString &) { return true; };
-        CopyFaultInjector fault(1000);
+        std::unique_ptr<CopyFaultInjector> injector;
+        if (fault == ReadOnlyTarget)
+            QVERIFY(QFile::setPermissions(out + QStringLiteral("/A"),
+                                          QFile::ReadOwner | QFile::ExeOwner));
+        if (fault == ReadOnlySourceFolder)
+            QVERIFY(QFile::setPermissions(in, QFile::ReadOwner | QFile::ExeOwner));
+        // A locked source cannot be moved by rename, so the copy is the only way.
+        if (fault == LockedSource || (fault == CopyCutShort && deleteOld))
+            OrganizeHooks::sourceLocked = [](const QString &) { return true; };
+        if (fault == CopyCutShort)
+            injector = std::make_unique<CopyFaultInjector>(1000);
+        if (fault == MoveCutShort)
+            FileMover::failCopyAfterBytes = 1000;
         OrganizeList list;
-        list.Append(Row(QStringLiteral("A"), QStringLiteral("song.mp3")));
-        FakeProgressView view;
-        const OrganizeReport report = OrganizeRows(list, view, Options(true, replace));
-        QCOMPARE(report.organized, 0);
-        QCOMPARE(list.Row(0).errorText, CopyErrorText());
+        const OrganizeReport report = RunOne(list, QStringLiteral("A"), QStringLiteral("song.mp3"),
+                                             Options(deleteOld, replace));
+        injector.reset();
+        FileMover::failCopyAfterBytes = -1;
+        QCOMPARE(report.organized, organized);
+        QCOMPARE(list.Count(), 1);
+        QCOMPARE(list.Row(0).errorText, error);
         QCOMPARE(Read(in + QStringLiteral("/song.mp3")), data);
         QCOMPARE(Entries(out + QStringLiteral("/A")),
-                 destExists ? QStringList({"song.mp3"}) : QStringList());
-        if (destExists)
-            QCOMPARE(Read(out + QStringLiteral("/A/song.mp3")), QByteArray("OLD"));
-    }
-
-    void copyFailsPartWayWithoutDeleting()
-    {
-        const QByteArray data(64 * 1024, 'n');
-        QVERIFY(Write(in + QStringLiteral("/song.mp3"), data));
-        QVERIFY(Write(out + QStringLiteral("/A/song.mp3"), "OLD"));
-        CopyFaultInjector fault(1000);
-        OrganizeList list;
-        list.Append(Row(QStringLiteral("A"), QStringLiteral("song.mp3")));
-        FakeProgressView view;
-        OrganizeRows(list, view, Options(false, true));
-        QCOMPARE(list.Row(0).errorText, CopyErrorText());
-        QCOMPARE(Read(out + QStringLiteral("/A/song.mp3")), QByteArray("OLD"));
-        QCOMPARE(Entries(out + QStringLiteral("/A")), QStringList({"song.mp3"}));
-        QCOMPARE(Read(in + QStringLiteral("/song.mp3")), data);
-    }
-
-    void copyKeepingSourcesFailsPartWay()
-    {
-        const QByteArray data(64 * 1024, 'n');
-        QVERIFY(Write(in + QStringLiteral("/song.mp3"), data));
-        FileMover::failCopyAfterBytes = 1000;
-        OrganizeList list;
-        list.Append(Row(QStringLiteral("A"), QStringLiteral("song.mp3")));
-        FakeProgressView view;
-        OrganizeRows(list, view, Options(false));
-        FileMover::failCopyAfterBytes = -1;
-        QCOMPARE(list.Row(0).errorText, CopyErrorText());
-        QCOMPARE(Entries(out + QStringLiteral("/A")), QStringList());
-        QCOMPARE(Read(in + QStringLiteral("/song.mp3")), data);
+                 destAfter == "<missing>" ? QStringList() : QStringList({"song.mp3"}));
+        QCOMPARE(Read(out + QStringLiteral("/A/song.mp3")), destAfter == "NEW" ? data : destAfter);
     }
 
     void copyKeepsTimeAndPermissions()
@@ -379,9 +343,7 @@ private slots:
             QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
         }
         OrganizeList list;
-        list.Append(Row(QStringLiteral("A"), QStringLiteral("song.mp3")));
-        FakeProgressView view;
-        OrganizeRows(list, view, Options(false));
+        RunOne(list, QStringLiteral("A"), QStringLiteral("song.mp3"), Options(false));
         const QFileInfo copy(out + QStringLiteral("/A/song.mp3"));
         QCOMPARE(copy.size(), qint64(300000));
         QCOMPARE(copy.lastModified(), old);
@@ -407,12 +369,10 @@ private slots:
         QFETCH(QStringList, expected);
         QVERIFY(Write(in + QStringLiteral("/Corvelle - Song.MP3"), QByteArray(500, 'a') + tail));
         Settings.filenamelist.clear();
-        OrganizeList list;
-        list.Append(Row(QStringLiteral("Corvelle"), QStringLiteral("Corvelle - Song.MP3")));
         OrganizeOptions o = Options(true);
         o.renameFromTag = true;
-        FakeProgressView view;
-        OrganizeRows(list, view, o);
+        OrganizeList list;
+        RunOne(list, QStringLiteral("Corvelle"), QStringLiteral("Corvelle - Song.MP3"), o);
         QCOMPARE(list.Count(), 0);
         QCOMPARE(Entries(out + QStringLiteral("/Corvelle")), expected);
     }
@@ -424,9 +384,7 @@ private slots:
         QCOMPARE(::stat(QFile::encodeName(in + QStringLiteral("/song.mp3")).constData(), &before),
                  0);
         OrganizeList list;
-        list.Append(Row(QStringLiteral("A"), QStringLiteral("song.mp3")));
-        FakeProgressView view;
-        OrganizeRows(list, view, Options(true));
+        RunOne(list, QStringLiteral("A"), QStringLiteral("song.mp3"), Options(true));
         struct stat after {};
         QCOMPARE(::stat(QFile::encodeName(out + QStringLiteral("/A/song.mp3")).constData(), &after),
                  0);
@@ -446,12 +404,10 @@ private slots:
         QVERIFY(other.isValid());
         const QByteArray data(40000, 'm');
         QVERIFY(Write(in + QStringLiteral("/song.mp3"), data));
-        OrganizeList list;
-        list.Append(Row(QStringLiteral("A"), QStringLiteral("song.mp3")));
-        FakeProgressView view;
         OrganizeOptions o = Options(true);
         o.outpath = other.path();
-        OrganizeRows(list, view, o);
+        OrganizeList list;
+        RunOne(list, QStringLiteral("A"), QStringLiteral("song.mp3"), o);
         QCOMPARE(list.Count(), 0);
         QCOMPARE(Read(other.path() + QStringLiteral("/A/song.mp3")), data);
         QVERIFY(!QFile::exists(in + QStringLiteral("/song.mp3")));
@@ -469,9 +425,8 @@ private slots:
         in = out;
         QVERIFY(Write(out + QStringLiteral("/Corvelle/song.mp3"), "ONLY"));
         OrganizeList list;
-        list.Append(Row(QStringLiteral("Corvelle"), QStringLiteral("Corvelle/song.mp3")));
-        FakeProgressView view;
-        const OrganizeReport report = OrganizeRows(list, view, Options(true, replace));
+        const OrganizeReport report = RunOne(list, QStringLiteral("Corvelle"),
+                                             QStringLiteral("Corvelle/song.mp3"), Options(true, replace));
         QCOMPARE(report.organized, 1);
         QCOMPARE(list.Count(), 0);
         QCOMPARE(Entries(out + QStringLiteral("/Corvelle")), QStringList({"song.mp3"}));
@@ -482,9 +437,7 @@ private slots:
     {
         QVERIFY(Write(in + QStringLiteral("/song.mp3"), "x"));
         OrganizeList list;
-        list.Append(Row(QStringLiteral(".."), QStringLiteral("song.mp3")));
-        FakeProgressView view;
-        OrganizeRows(list, view, Options(true));
+        RunOne(list, QStringLiteral(".."), QStringLiteral("song.mp3"), Options(true));
         QCOMPARE(list.Row(0).errorText, CopyErrorText());
         QVERIFY(QFile::exists(in + QStringLiteral("/song.mp3")));
         QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("song.mp3"))));
@@ -533,6 +486,11 @@ private slots:
             "Not all files were organized. The files may be in use by another application or "
             "have read-only settings. Please see the list for files that could not be "
             "organized. You can right click on the file to see Error Details. ");
+        QTest::newRow("empty list")
+            << 0 << 0
+            << "File Organization Has Been Completed. Sortiva Media Organizer Did Not Organize "
+               "Any Files."
+            << int(MsgIcon::Information);
         QTest::newRow("all organized")
             << 2 << 0
             << "File Organization Has Been Completed. Sortiva Media Organizer Has Organized 2 "
@@ -576,18 +534,6 @@ private slots:
         QCOMPARE(int(dialogs.asked.last().icon), icon);
         QCOMPARE(view.status1.last(), QStringLiteral("Finished"));
         QCOMPARE(view.value, 0);
-    }
-
-    void emptyListThroughTheEngine()
-    {
-        UseSettings(true);
-        OrganizeList list;
-        ScriptedDialogs dialogs;
-        FakeProgressView view;
-        OrganizeFiles(list, view);
-        QCOMPARE(dialogs.MessageTexts(),
-                 QStringList({"File Organization Has Been Completed. Sortiva Media Organizer Did "
-                              "Not Organize Any Files."}));
     }
 
     void missingOrganizeToFolder_data()
@@ -649,50 +595,45 @@ private slots:
         QCOMPARE(list.Count(), rowsLeft);
     }
 
-    void organizeCommandRefusals_data()
+    void organizeCommandStopsEarly_data()
     {
         QTest::addColumn<bool>("withRow");
-        QTest::addColumn<QString>("outText");
+        QTest::addColumn<bool>("withOut");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("icon");
         QTest::newRow("empty list")
-            << false << "/x" << "You must first load a folder with the 'Load' button.";
+            << false << true << "You must first load a folder with the 'Load' button."
+            << int(MsgIcon::Critical);
         QTest::newRow("empty Organize To is refused before any question")
-            << true << ""
+            << true << false
             << "Please enter the 'Organize To' folder (or choose it with its '...' button) "
-               "before organizing.";
+               "before organizing."
+            << int(MsgIcon::Critical);
+        QTest::newRow("confirmation answered no")
+            << true << true
+            << "Are you sure you want to organize these files?\r\n\r\nNote: this action cannot "
+               "be undone!"
+            << int(MsgIcon::Question);
     }
-    void organizeCommandRefusals()
+    void organizeCommandStopsEarly()
     {
         QFETCH(bool, withRow);
-        QFETCH(QString, outText);
+        QFETCH(bool, withOut);
         QFETCH(QString, expected);
+        QFETCH(int, icon);
+        QVERIFY(Write(in + QStringLiteral("/a.mp3"), "x"));
         OrganizeList list;
         if (withRow)
             list.Append(Row(QStringLiteral("A"), QStringLiteral("a.mp3")));
         ScriptedDialogs dialogs;
-        FakeButton button(QStringLiteral("  2. Organize"));
-        FakeProgressView view;
-        OrganizeClick(list, view, button, in, outText);
-        QCOMPARE(dialogs.MessageTexts(), QStringList({expected}));
-        QCOMPARE(dialogs.asked.first().icon, MsgIcon::Critical);
-        QVERIFY(view.enables.isEmpty());
-        QCOMPARE(list.Count(), withRow ? 1 : 0);
-    }
-
-    void confirmationNoDoesNothing()
-    {
-        QVERIFY(Write(in + QStringLiteral("/a.mp3"), "x"));
-        OrganizeList list;
-        list.Append(Row(QStringLiteral("A"), QStringLiteral("a.mp3")));
-        ScriptedDialogs dialogs;
         dialogs.AnswerMessage(MsgResult::No);
         FakeButton button(QStringLiteral("  2. Organize"));
         FakeProgressView view;
-        OrganizeClick(list, view, button, in, out);
-        QCOMPARE(dialogs.MessageTexts(),
-                 QStringList({"Are you sure you want to organize these files?\r\n\r\nNote: this "
-                              "action cannot be undone!"}));
-        QCOMPARE(list.Count(), 1);
+        OrganizeClick(list, view, button, in, withOut ? out : QString());
+        QCOMPARE(dialogs.MessageTexts(), QStringList({expected}));
+        QCOMPARE(int(dialogs.asked.first().icon), icon);
+        QVERIFY(view.enables.isEmpty());
+        QCOMPARE(list.Count(), withRow ? 1 : 0);
         QVERIFY(QFile::exists(in + QStringLiteral("/a.mp3")));
     }
 
