@@ -9,17 +9,28 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
-// OneLine only where a name needs it: most names hold no tab or line break.
-QString Printable(const QString &name)
+// Appends the name, through OneLine only where it needs it: most names hold no tab or
+// line break.
+void AppendPrintable(QString &block, const QString &name)
 {
-    for (const QChar c : name)
-        if (c.unicode() < 32 &&
-            (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')))
-            return OneLine(name);
-    return name;
+    const char16_t *p = reinterpret_cast<const char16_t *>(name.constData());
+    const qsizetype n = name.size();
+    char16_t lowest = 0xFFFF; // one sweep without early exit: the compiler can vectorise it
+    for (qsizetype i = 0; i < n; ++i)
+        lowest = std::min(lowest, p[i]);
+    if (lowest < 32) {
+        for (qsizetype i = 0; i < n; ++i) {
+            if (p[i] == u'\t' || p[i] == u'\n' || p[i] == u'\r') {
+                block += OneLine(name);
+                return;
+            }
+        }
+    }
+    block += QStringView(p, n);
 }
 
 int Load(const QStringList &arguments)
@@ -73,14 +84,14 @@ int Load(const QStringList &arguments)
             ++rows;
             if (!row.name.ok)
                 ++bad;
-            block += row.name.ok ? QLatin1String("ok\t") : QLatin1String("bad\t");
-            block += Printable(row.name.folder);
+            block += row.name.ok ? QStringView(u"ok\t") : QStringView(u"bad\t");
+            AppendPrintable(block, row.name.folder);
             block += QLatin1Char('\t');
-            block += Printable(row.relativePath);
+            AppendPrintable(block, row.relativePath);
             block += QLatin1Char('\n');
             if (block.size() > (1 << 15)) {
                 Out(block);
-                block.clear();
+                block.resize(0); // keeps the buffer, unlike clear()
             }
             return true;
         },

@@ -10,6 +10,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 void CreateListingObject()
 {
     CreateExportListing();
@@ -28,7 +30,15 @@ void OpenExportDialog(QWidget *owner)
 
 void OpenOptionsWindow(QWidget *owner, int tab)
 {
-    Form6::Open(owner, tab > 0 ? tab : -1);
+    const bool isNew = Form6::Instance() == nullptr;
+    Form6 *form = Form6::Open(owner, tab > 0 ? tab : -1);
+    // A new Options window opens over the main window, not wherever the desktop puts it.
+    if (isNew && form && owner) {
+        QPoint at = owner->frameGeometry().center() - form->rect().center();
+        at.setX(std::max(at.x(), 0));
+        at.setY(std::max(at.y(), 0));
+        form->move(at);
+    }
 }
 
 void AskFirstRunQuestion(QWidget *owner)

@@ -1,6 +1,7 @@
 #include "naming/artistname.h"
 
 #include "app/textutil.h"
+#include "naming/namingmemo.h"
 #include "naming/namingtext.h"
 #include "naming/replacelist.h"
 
@@ -8,6 +9,7 @@
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
 #include <initializer_list>
 #include <vector>
 
@@ -33,6 +35,7 @@ bool OneOf(QStringView s, std::initializer_list<QStringView> list)
 
 bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
 {
+    ++NamingMemo::ContextQuestions;
     for (const QStringView item : list)
         if (NamingText::Contains(text, item, Qt::CaseInsensitive))
             return true;
@@ -44,29 +47,75 @@ bool IsWordBreak(char32_t c)
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0;
 }
 
-// The characters of a text, case-folded, as a set of ASCII codes; any other character
-// marks the set as "may match anything", since folding can map it onto ASCII.
+// The characters of a text, case-folded, as a set of ASCII codes, and its pairs of
+// neighbouring characters as a hashed set; any other character marks the set as "may match
+// anything", since folding can map it onto ASCII. A text found in another has all its
+// characters and all its pairs there, so a missing one rules the search out.
 struct AsciiSet {
+    static constexpr int kPairWords = 8; // 512 pair bits
     quint64 bits[2] = {0, 0};
+    quint64 pairs[kPairWords] = {};
     bool wild = false;
 
     explicit AsciiSet(QStringView s)
     {
-        for (const QChar c : s) {
-            const char16_t u = c.unicode();
+        char16_t previous = 0;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            const char16_t u = s[i].unicode();
             if (u >= 128) {
                 wild = true;
                 break;
             }
             const char16_t f = (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
             bits[f >> 6] |= quint64(1) << (f & 63);
+            if (i > 0) {
+                const unsigned h = PairIndex(previous, f);
+                pairs[h >> 6] |= quint64(1) << (h & 63);
+            }
+            previous = f;
         }
     }
-    // True when every character of @p needle may occur in the text.
-    bool MayContain(const AsciiSet &needle) const
+    static unsigned PairIndex(char16_t a, char16_t b)
     {
-        return wild || needle.wild ||
-               ((needle.bits[0] & ~bits[0]) == 0 && (needle.bits[1] & ~bits[1]) == 0);
+        return (unsigned(a) * 37u + b) & (kPairWords * 64 - 1);
+    }
+    bool HasPair(unsigned h) const { return ((pairs[h >> 6] >> (h & 63)) & 1) != 0; }
+};
+
+// A rule's old text as the checks against an AsciiSet need it: its letters and the pair
+// indices of its first neighbours (enough to rule out nearly every name).
+struct NeedleKey {
+    static constexpr int kMaxPairs = 15;
+    quint64 bits[2] = {0, 0};
+    quint16 pairIndex[kMaxPairs] = {};
+    int pairCount = 0;
+    bool wild = false;
+
+    explicit NeedleKey(QStringView s)
+    {
+        const AsciiSet set(s);
+        wild = set.wild;
+        bits[0] = set.bits[0];
+        bits[1] = set.bits[1];
+        for (qsizetype i = 1; !wild && i < s.size() && pairCount < kMaxPairs; ++i) {
+            const auto fold = [](char16_t u) {
+                return (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
+            };
+            pairIndex[pairCount++] = quint16(
+                AsciiSet::PairIndex(fold(s[i - 1].unicode()), fold(s[i].unicode())));
+        }
+    }
+    // True when the text may hold this needle.
+    bool MayOccurIn(const AsciiSet &text) const
+    {
+        if (wild || text.wild)
+            return true;
+        if ((bits[0] & ~text.bits[0]) != 0 || (bits[1] & ~text.bits[1]) != 0)
+            return false;
+        for (int k = 0; k < pairCount; ++k)
+            if (!text.HasPair(pairIndex[k]))
+                return false;
+        return true;
     }
 };
 
@@ -78,7 +127,7 @@ QString ApplyBuiltIn(const ReplaceList &list, QString name)
     struct Prepared {
         const ReplaceItem *item = nullptr;
         QString oldVal; // a shared copy: same data pointer means same, unchanged text
-        AsciiSet letters{QStringView()};
+        NeedleKey letters{QStringView()};
     };
     thread_local std::vector<Prepared> cache;
     cache.resize(static_cast<size_t>(list.Count()));
@@ -89,13 +138,13 @@ QString ApplyBuiltIn(const ReplaceList &list, QString name)
         if (p.item != &r || p.oldVal.constData() != r.OldVal().constData()) {
             p.item = &r;
             p.oldVal = r.OldVal();
-            p.letters = AsciiSet(r.OldVal());
+            p.letters = NeedleKey(r.OldVal());
         }
-        if (r.OldVal().isEmpty() || !present.MayContain(p.letters))
+        if (r.OldVal().isEmpty() || !p.letters.MayOccurIn(present))
             continue;
         if (!NamingText::Contains(name, r.OldVal(), r.Sensitivity()))
             continue;
-        name.replace(r.OldVal(), r.NewVal(), r.Sensitivity());
+        NamingText::ReplaceAll(name, r.OldVal(), r.NewVal(), r.Sensitivity());
         present = AsciiSet(name);
     }
     return name;
@@ -105,7 +154,7 @@ void CollapseBlanks(QString &s)
 {
     while (NamingText::Contains(s, u"  ", Qt::CaseSensitive)) {
         s.replace(QStringLiteral("  "), QStringLiteral(" "));
-        s = Trimmed(s);
+        NamingText::TrimInPlace(s);
     }
 }
 
@@ -124,7 +173,10 @@ qsizetype Gap(const QString &context, QStringView a, QStringView b)
 QString SpecialName(const QString &name, const QString &context, bool &atOnce)
 {
     atOnce = false;
-    const QString l = name.toLower();
+    // Every name in the table is short; longer or non-ASCII names go through Qt.
+    char16_t buffer[24];
+    QString spill;
+    const QStringView l = NamingText::LowerShort(QStringView(name), buffer, spill);
     if (OneOf(l, {u"rob", u"zombie", u"robzombie"}))
         return QStringLiteral("Rob Zombie");
     if (NamingText::Same(l, u"trans"))
@@ -189,19 +241,37 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
 // Every lower-cased word some rule below knows; any other word is left alone at once.
 bool KnownFixWord(QStringView w)
 {
-    static const QSet<QStringView> known = [] {
-        QSet<QStringView> set;
+    struct Known {
+        QSet<QStringView> words;
+        quint64 firsts[2] = {0, 0}; // ASCII first characters of the words
+        qsizetype longest = 0;
+    };
+    static const Known known = [] {
+        Known k;
+        const auto add = [&k](QStringView t) {
+            k.words.insert(t);
+            k.longest = std::max(k.longest, t.size());
+            const char16_t f = t.front().unicode();
+            if (f < 128)
+                k.firsts[f >> 6] |= quint64(1) << (f & 63);
+        };
         for (const QStringView u : kUpperWords)
-            set.insert(u);
+            add(u);
         for (const QStringView t :
              {u"masterp", u"50cent", u"boys2men", u"boysiimen", u"bunb", u"crüe", u"mötley",
               u"queensrÿche", u"karaoké", u"kareoke", u"cee", u"easye", u"eazye", u"jay", u"bun",
               u"jayz", u"8ball", u"36mafia", u"t", u"e", u"ne", u"cent", u"cents", u"eightball",
               u"zz", u"r", u"h", u"acdc"})
-            set.insert(t);
-        return set;
+            add(t);
+        return k;
     }();
-    return known.contains(w);
+    // Most words are ruled out by their length or first character before any hashing.
+    if (w.isEmpty() || w.size() > known.longest)
+        return false;
+    const char16_t f = w.front().unicode();
+    if (f < 128 && ((known.firsts[f >> 6] >> (f & 63)) & 1) == 0)
+        return false;
+    return known.words.contains(w);
 }
 
 QString FixWord(QStringView word, QStringView w, bool last, bool only, const QString &context)
@@ -276,6 +346,30 @@ QString FixWord(QStringView word, QStringView w, bool last, bool only, const QSt
 
 QString ProperCase(QStringView text)
 {
+    // Plain ASCII (nearly every name) is cased in place, one character each.
+    {
+        QString out(text.size(), Qt::Uninitialized);
+        char16_t *dst = reinterpret_cast<char16_t *>(out.data());
+        bool wordStart = true;
+        qsizetype i = 0;
+        for (; i < text.size(); ++i) {
+            char16_t c = text[i].unicode();
+            if (c >= 128)
+                break;
+            if (IsWordBreak(c)) {
+                wordStart = true;
+            } else {
+                if (wordStart && c >= u'a' && c <= u'z')
+                    c = char16_t(c - 32);
+                else if (!wordStart && c >= u'A' && c <= u'Z')
+                    c = char16_t(c + 32);
+                wordStart = false;
+            }
+            dst[i] = c;
+        }
+        if (i == text.size())
+            return out;
+    }
     QString out;
     out.reserve(text.size());
     bool wordStart = true;
@@ -320,6 +414,7 @@ bool IsUpperWord(QStringView lowerWord)
 namespace {
 thread_local NormalizeArtistMemo *activeMemo = nullptr;
 thread_local QHash<QString, QString> memoAnswers;
+thread_local quint64 memoGeneration = 0;
 // Enough for every artist of a large collection; past it the memo starts afresh.
 constexpr qsizetype kMemoLimit = 65536;
 
@@ -328,8 +423,10 @@ QString NormalizeArtistUncached(const QString &raw);
 
 NormalizeArtistMemo::NormalizeArtistMemo() : m_outer(activeMemo)
 {
-    if (!m_outer)
+    if (!m_outer) {
         memoAnswers.clear();
+        ++memoGeneration;
+    }
     activeMemo = this;
 }
 
@@ -338,6 +435,16 @@ NormalizeArtistMemo::~NormalizeArtistMemo()
     activeMemo = m_outer;
     if (!m_outer)
         memoAnswers = QHash<QString, QString>();
+}
+
+bool NamingMemo::Active()
+{
+    return activeMemo != nullptr;
+}
+
+quint64 NamingMemo::Generation()
+{
+    return memoGeneration;
 }
 
 QString NormalizeArtist(const QString &raw)
@@ -361,7 +468,7 @@ QString NormalizeArtistUncached(const QString &raw)
     const QString context = name;
 
     // Remarks in brackets go, unless the bracket starts the name.
-    const qsizetype paren = name.indexOf(QLatin1Char('('));
+    const qsizetype paren = NamingText::Find(name, u'(');
     if (paren >= 2)
         name = Trim(QStringView(name).left(paren));
     CollapseBlanks(name);
@@ -369,7 +476,7 @@ QString NormalizeArtistUncached(const QString &raw)
     name = ApplyBuiltIn(BuiltInReplaceList, std::move(name));
 
     if (name.size() > 4) {
-        while (name.size() >= 4 && name.startsWith(QLatin1String("the "), Qt::CaseInsensitive))
+        while (name.size() >= 4 && NamingText::StartsWithIgnoringCase(name, QLatin1StringView("the ")))
             name = Trim(QStringView(name).mid(4));
     }
 
@@ -379,7 +486,7 @@ QString NormalizeArtistUncached(const QString &raw)
             if (ContainsAny(name, {u"the devil", u"running "}))
                 name = Trim(QStringView(name).left(ft));
             else
-                name.replace(QLatin1String(" ft "), QLatin1String(" With "), Qt::CaseInsensitive);
+                NamingText::ReplaceAll(name, u" ft ", u" With ", Qt::CaseInsensitive);
         }
     }
 
@@ -387,17 +494,20 @@ QString NormalizeArtistUncached(const QString &raw)
 
     if (name.size() > 35)
         name = LimitNameWords(name.left(35));
-    if (name.contains(QLatin1Char(' ')) && name.count(QLatin1Char(' ')) >= 2)
+    qsizetype blanks = 0;
+    for (const QChar c : std::as_const(name))
+        blanks += c == QLatin1Char(' ') ? 1 : 0;
+    if (blanks >= 2)
         name = LimitNameWords(name);
 
-    while (name.endsWith(QLatin1String(" and"), Qt::CaseInsensitive))
+    while (NamingText::EndsWithIgnoringCase(name, QLatin1StringView(" and")))
         name.chop(4);
-    while (name.endsWith(QLatin1String(" with"), Qt::CaseInsensitive))
+    while (NamingText::EndsWithIgnoringCase(name, QLatin1StringView(" with")))
         name.chop(5);
     name = Trimmed(name);
 
     // A leading track number goes, unless it is part of a known artist name.
-    if (name.size() > 2 && name.contains(QLatin1Char(' '))) {
+    if (name.size() > 2 && NamingText::Find(name, u' ') >= 0) {
         const QStringView view(name);
         const qsizetype blank = view.indexOf(QLatin1Char(' '));
         const QStringView first = view.left(blank);
@@ -426,43 +536,85 @@ QString FixArtistWords(const QString &name, const QString &context)
 {
     const QString trimmed = Trimmed(name);
     const QStringView view(trimmed);
-    const bool only = !view.contains(QLatin1Char(' '));
+    const bool only = NamingText::Find(view, u' ') < 0;
+    // Most names need no fix-up: the result is only built from the first fixed word on,
+    // until then it is the text itself.
     QString result;
-    result.reserve(trimmed.size() + 8);
+    bool building = false;
     char16_t buffer[16];
     QString spill;
     for (qsizetype start = 0;;) {
-        qsizetype end = view.indexOf(QLatin1Char(' '), start);
+        qsizetype end = NamingText::Find(view, u' ', start);
         const bool last = end < 0;
         if (last)
             end = view.size();
         const QStringView word = view.mid(start, end - start);
+        QString fixed;
         // No fix-up word is longer than 11 characters.
         if (word.size() <= 11) {
             const QStringView lower = NamingText::LowerShort(word, buffer, spill);
-            const QString fixed = FixWord(word, lower, last, only, context);
+            fixed = FixWord(word, lower, last, only, context);
+        }
+        if (!building && !fixed.isNull()) {
+            building = true;
+            result.reserve(trimmed.size() + 16);
+            result += view.left(start);
+        }
+        if (building) {
             if (fixed.isNull())
                 result += word;
             else
                 result += fixed;
-        } else {
-            result += word;
+            if (!last)
+                result += QLatin1Char(' ');
         }
         if (last)
             break;
-        result += QLatin1Char(' ');
         start = end + 1;
     }
+    if (!building)
+        result = trimmed;
     CollapseBlanks(result);
-    return Trimmed(result);
+    NamingText::TrimInPlace(result);
+    return result;
 }
 
 QString LimitNameWords(const QString &name)
 {
     const QString trimmed = Trimmed(name);
-    if (trimmed.size() <= 2 || !trimmed.contains(QLatin1Char(' ')))
+    if (trimmed.size() <= 2 || NamingText::Find(trimmed, u' ') < 0)
         return trimmed;
-    const QList<QStringView> words = QStringView(trimmed).split(QLatin1Char(' '));
+    // The words as views into the text: a name has few, so no list is allocated.
+    QStringView wordBuffer[40];
+    std::vector<QStringView> spill;
+    QStringView *wordList = wordBuffer;
+    qsizetype wordCount = 0;
+    {
+        const QStringView view(trimmed);
+        qsizetype blanks = 0;
+        for (const QChar c : view)
+            if (c == QLatin1Char(' '))
+                ++blanks;
+        if (blanks + 1 > qsizetype(std::size(wordBuffer))) {
+            spill.resize(static_cast<size_t>(blanks + 1));
+            wordList = spill.data();
+        }
+        for (qsizetype start = 0;;) {
+            const qsizetype end = NamingText::Find(view, u' ', start);
+            if (end < 0) {
+                wordList[wordCount++] = view.mid(start);
+                break;
+            }
+            wordList[wordCount++] = view.mid(start, end - start);
+            start = end + 1;
+        }
+    }
+    struct Words {
+        const QStringView *data;
+        qsizetype count;
+        qsizetype size() const { return count; }
+        QStringView at(qsizetype i) const { return data[i]; }
+    } const words{wordList, wordCount};
     QString result;
     result.reserve(trimmed.size() + 1);
     int counted = 0;
@@ -502,5 +654,6 @@ QString LimitNameWords(const QString &name)
     }
     if (result.size() > 35)
         result.truncate(35);
-    return Trimmed(result);
+    NamingText::TrimInPlace(result);
+    return result;
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -95,31 +96,81 @@ bool IsMp3(const QString &name)
     QStringView t(name);
     while (t.endsWith(QLatin1Char(' ')))
         t.chop(1);
-    return t.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
+    return NamingText::EndsWithIgnoringCase(t, QLatin1StringView(".mp3"));
+}
+
+namespace {
+// Opens without blocking (a named pipe handed in by mistake must not stall the caller) and
+// reports the file's size and the block when the file is a regular one of more than 126
+// bytes; @p got is false unless all 128 bytes were read.
+bool ReadLastBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize], bool &got)
+{
+    got = false;
+    // Plain ASCII paths (nearly all) encode the same in every locale: no conversion.
+    char local[512];
+    QByteArray encoded;
+    const char *name = local;
+    const qsizetype size = path.size();
+    bool ascii = size < qsizetype(sizeof local);
+    if (ascii) {
+        const char16_t *src = reinterpret_cast<const char16_t *>(path.constData());
+        char16_t seen = 0;
+        for (qsizetype i = 0; i < size; ++i) {
+            seen |= src[i];
+            local[i] = char(src[i]);
+        }
+        ascii = seen < 128 && std::memchr(local, 0, size_t(size)) == nullptr;
+    }
+    if (ascii) {
+        local[size] = 0;
+    } else {
+        encoded = QFile::encodeName(path);
+        name = encoded.constData();
+    }
+    const int fd = ::open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool regular = false;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 126) {
+        regular = true;
+        if (st.st_size >= Id3v1Tag::BlockSize)
+            got = ::pread(fd, block, sizeof block, st.st_size - Id3v1Tag::BlockSize) ==
+                  Id3v1Tag::BlockSize;
+    }
+    ::close(fd);
+    return regular;
+}
+} // namespace
+
+bool ReadTagBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize])
+{
+    bool got = false;
+    return ReadLastBlock(path, block, got) && got;
+}
+
+bool TagBlockHasMarker(const char (&block)[Id3v1Tag::BlockSize])
+{
+    // ASCII bytes are settled here; any other byte is decoded and compared as HasMarker does.
+    const auto a = static_cast<unsigned char>(block[0]);
+    const auto b = static_cast<unsigned char>(block[1]);
+    const auto c = static_cast<unsigned char>(block[2]);
+    if (a < 128 && b < 128 && c < 128)
+        return (a | 0x20) == 't' && (b | 0x20) == 'a' && (c | 0x20) == 'g';
+    return DecodeWindows1252(block, 3).compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0;
 }
 
 bool ReadTag(Id3v1Tag &tag, const QString &path)
 {
-    // Non-blocking open: a named pipe handed in by mistake must not stall the caller.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    char buffer[Id3v1Tag::BlockSize];
+    bool got = false;
+    if (!ReadLastBlock(path, buffer, got))
         return false;
-    bool ok = false;
-    struct stat st;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 126) {
-        tag = Id3v1Tag();
-        if (st.st_size >= Id3v1Tag::BlockSize) {
-            char buffer[Id3v1Tag::BlockSize];
-            const ssize_t got =
-                ::pread(fd, buffer, sizeof buffer, st.st_size - Id3v1Tag::BlockSize);
-            if (got == Id3v1Tag::BlockSize) {
-                tag.FromBlock(QByteArray::fromRawData(buffer, Id3v1Tag::BlockSize));
-                ok = tag.HasMarker();
-            }
-        }
-    }
-    ::close(fd);
-    return ok;
+    tag = Id3v1Tag();
+    if (!got)
+        return false;
+    tag.FromBlock(QByteArray::fromRawData(buffer, Id3v1Tag::BlockSize));
+    return tag.HasMarker();
 }
 
 bool CleanTagField(QString &field, bool removeHigh)

@@ -45,6 +45,15 @@ bool IsMp3(const QString &name);
 bool ReadTag(Id3v1Tag &tag, const QString &path);
 
 /**
+ * The last 128 bytes of a regular file of at least that size, with one positioned read;
+ * false for anything else. ReadTag's first step, for callers that look at the raw block.
+ */
+bool ReadTagBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize]);
+
+/** True when the block's first three bytes read "TAG" without regard to case. */
+bool TagBlockHasMarker(const char (&block)[Id3v1Tag::BlockSize]);
+
+/**
  * Rejects an empty, all-blank or all-NUL field (false, field unchanged); otherwise trims
  * it, removes the characters 0 to 31 (and, with @p removeHigh, every non-ASCII character),
  * trims again and says whether text remains.

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 static void Touch(const QString &path)
@@ -19,6 +21,7 @@ static void Touch(const QString &path)
 //          Sub/ (x.mp3)  .hid/ (h.mp3)  loop -> root  fifo.mp3 (a pipe)
 //   root/Sub/Deep/ (d.mp3)   root/Other/ (o.mp3)
 
+// Plain ASCII names and names with other letters share one order: case-folded, then exact.
 class TestFileSearch : public QObject
 {
     Q_OBJECT
@@ -219,6 +222,30 @@ private slots:
         for (const QString &p : FindFiles(dir.path(), patterns, FileSearchMask))
             names << p.mid(dir.path().size() + 1);
         QCOMPARE(names, expected);
+    }
+
+    void orderIgnoresCaseAcrossScripts()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QStringList names{QStringLiteral("b.mp3"),       QStringLiteral("A.mp3"),
+                          QStringLiteral("\u00e9t\u00e9.mp3"), QStringLiteral("Z.mp3"),
+                          QStringLiteral("a.mp3"),       QStringLiteral("\u00c9T\u00c9.mp3"),
+                          QStringLiteral("[x].mp3"),     QStringLiteral("_y.mp3"),
+                          QStringLiteral("ab.mp3"),      QStringLiteral("AB.MP3"),
+                          QStringLiteral("\u00c5b.mp3"), QStringLiteral("Stra\u00dfe.mp3")};
+        for (const QString &n : names) {
+            QFile f(dir.filePath(n));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+            const int c = a.toCaseFolded().compare(b.toCaseFolded());
+            return c != 0 ? c < 0 : a < b;
+        });
+        QStringList expected;
+        for (const QString &n : names)
+            expected << SearchFolderBase(dir.path()) + n;
+        QCOMPARE(FindFiles(dir.path(), QStringLiteral("*.*"), FileSearchMask), expected);
     }
 };
 
