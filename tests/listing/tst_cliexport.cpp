@@ -24,6 +24,17 @@ private:
         f.write(data);
     }
 
+    // sortiva-cli export with @p arguments; its exit code and what it printed on either stream.
+    static std::pair<int, QString> Export(const QStringList &arguments, bool errors)
+    {
+        QProcess p;
+        p.start(QStringLiteral(SORTIVA_CLI), QStringList{QStringLiteral("export")} + arguments);
+        if (!p.waitForFinished(30000))
+            return {-1, QString()};
+        return {p.exitCode(), QString::fromUtf8(errors ? p.readAllStandardError()
+                                                       : p.readAllStandardOutput())};
+    }
+
     static QByteArray Read(const QString &path)
     {
         QFile f(path);
@@ -85,13 +96,8 @@ private slots:
         const QString file = dir->filePath(target);
         if (existing)
             Write(file, "old listing");
-        QProcess p;
-        p.start(QStringLiteral(SORTIVA_CLI),
-                QStringList{QStringLiteral("export")} + options + QStringList{root, file});
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitCode(), exitCode);
-        const QString said = QString::fromUtf8(exitCode == 0 ? p.readAllStandardOutput()
-                                                             : p.readAllStandardError());
+        const auto [code, said] = Export(options + QStringList{root, file}, exitCode != 0);
+        QCOMPARE(code, exitCode);
         QVERIFY2(said.startsWith(output), qPrintable(said));
         if (!written.isEmpty())
             QVERIFY(Read(file).startsWith(written));
@@ -111,14 +117,11 @@ private slots:
     {
         QFETCH(bool, noEmpty);
         const QString file = dir->filePath(QStringLiteral("l.txt"));
-        QStringList args{QStringLiteral("export"), QStringLiteral("--text"),
-                         QStringLiteral("--filter"), QStringLiteral("mp3")};
+        QStringList args{QStringLiteral("--text"), QStringLiteral("--filter"),
+                         QStringLiteral("mp3")};
         if (noEmpty)
             args << QStringLiteral("--no-empty");
-        QProcess p;
-        p.start(QStringLiteral(SORTIVA_CLI), args + QStringList{root, file});
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(Export(args + QStringList{root, file}, false).first, 0);
         const QByteArray text = Read(file);
         QVERIFY(text.contains("\tFolders: 2\r\n"));
         QCOMPARE(text.contains("Empty (0 Bytes - 0 files)"), !noEmpty);
@@ -127,14 +130,10 @@ private slots:
     void missingRootExitsWithTwo()
     {
         const QString missing = dir->filePath(QStringLiteral("gone"));
-        QProcess p;
-        p.start(QStringLiteral(SORTIVA_CLI),
-                {QStringLiteral("export"), missing + QStringLiteral("/"),
-                 dir->filePath(QStringLiteral("l.html"))});
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitCode(), 2);
-        QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
-                 "Unable to read directory! (" + missing + ")\n");
+        const auto [code, said] =
+            Export({missing + QStringLiteral("/"), dir->filePath(QStringLiteral("l.html"))}, true);
+        QCOMPARE(code, 2);
+        QCOMPARE(said, "Unable to read directory! (" + missing + ")\n");
         QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("l.html"))));
     }
 };

@@ -4,11 +4,14 @@
 #include <QtTest>
 
 namespace {
-std::shared_ptr<File> MakeFile(const QString &title)
+// A list of files titled by @p titles, each under its upper-cased title as key when @p keyed.
+void Fill(FileList &list, const QStringList &titles, bool keyed = false)
 {
-    auto f = std::make_shared<File>();
-    f->SetTitle(title);
-    return f;
+    for (const QString &t : titles) {
+        auto f = std::make_shared<File>();
+        f->SetTitle(t);
+        list.Add(f, keyed ? t.toUpper() : QString());
+    }
 }
 } // namespace
 
@@ -17,67 +20,51 @@ class TestCollections : public QObject
     Q_OBJECT
 
 private slots:
-    void addClearsTheCallersReference()
+    void addTakesTheMemberUnlessItsKeyIsTaken()
     {
         FileList list;
-        auto f = MakeFile(QStringLiteral("a"));
-        const auto added = list.Add(f);
-        QVERIFY(!f);
-        QVERIFY(added);
+        auto a = std::make_shared<File>();
+        a->SetTitle(QStringLiteral("a"));
+        const auto added = list.Add(a, QStringLiteral("k"));
+        QVERIFY(!a); // the caller's reference is cleared
         QCOMPARE(added->Title(), QStringLiteral("a"));
-        QCOMPARE(list.Count(), 1);
-    }
-
-    void itemByPositionIsOneBased()
-    {
-        FileList list;
-        for (const char *t : {"a", "b", "c"}) {
-            auto f = MakeFile(QString::fromLatin1(t));
-            list.Add(f);
-        }
-        QVERIFY(!list.Item(0));
-        QCOMPARE(list.Item(1)->Title(), QStringLiteral("a"));
-        QCOMPARE(list.Item(3)->Title(), QStringLiteral("c"));
-        QVERIFY(!list.Item(4));
-    }
-
-    void keys_data()
-    {
-        QTest::addColumn<QString>("lookup");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("same case") << "Rock" << true;
-        QTest::newRow("other case") << "rOCK" << true;
-        QTest::newRow("other key") << "Pop" << false;
-        QTest::newRow("empty key names nobody") << "" << false;
-    }
-    void keys()
-    {
-        QFETCH(QString, lookup);
-        QFETCH(bool, found);
-        FileList list;
-        auto f = MakeFile(QStringLiteral("r"));
-        list.Add(f, QStringLiteral("Rock"));
-        QCOMPARE(bool(list.Item(lookup)), found);
-    }
-
-    void keyUsedTwiceIsRefused()
-    {
-        FileList list;
-        auto a = MakeFile(QStringLiteral("a"));
-        auto b = MakeFile(QStringLiteral("b"));
-        QVERIFY(list.Add(a, QStringLiteral("k")));
+        auto b = std::make_shared<File>();
         QVERIFY(!list.Add(b, QStringLiteral("K")));
         QVERIFY(b); // the refused member stays with the caller
         QCOMPARE(list.Count(), 1);
+        FileList unkeyed;
+        Fill(unkeyed, {"a"});
+        QVERIFY(!unkeyed.Item(QString())); // an empty key names nobody
+    }
+
+    void lookups_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("title"); // empty when nothing is found
+        QTest::newRow("positions are one-based") << 1 << "" << "a";
+        QTest::newRow("last position") << 3 << "" << "c";
+        QTest::newRow("position 0") << 0 << "" << "";
+        QTest::newRow("past the end") << 4 << "" << "";
+        QTest::newRow("key in the same case") << 0 << "B" << "b";
+        QTest::newRow("key in another case") << 0 << "b" << "b";
+        QTest::newRow("unknown key") << 0 << "zz" << "";
+    }
+    void lookups()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, key);
+        QFETCH(QString, title);
+        FileList list;
+        Fill(list, {"a", "b", "c"}, true);
+        const auto found = key.isEmpty() ? list.Item(position) : list.Item(key);
+        QCOMPARE(found ? found->Title() : QString(), title);
     }
 
     void removeByPositionAndKey()
     {
         FileList list;
-        for (const char *t : {"a", "b", "c"}) {
-            auto f = MakeFile(QString::fromLatin1(t));
-            list.Add(f, QString::fromLatin1(t).toUpper());
-        }
+        Fill(list, {"a", "b", "c"}, true);
         QVERIFY(list.Remove(2));
         QCOMPARE(list.Item(2)->Title(), QStringLiteral("c"));
         QVERIFY(!list.Item(QStringLiteral("b")));
@@ -85,85 +72,43 @@ private slots:
         QCOMPARE(list.Count(), 1);
         QVERIFY(!list.Remove(5));
         QVERIFY(!list.Remove(QStringLiteral("zz")));
-        // The freed key may be used again.
-        auto again = MakeFile(QStringLiteral("a2"));
-        QVERIFY(list.Add(again, QStringLiteral("A")));
+        Fill(list, {"a"}, true); // the freed key may be used again
+        QCOMPARE(list.Count(), 2);
     }
 
     void enumerationInInsertionOrderOutlivesRemoval()
     {
         FileList list;
-        for (const char *t : {"z", "a", "m"}) {
-            auto f = MakeFile(QString::fromLatin1(t));
-            list.Add(f);
-        }
+        Fill(list, {"z", "a", "m"});
         QStringList seen;
         for (const auto &f : list.NewEnum()) {
             seen << f->Title();
             list.Remove(1); // a member lives on while the enumeration holds it
         }
-        QCOMPARE(seen, QStringList({QStringLiteral("z"), QStringLiteral("a"), QStringLiteral("m")}));
+        QCOMPARE(seen, QStringList({"z", "a", "m"}));
         QCOMPARE(list.Count(), 0);
     }
 
-    void fileToString_data()
+    void texts()
     {
-        QTest::addColumn<bool>("includePath");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("name and size only") << false << "song.mp3 (3.51 Mb)";
-        QTest::newRow("with the path") << true << "song.mp3 (3.51 Mb) - /music/song.mp3";
-    }
-    void fileToString()
-    {
-        QFETCH(bool, includePath);
-        QFETCH(QString, expected);
         File f;
         f.SetTitle(QStringLiteral("song.mp3"));
         f.SetSize(QStringLiteral("3.51 Mb"));
         f.SetPath(QStringLiteral("/music/song.mp3"));
-        QCOMPARE(f.ToString(includePath), expected);
-        QCOMPARE(f.ToString(), f.ToString(false));
-    }
-
-    void folderTexts_data()
-    {
-        QTest::addColumn<QString>("root");
-        QTest::addColumn<QString>("format");
-        QTest::newRow("parent path shown unchanged") << "/music" << "Rock (12.50 Mb - 2 files) /music";
-        QTest::newRow("parent of a top folder is the root") << "" << "Rock (12.50 Mb - 2 files) /";
-    }
-    void folderTexts()
-    {
-        QFETCH(QString, root);
-        QFETCH(QString, format);
+        QCOMPARE(f.ToString(), QStringLiteral("song.mp3 (3.51 Mb)"));
+        QCOMPARE(f.ToString(true), QStringLiteral("song.mp3 (3.51 Mb) - /music/song.mp3"));
         Folder folder;
         folder.SetTitle(QStringLiteral("Rock"));
         folder.SetPath(QStringLiteral("/music/Rock"));
         folder.SetSize(QStringLiteral("12.50 Mb"));
-        for (int i = 0; i < 2; ++i) {
-            auto f = MakeFile(QStringLiteral("x"));
-            folder.Files().Add(f);
-        }
+        Fill(folder.Files(), {"x", "y"});
         QCOMPARE(folder.ToString(), QStringLiteral("Rock (12.50 Mb - 2 files)"));
-        QCOMPARE(folder.ToFormat(root), format);
+        QCOMPARE(folder.ToFormat(QStringLiteral("/music")),
+                 QStringLiteral("Rock (12.50 Mb - 2 files) /music"));
+        QCOMPARE(folder.ToFormat(QString()), QStringLiteral("Rock (12.50 Mb - 2 files) /"));
         QCOMPARE(folder.ToStatus(), QStringLiteral("/music/Rock (2 Files)"));
-    }
-
-    void folderOwnsANewEmptyFileList()
-    {
-        Folder folder;
+        folder.SetFiles(nullptr); // never leaves the folder without a list
         QCOMPARE(folder.Files().Count(), 0);
-        folder.SetFiles(nullptr);
-        QCOMPARE(folder.Files().Count(), 0);
-    }
-
-    void folderListStartsEmpty()
-    {
-        FolderList list;
-        QCOMPARE(list.Count(), 0);
-        QCOMPARE(list.Size(), qint64(0));
-        QCOMPARE(list.FileCount(), 0);
-        QVERIFY(list.RootPath().isEmpty());
     }
 };
 

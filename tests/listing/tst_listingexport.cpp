@@ -53,6 +53,14 @@ private:
         f.write(data);
     }
 
+    // Answers the file dialog with @p out, then runs the export of the organize-to folder.
+    void Export(ScriptedDialogs &dialogs, ProgressView &view, const QString &out,
+                const QString &root = QString())
+    {
+        dialogs.AnswerPath(out);
+        RunExport(view, media, root.isEmpty() ? sorted : root);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -89,9 +97,8 @@ private slots:
         QFETCH(QString, filter);
         Settings.saveashtml = html;
         ScriptedDialogs dialogs;
-        dialogs.AnswerPath(QString());
         RecordingView view;
-        RunExport(view, media, sorted);
+        Export(dialogs, view, QString());
         QCOMPARE(dialogs.asked.size(), 1);
         QCOMPARE(dialogs.asked.at(0).kind, QStringLiteral("file"));
         QCOMPARE(dialogs.asked.at(0).text, QStringLiteral("save"));
@@ -116,9 +123,9 @@ private slots:
         const QString out = dir->filePath(QStringLiteral("list.txt"));
         Write(out, "old");
         ScriptedDialogs dialogs;
-        dialogs.AnswerPath(out).AnswerMessage(answer).AnswerMessage(MsgResult::No);
+        dialogs.AnswerMessage(answer).AnswerMessage(MsgResult::No);
         RecordingView view;
-        RunExport(view, media, sorted);
+        Export(dialogs, view, out);
         QCOMPARE(dialogs.asked.at(1).text, Overwrite);
         QCOMPARE(dialogs.asked.at(1).buttons, MsgButtons::YesNo);
         QCOMPARE(dialogs.asked.at(1).icon, MsgIcon::Critical);
@@ -172,9 +179,8 @@ private slots:
     {
         const QString out = dir->filePath(QStringLiteral("list.txt"));
         ScriptedDialogs dialogs;
-        dialogs.AnswerPath(out);
         RecordingView view;
-        RunExport(view, media, dir->filePath(QStringLiteral("gone/")));
+        Export(dialogs, view, out, dir->filePath(QStringLiteral("gone/")));
         QCOMPARE(dialogs.MessageTexts(),
                  QStringList{"Unable to read directory! (" + dir->filePath("gone") + ")"});
         QCOMPARE(dialogs.asked.last().icon, MsgIcon::Critical);
@@ -187,9 +193,8 @@ private slots:
     {
         const QString out = dir->filePath(QStringLiteral("no/such/folder/list.txt"));
         ScriptedDialogs dialogs;
-        dialogs.AnswerPath(out);
         RecordingView view;
-        RunExport(view, media, sorted);
+        Export(dialogs, view, out);
         QCOMPARE(dialogs.MessageTexts(),
                  QStringList{"Unable to write the list file! (" + out + ")"});
         QCOMPARE(dialogs.asked.last().icon, MsgIcon::Critical);
@@ -210,21 +215,11 @@ private slots:
         } view;
         const QString out = dir->filePath(QStringLiteral("list.txt"));
         ScriptedDialogs dialogs;
-        dialogs.AnswerPath(out);
-        RunExport(view, media, sorted);
+        Export(dialogs, view, out);
         QVERIFY(!CurrentListing());
         QVERIFY(QFile::exists(out));
         QCOMPARE(dialogs.MessageTexts().size(), 1);
         QVERIFY(dialogs.MessageTexts().at(0).startsWith(QStringLiteral("Saved File To ")));
-    }
-
-    void handlersDriveTheWindow()
-    {
-        RecordingView view;
-        Folders_Progress(view, 3, 7);
-        QCOMPARE(view.calls, QStringList({"max 7", "value 3"}));
-        Folders_Status(view, QStringLiteral("x"));
-        QCOMPARE(view.statuses, QStringList{"1:x"});
     }
 };
 

@@ -57,10 +57,20 @@ private:
         r.relativePath = relative;
         return r;
     }
-    void RunLoad(OrganizeList &list, FakeProgressView &view, FakeButton &button,
-                 const QString &media)
+    // What one click on Load touches: the list, the window, the button and the dialogs.
+    struct Load {
+        OrganizeList list;
+        FakeProgressView view;
+        FakeButton button{QStringLiteral("1. Load    ")};
+        ScriptedDialogs dialogs;
+    };
+    void RunLoad(Load &l, const QString &media) { LoadClick(l.list, l.view, l.button, media, in); }
+    // Renames the only row from @p oldName to @p newName as the list editor does.
+    static void Rename(OrganizeList &list, const QString &oldName, const QString &newName)
     {
-        LoadClick(list, view, button, media, in);
+        list.Append(Row(oldName));
+        list.SetSelected(0);
+        EditListItem(list, newName);
     }
 
 private slots:
@@ -91,33 +101,30 @@ private slots:
         Touch(QStringLiteral("---.mp3"));
         Touch(QStringLiteral("Dalvern - Tune.mp3"));
         Touch(QStringLiteral("notes.txt"));
-        OrganizeList list;
-        FakeProgressView view;
-        FakeButton button(QStringLiteral("1. Load    "));
-        ScriptedDialogs dialogs;
-        RunLoad(list, view, button, in);
+        Load l;
+        RunLoad(l, in);
 
-        QCOMPARE(list.Count(), 3);
-        QCOMPARE(list.Row(0).relativePath, QStringLiteral("---.mp3"));
-        QCOMPARE(list.Row(0).folder, QString());
-        QCOMPARE(list.Row(0).StatusKey(), QStringLiteral("bad"));
-        QCOMPARE(list.Row(0).errorText, Unnamed);
-        QCOMPARE(list.Row(1).folder, QStringLiteral("Corvelle"));
-        QCOMPARE(list.Row(1).StatusKey(), QStringLiteral("ok"));
-        QVERIFY(list.Row(1).errorText.isEmpty());
-        QCOMPARE(list.Row(2).folder, QStringLiteral("Dalvern"));
-        QCOMPARE(dialogs.MessageTexts(), QStringList({BadEnd}));
-        QCOMPARE(dialogs.asked.first().icon, MsgIcon::Critical);
-        QCOMPARE(dialogs.asked.first().title, QStringLiteral("Sortiva Media Organizer"));
-        QCOMPARE(view.status1.first(), QStringLiteral("Searching ") + in + " For Files...");
-        QVERIFY(view.status1.contains(QStringLiteral("Found 3 Files. Processing...")));
-        QVERIFY(view.status1.contains(QStringLiteral("Found 3 Files. Processing #1")));
-        QCOMPARE(view.status1.last(), QStringLiteral("Processed 3 Files"));
-        QCOMPARE(view.status2.last(), QStringLiteral("3 Files"));
-        QCOMPARE(view.maximum, 3);
-        QCOMPARE(view.value, 0);
-        QCOMPARE(button.captions, QStringList({"Cancel", "1. Load    "}));
-        QCOMPARE(view.enables, QList<bool>({false, true}));
+        QCOMPARE(l.list.Count(), 3);
+        QCOMPARE(l.list.Row(0).relativePath, QStringLiteral("---.mp3"));
+        QCOMPARE(l.list.Row(0).folder, QString());
+        QCOMPARE(l.list.Row(0).StatusKey(), QStringLiteral("bad"));
+        QCOMPARE(l.list.Row(0).errorText, Unnamed);
+        QCOMPARE(l.list.Row(1).folder, QStringLiteral("Corvelle"));
+        QCOMPARE(l.list.Row(1).StatusKey(), QStringLiteral("ok"));
+        QVERIFY(l.list.Row(1).errorText.isEmpty());
+        QCOMPARE(l.list.Row(2).folder, QStringLiteral("Dalvern"));
+        QCOMPARE(l.dialogs.MessageTexts(), QStringList({BadEnd}));
+        QCOMPARE(l.dialogs.asked.first().icon, MsgIcon::Critical);
+        QCOMPARE(l.dialogs.asked.first().title, QStringLiteral("Sortiva Media Organizer"));
+        QCOMPARE(l.view.status1.first(), QStringLiteral("Searching ") + in + " For Files...");
+        QVERIFY(l.view.status1.contains(QStringLiteral("Found 3 Files. Processing...")));
+        QVERIFY(l.view.status1.contains(QStringLiteral("Found 3 Files. Processing #1")));
+        QCOMPARE(l.view.status1.last(), QStringLiteral("Processed 3 Files"));
+        QCOMPARE(l.view.status2.last(), QStringLiteral("3 Files"));
+        QCOMPARE(l.view.maximum, 3);
+        QCOMPARE(l.view.value, 0);
+        QCOMPARE(l.button.captions, QStringList({"Cancel", "1. Load    "}));
+        QCOMPARE(l.view.enables, QList<bool>({false, true}));
         QCOMPARE(Settings.inpath, in);
         QCOMPARE(SettingsStore::Get(Keys::inpath), in);
     }
@@ -145,13 +152,10 @@ private slots:
         Touch(QStringLiteral("Corvelle - Song.mp3"));
         if (withBadRow)
             Touch(QStringLiteral("---.mp3"));
-        OrganizeList list;
-        FakeProgressView view;
-        FakeButton button(QStringLiteral("1. Load    "));
-        ScriptedDialogs dialogs;
-        RunLoad(list, view, button, in);
-        QCOMPARE(dialogs.MessageTexts(), QStringList({expected}));
-        QCOMPARE(int(dialogs.asked.first().icon), icon);
+        Load l;
+        RunLoad(l, in);
+        QCOMPARE(l.dialogs.MessageTexts(), QStringList({expected}));
+        QCOMPARE(int(l.dialogs.asked.first().icon), icon);
     }
 
     void emptyLoads_data()
@@ -167,19 +171,16 @@ private slots:
         QFETCH(QString, status);
         Touch(QStringLiteral("notes.txt"));
         const QString media = folderExists ? in : in + QStringLiteral("/missing");
-        OrganizeList list;
-        list.Append(Row(QStringLiteral("Old")));
-        FakeProgressView view;
-        FakeButton button(QStringLiteral("1. Load    "));
-        ScriptedDialogs dialogs;
-        RunLoad(list, view, button, media);
-        QCOMPARE(list.Count(), 0);
-        QCOMPARE(view.status1.last(), status);
-        QCOMPARE(view.status2.last(), QStringLiteral("0 Files"));
-        QCOMPARE(dialogs.MessageTexts(), QStringList({NoFilesMessage()}));
+        Load l;
+        l.list.Append(Row(QStringLiteral("Old")));
+        RunLoad(l, media);
+        QCOMPARE(l.list.Count(), 0);
+        QCOMPARE(l.view.status1.last(), status);
+        QCOMPARE(l.view.status2.last(), QStringLiteral("0 Files"));
+        QCOMPARE(l.dialogs.MessageTexts(), QStringList({NoFilesMessage()}));
         QVERIFY(NoFilesMessage().contains(QStringLiteral("allowed.\r\n\r\nYou may wish")));
-        QCOMPARE(dialogs.asked.first().icon, MsgIcon::Critical);
-        QCOMPARE(button.caption, QStringLiteral("1. Load    "));
+        QCOMPARE(l.dialogs.asked.first().icon, MsgIcon::Critical);
+        QCOMPARE(l.button.caption, QStringLiteral("1. Load    "));
     }
 
     void relativePaths_data()
@@ -201,59 +202,50 @@ private slots:
         Settings.recursivesearch = recursive;
         Touch(QStringLiteral("Corvelle - Song.mp3"));
         Touch(QStringLiteral("Live/Dalvern - Tune.mp3"));
-        OrganizeList list;
-        FakeProgressView view;
-        FakeButton button(QStringLiteral("1. Load    "));
-        ScriptedDialogs dialogs;
-        RunLoad(list, view, button, trailingSlash ? in + QLatin1Char('/') : in);
+        Load l;
+        RunLoad(l, trailingSlash ? in + QLatin1Char('/') : in);
         QStringList got;
-        for (int i = 0; i < list.Count(); ++i)
-            got << list.Row(i).relativePath;
+        for (int i = 0; i < l.list.Count(); ++i)
+            got << l.list.Row(i).relativePath;
         QCOMPARE(got, expected);
         if (recursive)
-            QCOMPARE(list.Row(1).folder, QStringLiteral("Dalvern"));
+            QCOMPARE(l.list.Row(1).folder, QStringLiteral("Dalvern"));
     }
 
     void cancelDuringLoad()
     {
         for (int i = 0; i < 250; ++i)
             Touch(QStringLiteral("Artist%1 - Song.mp3").arg(i, 3, 10, QLatin1Char('0')));
-        OrganizeList list;
-        FakeProgressView view;
-        FakeButton button(QStringLiteral("1. Load    "));
-        ScriptedDialogs dialogs;
+        Load l;
         int yields = 0;
-        view.onStatus = [&](int index, const QString &text) {
+        l.view.onStatus = [&](int index, const QString &text) {
             if (index == 1 && text.startsWith(QLatin1String("Found 250 Files. Processing #")) &&
                 ++yields == 3)
-                RunLoad(list, view, button, in); // the Cancel click, handled in a yield
+                RunLoad(l, in); // the Cancel click, handled in a yield
         };
-        RunLoad(list, view, button, in);
+        RunLoad(l, in);
         // Yields come before file 1, after row 100 and after row 200: the click during the
         // third one stops the load after the row in hand.
-        QCOMPARE(list.Count(), 200);
-        QCOMPARE(list.Row(199).relativePath, QStringLiteral("Artist199 - Song.mp3"));
-        QVERIFY(view.status1.contains(QStringLiteral("Please wait... Cancelling")));
-        QCOMPARE(view.status1.last(), QStringLiteral("Processed 200 Files"));
-        QCOMPARE(view.status2.last(), QStringLiteral("200 Files"));
-        QCOMPARE(dialogs.MessageTexts(), QStringList({GoodEnd}));
-        QCOMPARE(button.caption, QStringLiteral("1. Load    "));
-        QCOMPARE(list.ShownCount(), 200);
+        QCOMPARE(l.list.Count(), 200);
+        QCOMPARE(l.list.Row(199).relativePath, QStringLiteral("Artist199 - Song.mp3"));
+        QVERIFY(l.view.status1.contains(QStringLiteral("Please wait... Cancelling")));
+        QCOMPARE(l.view.status1.last(), QStringLiteral("Processed 200 Files"));
+        QCOMPARE(l.view.status2.last(), QStringLiteral("200 Files"));
+        QCOMPARE(l.dialogs.MessageTexts(), QStringList({GoodEnd}));
+        QCOMPARE(l.button.caption, QStringLiteral("1. Load    "));
+        QCOMPARE(l.list.ShownCount(), 200);
     }
 
     void rowsAreAnnouncedInBatches()
     {
         for (int i = 0; i < 250; ++i)
             Touch(QStringLiteral("Artist%1 - Song.mp3").arg(i, 3, 10, QLatin1Char('0')));
-        OrganizeList list;
+        Load l;
         int notices = 0;
-        connect(&list, &OrganizeList::rowsAdded, this, [&] { ++notices; });
-        FakeProgressView view;
-        FakeButton button(QStringLiteral("1. Load    "));
-        ScriptedDialogs dialogs;
-        RunLoad(list, view, button, in);
-        QCOMPARE(list.Count(), 250);
-        QCOMPARE(list.ShownCount(), 250);
+        connect(&l.list, &OrganizeList::rowsAdded, this, [&] { ++notices; });
+        RunLoad(l, in);
+        QCOMPARE(l.list.Count(), 250);
+        QCOMPARE(l.list.ShownCount(), 250);
         QCOMPARE(notices, 3);
     }
 
@@ -365,10 +357,8 @@ private slots:
             UserReplaceList.Add(QStringLiteral("X"), existingRule, 0);
         const int before = UserReplaceList.Count();
         OrganizeList list;
-        list.Append(Row(oldName));
-        list.SetSelected(0);
         ScriptedDialogs dialogs;
-        EditListItem(list, newName);
+        Rename(list, oldName, newName);
         QCOMPARE(UserReplaceList.Count(), before + (added ? 1 : 0));
         if (added) {
             const ReplaceItem &rule = UserReplaceList.At(UserReplaceList.Count() - 1);
@@ -384,10 +374,8 @@ private slots:
         for (int i = 0; i < 1000; ++i)
             UserReplaceList.Add(QStringLiteral("N%1").arg(i), QStringLiteral("O%1").arg(i), 0);
         OrganizeList list;
-        list.Append(Row(QStringLiteral("Corvelle")));
-        list.SetSelected(0);
         ScriptedDialogs dialogs;
-        EditListItem(list, QStringLiteral("Corvelle Band"));
+        Rename(list, QStringLiteral("Corvelle"), QStringLiteral("Corvelle Band"));
         QCOMPARE(UserReplaceList.Count(), 1000);
         QCOMPARE(UserReplaceList.At(0).OldVal(), QStringLiteral("O1"));
         QCOMPARE(UserReplaceList.At(999).OldVal(), QStringLiteral("Corvelle"));
