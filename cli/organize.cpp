@@ -15,15 +15,6 @@
 #include <cstdio>
 
 namespace {
-// The batch program shows no progress.
-class NoProgress final : public ProgressView
-{
-public:
-    void Status(int, const QString &) override {}
-    void SetProgressMax(int) override {}
-    void SetProgress(int) override {}
-    void EnableButtons(bool) override {}
-};
 
 bool Exclusive(const QCommandLineParser &parser, const char *a, const char *b)
 {
@@ -113,14 +104,7 @@ int Organize(const QStringList &arguments)
     list.BeginBatch();
     LoadScan(
         [&list](const LoadRow &loaded, int, int) {
-            OrganizeRow row;
-            row.folder = loaded.name.folder;
-            row.relativePath = loaded.relativePath;
-            if (!loaded.name.ok) {
-                row.status = RowStatus::Bad;
-                row.errorText = loaded.name.ErrorText();
-            }
-            list.Append(std::move(row));
+            list.Append(OrganizeRow::FromLoad(loaded));
             return true;
         },
         false);
@@ -128,7 +112,7 @@ int Organize(const QStringList &arguments)
 
     if (!dryRun && !FolderExists(options.outpath))
         MakeFolderPath(options.outpath);
-    NoProgress view;
+    NoProgressView view;
     int planned = 0;
     CancelRequested = false;
     const OrganizeReport report = OrganizeRows(

@@ -18,14 +18,6 @@
 #include <unistd.h>
 
 namespace {
-class NoProgress final : public ProgressView
-{
-public:
-    void Status(int, const QString &) override {}
-    void SetProgressMax(int) override {}
-    void SetProgress(int) override {}
-    void EnableButtons(bool) override {}
-};
 
 const int LoadFiles = 100000;
 const int OrganizeFilesCount = 20000;
@@ -102,7 +94,7 @@ qint64 Engine(const QString &in, const QString &out, bool move, int *left)
     o.outpath = out;
     o.deleteOld = move;
     QDir().mkpath(out);
-    NoProgress view;
+    NoProgressView view;
     QElapsedTimer t;
     t.start();
     OrganizeRows(list, view, o);

@@ -19,3 +19,13 @@ public:
     /** Enables or disables every command of the window. */
     virtual void EnableButtons(bool enable) = 0;
 };
+
+/** Shows nothing: for batch programs and benchmarks. */
+class NoProgressView final : public ProgressView
+{
+public:
+    void Status(int, const QString &) override {}
+    void SetProgressMax(int) override {}
+    void SetProgress(int) override {}
+    void EnableButtons(bool) override {}
+};

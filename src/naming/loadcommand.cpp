@@ -142,14 +142,7 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view,
         DeriveLoadRows(
             inpath, found,
             [&](const LoadRow &loaded, int number, int) {
-                OrganizeRow row;
-                row.folder = loaded.name.folder;
-                row.relativePath = loaded.relativePath;
-                if (!loaded.name.ok) {
-                    row.status = RowStatus::Bad;
-                    row.errorText = loaded.name.ErrorText();
-                }
-                list.Append(std::move(row));
+                list.Append(OrganizeRow::FromLoad(loaded));
                 if (loaded.name.fromTag || list.Count() % 100 == 0)
                     yield(number + 1 <= n ? number + 1 : n);
                 return !CancelRequested;

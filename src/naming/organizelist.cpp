@@ -115,3 +115,15 @@ void OrganizeList::SetSelected(int index)
     m_selected = selected;
     emit selectionChanged(m_selected);
 }
+
+OrganizeRow OrganizeRow::FromLoad(const LoadRow &loaded)
+{
+    OrganizeRow row;
+    row.folder = loaded.name.folder;
+    row.relativePath = loaded.relativePath;
+    if (!loaded.name.ok) {
+        row.status = RowStatus::Bad;
+        row.errorText = loaded.name.ErrorText();
+    }
+    return row;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "naming/loadscan.h"
+
 #include <QObject>
 #include <QString>
 
@@ -41,6 +43,8 @@ struct OrganizeRow {
 
     /** The icon key: "ok" or "bad". */
     QString StatusKey() const;
+    /** The list row for a row the load scan named. */
+    static OrganizeRow FromLoad(const LoadRow &loaded);
 };
 
 /**
