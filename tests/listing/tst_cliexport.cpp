@@ -18,10 +18,7 @@ private:
 
     void Write(const QString &path, const QByteArray &data)
     {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(data);
+        QVERIFY(TestEnv::WriteFile(path, data));
     }
 
     // sortiva-cli export with @p arguments; its exit code and what it printed on either stream.

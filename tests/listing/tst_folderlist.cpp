@@ -30,12 +30,7 @@ private:
     QString Write(const QString &relative, qint64 length)
     {
         const QString path = dir->filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
-            return QString();
-        f.write(QByteArray(length, 'x'));
-        return path;
+        return TestEnv::WriteFile(path, QByteArray(length, 'x')) ? path : QString();
     }
 
     // music/{.hidden.mp3 5, intro.mp3 3000, notes.txt, Empty/, Rock/{a.mp3 2048, b.mp3 10,

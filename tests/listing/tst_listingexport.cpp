@@ -47,10 +47,7 @@ private:
 
     void Write(const QString &path, const QByteArray &data = QByteArrayLiteral("abcd"))
     {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(data);
+        QVERIFY(TestEnv::WriteFile(path, data));
     }
 
     // Answers the file dialog with @p out, then runs the export of the organize-to folder.

@@ -1,3 +1,5 @@
+#include "support/testenv.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -21,9 +23,7 @@ private:
 
     void Write(const QString &relative, const QByteArray &content = "x")
     {
-        QFile f(m_media + QLatin1Char('/') + relative);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        QVERIFY(TestEnv::WriteFile(m_media + QLatin1Char('/') + relative, content));
     }
 
     Run Cli(const QStringList &arguments, const QString &workingDir = QString())
@@ -197,3 +197,4 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"
+#include "support/testenv.h"

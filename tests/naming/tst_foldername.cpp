@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "naming/replacelist.h"
 #include "tags/genres.h"
+#include "support/testenv.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,23 +19,9 @@ private:
     QString WriteTagged(const QString &name, const QByteArray &album, const QByteArray &artist,
                         qsizetype padding = 200)
     {
-        QByteArray block = "TAG";
-        const auto field = [&block](QByteArray b, int width) {
-            b = b.left(width);
-            block += b + QByteArray(width - b.size(), '\0');
-        };
-        field("Title", 30);
-        field(artist, 30);
-        field(album, 30);
-        field("2001", 4);
-        field("", 28);
-        block += '\0';
-        block += char(3);
-        block += char(17);
         const QString path = m_dir.filePath(name);
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(QByteArray(padding, 'x') + block);
+        TestEnv::WriteFile(path, QByteArray(padding, 'x') +
+                                     TestEnv::Id3Block("Title", artist, album, "2001", "", 3, 17));
         return path;
     }
 

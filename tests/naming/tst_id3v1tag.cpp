@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "tags/genres.h"
+#include "support/testenv.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -51,11 +52,7 @@ private:
     QString WriteFile(const QString &name, const QByteArray &content)
     {
         const QString path = m_dir.filePath(name);
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
-            return QString();
-        f.write(content);
-        return path;
+        return TestEnv::WriteFile(path, content) ? path : QString();
     }
 
 private slots:

@@ -19,10 +19,7 @@ private:
 
     static void Write(const QString &path, const QByteArray &data)
     {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(data);
+        QVERIFY(TestEnv::WriteFile(path, data));
     }
     static int Run(const QStringList &args, QString &output)
     {

@@ -23,12 +23,7 @@ private:
     QString Write(const QString &relative, const QByteArray &data = QByteArrayLiteral("x"))
     {
         const QString path = dir->filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
-            return QString();
-        f.write(data);
-        return path;
+        return TestEnv::WriteFile(path, data) ? path : QString();
     }
     QStringList Entries(const QString &folder) const
     {

@@ -24,10 +24,7 @@ private:
     QString Write(const QString &relative, qint64 size = 1)
     {
         const QString path = in + QLatin1Char('/') + relative;
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(QByteArray(size, 'x'));
+        TestEnv::WriteFile(path, QByteArray(size, 'x'));
         return path;
     }
     static OrganizeRow Row(const QString &folder, const QString &relative,

@@ -32,9 +32,7 @@ private:
 
     static bool Write(const QString &path, const QByteArray &data)
     {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+        return TestEnv::WriteFile(path, data);
     }
     static QByteArray Read(const QString &path)
     {

@@ -3,6 +3,8 @@
 #include "app/settingsstore.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -25,5 +27,29 @@ void ClearStore()
 void UseEnglishLocale()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+bool WriteFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+QByteArray Id3Block(const QByteArray &title, const QByteArray &artist, const QByteArray &album,
+                    const QByteArray &year, const QByteArray &comment, int track, int genre)
+{
+    QByteArray b("TAG");
+    const auto field = [&b](const QByteArray &v, int width) {
+        b += v.left(width) + QByteArray(width - qMin<int>(width, int(v.size())), '\0');
+    };
+    field(title, 30);
+    field(artist, 30);
+    field(album, 30);
+    field(year, 4);
+    field(comment, 28);
+    b += char(0);
+    b += char(track);
+    b += char(genre);
+    return b;
 }
 } // namespace TestEnv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 /** Test set-up shared by every test program. */
@@ -14,4 +15,9 @@ void IsolateSettings();
 void ClearStore();
 /** Sets the English (United States) default locale that number formats are tested in. */
 void UseEnglishLocale();
+/** Writes @p data to @p path, making its folders first; true when all of it was written. */
+bool WriteFile(const QString &path, const QByteArray &data);
+/** A 128-byte ID3 v1.1 block: "TAG", the five text fields padded with NUL, track, genre. */
+QByteArray Id3Block(const QByteArray &title, const QByteArray &artist, const QByteArray &album,
+                    const QByteArray &year, const QByteArray &comment, int track, int genre);
 } // namespace TestEnv

@@ -16,24 +16,7 @@
 #include <QtTest>
 
 namespace {
-// A file of some audio bytes followed by an ID3 v1.1 block.
-QByteArray TagBlock(const QByteArray &title, const QByteArray &artist, const QByteArray &album,
-                    const QByteArray &year, const QByteArray &comment, int track, int genre)
-{
-    QByteArray b("TAG");
-    const auto field = [&b](const QByteArray &v, int width) {
-        b += v.left(width) + QByteArray(width - qMin<int>(width, int(v.size())), '\0');
-    };
-    field(title, 30);
-    field(artist, 30);
-    field(album, 30);
-    field(year, 4);
-    field(comment, 28);
-    b += char(0);
-    b += char(track);
-    b += char(genre);
-    return b;
-}
+using TestEnv::Id3Block;
 } // namespace
 
 class TestForm7 : public QObject
@@ -46,9 +29,7 @@ private:
     QString WriteFile(const QString &name, const QByteArray &tail)
     {
         const QString path = dir.filePath(name);
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(QByteArray(1000, 'a') + tail);
+        TestEnv::WriteFile(path, QByteArray(1000, 'a') + tail); // audio bytes, then the tag
         return path;
     }
 
@@ -69,18 +50,18 @@ private slots:
         const QString pad30 = QString(30, QLatin1Char(' '));
         const auto p = [](const QString &s, int w) { return s.leftJustified(w, QLatin1Char(' ')); };
         QTest::newRow("every field")
-            << TagBlock("Song A", "The Band", "Live", "1999", "Nice: really", 7, 17)
+            << Id3Block("Song A", "The Band", "Live", "1999", "Nice: really", 7, 17)
             << QStringList({"Title: " + p("Song A", 30), "Album: " + p("Live", 30),
                             "Artist: " + p("The Band", 30), "Genre: Rock", "Year: 1999",
                             "Track: 7", "Comment: " + p("Nice: really", 28)});
         QTest::newRow("blank title shows the file name, no track 0, genre 255 hidden")
-            << TagBlock(QByteArray(30, ' '), "Artist", "", "", "", 0, 255)
+            << Id3Block(QByteArray(30, ' '), "Artist", "", "", "", 0, 255)
             << QStringList({"File Name: song.mp3", "Artist: " + p("Artist", 30)});
         QTest::newRow("NUL title, track 32 hidden")
-            << TagBlock(QByteArray(30, '\0'), "", "", "", "", 32, 0)
+            << Id3Block(QByteArray(30, '\0'), "", "", "", "", 32, 0)
             << QStringList({"File Name: song.mp3", "Genre: Blues"});
         QTest::newRow("accented letters dropped")
-            << TagBlock("Caf\xe9", "", "", "", "", 0, 200)
+            << Id3Block("Caf\xe9", "", "", "", "", 0, 200)
             << QStringList({"Title: " + p("Caf", 30)});
     }
     void tagLines()
@@ -126,9 +107,9 @@ private slots:
     {
         ScriptedDialogs dialogs;
         const QString a =
-            WriteFile(QStringLiteral("a.mp3"), TagBlock("One", "Corvelle", "", "", "", 0, 255));
+            WriteFile(QStringLiteral("a.mp3"), Id3Block("One", "Corvelle", "", "", "", 0, 255));
         const QString b =
-            WriteFile(QStringLiteral("b.mp3"), TagBlock("Two", "", "", "", "", 0, 255));
+            WriteFile(QStringLiteral("b.mp3"), Id3Block("Two", "", "", "", "", 0, 255));
         QPointer<Form7> form = new Form7;
         form->DisplayMp3Data(a);
         form->DisplayMp3Data(b);

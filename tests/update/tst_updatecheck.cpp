@@ -76,9 +76,7 @@ public:
 
 void WriteFile(const QString &path, const QByteArray &content)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    QVERIFY(TestEnv::WriteFile(path, content));
 }
 
 QStringList PartFiles()
