@@ -1,9 +1,9 @@
 #include "clicommand.h"
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "listing/folderlist.h"
-#include "naming/extensionfilter.h"
-#include "organize/filehelpers.h"
+#include "base/extensionfilter.h"
+#include "base/filehelpers.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "clicommand.h"
 #include "namingoptions.h"
 
-#include "app/settings.h"
-#include "naming/extensionfilter.h"
-#include "naming/loadscan.h"
-#include "organize/filehelpers.h"
+#include "base/settings.h"
+#include "base/extensionfilter.h"
+#include "organize/loadscan.h"
+#include "base/filehelpers.h"
 #include "tags/genres.h"
 
 #include <QCommandLineParser>

@@ -1,8 +1,8 @@
 #include "clicommand.h"
 
-#include "app/appinfo.h"
-#include "app/settings.h"
-#include "app/settingsstore.h"
+#include "base/appinfo.h"
+#include "base/settings.h"
+#include "base/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QFile>

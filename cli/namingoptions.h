@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "clicommand.h"
 
 #include <QCommandLineParser>

@@ -1,12 +1,12 @@
 #include "clicommand.h"
 #include "namingoptions.h"
 
-#include "app/progressview.h"
-#include "app/settings.h"
-#include "naming/extensionfilter.h"
-#include "naming/loadscan.h"
-#include "naming/organizelist.h"
-#include "organize/filehelpers.h"
+#include "base/progressview.h"
+#include "base/settings.h"
+#include "base/extensionfilter.h"
+#include "organize/loadscan.h"
+#include "organize/organizelist.h"
+#include "base/filehelpers.h"
 #include "organize/organizeengine.h"
 #include "tags/genres.h"
 

@@ -1,6 +1,6 @@
 #include "clicommand.h"
 
-#include "app/appinfo.h"
+#include "base/appinfo.h"
 
 namespace {
 const CliCommand version("version", "Print the program's version", [](const QStringList &) {

@@ -1,9 +1,9 @@
 // Prints, side by side: the window's Load of 100,000 files and sortiva-cli load; the organize
 // engine moving and copying 20,000 files of 32 KiB next to mv -t and cp -t per target folder.
-#include "app/progressview.h"
-#include "app/settings.h"
-#include "naming/loadscan.h"
-#include "naming/organizelist.h"
+#include "base/progressview.h"
+#include "base/settings.h"
+#include "organize/loadscan.h"
+#include "organize/organizelist.h"
 #include "organize/organizeengine.h"
 
 #include <QCoreApplication>

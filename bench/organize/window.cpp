@@ -1,10 +1,10 @@
 // The main window offscreen: Load of the folder given, then (unless --load-only) scrolling
 // and shrinking the list; prints timings and the process's peak memory.
-#include "app/form1.h"
-#include "app/settings.h"
-#include "app/settingskeys.h"
-#include "app/settingsstore.h"
-#include "naming/organizelist.h"
+#include "gui/mainwindow.h"
+#include "base/settings.h"
+#include "base/settingskeys.h"
+#include "base/settingsstore.h"
+#include "organize/organizelist.h"
 #include "tags/genres.h"
 
 #include <QApplication>
@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
     SettingsStore::Save(Keys::firstrun, QStringLiteral("no"));
     LoadSettings();
     LoadGenres();
-    Form1 w;
+    MainWindow w;
     w.resize(900, 600);
     w.show();
     QCoreApplication::processEvents();

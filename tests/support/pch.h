@@ -1,6 +1,8 @@
-// Precompiled for every test program.
+// Precompiled for every test program; window tests add the widget headers.
 #include <QtCore>
-#include <QtGui>
 #include <QtNetwork>
 #include <QtTest>
+#ifdef SORTIVA_TEST_GUI
+#include <QtGui>
 #include <QtWidgets>
+#endif

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogseam.h"
+#include "base/dialogseam.h"
 
 #include <QList>
 #include <QQueue>

@@ -1,0 +1,11 @@
+#include "gui/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (!Main())
+        return 1;
+    return QApplication::exec();
+}

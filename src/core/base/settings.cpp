@@ -1,0 +1,146 @@
+#include "base/settings.h"
+
+#include "base/settingskeys.h"
+#include "base/settingsstore.h"
+#include "base/textutil.h"
+#include "base/extensionfilter.h"
+#include "base/replacelist.h"
+
+#include <QDir>
+
+SettingsRecord Settings;
+HtmlPageSettingsRecord HtmlPageSettings;
+QString InvalidNameChars;
+
+namespace {
+// A stored text that is not a number leaves the field as it was.
+void ReadInt(int &field, const QString &key, const char *def)
+{
+    if (const auto v = TextUtil::ToInt32(SettingsStore::Get(key, QString::fromLatin1(def))))
+        field = *v;
+}
+
+void SaveInt(const QString &key, int value)
+{
+    SettingsStore::Save(key, QString::number(value));
+}
+
+QString IndexedKey(QLatin1StringView stem, int i)
+{
+    return stem + QString::number(i);
+}
+// Alignment, alternate flag, colours and sizes: written on first use and by every save.
+void SavePageLook(const HtmlPageSettingsRecord &h)
+{
+    SettingsStore::Save(Keys::htmlalign, h.align);
+    SaveInt(Keys::htmlalternate, h.alternate);
+    for (int i = 0; i < 7; ++i)
+        SaveInt(IndexedKey(Keys::htmlcolor, i), h.colors[static_cast<size_t>(i)]);
+    for (int i = 0; i < 4; ++i)
+        SaveInt(IndexedKey(Keys::htmlsize, i), h.sizes[static_cast<size_t>(i)]);
+}
+} // namespace
+
+QString BuildInvalidNameChars()
+{
+    QString s = QStringLiteral("\\/:*?<>|$#@!^;,.\"");
+    for (int c = 0; c < 32; ++c)
+        s += QChar(c);
+    return s;
+}
+
+void LoadSettings()
+{
+    InvalidNameChars = BuildInvalidNameChars();
+    LoadReplaceLists();
+
+    SettingsRecord &s = Settings;
+    ReadInt(s.donothing, Keys::donothing, "0");
+    ReadInt(s.removesubs, Keys::removesubs, "1");
+    ReadInt(s.renamefiles, Keys::renamefiles, "0");
+    ReadInt(s.loadsplash, Keys::loadsplash, "1");
+    ReadInt(s.renamefolders, Keys::renamefolders, "0");
+    s.filenamelist = SettingsStore::Get(Keys::filenamelist);
+    s.foldernamelist = SettingsStore::Get(Keys::foldernamelist);
+    ReadInt(s.rememberfolders, Keys::rememberfolders, "1");
+
+    if (s.rememberfolders != 0) {
+        const QString cwd = QDir::currentPath();
+        s.inpath = SettingsStore::Get(Keys::inpath, cwd);
+        s.outpath = SettingsStore::Get(Keys::outpath, cwd);
+    }
+
+    const QString defaultFilter = FilterToPatterns(Defaults::filterExtensions);
+    s.filter = SettingsStore::Get(Keys::filter, defaultFilter);
+    if (s.filter.isEmpty())
+        s.filter = defaultFilter;
+    s.dlistfilter = SettingsStore::Get(Keys::dlistfilter, s.filter);
+
+    ReadInt(s.dashoption, Keys::dashoption, "0");
+    ReadInt(s.deleteold, Keys::deleteold, "1");
+    ReadInt(s.recursivesearch, Keys::recursivesearch, "0");
+    ReadInt(s.autoadd, Keys::autoadd, "0");
+    ReadInt(s.promptremove, Keys::promptremove, "1");
+    ReadInt(s.replaceexisting, Keys::replaceexisting, "0");
+    ReadInt(s.saveashtml, Keys::saveashtml, "1");
+    ReadInt(s.noempty, Keys::noempty, "0");
+    ReadInt(s.showwarn, Keys::showwarn, "1");
+
+    HtmlPageSettingsRecord &h = HtmlPageSettings;
+    h.title = SettingsStore::Get(Keys::htmltitle, Defaults::htmltitle);
+    h.align = SettingsStore::Get(Keys::htmlalign);
+    ReadInt(h.alternate, Keys::htmlalternate, "1");
+    h.sizes.fill(0);
+    h.colors.fill(0);
+
+    if (!h.align.isEmpty()) {
+        for (int i = 0; i < 7; ++i)
+            ReadInt(h.colors[static_cast<size_t>(i)], IndexedKey(Keys::htmlcolor, i), "0");
+        for (int i = 0; i < 4; ++i)
+            ReadInt(h.sizes[static_cast<size_t>(i)], IndexedKey(Keys::htmlsize, i), "0");
+    } else {
+        // First use: the listing gets its designed look, written at once so the next
+        // start reads it back.
+        for (int i = 0; i < 7; ++i)
+            h.colors[static_cast<size_t>(i)] = Defaults::htmlColorsFirstUse[i];
+        h.align = Defaults::htmlalignFirstUse;
+        h.alternate = 1;
+        h.sizes.fill(0);
+        SavePageLook(h);
+        SettingsStore::Sync();
+    }
+}
+
+void SaveSettings()
+{
+    SaveUserReplaceList();
+
+    const SettingsRecord &s = Settings;
+    SaveInt(Keys::rememberfolders, s.rememberfolders);
+    SettingsStore::Save(Keys::inpath, s.rememberfolders ? s.inpath : QString());
+    SettingsStore::Save(Keys::outpath, s.rememberfolders ? s.outpath : QString());
+
+    SettingsStore::Save(Keys::filter, s.filter);
+    SettingsStore::Save(Keys::dlistfilter, s.dlistfilter);
+    SaveInt(Keys::loadsplash, s.loadsplash);
+    SaveInt(Keys::dashoption, s.dashoption);
+    SaveInt(Keys::deleteold, s.deleteold);
+    SaveInt(Keys::renamefiles, s.renamefiles);
+    SaveInt(Keys::renamefolders, s.renamefolders);
+    SettingsStore::Save(Keys::filenamelist, s.filenamelist);
+    SettingsStore::Save(Keys::foldernamelist, s.foldernamelist);
+    SaveInt(Keys::recursivesearch, s.recursivesearch);
+    SaveInt(Keys::autoadd, s.autoadd);
+    SaveInt(Keys::promptremove, s.promptremove);
+    SaveInt(Keys::replaceexisting, s.replaceexisting);
+    SaveInt(Keys::saveashtml, s.saveashtml);
+    SaveInt(Keys::noempty, s.noempty);
+    SaveInt(Keys::donothing, s.donothing);
+    SaveInt(Keys::showwarn, s.showwarn);
+    SaveInt(Keys::removesubs, s.removesubs);
+
+    const HtmlPageSettingsRecord &h = HtmlPageSettings;
+    SettingsStore::Save(Keys::htmltitle, h.title);
+    SavePageLook(h);
+    SettingsStore::Sync();
+}

@@ -1,0 +1,363 @@
+#include "naming/filesearch.h"
+
+#include "base/textutil.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <string_view>
+#include <vector>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace {
+struct Entry {
+    QString name;
+    QString key; // the name case-folded, for the order; empty for plain ASCII names
+    bool asciiKey = false; // the key is the name with A-Z lower-cased, made while sorting
+    bool dir = false;
+    bool link = false; // a symbolic link (to a folder: listed, never entered)
+};
+
+// The name case-folded; plain ASCII names (nearly all) without Qt's table look-ups.
+QString FoldedKey(const QString &name)
+{
+    QString key = name;
+    QChar *p = key.data();
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char16_t u = p[i].unicode();
+        if (u >= 128)
+            return name.toCaseFolded();
+        if (u >= u'A' && u <= u'Z')
+            p[i] = QChar(char16_t(u + 32));
+    }
+    return key;
+}
+
+// The keys of two entries compared code unit by code unit, ASCII keys folded on the fly.
+int CompareKeys(const Entry &a, const Entry &b)
+{
+    const QString &sa = a.asciiKey ? a.name : a.key;
+    const QString &sb = b.asciiKey ? b.name : b.key;
+    const char16_t *pa = reinterpret_cast<const char16_t *>(sa.constData());
+    const char16_t *pb = reinterpret_cast<const char16_t *>(sb.constData());
+    const qsizetype n = std::min(sa.size(), sb.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t ua = pa[i];
+        char16_t ub = pb[i];
+        if (a.asciiKey && ua >= u'A' && ua <= u'Z')
+            ua = char16_t(ua + 32);
+        if (b.asciiKey && ub >= u'A' && ub <= u'Z')
+            ub = char16_t(ub + 32);
+        if (ua != ub)
+            return ua < ub ? -1 : 1;
+    }
+    return sa.size() == sb.size() ? 0 : (sa.size() < sb.size() ? -1 : 1);
+}
+
+bool IsHiddenName(const QString &name)
+{
+    return name.startsWith(QLatin1Char('.'));
+}
+
+// Reads one folder, sorted by name without regard to case (ties in exact order) so results
+// never depend on the file system. Only regular files and folders (links followed) are
+// kept: sockets, pipes and devices are no media, and opening a pipe would block a load.
+std::vector<Entry> ReadFolder(const QString &folder)
+{
+    std::vector<Entry> entries;
+    const QByteArray encoded = QFile::encodeName(folder);
+    DIR *dir = ::opendir(encoded.constData());
+    if (!dir)
+        return entries;
+    entries.reserve(256); // media folders hold hundreds: fewer moves while reading
+    while (const dirent *d = ::readdir(dir)) {
+        const char *raw = d->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
+            continue;
+        Entry e;
+        unsigned char type = d->d_type;
+        if (type == DT_LNK || type == DT_UNKNOWN) {
+            const QByteArray full = encoded + '/' + raw;
+            struct stat st;
+            if (type == DT_UNKNOWN) {
+                if (::lstat(full.constData(), &st) != 0)
+                    continue;
+                e.link = S_ISLNK(st.st_mode);
+            } else {
+                e.link = true;
+            }
+            if (e.link && ::stat(full.constData(), &st) != 0)
+                continue; // a broken link is nothing that can be searched or read
+            type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
+        }
+        if (type == DT_DIR)
+            e.dir = true;
+        else if (type != DT_REG)
+            continue;
+        // Plain ASCII names (nearly all) decode the same in every locale: name and key are
+        // made in one pass over the bytes.
+        const size_t length = std::strlen(raw);
+        bool ascii = true;
+        for (size_t i = 0; i < length; ++i) {
+            if (static_cast<unsigned char>(raw[i]) >= 128) {
+                ascii = false;
+                break;
+            }
+        }
+        if (ascii) {
+            e.name = QString::fromLatin1(raw, qsizetype(length));
+            e.asciiKey = true;
+        } else {
+            e.name = QFile::decodeName(raw);
+            e.key = FoldedKey(e.name);
+        }
+        entries.push_back(std::move(e));
+    }
+    ::closedir(dir);
+    // Code unit by code unit, as QString compares exactly, but inline: a folder of a few
+    // hundred files takes thousands of comparisons.
+    const auto units = [](const QString &s) {
+        return std::u16string_view(reinterpret_cast<const char16_t *>(s.constData()),
+                                   static_cast<size_t>(s.size()));
+    };
+    std::sort(entries.begin(), entries.end(), [&units](const Entry &a, const Entry &b) {
+        const int c = CompareKeys(a, b);
+        return c != 0 ? c < 0 : units(a.name) < units(b.name);
+    });
+    return entries;
+}
+
+bool Admitted(const Entry &e, int mask)
+{
+    if (e.dir && !(mask & SearchAttr::Directory))
+        return false;
+    if (IsHiddenName(e.name) && !(mask & SearchAttr::Hidden))
+        return false;
+    return true;
+}
+
+// One wildcard pattern. "*" and "?" are the only special characters; everything else,
+// brackets included, matches itself without regard to case.
+class Pattern
+{
+public:
+    explicit Pattern(const QString &text)
+    {
+        if (text.isEmpty()) {
+            m_kind = Kind::Nothing;
+        } else if (text == QLatin1String("*") || text == QLatin1String("*.*")) {
+            m_kind = Kind::All;
+        } else if (text.startsWith(QLatin1String("*.")) && IsLiteral(QStringView(text).mid(2))) {
+            m_kind = Kind::Suffix;
+            m_suffix = text.mid(1).toLower();
+        } else {
+            m_kind = Kind::Regex;
+            QString rx;
+            for (const QChar c : text) {
+                if (c == QLatin1Char('*'))
+                    rx += QLatin1String(".*");
+                else if (c == QLatin1Char('?'))
+                    rx += QLatin1Char('.');
+                else
+                    rx += QRegularExpression::escape(QString(c));
+            }
+            m_regex.setPattern(QRegularExpression::anchoredPattern(rx));
+            m_regex.setPatternOptions(QRegularExpression::CaseInsensitiveOption |
+                                      QRegularExpression::DotMatchesEverythingOption);
+        }
+    }
+
+    /**
+     * The last character, lower-cased, every name this pattern matches ends with when that
+     * name's own last character is ASCII; 0 when there is no such character.
+     */
+    char16_t LastCharacter() const
+    {
+        if (m_kind != Kind::Suffix || m_suffix.isEmpty() || m_suffix.back().unicode() >= 128)
+            return 0;
+        return m_suffix.back().unicode();
+    }
+
+    bool Matches(const QString &name) const
+    {
+        switch (m_kind) {
+        case Kind::Nothing:
+            return false;
+        case Kind::All:
+            return true;
+        case Kind::Suffix:
+            return EndsWithSuffix(name);
+        case Kind::Regex:
+            return m_regex.match(name).hasMatch();
+        }
+        return false;
+    }
+
+private:
+    // Extensions are compared many thousand times a load: plain ASCII is compared here,
+    // anything else (where case folding is more than A-Z) by Qt.
+    bool EndsWithSuffix(const QString &name) const
+    {
+        const qsizetype n = m_suffix.size();
+        if (name.size() < n)
+            return false;
+        const QChar *tail = name.constData() + (name.size() - n);
+        for (qsizetype i = 0; i < n; ++i) {
+            char16_t a = tail[i].unicode();
+            const char16_t b = m_suffix.at(i).unicode();
+            if (a >= 128 || b >= 128)
+                return name.endsWith(m_suffix, Qt::CaseInsensitive);
+            if (a >= u'A' && a <= u'Z')
+                a = char16_t(a + 32);
+            if (a != b)
+                return false;
+        }
+        return true;
+    }
+
+    static bool IsLiteral(QStringView s)
+    {
+        return !s.contains(QLatin1Char('*')) && !s.contains(QLatin1Char('?'));
+    }
+
+    enum class Kind { Nothing, All, Suffix, Regex };
+    Kind m_kind = Kind::Nothing;
+    QString m_suffix;
+    QRegularExpression m_regex;
+};
+
+std::vector<Pattern> CompilePatterns(const QString &patterns)
+{
+    const QString list = patterns.isEmpty() ? QStringLiteral("*.*") : patterns;
+    QChar sep;
+    for (const char c : {';', ',', '|'}) {
+        if (list.contains(QLatin1Char(c))) {
+            sep = QLatin1Char(c);
+            break;
+        }
+    }
+    const QStringList parts = sep.isNull() ? QStringList{list} : list.split(sep);
+    std::vector<Pattern> compiled;
+    compiled.reserve(static_cast<size_t>(parts.size()));
+    for (const QString &p : parts)
+        compiled.emplace_back(TextUtil::Trim(p));
+    return compiled;
+}
+
+void AppendMatches(QStringList &result, const QString &base, const std::vector<Entry> &entries,
+                   const std::vector<Pattern> &patterns, int mask)
+{
+    // Whether an entry is admitted does not depend on the pattern: settled once, with the
+    // entry's last character lower-cased (kNotAscii when it is not ASCII), which rules out
+    // most extensions at a glance.
+    constexpr char16_t kNotAscii = 0xFFFF;
+    struct Candidate {
+        const Entry *entry;
+        char16_t last;
+    };
+    std::vector<Candidate> admitted;
+    admitted.reserve(entries.size());
+    for (const Entry &e : entries) {
+        if (!Admitted(e, mask))
+            continue;
+        char16_t last = e.name.isEmpty() ? kNotAscii : e.name.back().unicode();
+        if (last >= 128)
+            last = kNotAscii;
+        else if (last >= u'A' && last <= u'Z')
+            last = char16_t(last + 32);
+        admitted.push_back({&e, last});
+    }
+    for (const Pattern &p : patterns) {
+        const char16_t needed = p.LastCharacter();
+        for (const Candidate &c : admitted) {
+            if (needed != 0 && c.last != kNotAscii && c.last != needed)
+                continue;
+            if (p.Matches(c.entry->name))
+                result.append(base + c.entry->name);
+        }
+    }
+}
+
+struct Pending {
+    QString path;
+    bool enter = true;
+};
+
+// The breadth-first walk shared by both tree searches; @p visit gets each folder's path,
+// its base and its entries (empty for a linked folder, which is never read).
+template <typename Visit>
+void WalkTree(const QString &root, int folderMask, Visit visit)
+{
+    if (root.size() <= 1)
+        return;
+    const int mask = folderMask | SearchAttr::Directory;
+    std::deque<Pending> queue;
+    queue.push_back({SearchFolderBase(root), true});
+    queue.front().path.chop(1);
+    if (queue.front().path.isEmpty())
+        queue.front().path = QStringLiteral("/");
+    while (!queue.empty()) {
+        Pending current = std::move(queue.front());
+        queue.pop_front();
+        const QString base = SearchFolderBase(current.path);
+        std::vector<Entry> entries;
+        if (current.enter)
+            entries = ReadFolder(current.path);
+        visit(current.path, base, entries);
+        for (const Entry &e : entries)
+            if (e.dir && Admitted(e, mask))
+                queue.push_back({base + e.name, !e.link});
+    }
+}
+} // namespace
+
+QString SearchFolderBase(const QString &folder)
+{
+    QString p = folder;
+    // Doubled separators collapse, except a leading pair (a network-style root).
+    for (qsizetype i = p.indexOf(QLatin1String("//"), 2); i >= 0;
+         i = p.indexOf(QLatin1String("//"), std::max<qsizetype>(i, 2)))
+        p.remove(i, 1);
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    if (!p.endsWith(QLatin1Char('/')))
+        p += QLatin1Char('/');
+    return p;
+}
+
+QStringList FindFiles(const QString &folder, const QString &patterns, int mask)
+{
+    QStringList result;
+    if (folder.size() <= 1)
+        return result;
+    const std::vector<Pattern> compiled = CompilePatterns(patterns);
+    const QString base = SearchFolderBase(folder);
+    AppendMatches(result, base, ReadFolder(folder), compiled, mask);
+    return result;
+}
+
+QStringList FindFolders(const QString &root, int mask)
+{
+    QStringList result;
+    WalkTree(root, mask, [&](const QString &path, const QString &, const std::vector<Entry> &) {
+        result.append(path);
+    });
+    return result;
+}
+
+QStringList FindFilesRecursive(const QString &root, const QString &patterns, int fileMask,
+                               int folderMask)
+{
+    QStringList result;
+    const std::vector<Pattern> compiled = CompilePatterns(patterns);
+    WalkTree(root, folderMask,
+             [&](const QString &, const QString &base, const std::vector<Entry> &entries) {
+                 AppendMatches(result, base, entries, compiled, fileMask);
+             });
+    return result;
+}

@@ -1,0 +1,124 @@
+#include "organize/destinationindex.h"
+
+#include "base/filehelpers.h"
+
+#include <QDir>
+
+DestinationIndex::DestinationIndex(QString outpath) : m_outpath(std::move(outpath)) {}
+
+QString DestinationIndex::Join(const QString &folder, const QString &name)
+{
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+QString DestinationIndex::TargetFolder(const QString &folderName)
+{
+    if (folderName.isEmpty())
+        return m_outpath;
+    const auto known = m_targets.constFind(folderName);
+    if (known != m_targets.cend())
+        return *known;
+    const QString exact = Join(m_outpath, folderName);
+    // A name with sub-folders is taken as written; only one level is matched loosely.
+    if (folderName.contains(QLatin1Char('/')))
+        return exact;
+    QString found;
+    if (FolderExists(exact)) {
+        found = exact;
+    } else {
+        if (!m_foldersListed) {
+            m_foldersListed = true;
+            const QStringList names = QDir(m_outpath).entryList(
+                QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            for (const QString &n : names)
+                m_folders.insert(n.toCaseFolded(), n);
+        }
+        const auto it = m_folders.constFind(folderName.toCaseFolded());
+        if (it != m_folders.cend() && FolderExists(Join(m_outpath, *it)))
+            found = Join(m_outpath, *it);
+    }
+    if (found.isEmpty())
+        return exact;
+    m_targets.insert(folderName, found);
+    m_existing.insert(found);
+    return found;
+}
+
+void DestinationIndex::MakeTarget(const QString &folder)
+{
+    if (folder == m_outpath || m_existing.contains(folder))
+        return;
+    if (!FolderExists(folder))
+        MakeFolder(folder);
+    // Remembered only once it stands, so a folder that could not be made is tried again
+    // by the next row (whose copy then fails).
+    if (!FolderExists(folder))
+        return;
+    m_existing.insert(folder);
+    const QString name = FileNamePart(folder);
+    if (FolderPart(folder) == m_outpath && !name.isEmpty())
+        m_folders.insert(name.toCaseFolded(), name);
+}
+
+DestinationIndex::Names &DestinationIndex::Files(const QString &folder)
+{
+    auto it = m_files.find(folder);
+    if (it != m_files.end())
+        return *it;
+    Names names;
+    const QStringList entries =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &n : entries)
+        names.insert(n.toCaseFolded(), n);
+    return *m_files.insert(folder, std::move(names));
+}
+
+QString DestinationIndex::ExistingName(const QString &folder, const QString &name)
+{
+    const Names &names = Files(folder);
+    const auto it = names.constFind(name.toCaseFolded());
+    if (it != names.cend() && (m_planning || FileExists(Join(folder, *it))))
+        return *it;
+    // A file that appeared since the folder was listed is met by the placement, which never
+    // replaces: the run then lists the folder again.
+    return QString();
+}
+
+QString DestinationIndex::FreeName(const QString &folder, const QString &name)
+{
+    if (ExistingName(folder, name).isEmpty())
+        return name;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot < 0 ? name : name.left(dot);
+    const QString ext = dot < 0 ? QString() : name.mid(dot);
+    for (int n = 1;; ++n) {
+        const QString candidate =
+            base + QLatin1Char('(') + QString::number(n) + QLatin1Char(')') + ext;
+        if (ExistingName(folder, candidate).isEmpty())
+            return candidate;
+    }
+}
+
+void DestinationIndex::Added(const QString &folder, const QString &name)
+{
+    Files(folder).insert(name.toCaseFolded(), name);
+}
+
+void DestinationIndex::Removed(const QString &folder, const QString &name)
+{
+    auto it = m_files.find(folder);
+    if (it == m_files.end())
+        return;
+    const auto n = it->constFind(name.toCaseFolded());
+    if (n != it->cend() && *n == name)
+        it->erase(n);
+}
+
+void DestinationIndex::Forget(const QString &folder)
+{
+    m_files.remove(folder);
+    m_targets.clear();
+    m_existing.clear();
+}

@@ -1,0 +1,56 @@
+#include "organize/loadscan.h"
+
+#include "base/settings.h"
+#include "naming/artistname.h"
+#include "naming/filesearch.h"
+#include "base/filehelpers.h"
+
+QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive)
+{
+    if (recursive)
+        return FindFilesRecursive(inpath, filter, FileSearchMask, FolderSearchMask);
+    return FindFiles(inpath, filter, FileSearchMask);
+}
+
+QString RelativeMediaPath(const QString &inpath, const QString &foundPath)
+{
+    const QString base = SearchFolderBase(inpath);
+    if (!foundPath.startsWith(base))
+        return QString();
+    return foundPath.mid(base.size());
+}
+
+std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &found,
+                                    const LoadRowCallback &onRow, bool keep)
+{
+    std::vector<LoadRow> rows;
+    if (keep)
+        rows.reserve(static_cast<size_t>(found.size()));
+    const int total = static_cast<int>(found.size());
+    const QString base = SearchFolderBase(inpath);
+    const NormalizeArtistMemo memo;
+    for (int i = 0; i < total; ++i) {
+        const QString &path = found.at(i);
+        if (!path.startsWith(base) || path.size() == base.size())
+            continue;
+        LoadRow row;
+        row.relativePath = path.mid(base.size());
+        row.name = DeriveFolderName(row.relativePath, path);
+        const bool goOn = !onRow || onRow(row, i + 1, total);
+        if (keep)
+            rows.push_back(std::move(row));
+        if (!goOn)
+            break;
+    }
+    return rows;
+}
+
+std::vector<LoadRow> LoadScan(const LoadRowCallback &onRow, bool keep)
+{
+    BadRowsFound = false;
+    if (!FolderExists(Settings.inpath))
+        return {};
+    const QStringList found =
+        FindMediaFiles(Settings.inpath, Settings.filter, Settings.recursivesearch != 0);
+    return DeriveLoadRows(Settings.inpath, found, onRow, keep);
+}

@@ -1,0 +1,247 @@
+#include "tags/id3v1tag.h"
+
+#include "base/settings.h"
+#include "base/textutil.h"
+#include "naming/namingtext.h"
+#include "tags/genres.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <array>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F; its five unassigned codes keep
+// their Latin-1 (C1 control) values, as Windows itself decodes them.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+QString Field(const QByteArray &block, int offset, int width)
+{
+    return DecodeWindows1252(block.constData() + offset, width);
+}
+
+bool OnlyChar(const QString &s, QChar c)
+{
+    for (const QChar ch : s)
+        if (ch != c)
+            return false;
+    return true;
+}
+
+// The cleaned text goes back into the record at the field's full width.
+void StoreField(QString &field, const QString &cleaned, int width)
+{
+    field = cleaned.leftJustified(width, QLatin1Char(' '));
+}
+
+QString CleanedTextField(QString &field, int width)
+{
+    QString work = field;
+    const bool usable = CleanTagField(work, true);
+    StoreField(field, work, width);
+    return usable ? NamingText::Trimmed(work) : QString();
+}
+} // namespace
+
+QString DecodeWindows1252(const char *data, qsizetype size)
+{
+    static const auto table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = (b >= 0x80 && b <= 0x9F) ? kCp1252High[b - 0x80] : char16_t(b);
+        return t;
+    }();
+    QString out(size, Qt::Uninitialized);
+    char16_t *dst = reinterpret_cast<char16_t *>(out.data());
+    for (qsizetype i = 0; i < size; ++i)
+        dst[i] = table[static_cast<unsigned char>(data[i])];
+    return out;
+}
+
+bool Id3v1Tag::FromBlock(const QByteArray &block)
+{
+    if (block.size() != BlockSize)
+        return false;
+    marker = Field(block, 0, 3);
+    title = Field(block, 3, TitleWidth);
+    artist = Field(block, 33, ArtistWidth);
+    album = Field(block, 63, AlbumWidth);
+    year = Field(block, 93, YearWidth);
+    comment = Field(block, 97, CommentWidth);
+    zero = static_cast<quint8>(block[125]);
+    track = static_cast<quint8>(block[126]);
+    genre = static_cast<quint8>(block[127]);
+    return true;
+}
+
+bool Id3v1Tag::HasMarker() const
+{
+    return marker.compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0;
+}
+
+bool IsMp3(const QString &name)
+{
+    if (name.size() <= 3)
+        return false;
+    QStringView t(name);
+    while (t.endsWith(QLatin1Char(' ')))
+        t.chop(1);
+    return NamingText::EndsWithIgnoringCase(t, QLatin1StringView(".mp3"));
+}
+
+namespace {
+// Opens without blocking (a named pipe handed in by mistake must not stall the caller) and
+// reports the file's size and the block when the file is a regular one of more than 126
+// bytes; @p got is false unless all 128 bytes were read.
+bool ReadLastBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize], bool &got)
+{
+    got = false;
+    // Plain ASCII paths (nearly all) encode the same in every locale: no conversion.
+    char local[512];
+    QByteArray encoded;
+    const char *name = local;
+    const qsizetype size = path.size();
+    bool ascii = size < qsizetype(sizeof local);
+    if (ascii) {
+        const char16_t *src = reinterpret_cast<const char16_t *>(path.constData());
+        char16_t seen = 0;
+        for (qsizetype i = 0; i < size; ++i) {
+            seen |= src[i];
+            local[i] = char(src[i]);
+        }
+        ascii = seen < 128 && std::memchr(local, 0, size_t(size)) == nullptr;
+    }
+    if (ascii) {
+        local[size] = 0;
+    } else {
+        encoded = QFile::encodeName(path);
+        name = encoded.constData();
+    }
+    const int fd = ::open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool regular = false;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 126) {
+        regular = true;
+        if (st.st_size >= Id3v1Tag::BlockSize)
+            got = ::pread(fd, block, sizeof block, st.st_size - Id3v1Tag::BlockSize) ==
+                  Id3v1Tag::BlockSize;
+    }
+    ::close(fd);
+    return regular;
+}
+} // namespace
+
+bool ReadTagBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize])
+{
+    bool got = false;
+    return ReadLastBlock(path, block, got) && got;
+}
+
+bool TagBlockHasMarker(const char (&block)[Id3v1Tag::BlockSize])
+{
+    // ASCII bytes are settled here; any other byte is decoded and compared as HasMarker does.
+    const auto a = static_cast<unsigned char>(block[0]);
+    const auto b = static_cast<unsigned char>(block[1]);
+    const auto c = static_cast<unsigned char>(block[2]);
+    if (a < 128 && b < 128 && c < 128)
+        return (a | 0x20) == 't' && (b | 0x20) == 'a' && (c | 0x20) == 'g';
+    return DecodeWindows1252(block, 3).compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0;
+}
+
+bool ReadTag(Id3v1Tag &tag, const QString &path)
+{
+    char buffer[Id3v1Tag::BlockSize];
+    bool got = false;
+    if (!ReadLastBlock(path, buffer, got))
+        return false;
+    tag = Id3v1Tag();
+    if (!got)
+        return false;
+    tag.FromBlock(QByteArray::fromRawData(buffer, Id3v1Tag::BlockSize));
+    return tag.HasMarker();
+}
+
+bool CleanTagField(QString &field, bool removeHigh)
+{
+    if (field.isEmpty() || OnlyChar(field, QLatin1Char(' ')) || OnlyChar(field, QChar(0)))
+        return false;
+    QString t = NamingText::Trimmed(field);
+    t.removeIf([removeHigh](QChar c) {
+        return c.unicode() < 32 || (removeHigh && c.unicode() > 127);
+    });
+    field = NamingText::Trimmed(t);
+    return !field.isEmpty();
+}
+
+QString BuildTagName(Id3v1Tag &tag, bool folder)
+{
+    QString list = folder ? Settings.foldernamelist : Settings.filenamelist;
+    if (list.isEmpty())
+        list = folder ? QStringLiteral("Album") : QStringLiteral("Song");
+    const QStringList names = list.split(QLatin1Char(','));
+    QString result;
+    for (const QString &name : names) {
+        QString value;
+        if (name == QLatin1String("Song")) {
+            value = CleanedTextField(tag.title, Id3v1Tag::TitleWidth);
+        } else if (name == QLatin1String("Artist")) {
+            value = CleanedTextField(tag.artist, Id3v1Tag::ArtistWidth);
+        } else if (name == QLatin1String("Album")) {
+            value = CleanedTextField(tag.album, Id3v1Tag::AlbumWidth);
+        } else if (name == QLatin1String("Genre")) {
+            QString genre = NamingText::Trimmed(GenreName(tag.genre));
+            if (CleanTagField(genre, true))
+                value = genre;
+        } else if (name == QLatin1String("Year")) {
+            const QString year = NamingText::Trimmed(tag.year);
+            QString probe = year;
+            if (CleanTagField(probe, true))
+                value = year;
+        } else if (name == QLatin1String("Track")) {
+            value = QString::number(tag.track);
+        }
+        if (!value.isEmpty())
+            result += NamingText::Trimmed(value) + QLatin1String(" - ");
+    }
+    if (result.size() <= 3)
+        return QString();
+    result.chop(3);
+    return RemoveInvalidChars(result);
+}
+
+QString RemoveInvalidChars(const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    // Before the settings are loaded the set is still empty; the fixed set stands in.
+    static const QString fallback = BuildInvalidNameChars();
+    const QString &invalid = InvalidNameChars.isEmpty() ? fallback : InvalidNameChars;
+    // The set is ASCII: a bit mask answers for those characters without a search.
+    thread_local QString maskedSet;
+    thread_local quint64 mask[2] = {0, 0};
+    if (maskedSet.constData() != invalid.constData() || maskedSet.size() != invalid.size()) {
+        maskedSet = invalid;
+        mask[0] = mask[1] = 0;
+        for (const QChar c : invalid)
+            if (c.unicode() < 128)
+                mask[c.unicode() >> 6] |= quint64(1) << (c.unicode() & 63);
+    }
+    QString t = text;
+    t.removeIf([&invalid](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 128 ? ((mask[u >> 6] >> (u & 63)) & 1) != 0 : invalid.contains(c);
+    });
+    return NamingText::Trimmed(t);
+}

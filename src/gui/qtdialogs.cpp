@@ -1,0 +1,195 @@
+#include "gui/qtdialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+QWidget *Owner()
+{
+    return QApplication::activeWindow();
+}
+
+QColor FromBgr(int bgr)
+{
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+int ToBgr(const QColor &c)
+{
+    return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
+
+QString PermissionText(QFile::Permissions p)
+{
+    QString s;
+    const QFile::Permission bits[] = {QFile::ReadOwner, QFile::WriteOwner, QFile::ExeOwner,
+                                      QFile::ReadGroup, QFile::WriteGroup, QFile::ExeGroup,
+                                      QFile::ReadOther, QFile::WriteOther, QFile::ExeOther};
+    const char letters[] = "rwxrwxrwx";
+    for (int i = 0; i < 9; ++i)
+        s += (p & bits[i]) ? QLatin1Char(letters[i]) : QLatin1Char('-');
+    return s;
+}
+} // namespace
+
+MsgResult QtDialogs::Message(const QString &text, MsgButtons buttons, MsgIcon icon,
+                             const QString &title)
+{
+    QMessageBox box(Owner());
+    box.setWindowTitle(title.isEmpty() ? AppTitle() : title);
+    box.setText(text);
+    switch (icon) {
+    case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MsgIcon::None:
+        break;
+    }
+    QMessageBox::StandardButtons set;
+    switch (buttons) {
+    case MsgButtons::Ok:
+        set = QMessageBox::Ok;
+        break;
+    case MsgButtons::OkCancel:
+        set = QMessageBox::Ok | QMessageBox::Cancel;
+        break;
+    case MsgButtons::YesNo:
+        set = QMessageBox::Yes | QMessageBox::No;
+        break;
+    case MsgButtons::YesNoCancel:
+        set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        break;
+    case MsgButtons::RetryCancel:
+        set = QMessageBox::Retry | QMessageBox::Cancel;
+        break;
+    }
+    box.setStandardButtons(set);
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return MsgResult::Ok;
+    case QMessageBox::Yes:
+        return MsgResult::Yes;
+    case QMessageBox::No:
+        return MsgResult::No;
+    case QMessageBox::Retry:
+        return MsgResult::Retry;
+    default:
+        return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Cancel;
+    }
+}
+
+std::optional<QString> QtDialogs::InputBox(const QString &prompt, const QString &title,
+                                           const QString &defaultText)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(Owner(), title.isEmpty() ? AppTitle() : title,
+                                                 prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
+QString QtDialogs::BrowseForFolder(const QString &title, const QString &startFolder)
+{
+    return QFileDialog::getExistingDirectory(Owner(), title, startFolder);
+}
+
+QString QtDialogs::FileDialog(bool save, const QString &filter, const QString &cancelValue,
+                              const QString &title, const QString &defaultExt,
+                              const QString &startFolder)
+{
+    // "description|pattern|description|pattern" becomes Qt's "description (pattern)" list.
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList nameFilters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        nameFilters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    QFileDialog dialog(Owner(), title, startFolder);
+    dialog.setNameFilters(nameFilters);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Commands ask their own overwrite question; the dialog must not ask it a second time.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!defaultExt.isEmpty())
+        dialog.setDefaultSuffix(defaultExt);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return cancelValue;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    return chosen.isEmpty() ? cancelValue : chosen;
+}
+
+int QtDialogs::ChooseColor(int initialColor)
+{
+    const QColor c = QColorDialog::getColor(FromBgr(initialColor), Owner());
+    return c.isValid() ? ToBgr(c) : -1;
+}
+
+bool QtDialogs::OpenPath(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtDialogs::ShowProperties(const QString &path)
+{
+    const QFileInfo info(path);
+    auto *dialog = new QDialog(Owner());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(info.fileName() + QStringLiteral(" Properties"));
+    auto *form = new QFormLayout;
+    const auto addRow = [form](const QString &label, const QString &value) {
+        auto *l = new QLabel(value);
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(label, l);
+    };
+    addRow(QStringLiteral("Name:"), info.fileName());
+    addRow(QStringLiteral("Folder:"), info.absolutePath());
+    addRow(QStringLiteral("Size:"), QLocale().toString(info.size()) + QStringLiteral(" bytes"));
+    addRow(QStringLiteral("Type:"), info.isDir() ? QStringLiteral("Folder")
+                                                 : info.suffix().toUpper() + QStringLiteral(" File"));
+    addRow(QStringLiteral("Modified:"), QLocale().toString(info.lastModified(), QLocale::LongFormat));
+    addRow(QStringLiteral("Permissions:"), PermissionText(info.permissions()));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+    auto *layout = new QVBoxLayout(dialog);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    dialog->show();
+}
+
+bool QtDialogs::StartProgram(const QString &program, const QStringList &arguments)
+{
+    QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner | QFile::ExeUser);
+    return QProcess::startDetached(program, arguments);
+}
+
+void QtDialogs::SetClipboardText(const QString &text)
+{
+    if (QClipboard *cb = QGuiApplication::clipboard())
+        cb->setText(text);
+}

@@ -1,0 +1,79 @@
+#include "gui/startup.h"
+
+#include "base/appinfo.h"
+#include "base/dialogseam.h"
+#include "gui/mainwindow.h"
+#include "gui/splashscreen.h"
+#include "gui/qtdialogs.h"
+#include "base/settings.h"
+#include "gui/twips.h"
+#include "tags/genres.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QThread>
+#include <QTime>
+
+#include <cstdlib>
+
+bool Main()
+{
+    std::srand(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay()));
+    SetProgramFolder(QCoreApplication::applicationDirPath());
+    static QtDialogs qtDialogs;
+    SetDialogs(&qtDialogs);
+    QApplication::setApplicationDisplayName(AppTitle());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/sortiva.svg")));
+
+    if (IsNetworkPath(ProgramFolder())) {
+        Dialogs().Message(
+            QStringLiteral("Please use local hardrive type fixed disk to run this program!"),
+            MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Network Drive Error!"));
+        return false;
+    }
+
+    LoadSettings();
+    LoadGenres();
+
+    if (Settings.loadsplash != 0) {
+        SplashScreen splash;
+        CenterWindow(&splash);
+        splash.show();
+        QCoreApplication::processEvents();
+        QThread::msleep(2000);
+        splash.close();
+    }
+
+    auto *form = new MainWindow;
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->Form_Load();
+    form->show();
+    form->activateWindow();
+    return true;
+}
+
+void CenterWindow(QWidget *window)
+{
+    if (!window)
+        return;
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize size = window->frameGeometry().size();
+    int x = (area.width() - size.width()) / 2;
+    int y = (area.height() - size.height()) / 2;
+    const int left = Twips(window, 1000);
+    const int up = Twips(window, 600);
+    if (x > left)
+        x -= left;
+    if (y > up)
+        y -= up;
+    window->move(area.x() + x, area.y() + y);
+}
+
+void CopyToClipboard(const QString &text)
+{
+    Dialogs().SetClipboardText(text);
+}

@@ -1,6 +1,0 @@
-sortiva_add_test(tst_fieldlists options/tst_fieldlists.cpp)
-sortiva_add_test(tst_filterpresets options/tst_filterpresets.cpp)
-sortiva_add_test(tst_optionsvalues options/tst_optionsvalues.cpp)
-sortiva_add_test(tst_replaceeditor options/tst_replaceeditor.cpp)
-sortiva_add_test(tst_form6 options/tst_form6.cpp GUI)
-sortiva_add_test(tst_form4 options/tst_form4.cpp GUI)

@@ -1,8 +1,0 @@
-sortiva_add_test(tst_filehelpers organize/tst_filehelpers.cpp)
-sortiva_add_test(tst_organizeengine organize/tst_organizeengine.cpp)
-sortiva_add_test(tst_listactions organize/tst_listactions.cpp)
-sortiva_add_test(tst_cliorganize organize/tst_cliorganize.cpp)
-add_dependencies(tst_cliorganize sortiva-cli)
-target_compile_definitions(tst_cliorganize PRIVATE SORTIVA_CLI_PATH="$<TARGET_FILE:sortiva-cli>")
-sortiva_add_test(tst_mainroad organize/tst_mainroad.cpp GUI)
-sortiva_add_test(tst_organizelistmodel organize/tst_organizelistmodel.cpp GUI)
