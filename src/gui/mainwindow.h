@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/progressview.h"
+#include "base/runcontrol.h"
 
 #include <QMainWindow>
 
@@ -102,6 +103,8 @@ private:
 
     QTimer *m_closeRetry = nullptr;
     bool m_closing = false;
+    /** The Cancel and close requests of the running Load or Organize. */
+    RunControl m_run;
 };
 
 /** The main window of the running program, or nullptr. */
