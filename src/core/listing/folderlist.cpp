@@ -128,7 +128,8 @@ QString FolderList::ToHtml(const ListingOptions &options) const
            InfoRow(15,
                    QLatin1String("Total: ") + EscapeHtml(FormatSize(static_cast<double>(m_size))),
                    grey, black) +
-           InfoRow(15, QLatin1String("Date: ") + EscapeHtml(ListingDateText(options.date)), grey, black) +
+           InfoRow(15, QLatin1String("Date: ") + EscapeHtml(ListingDateText(options.date)), grey,
+                   black) +
            QLatin1String("</table><br>") + ListingLineEnd;
 }
 
