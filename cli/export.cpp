@@ -1,9 +1,10 @@
 #include "clicommand.h"
 
-#include "base/settings.h"
-#include "listing/folderlist.h"
 #include "base/extensionfilter.h"
 #include "base/filehelpers.h"
+#include "base/settings.h"
+#include "listing/folderlist.h"
+#include "listing/listingoptions.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -46,13 +47,14 @@ int RunExportCommand(const QStringList &arguments)
         return 2;
     }
 
-    // The store is read-only here, so these choices live for this run only.
+    // The saved choices, with those given on the command line for this run only.
+    ListingOptions options = ListingOptions::From(Settings, HtmlPageSettings);
     if (parser.isSet(html))
-        Settings.saveashtml = 1;
+        options.html = true;
     else if (parser.isSet(text))
-        Settings.saveashtml = 0;
+        options.html = false;
     if (parser.isSet(noEmpty))
-        Settings.noempty = 1;
+        options.noEmpty = true;
     QString patterns = Settings.dlistfilter;
     if (parser.isSet(filter)) {
         // Taken as typed in the export dialog ("mp3,wav"), or as stored ("*.mp3;*.wav").
@@ -80,7 +82,7 @@ int RunExportCommand(const QStringList &arguments)
                      [&lastStatus](const QString &status) { lastStatus = status; });
     list.SetRootPath(root);
     list.SearchFiles(patterns);
-    switch (list.SaveFiles(file)) {
+    switch (list.SaveFiles(file, options)) {
     case SaveResult::Saved:
         Out(lastStatus + QLatin1Char('\n'));
         return 0;

@@ -6,12 +6,13 @@
 void ShowExportDialog(QWidget *owner, ProgressView &progress, const QString &mediaFolder,
                       const QString &outFolder)
 {
-    UseSourceFolder = false;
+    ExportRequest request{mediaFolder, outFolder, ListedFolder::OrganizeTo};
     {
+        // Gone before the export starts, so the file dialog opens over the main window.
         ExportDialog dialog(owner);
-        dialog.exec();
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        request.listed = dialog.listedFolder();
     }
-    if (ExportCancelled)
-        return;
-    RunExport(progress, mediaFolder, outFolder);
+    RunExport(progress, request);
 }

@@ -1,10 +1,9 @@
 #include "gui/exportdialog.h"
 
 #include "base/dialogseam.h"
+#include "base/extensionfilter.h"
 #include "base/settings.h"
 #include "gui/pagepropertiesdialog.h"
-#include "listing/listingexport.h"
-#include "base/extensionfilter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -79,100 +78,96 @@ ExportDialog::ExportDialog(QWidget *parent) : QDialog(parent)
     const QPixmap logo = Logo(48);
     setWindowIcon(QIcon(logo));
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(logo);
-    lblExport = new QLabel(QStringLiteral("<a href=\"#\">Whats This?</a>"), this);
-    lblExport->setObjectName(QStringLiteral("lblExport"));
-    lblExport->setTextFormat(Qt::RichText);
-    lblExport->setCursor(Qt::PointingHandCursor);
-    lblExport->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    connect(lblExport, &QLabel::linkActivated, this, [this] { lblExport_Click(); });
+    auto *logoLabel = new QLabel(this);
+    logoLabel->setObjectName(QStringLiteral("logoLabel"));
+    logoLabel->setPixmap(logo);
+    auto *helpLink = new QLabel(QStringLiteral("<a href=\"#\">Whats This?</a>"), this);
+    helpLink->setObjectName(QStringLiteral("helpLink"));
+    helpLink->setTextFormat(Qt::RichText);
+    helpLink->setCursor(Qt::PointingHandCursor);
+    helpLink->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    connect(helpLink, &QLabel::linkActivated, this, [this] { showHelp(); });
 
-    txtFileFilter = new QLineEdit(this);
-    txtFileFilter->setObjectName(QStringLiteral("txtFileFilter"));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    m_filterEdit = new QLineEdit(this);
+    m_filterEdit->setObjectName(QStringLiteral("filterEdit"));
+    m_presetCombo = new QComboBox(this);
+    m_presetCombo->setObjectName(QStringLiteral("presetCombo"));
+    m_presetCombo->setEditable(true);
+    m_presetCombo->setInsertPolicy(QComboBox::NoInsert);
     for (const auto &preset : Presets())
-        Combo1->addItem(preset.first);
-    Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(QStringLiteral("Default"));
-    connect(Combo1, &QComboBox::activated, this, &ExportDialog::Combo1_Click);
+        m_presetCombo->addItem(preset.first);
+    m_presetCombo->setCurrentIndex(-1);
+    m_presetCombo->setEditText(QStringLiteral("Default"));
+    connect(m_presetCombo, &QComboBox::activated, this, &ExportDialog::applyPreset);
 
-    Option1 = new QRadioButton(QStringLiteral("Use \"Organize To\" Folder"), this);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Option2 = new QRadioButton(QStringLiteral("Use \"Source Media\" Folder"), this);
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Option1->setChecked(true);
+    m_organizeToRadio = new QRadioButton(QStringLiteral("Use \"Organize To\" Folder"), this);
+    m_organizeToRadio->setObjectName(QStringLiteral("organizeToRadio"));
+    m_sourceMediaRadio = new QRadioButton(QStringLiteral("Use \"Source Media\" Folder"), this);
+    m_sourceMediaRadio->setObjectName(QStringLiteral("sourceMediaRadio"));
+    m_organizeToRadio->setChecked(true);
 
-    chkSaveAsHtml = new QCheckBox(QStringLiteral("Save As Html"), this);
-    chkSaveAsHtml->setObjectName(QStringLiteral("chkSaveAsHtml"));
-    chkNoEmpty = new QCheckBox(QStringLiteral("Dont List Empty Folders"), this);
-    chkNoEmpty->setObjectName(QStringLiteral("chkNoEmpty"));
+    m_saveAsHtmlCheck = new QCheckBox(QStringLiteral("Save As Html"), this);
+    m_saveAsHtmlCheck->setObjectName(QStringLiteral("saveAsHtmlCheck"));
+    m_noEmptyCheck = new QCheckBox(QStringLiteral("Dont List Empty Folders"), this);
+    m_noEmptyCheck->setObjectName(QStringLiteral("noEmptyCheck"));
 
-    Command2 = new QPushButton(QStringLiteral("OK"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setDefault(true);
-    Command1 = new QPushButton(QStringLiteral("Cancel"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    connect(Command2, &QPushButton::clicked, this, &ExportDialog::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &ExportDialog::Command1_Click);
+    m_exportButton = new QPushButton(QStringLiteral("OK"), this);
+    m_exportButton->setObjectName(QStringLiteral("exportButton"));
+    m_exportButton->setDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    connect(m_exportButton, &QPushButton::clicked, this, &ExportDialog::confirm);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(Image1, 0, Qt::AlignLeft | Qt::AlignTop);
+    top->addWidget(logoLabel, 0, Qt::AlignLeft | Qt::AlignTop);
     top->addStretch();
-    top->addWidget(lblExport, 0, Qt::AlignRight | Qt::AlignTop);
+    top->addWidget(helpLink, 0, Qt::AlignRight | Qt::AlignTop);
 
     auto *quick = new QHBoxLayout;
     quick->addWidget(new QLabel(QStringLiteral("Quick Filter Settings:"), this));
-    quick->addWidget(Combo1, 1);
+    quick->addWidget(m_presetCombo, 1);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command1);
+    buttons->addWidget(m_exportButton);
+    buttons->addWidget(m_cancelButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(Heading(QStringLiteral("Search File Filter"), this));
-    layout->addWidget(txtFileFilter);
+    layout->addWidget(m_filterEdit);
     layout->addLayout(quick);
     layout->addSpacing(6);
     layout->addWidget(Heading(QStringLiteral("Search Folder"), this));
-    layout->addWidget(Option1);
-    layout->addWidget(Option2);
+    layout->addWidget(m_organizeToRadio);
+    layout->addWidget(m_sourceMediaRadio);
     layout->addSpacing(6);
     layout->addWidget(Heading(QStringLiteral("Save Options"), this));
-    layout->addWidget(chkSaveAsHtml);
-    layout->addWidget(chkNoEmpty);
+    layout->addWidget(m_saveAsHtmlCheck);
+    layout->addWidget(m_noEmptyCheck);
     layout->addSpacing(6);
     layout->addLayout(buttons);
     setMinimumWidth(400);
 
-    // Load.
-    ExportCancelled = false;
-    m_lastPreset = -1;
-    txtFileFilter->setText(PatternsToFilter(Settings.dlistfilter));
-    txtFileFilter->setCursorPosition(0); // a long list shows its beginning
-    chkSaveAsHtml->setChecked(Settings.saveashtml != 0);
-    chkNoEmpty->setChecked(Settings.noempty != 0);
+    m_filterEdit->setText(PatternsToFilter(Settings.dlistfilter));
+    m_filterEdit->setCursorPosition(0); // a long list shows its beginning
+    m_saveAsHtmlCheck->setChecked(Settings.saveashtml != 0);
+    m_noEmptyCheck->setChecked(Settings.noempty != 0);
 }
 
-void ExportDialog::Combo1_Click(int index)
+void ExportDialog::applyPreset(int index)
 {
     if (index == m_lastPreset)
         return;
     m_lastPreset = index;
-    if (index >= 0 && index < Presets().size())
-    {
-        txtFileFilter->setText(Presets().at(index).second);
-        txtFileFilter->setCursorPosition(0);
+    if (index >= 0 && index < Presets().size()) {
+        m_filterEdit->setText(Presets().at(index).second);
+        m_filterEdit->setCursorPosition(0);
     }
 }
 
-void ExportDialog::lblExport_Click()
+void ExportDialog::showHelp()
 {
     Dialogs().Message(
         QStringLiteral("Tabulo Lite (Tabulon) is a small utility that lets you list all the "
@@ -183,33 +178,19 @@ void ExportDialog::lblExport_Click()
         MsgButtons::Ok, MsgIcon::Information);
 }
 
-void ExportDialog::Command2_Click()
+void ExportDialog::confirm()
 {
-    // Assigned both ways: after a cancelled page look the user may switch back to the
+    // Taken at every OK: after an abandoned page look the user may switch back to the
     // "Organize To" folder before pressing OK again.
-    UseSourceFolder = Option2->isChecked();
-    Settings.saveashtml = chkSaveAsHtml->isChecked() ? 1 : 0;
-    Settings.noempty = chkNoEmpty->isChecked() ? 1 : 0;
-    Settings.dlistfilter = FilterToPatterns(txtFileFilter->text());
+    m_listedFolder = m_sourceMediaRadio->isChecked() ? ListedFolder::SourceMedia
+                                                     : ListedFolder::OrganizeTo;
+    Settings.saveashtml = m_saveAsHtmlCheck->isChecked() ? 1 : 0;
+    Settings.noempty = m_noEmptyCheck->isChecked() ? 1 : 0;
+    Settings.dlistfilter = FilterToPatterns(m_filterEdit->text());
     if (Settings.saveashtml != 0) {
-        ExportCancelled = false;
         PagePropertiesDialog properties(this);
-        properties.exec();
-        if (ExportCancelled) {
-            ExportCancelled = false;
+        if (properties.exec() != QDialog::Accepted)
             return;
-        }
     }
     accept();
-}
-
-void ExportDialog::Command1_Click()
-{
-    reject();
-}
-
-void ExportDialog::reject()
-{
-    ExportCancelled = true;
-    QDialog::reject();
 }

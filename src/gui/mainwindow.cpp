@@ -289,8 +289,6 @@ void MainWindow::Form_Load()
                    QLatin1Char(')'));
     lblVersion->setText(AppVersionString());
 
-    CreateListingObject();
-
     txtMediaFolder->setText(Settings.inpath);
     txtOutFolder->setText(Settings.outpath);
 
@@ -407,7 +405,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     m_closing = true;
     SaveSettings();
-    ReleaseListingObject();
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *w : windows)
         if (w != this && w->isVisible())

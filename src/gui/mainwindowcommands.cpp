@@ -89,7 +89,7 @@ void ViewTag(MainWindow *form)
         return;
     if (!tagWindow)
         tagWindow = new TagWindow(form);
-    tagWindow->DisplayMp3Data(ListActions::RowFile(list.Row(list.Selected())));
+    tagWindow->showFile(ListActions::RowFile(list.Row(list.Selected())));
     tagWindow->show();
     tagWindow->raise();
 }

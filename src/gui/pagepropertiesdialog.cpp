@@ -3,7 +3,6 @@
 #include "base/dialogseam.h"
 #include "base/settings.h"
 #include "base/textutil.h"
-#include "listing/listingexport.h"
 #include "listing/listingformat.h"
 
 #include <QCheckBox>
@@ -18,9 +17,9 @@
 
 namespace {
 // The look the "Defaults" button restores.
-constexpr std::array<int, 4> DefaultSizes{1, 1, 0, 0};
-constexpr std::array<int, 7> DefaultColors{0x000000, 0xFDF5D5, 0x800000, 0xC0C0C0,
-                                           0x000000, 0xC56A31, 0xFFFFFF};
+constexpr std::array<int, 4> kDefaultSizes{1, 1, 0, 0};
+constexpr std::array<int, 7> kDefaultColors{0x000000, 0xFDF5D5, 0x800000, 0xC0C0C0,
+                                            0x000000, 0xC56A31, 0xFFFFFF};
 
 // A size box's text as a border or spacing: a whole number of 0 or more.
 std::optional<int> SizeValue(const QString &text)
@@ -42,43 +41,43 @@ PagePropertiesDialog::PagePropertiesDialog(QWidget *parent) : QDialog(parent)
 
     for (int i = 0; i < 7; ++i) {
         auto *swatch = new QPushButton(this);
-        swatch->setObjectName(QStringLiteral("lblColor%1").arg(i));
+        swatch->setObjectName(QStringLiteral("colorSwatch%1").arg(i));
         swatch->setFixedSize(36, 18);
         swatch->setFlat(true);
         swatch->setCursor(Qt::PointingHandCursor);
         swatch->setToolTip(QStringLiteral("Click to choose a colour"));
-        connect(swatch, &QPushButton::clicked, this, [this, i] { lblColor_Click(i); });
-        lblColor[static_cast<size_t>(i)] = swatch;
+        connect(swatch, &QPushButton::clicked, this, [this, i] { chooseColor(i); });
+        m_colorSwatches[static_cast<size_t>(i)] = swatch;
     }
-    Combo2 = new QComboBox(this);
-    Combo2->setObjectName(QStringLiteral("Combo2"));
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->addItems({QStringLiteral("left"), QStringLiteral("center")});
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    m_alignCombo = new QComboBox(this);
+    m_alignCombo->setObjectName(QStringLiteral("alignCombo"));
+    m_alignCombo->setEditable(true);
+    m_alignCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_alignCombo->addItems({QStringLiteral("left"), QStringLiteral("center")});
+    m_titleEdit = new QLineEdit(this);
+    m_titleEdit->setObjectName(QStringLiteral("titleEdit"));
     for (int i = 0; i < 4; ++i) {
         auto *box = new QComboBox(this);
-        box->setObjectName(QStringLiteral("Combo1_%1").arg(i));
+        box->setObjectName(QStringLiteral("sizeCombo%1").arg(i));
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
         for (int v = 0; v <= 5; ++v)
             box->addItem(QString::number(v));
         box->setMinimumContentsLength(3);
-        Combo1[static_cast<size_t>(i)] = box;
+        m_sizeCombos[static_cast<size_t>(i)] = box;
     }
-    Check1 = new QCheckBox(QStringLiteral("Alternate Cell Colors"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Command3 = new QPushButton(QStringLiteral("Defaults"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    connect(Command3, &QPushButton::clicked, this, &PagePropertiesDialog::Command3_Click);
-    connect(Command1, &QPushButton::clicked, this, &PagePropertiesDialog::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &PagePropertiesDialog::Command2_Click);
+    m_alternateCheck = new QCheckBox(QStringLiteral("Alternate Cell Colors"), this);
+    m_alternateCheck->setObjectName(QStringLiteral("alternateCheck"));
+    m_defaultsButton = new QPushButton(QStringLiteral("Defaults"), this);
+    m_defaultsButton->setObjectName(QStringLiteral("defaultsButton"));
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    connect(m_defaultsButton, &QPushButton::clicked, this, &PagePropertiesDialog::applyDefaults);
+    connect(m_okButton, &QPushButton::clicked, this, &PagePropertiesDialog::saveLook);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     // Each section is a heading with label/control pairs on a grid of two pairs a row.
     auto section = [this](const QString &title) {
@@ -97,34 +96,34 @@ PagePropertiesDialog::PagePropertiesDialog(QWidget *parent) : QDialog(parent)
     };
 
     auto [page, pageGrid] = section(QStringLiteral("Page"));
-    pair(pageGrid, 0, 0, QStringLiteral("Background:"), lblColor[0]);
-    pair(pageGrid, 0, 1, QStringLiteral("Align:"), Combo2);
+    pair(pageGrid, 0, 0, QStringLiteral("Background:"), m_colorSwatches[0]);
+    pair(pageGrid, 0, 1, QStringLiteral("Align:"), m_alignCombo);
 
     auto [title, titleGrid] = section(QStringLiteral("Title"));
-    titleGrid->addWidget(Text1, 0, 0, 1, 5);
-    pair(titleGrid, 1, 0, QStringLiteral("Bg Color:"), lblColor[2]);
-    pair(titleGrid, 1, 1, QStringLiteral("Text Color:"), lblColor[1]);
-    pair(titleGrid, 2, 0, QStringLiteral("Border Size:"), Combo1[0]);
+    titleGrid->addWidget(m_titleEdit, 0, 0, 1, 5);
+    pair(titleGrid, 1, 0, QStringLiteral("Bg Color:"), m_colorSwatches[2]);
+    pair(titleGrid, 1, 1, QStringLiteral("Text Color:"), m_colorSwatches[1]);
+    pair(titleGrid, 2, 0, QStringLiteral("Border Size:"), m_sizeCombos[0]);
 
     auto [table, tableGrid] = section(QStringLiteral("List Table Properties"));
-    pair(tableGrid, 0, 0, QStringLiteral("Border Size:"), Combo1[1]);
-    pair(tableGrid, 0, 1, QStringLiteral("Cell Padding:"), Combo1[2]);
-    pair(tableGrid, 1, 0, QStringLiteral("Cell Spacing:"), Combo1[3]);
+    pair(tableGrid, 0, 0, QStringLiteral("Border Size:"), m_sizeCombos[1]);
+    pair(tableGrid, 0, 1, QStringLiteral("Cell Padding:"), m_sizeCombos[2]);
+    pair(tableGrid, 1, 0, QStringLiteral("Cell Spacing:"), m_sizeCombos[3]);
 
     auto [folderCell, folderGrid] = section(QStringLiteral("Folder Cell Properties"));
-    pair(folderGrid, 0, 0, QStringLiteral("Background:"), lblColor[3]);
-    pair(folderGrid, 0, 1, QStringLiteral("Color:"), lblColor[4]);
+    pair(folderGrid, 0, 0, QStringLiteral("Background:"), m_colorSwatches[3]);
+    pair(folderGrid, 0, 1, QStringLiteral("Color:"), m_colorSwatches[4]);
 
     auto [fileCell, fileGrid] = section(QStringLiteral("File Cell Properties"));
-    pair(fileGrid, 0, 0, QStringLiteral("Background:"), lblColor[5]);
-    pair(fileGrid, 0, 1, QStringLiteral("Color:"), lblColor[6]);
-    fileGrid->addWidget(Check1, 1, 0, 1, 5);
+    pair(fileGrid, 0, 0, QStringLiteral("Background:"), m_colorSwatches[5]);
+    pair(fileGrid, 0, 1, QStringLiteral("Color:"), m_colorSwatches[6]);
+    fileGrid->addWidget(m_alternateCheck, 1, 0, 1, 5);
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Command3);
+    buttons->addWidget(m_defaultsButton);
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
 
     auto *layout = new QVBoxLayout(this);
     for (QGroupBox *box : {page, title, table, folderCell, fileCell})
@@ -132,70 +131,60 @@ PagePropertiesDialog::PagePropertiesDialog(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
     setMinimumWidth(360);
 
-    // Load.
     const HtmlPageSettingsRecord &h = HtmlPageSettings;
     for (int i = 0; i < 7; ++i)
-        SetSwatch(i, h.colors[static_cast<size_t>(i)]);
+        setSwatch(i, h.colors[static_cast<size_t>(i)]);
     for (int i = 0; i < 4; ++i)
-        Combo1[static_cast<size_t>(i)]->setEditText(QString::number(h.sizes[static_cast<size_t>(i)]));
-    Combo2->setEditText(h.align);
-    Text1->setText(h.title);
-    Check1->setChecked(h.alternate != 0);
+        m_sizeCombos[static_cast<size_t>(i)]->setEditText(
+            QString::number(h.sizes[static_cast<size_t>(i)]));
+    m_alignCombo->setEditText(h.align);
+    m_titleEdit->setText(h.title);
+    m_alternateCheck->setChecked(h.alternate != 0);
 }
 
-void PagePropertiesDialog::SetSwatch(int index, int colour)
+void PagePropertiesDialog::setSwatch(int index, int colour)
 {
     m_colors[static_cast<size_t>(index)] = colour;
-    lblColor[static_cast<size_t>(index)]->setStyleSheet(
+    m_colorSwatches[static_cast<size_t>(index)]->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }")
             .arg(HtmlColor(colour)));
 }
 
-void PagePropertiesDialog::lblColor_Click(int index)
+void PagePropertiesDialog::chooseColor(int index)
 {
-    const int chosen = Dialogs().ChooseColor(SwatchColor(index));
+    const int chosen = Dialogs().ChooseColor(swatchColor(index));
     if (chosen != -1)
-        SetSwatch(index, chosen);
+        setSwatch(index, chosen);
 }
 
-void PagePropertiesDialog::Command3_Click()
+void PagePropertiesDialog::applyDefaults()
 {
     for (int i = 0; i < 7; ++i)
-        SetSwatch(i, DefaultColors[static_cast<size_t>(i)]);
+        setSwatch(i, kDefaultColors[static_cast<size_t>(i)]);
     for (int i = 0; i < 4; ++i)
-        Combo1[static_cast<size_t>(i)]->setEditText(QString::number(DefaultSizes[static_cast<size_t>(i)]));
-    Combo2->setEditText(QStringLiteral("center"));
-    Check1->setChecked(true);
+        m_sizeCombos[static_cast<size_t>(i)]->setEditText(
+            QString::number(kDefaultSizes[static_cast<size_t>(i)]));
+    m_alignCombo->setEditText(QStringLiteral("center"));
+    m_alternateCheck->setChecked(true);
     const std::optional<QString> name =
         Dialogs().InputBox(QStringLiteral("Please enter your name."), QStringLiteral("Enter Name"),
                            QString());
-    Text1->setText(name && !name->isEmpty() ? *name + QLatin1String("'s Media File List")
-                                            : QStringLiteral("My Media File List"));
+    m_titleEdit->setText(name && !name->isEmpty() ? *name + QLatin1String("'s Media File List")
+                                                  : QStringLiteral("My Media File List"));
 }
 
-void PagePropertiesDialog::Command1_Click()
+void PagePropertiesDialog::saveLook()
 {
     HtmlPageSettingsRecord &h = HtmlPageSettings;
     h.colors = m_colors;
     for (int i = 0; i < 4; ++i) {
         // A box holding anything but a whole number keeps the size it had.
-        if (const auto v = SizeValue(Combo1[static_cast<size_t>(i)]->currentText()))
+        if (const auto v = SizeValue(m_sizeCombos[static_cast<size_t>(i)]->currentText()))
             h.sizes[static_cast<size_t>(i)] = *v;
     }
-    h.align = Combo2->currentText();
-    h.title = Text1->text();
-    h.alternate = Check1->isChecked() ? 1 : 0;
+    h.align = m_alignCombo->currentText();
+    h.title = m_titleEdit->text();
+    h.alternate = m_alternateCheck->isChecked() ? 1 : 0;
     SaveSettings();
     accept();
-}
-
-void PagePropertiesDialog::Command2_Click()
-{
-    reject();
-}
-
-void PagePropertiesDialog::reject()
-{
-    ExportCancelled = true;
-    QDialog::reject();
 }

@@ -9,38 +9,37 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-// HTML page properties window: title, alignment, table sizes and colours of the XHTML listing.
+/**
+ * The HTML page properties window: title, alignment, table sizes and colours of the XHTML
+ * listing. It ends accepted when OK stored the look, rejected when the user abandoned it.
+ */
 class PagePropertiesDialog : public QDialog
 {
     Q_OBJECT
 public:
     explicit PagePropertiesDialog(QWidget *parent = nullptr);
 
-    /** The colour swatch @p index shows (0x00BBGGRR). */
-    int SwatchColor(int index) const { return m_colors.at(static_cast<size_t>(index)); }
+    /** The colour swatch @p index shows (0x00BBGGRR), numbered as the page look's colours. */
+    int swatchColor(int index) const { return m_colors.at(static_cast<size_t>(index)); }
     /** Lets the user pick the colour of swatch @p index. */
-    void lblColor_Click(int index);
-    /** Puts the designed look into the window and asks for the user's name for the title. */
-    void Command3_Click();
-    /** OK: stores the window's values in the settings and the store. */
-    void Command1_Click();
-    /** Cancel. */
-    void Command2_Click();
-
-    /** Closing other than through OK keeps the export dialog open. */
-    void reject() override;
-
-    std::array<QPushButton *, 7> lblColor{};
-    QComboBox *Combo2 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    std::array<QComboBox *, 4> Combo1{};
-    QCheckBox *Check1 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
+    void chooseColor(int index);
+    /** Puts the default look into the window and asks for the user's name for the title. */
+    void applyDefaults();
+    /** OK: stores the window's values in the page look and the settings store. */
+    void saveLook();
 
 private:
-    void SetSwatch(int index, int colour);
+    void setSwatch(int index, int colour);
+
+    std::array<QPushButton *, 7> m_colorSwatches{};
+    QComboBox *m_alignCombo = nullptr;
+    QLineEdit *m_titleEdit = nullptr;
+    /** 0 title border, 1 folder table border, 2 cell padding, 3 cell spacing. */
+    std::array<QComboBox *, 4> m_sizeCombos{};
+    QCheckBox *m_alternateCheck = nullptr;
+    QPushButton *m_defaultsButton = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 
     std::array<int, 7> m_colors{};
 };

@@ -1,7 +1,7 @@
 #include "gui/tagwindow.h"
 
 #include "base/dialogseam.h"
-#include "tags/tagwindowlines.h"
+#include "tags/tagdisplay.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -20,84 +20,88 @@ TagWindow::TagWindow(QWidget *owner) : QWidget(owner, Qt::Window)
     if (owner)
         setWindowIcon(owner->window()->windowIcon());
 
-    Label1 = new QLabel(QStringLiteral("MP3 ID3 Tag Properties"), this);
-    QFont heading = Label1->font();
-    heading.setBold(true);
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    Label1->setFont(heading);
-    Image1 = new QLabel(this);
-    Image1->setPixmap(windowIcon().pixmap(32, 32));
-    Label2 = new QLabel(QStringLiteral("Location:"), this);
-    Text1 = new QLineEdit(this);
-    Text1->setReadOnly(true);
-    Label3 = new QLabel(this);
-    Label4 = new QLabel(this);
-    Label5 = new QLabel(this);
-    TabStrip1 = new QTabBar(this);
-    TabStrip1->addTab(QStringLiteral("ID3  v1.1"));
-    Frame1 = new QGroupBox(QStringLiteral("Available MP3 ID3 v1.1 Information"), this);
-    List1 = new QListWidget(Frame1);
-    Frame1b = new QGroupBox(QStringLiteral("MP3 Tag IDv3 Information"), this);
-    List2 = new QListWidget(Frame1b);
-    Frame1b->hide();
-    Label6 = new QLabel(QStringLiteral("Note: Click an item to copy its value to the clipboard."),
-                        this);
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
-
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Text1->setObjectName(QStringLiteral("Text1"));
-    List1->setObjectName(QStringLiteral("List1"));
-    Command1->setObjectName(QStringLiteral("Command1"));
+    auto *heading = new QLabel(QStringLiteral("MP3 ID3 Tag Properties"), this);
+    heading->setObjectName(QStringLiteral("headingLabel"));
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+    heading->setFont(headingFont);
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("iconLabel"));
+    icon->setPixmap(windowIcon().pixmap(32, 32));
+    auto *locationCaption = new QLabel(QStringLiteral("Location:"), this);
+    m_locationEdit = new QLineEdit(this);
+    m_locationEdit->setObjectName(QStringLiteral("locationEdit"));
+    m_locationEdit->setReadOnly(true);
+    m_fileNameLabel = new QLabel(this);
+    m_fileNameLabel->setObjectName(QStringLiteral("fileNameLabel"));
+    m_fileSizeLabel = new QLabel(this);
+    m_fileSizeLabel->setObjectName(QStringLiteral("fileSizeLabel"));
+    m_detailLabel = new QLabel(this);
+    m_detailLabel->setObjectName(QStringLiteral("detailLabel"));
+    auto *versionTabs = new QTabBar(this);
+    versionTabs->addTab(QStringLiteral("ID3  v1.1"));
+    auto *id3v1Box = new QGroupBox(QStringLiteral("Available MP3 ID3 v1.1 Information"), this);
+    m_tagList = new QListWidget(id3v1Box);
+    m_tagList->setObjectName(QStringLiteral("tagList"));
+    // A place for ID3 v2 information, never filled.
+    auto *id3v2Box = new QGroupBox(QStringLiteral("MP3 Tag IDv3 Information"), this);
+    auto *id3v2List = new QListWidget(id3v2Box);
+    id3v2Box->hide();
+    auto *note = new QLabel(
+        QStringLiteral("Note: Click an item to copy its value to the clipboard."), this);
+    auto *closeButton = new QPushButton(QStringLiteral("Close"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
 
     auto *top = new QHBoxLayout;
-    top->addWidget(Image1);
-    top->addWidget(Label1, 1);
+    top->addWidget(icon);
+    top->addWidget(heading, 1);
     auto *location = new QHBoxLayout;
-    location->addWidget(Label2);
-    location->addWidget(Text1, 1);
-    auto *frame1 = new QVBoxLayout(Frame1);
-    frame1->addWidget(List1);
-    auto *frame2 = new QVBoxLayout(Frame1b);
-    frame2->addWidget(List2);
+    location->addWidget(locationCaption);
+    location->addWidget(m_locationEdit, 1);
+    auto *id3v1Layout = new QVBoxLayout(id3v1Box);
+    id3v1Layout->addWidget(m_tagList);
+    auto *id3v2Layout = new QVBoxLayout(id3v2Box);
+    id3v2Layout->addWidget(id3v2List);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(Label6, 1);
-    bottom->addWidget(Command1);
+    bottom->addWidget(note, 1);
+    bottom->addWidget(closeButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(location);
-    layout->addWidget(Label3);
-    layout->addWidget(Label4);
-    layout->addWidget(Label5);
-    layout->addWidget(TabStrip1);
-    layout->addWidget(Frame1, 1);
-    layout->addWidget(Frame1b, 1);
+    layout->addWidget(m_fileNameLabel);
+    layout->addWidget(m_fileSizeLabel);
+    layout->addWidget(m_detailLabel);
+    layout->addWidget(versionTabs);
+    layout->addWidget(id3v1Box, 1);
+    layout->addWidget(id3v2Box, 1);
     layout->addLayout(bottom);
     resize(420, 420);
 
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-    List1->viewport()->installEventFilter(this);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    m_tagList->viewport()->installEventFilter(this);
 }
 
-void TagWindow::DisplayMp3Data(const QString &path)
+void TagWindow::showFile(const QString &path)
 {
     const TagDisplay d = BuildTagDisplay(path);
-    Label3->setText(d.fileNameLine);
-    Label4->setText(d.sizeLine);
-    Label5->clear();
-    Text1->setText(d.location);
-    List1->addItems(d.lines);
+    m_fileNameLabel->setText(d.fileNameLine);
+    m_fileSizeLabel->setText(d.sizeLine);
+    m_detailLabel->clear();
+    m_locationEdit->setText(d.location);
+    m_tagList->addItems(d.lines);
 }
 
 bool TagWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonRelease)
-        List1_MouseUp();
+    if (watched == m_tagList->viewport() && event->type() == QEvent::MouseButtonRelease)
+        copySelectedValue();
     return QWidget::eventFilter(watched, event);
 }
 
-void TagWindow::List1_MouseUp()
+void TagWindow::copySelectedValue()
 {
-    const QListWidgetItem *item = List1->currentItem();
+    const QListWidgetItem *item = m_tagList->currentItem();
     if (!item)
         return;
     const QString value = TagLineValue(item->text());

@@ -2,41 +2,33 @@
 
 #include <QWidget>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
-class QTabBar;
 
-// Tag properties window: the ID3 v1.1 tag of one MP3 file as lines; a click copies a value.
+/** The tag properties window: the ID3 v1.1 tag of MP3 files as lines; a click copies a value. */
 class TagWindow : public QWidget
 {
     Q_OBJECT
 public:
     explicit TagWindow(QWidget *owner = nullptr);
 
-    /** Shows the file's name, size and location and appends its tag lines to the list. */
-    void DisplayMp3Data(const QString &path);
-
-    QLabel *Label1;
-    QLabel *Image1;
-    QLabel *Label2;
-    QLineEdit *Text1;
-    QLabel *Label3;
-    QLabel *Label4;
-    QLabel *Label5;
-    QTabBar *TabStrip1;
-    QGroupBox *Frame1;
-    QListWidget *List1;
-    QGroupBox *Frame1b;
-    QListWidget *List2;
-    QLabel *Label6;
-    QPushButton *Command1;
+    /**
+     * Shows the name, size and location of the file at @p path and appends its tag lines to
+     * those already listed.
+     */
+    void showFile(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void List1_MouseUp();
+    /** Puts the value of the selected tag line on the clipboard. */
+    void copySelectedValue();
+
+    QLineEdit *m_locationEdit = nullptr;
+    QLabel *m_fileNameLabel = nullptr;
+    QLabel *m_fileSizeLabel = nullptr;
+    QLabel *m_detailLabel = nullptr;
+    QListWidget *m_tagList = nullptr;
 };

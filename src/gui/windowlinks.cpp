@@ -2,7 +2,6 @@
 
 #include "gui/mainwindow.h"
 #include "gui/exportcommand.h"
-#include "listing/listingexport.h"
 #include "gui/firstrun.h"
 #include "gui/optionsdialog.h"
 #include "gui/mainwindowupdates.h"
@@ -11,16 +10,6 @@
 #include <QLineEdit>
 
 #include <algorithm>
-
-void CreateListingObject()
-{
-    CreateExportListing();
-}
-
-void ReleaseListingObject()
-{
-    ReleaseExportListing();
-}
 
 void OpenExportDialog(QWidget *owner)
 {

@@ -7,10 +7,6 @@ class QWidget;
  * one place so the main window depends on names, not on each window's headers.
  */
 
-/** Creates the export's listing object (window load). */
-void CreateListingObject();
-/** Releases the export's listing object (window close). */
-void ReleaseListingObject();
 /** The directory-listing export dialog. */
 void OpenExportDialog(QWidget *owner);
 /** The Options window, not modal, on page @p tab (0 first). */

@@ -4,7 +4,6 @@
 #include "base/settings.h"
 #include "gui/exportcommand.h"
 #include "gui/pagepropertiesdialog.h"
-#include "listing/listingexport.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
@@ -14,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -44,9 +44,29 @@ void WhenShown(std::function<void(T *)> action, int *shown = nullptr)
         action(dialog);
     });
 }
+
+// The widget of @p dialog named @p name; tests find widgets by their role.
+template <typename T>
+T *Find(QWidget *dialog, const char *name)
+{
+    T *widget = dialog->findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+QLineEdit *FilterEdit(QWidget *d) { return Find<QLineEdit>(d, "filterEdit"); }
+QComboBox *PresetCombo(QWidget *d) { return Find<QComboBox>(d, "presetCombo"); }
+QRadioButton *OrganizeToRadio(QWidget *d) { return Find<QRadioButton>(d, "organizeToRadio"); }
+QRadioButton *SourceMediaRadio(QWidget *d) { return Find<QRadioButton>(d, "sourceMediaRadio"); }
+QCheckBox *SaveAsHtmlCheck(QWidget *d) { return Find<QCheckBox>(d, "saveAsHtmlCheck"); }
+QCheckBox *NoEmptyCheck(QWidget *d) { return Find<QCheckBox>(d, "noEmptyCheck"); }
+QPushButton *ExportButton(QWidget *d) { return Find<QPushButton>(d, "exportButton"); }
+QPushButton *CancelButton(QWidget *d) { return Find<QPushButton>(d, "cancelButton"); }
+QPushButton *PageOkButton(QWidget *d) { return Find<QPushButton>(d, "okButton"); }
 } // namespace
 
-class TestForm2 : public QObject
+class TestExportDialog : public QObject
 {
     Q_OBJECT
 
@@ -58,8 +78,6 @@ private slots:
         Settings.dlistfilter = QStringLiteral("*.mp3;*.wav");
         Settings.saveashtml = 0;
         Settings.noempty = 1;
-        UseSourceFolder = false;
-        ExportCancelled = true;
         HtmlPageSettings.align = QStringLiteral("center");
     }
 
@@ -67,15 +85,15 @@ private slots:
     {
         ExportDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Tabulo Lite"));
-        QCOMPARE(dialog.txtFileFilter->text(), QStringLiteral("mp3,wav"));
-        QVERIFY(!dialog.chkSaveAsHtml->isChecked());
-        QVERIFY(dialog.chkNoEmpty->isChecked());
-        QVERIFY(dialog.Option1->isChecked());
-        QVERIFY(!dialog.Option2->isChecked());
-        QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Default"));
-        QCOMPARE(dialog.Combo1->count(), 13);
-        QCOMPARE(dialog.Combo1->itemText(12), QStringLiteral("Music, Movies And Pictures"));
-        QVERIFY(!ExportCancelled);
+        QCOMPARE(FilterEdit(&dialog)->text(), QStringLiteral("mp3,wav"));
+        QVERIFY(!SaveAsHtmlCheck(&dialog)->isChecked());
+        QVERIFY(NoEmptyCheck(&dialog)->isChecked());
+        QVERIFY(OrganizeToRadio(&dialog)->isChecked());
+        QVERIFY(!SourceMediaRadio(&dialog)->isChecked());
+        QCOMPARE(PresetCombo(&dialog)->currentText(), QStringLiteral("Default"));
+        QCOMPARE(PresetCombo(&dialog)->count(), 13);
+        QCOMPARE(PresetCombo(&dialog)->itemText(12), QStringLiteral("Music, Movies And Pictures"));
+        QCOMPARE(dialog.listedFolder(), ListedFolder::OrganizeTo);
     }
 
     void presets_data()
@@ -99,20 +117,20 @@ private slots:
         QFETCH(QString, expected);
         ExportDialog dialog;
         for (int i = 0; i < picks.size(); ++i) {
-            emit dialog.Combo1->activated(picks.at(i));
+            emit PresetCombo(&dialog)->activated(picks.at(i));
             if (i == 0 && !typed.isEmpty()) {
-                dialog.txtFileFilter->clear();
-                QTest::keyClicks(dialog.txtFileFilter, typed);
+                FilterEdit(&dialog)->clear();
+                QTest::keyClicks(FilterEdit(&dialog), typed);
             }
         }
-        QCOMPARE(dialog.txtFileFilter->text(), expected);
+        QCOMPARE(FilterEdit(&dialog)->text(), expected);
     }
 
     void whatsThis()
     {
         ScriptedDialogs dialogs;
         ExportDialog dialog;
-        dialog.lblExport_Click();
+        dialog.showHelp();
         QCOMPARE(dialogs.asked.size(), 1);
         QVERIFY(dialogs.asked.at(0).text.startsWith(
             QStringLiteral("Tabulo Lite (Tabulon) is a small utility that lets you list all")));
@@ -140,14 +158,14 @@ private slots:
         QFETCH(QString, patterns);
         ExportDialog dialog;
         dialog.show();
-        (source ? dialog.Option2 : dialog.Option1)->setChecked(true);
-        dialog.chkNoEmpty->setChecked(noEmpty);
-        dialog.txtFileFilter->setText(typed);
-        QTest::mouseClick(dialog.Command2, Qt::LeftButton);
+        (source ? SourceMediaRadio(&dialog) : OrganizeToRadio(&dialog))->setChecked(true);
+        NoEmptyCheck(&dialog)->setChecked(noEmpty);
+        FilterEdit(&dialog)->setText(typed);
+        QTest::mouseClick(ExportButton(&dialog), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
-        QVERIFY(!ExportCancelled);
-        QCOMPARE(UseSourceFolder, source);
+        QCOMPARE(dialog.listedFolder(),
+                 source ? ListedFolder::SourceMedia : ListedFolder::OrganizeTo);
         QCOMPARE(Settings.noempty, noEmpty ? 1 : 0);
         QCOMPARE(Settings.saveashtml, 0);
         QCOMPARE(Settings.dlistfilter, patterns);
@@ -157,55 +175,55 @@ private slots:
     {
         ExportDialog dialog;
         dialog.show();
-        dialog.chkSaveAsHtml->setChecked(true);
-        dialog.txtFileFilter->setText(QStringLiteral("avi"));
+        SaveAsHtmlCheck(&dialog)->setChecked(true);
+        FilterEdit(&dialog)->setText(QStringLiteral("avi"));
         int shown = 0;
-        WhenShown<PagePropertiesDialog>([](PagePropertiesDialog *f) { f->Command2->click(); }, &shown);
-        dialog.Command2_Click();
+        WhenShown<PagePropertiesDialog>([](auto *f) { CancelButton(f)->click(); }, &shown);
+        dialog.confirm();
         QCOMPARE(shown, 1);
         QVERIFY(dialog.isVisible());
-        QVERIFY(!ExportCancelled);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
         // OK again reopens the page look; its OK ends the dialog.
-        WhenShown<PagePropertiesDialog>([](PagePropertiesDialog *f) { f->Command1->click(); }, &shown);
-        dialog.Command2_Click();
+        WhenShown<PagePropertiesDialog>([](auto *f) { PageOkButton(f)->click(); }, &shown);
+        dialog.confirm();
         QCOMPARE(shown, 2);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!ExportCancelled);
     }
 
     void secondOkFollowsTheFolderChoice()
     {
         ExportDialog dialog;
         dialog.show();
-        dialog.chkSaveAsHtml->setChecked(true);
-        dialog.Option2->setChecked(true);
-        WhenShown<PagePropertiesDialog>([](PagePropertiesDialog *f) { f->Command2->click(); });
-        dialog.Command2_Click();
-        QVERIFY(UseSourceFolder);
-        dialog.Option1->setChecked(true);
-        WhenShown<PagePropertiesDialog>([](PagePropertiesDialog *f) { f->Command1->click(); });
-        dialog.Command2_Click();
-        QVERIFY(!UseSourceFolder);
+        SaveAsHtmlCheck(&dialog)->setChecked(true);
+        SourceMediaRadio(&dialog)->setChecked(true);
+        WhenShown<PagePropertiesDialog>([](auto *f) { CancelButton(f)->click(); });
+        dialog.confirm();
+        QCOMPARE(dialog.listedFolder(), ListedFolder::SourceMedia);
+        OrganizeToRadio(&dialog)->setChecked(true);
+        WhenShown<PagePropertiesDialog>([](auto *f) { PageOkButton(f)->click(); });
+        dialog.confirm();
+        QCOMPARE(dialog.listedFolder(), ListedFolder::OrganizeTo);
     }
 
     void cancelAfterAnEarlierOkKeepsItsChoices()
     {
         ExportDialog dialog;
         dialog.show();
-        dialog.chkSaveAsHtml->setChecked(true);
-        dialog.txtFileFilter->setText(QStringLiteral("avi"));
+        SaveAsHtmlCheck(&dialog)->setChecked(true);
+        FilterEdit(&dialog)->setText(QStringLiteral("avi"));
         WhenShown<PagePropertiesDialog>([](PagePropertiesDialog *f) { f->close(); });
-        dialog.Command2_Click();
+        dialog.confirm();
         QVERIFY(dialog.isVisible());
-        QTest::mouseClick(dialog.Command1, Qt::LeftButton);
-        QVERIFY(ExportCancelled);
+        QTest::mouseClick(CancelButton(&dialog), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(Settings.dlistfilter, QStringLiteral("*.avi"));
         QCOMPARE(Settings.saveashtml, 1);
         ExportDialog again;
-        QCOMPARE(again.txtFileFilter->text(), QStringLiteral("avi"));
-        QVERIFY(again.chkSaveAsHtml->isChecked());
-        QVERIFY(again.Option1->isChecked());
+        QCOMPARE(FilterEdit(&again)->text(), QStringLiteral("avi"));
+        QVERIFY(SaveAsHtmlCheck(&again)->isChecked());
+        QVERIFY(OrganizeToRadio(&again)->isChecked());
     }
 
     void closingCancels_data()
@@ -217,41 +235,43 @@ private slots:
     void closingCancels()
     {
         QFETCH(bool, escape);
+        WhenShown<ExportDialog>([escape](ExportDialog *f) {
+            if (escape)
+                QTest::keyClick(f, Qt::Key_Escape);
+            else
+                f->close();
+        });
         ExportDialog dialog;
-        dialog.show();
-        QVERIFY(!ExportCancelled);
-        if (escape)
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        else
-            dialog.close();
-        QVERIFY(ExportCancelled);
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        QVERIFY(!dialog.isVisible());
     }
 
     void cancelledDialogAsksNothingMore()
     {
         ScriptedDialogs dialogs;
         QuietView view;
-        WhenShown<ExportDialog>([](ExportDialog *f) { f->Command1->click(); });
+        WhenShown<ExportDialog>([](ExportDialog *f) { CancelButton(f)->click(); });
         ShowExportDialog(nullptr, view, QStringLiteral("/in"), QStringLiteral("/out"));
-        QVERIFY(ExportCancelled);
         QVERIFY(dialogs.asked.isEmpty());
     }
 
-    void confirmedDialogAsksForTheFile()
+    void confirmedDialogExportsTheChosenFolder()
     {
+        QTemporaryDir dir;
         ScriptedDialogs dialogs;
-        dialogs.AnswerPath(QString());
+        dialogs.AnswerPath(dir.filePath(QStringLiteral("list.txt")));
         QuietView view;
         WhenShown<ExportDialog>([](ExportDialog *f) {
-            f->Option2->setChecked(true);
-            f->Command2->click();
+            SourceMediaRadio(f)->setChecked(true);
+            ExportButton(f)->click();
         });
         ShowExportDialog(nullptr, view, QStringLiteral("/in"), QStringLiteral("/out"));
-        QVERIFY(UseSourceFolder);
-        QCOMPARE(dialogs.asked.size(), 1);
+        QCOMPARE(dialogs.asked.size(), 2);
         QCOMPARE(dialogs.asked.at(0).title, QStringLiteral("Select File to Save To"));
+        // The source folder of the main window was the one searched.
+        QCOMPARE(dialogs.MessageTexts(), QStringList{"Unable to read directory! (/in)"});
     }
 };
 
-QTEST_MAIN(TestForm2)
+QTEST_MAIN(TestExportDialog)
 #include "tst_exportdialog.moc"

@@ -3,7 +3,6 @@
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
-#include "listing/listingexport.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
@@ -11,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -25,9 +25,34 @@ bool SameLook(const HtmlPageSettingsRecord &a, const HtmlPageSettingsRecord &b)
     return a.title == b.title && a.align == b.align && a.sizes == b.sizes &&
            a.colors == b.colors && a.alternate == b.alternate;
 }
+
+// The widget of @p window named @p name; tests find widgets by their role.
+template <typename T>
+T *Find(QWidget *window, const QString &name)
+{
+    T *widget = window->findChild<T *>(name);
+    if (!widget)
+        qFatal("no widget %s", qPrintable(name));
+    return widget;
+}
+
+QComboBox *SizeCombo(QWidget *w, int i)
+{
+    return Find<QComboBox>(w, QStringLiteral("sizeCombo%1").arg(i));
+}
+QComboBox *AlignCombo(QWidget *w) { return Find<QComboBox>(w, QStringLiteral("alignCombo")); }
+QLineEdit *TitleEdit(QWidget *w) { return Find<QLineEdit>(w, QStringLiteral("titleEdit")); }
+QCheckBox *AlternateCheck(QWidget *w)
+{
+    return Find<QCheckBox>(w, QStringLiteral("alternateCheck"));
+}
+QPushButton *Button(QWidget *w, const char *name)
+{
+    return Find<QPushButton>(w, QLatin1String(name));
+}
 } // namespace
 
-class TestForm5 : public QObject
+class TestPagePropertiesDialog : public QObject
 {
     Q_OBJECT
 
@@ -37,7 +62,6 @@ private slots:
     {
         TestEnv::ClearStore();
         HtmlPageSettings = Stored;
-        ExportCancelled = false;
     }
 
     void opensWithTheSettings()
@@ -45,15 +69,15 @@ private slots:
         PagePropertiesDialog window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Modify Html Page Properties"));
         for (int i = 0; i < 7; ++i)
-            QCOMPARE(window.SwatchColor(i), Stored.colors[static_cast<size_t>(i)]);
+            QCOMPARE(window.swatchColor(i), Stored.colors[static_cast<size_t>(i)]);
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(window.Combo1[static_cast<size_t>(i)]->currentText(),
+            QCOMPARE(SizeCombo(&window, i)->currentText(),
                      QString::number(Stored.sizes[static_cast<size_t>(i)]));
-        QCOMPARE(window.Combo2->currentText(), QStringLiteral("left"));
-        QCOMPARE(window.Text1->text(), QStringLiteral("Stored Title"));
-        QVERIFY(!window.Check1->isChecked());
+        QCOMPARE(AlignCombo(&window)->currentText(), QStringLiteral("left"));
+        QCOMPARE(TitleEdit(&window)->text(), QStringLiteral("Stored Title"));
+        QVERIFY(!AlternateCheck(&window)->isChecked());
         // A stored 0 shows black.
-        QVERIFY(window.lblColor[0]->styleSheet().contains(QStringLiteral("#000000")));
+        QVERIFY(Button(&window, "colorSwatch0")->styleSheet().contains(QStringLiteral("#000000")));
     }
 
     void defaults_data()
@@ -73,21 +97,22 @@ private slots:
         dialogs.AnswerInput(answer);
         PagePropertiesDialog window;
         window.show();
-        QTest::mouseClick(window.Command3, Qt::LeftButton);
+        QTest::mouseClick(Button(&window, "defaultsButton"), Qt::LeftButton);
         QCOMPARE(dialogs.asked.size(), 1);
         QCOMPARE(dialogs.asked.at(0).text, QStringLiteral("Please enter your name."));
         QCOMPARE(dialogs.asked.at(0).title, QStringLiteral("Enter Name"));
         QCOMPARE(dialogs.asked.at(0).extra, QString());
-        QCOMPARE(window.Text1->text(), title);
-        QCOMPARE(window.Combo2->currentText(), QStringLiteral("center"));
-        QCOMPARE(window.Combo1[0]->currentText(), QStringLiteral("1"));
-        QCOMPARE(window.Combo1[3]->currentText(), QStringLiteral("0"));
-        QCOMPARE(window.SwatchColor(1), 0xFDF5D5);
-        QCOMPARE(window.SwatchColor(3), 0xC0C0C0);
-        QVERIFY(window.Check1->isChecked());
+        QCOMPARE(TitleEdit(&window)->text(), title);
+        QCOMPARE(AlignCombo(&window)->currentText(), QStringLiteral("center"));
+        QCOMPARE(SizeCombo(&window, 0)->currentText(), QStringLiteral("1"));
+        QCOMPARE(SizeCombo(&window, 3)->currentText(), QStringLiteral("0"));
+        QCOMPARE(window.swatchColor(1), 0xFDF5D5);
+        QCOMPARE(window.swatchColor(3), 0xC0C0C0);
+        QVERIFY(AlternateCheck(&window)->isChecked());
         // Then Cancel: the settings did not change.
-        QTest::mouseClick(window.Command2, Qt::LeftButton);
-        QVERIFY(ExportCancelled);
+        QTest::mouseClick(Button(&window, "cancelButton"), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Rejected));
         QVERIFY(SameLook(HtmlPageSettings, Stored));
         QVERIFY(SettingsStore::Get(Keys::htmltitle).isEmpty());
     }
@@ -98,10 +123,9 @@ private slots:
         dialogs.AnswerInput(QStringLiteral("Ann"));
         PagePropertiesDialog window;
         window.show();
-        window.Command3_Click();
-        window.Combo2->setEditText(QStringLiteral("right"));
-        QTest::mouseClick(window.Command1, Qt::LeftButton);
-        QVERIFY(!ExportCancelled);
+        window.applyDefaults();
+        AlignCombo(&window)->setEditText(QStringLiteral("right"));
+        QTest::mouseClick(Button(&window, "okButton"), Qt::LeftButton);
         QCOMPARE(window.result(), int(QDialog::Accepted));
         QCOMPARE(HtmlPageSettings.title, QStringLiteral("Ann's Media File List"));
         QCOMPARE(HtmlPageSettings.align, QStringLiteral("right"));
@@ -128,8 +152,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, stored);
         PagePropertiesDialog window;
-        window.Combo1[0]->setEditText(typed);
-        window.Command1_Click();
+        SizeCombo(&window, 0)->setEditText(typed);
+        window.saveLook();
         QCOMPARE(HtmlPageSettings.sizes[0], stored);
         QCOMPARE(HtmlPageSettings.sizes[1], 3);
     }
@@ -149,25 +173,24 @@ private slots:
         dialogs.AnswerColor(answer);
         PagePropertiesDialog window;
         window.show();
-        QTest::mouseClick(window.lblColor[4], Qt::LeftButton);
+        QTest::mouseClick(Button(&window, "colorSwatch4"), Qt::LeftButton);
         QCOMPARE(dialogs.asked.size(), 1);
         QCOMPARE(dialogs.asked.at(0).kind, QStringLiteral("color"));
         QCOMPARE(dialogs.asked.at(0).text, QString::number(0x0000FF));
-        QCOMPARE(window.SwatchColor(4), shown);
+        QCOMPARE(window.swatchColor(4), shown);
         QCOMPARE(HtmlPageSettings.colors[4], 0x0000FF); // only OK stores it
-        window.Command1_Click();
+        window.saveLook();
         QCOMPARE(HtmlPageSettings.colors[4], shown);
     }
 
     void closingCancels()
     {
         PagePropertiesDialog window;
-        window.show();
-        window.close();
-        QVERIFY(ExportCancelled);
+        QTimer::singleShot(0, &window, &QWidget::close);
+        QCOMPARE(window.exec(), int(QDialog::Rejected));
         QVERIFY(SameLook(HtmlPageSettings, Stored));
     }
 };
 
-QTEST_MAIN(TestForm5)
+QTEST_MAIN(TestPagePropertiesDialog)
 #include "tst_pagepropertiesdialog.moc"

@@ -3,8 +3,8 @@
 #include "base/settings.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
-#include "tags/tagwindowlines.h"
 #include "tags/genres.h"
+#include "tags/tagdisplay.h"
 
 #include <QFile>
 #include <QLabel>
@@ -19,7 +19,7 @@ namespace {
 using TestEnv::Id3Block;
 } // namespace
 
-class TestForm7 : public QObject
+class TestTagWindow : public QObject
 {
     Q_OBJECT
 
@@ -111,23 +111,30 @@ private slots:
         const QString b =
             WriteFile(QStringLiteral("b.mp3"), Id3Block("Two", "", "", "", "", 0, 255));
         QPointer<TagWindow> form = new TagWindow;
-        form->DisplayMp3Data(a);
-        form->DisplayMp3Data(b);
-        QCOMPARE(form->List1->count(), 3);
-        QCOMPARE(form->Label3->text(), QStringLiteral("File Name: b.mp3"));
-        QCOMPARE(form->Text1->text(), b);
-        QVERIFY(form->Label5->text().isEmpty());
-        QCOMPARE(form->Label1->text(), QStringLiteral("MP3 ID3 Tag Properties"));
+        form->showFile(a);
+        form->showFile(b);
+        auto *tagList = form->findChild<QListWidget *>(QStringLiteral("tagList"));
+        const auto label = [&form](const char *name) {
+            return form->findChild<QLabel *>(QLatin1String(name));
+        };
+        auto *location = form->findChild<QLineEdit *>(QStringLiteral("locationEdit"));
+        QVERIFY(tagList && location && label("fileNameLabel") && label("detailLabel"));
+        QCOMPARE(tagList->count(), 3);
+        QCOMPARE(label("fileNameLabel")->text(), QStringLiteral("File Name: b.mp3"));
+        QCOMPARE(location->text(), b);
+        QVERIFY(label("detailLabel")->text().isEmpty());
+        QCOMPARE(label("headingLabel")->text(), QStringLiteral("MP3 ID3 Tag Properties"));
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
-        QListWidgetItem *artist = form->List1->item(1);
-        const QRect r = form->List1->visualItemRect(artist);
-        QTest::mouseClick(form->List1->viewport(), Qt::LeftButton, {}, r.center());
+        QListWidgetItem *artist = tagList->item(1);
+        const QRect r = tagList->visualItemRect(artist);
+        QTest::mouseClick(tagList->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(dialogs.clipboard, QStringLiteral("Corvelle"));
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("closeButton")),
+                          Qt::LeftButton);
         QTRY_VERIFY(form.isNull());
     }
 };
 
-QTEST_MAIN(TestForm7)
+QTEST_MAIN(TestTagWindow)
 #include "tst_tagwindow.moc"

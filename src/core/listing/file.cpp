@@ -2,18 +2,18 @@
 
 #include "listing/listingformat.h"
 
-QString File::ToString(bool IncludePath) const
+QString File::ToString(bool includePath) const
 {
     QString s = m_title + QLatin1String(" (") + m_size + QLatin1Char(')');
-    if (IncludePath)
+    if (includePath)
         s += QLatin1String(" - ") + m_path;
     return s;
 }
 
-QString File::ToHtml(int BGColor, int FontCol) const
+QString File::ToHtml(int background, int text) const
 {
     QString s;
-    AppendHtml(s, HtmlColor(BGColor), HtmlColor(FontCol));
+    AppendHtml(s, HtmlColor(background), HtmlColor(text));
     return s;
 }
 

@@ -19,10 +19,10 @@ public:
     QString Key() const { return m_key; }
     void SetKey(const QString &value) { m_key = value; }
 
-    /** "song.mp3 (3.51 Mb)", with " - " and the path appended when @p IncludePath. */
-    QString ToString(bool IncludePath = false) const;
-    /** The file's row of the XHTML listing on colour numbers @p BGColor and @p FontCol. */
-    QString ToHtml(int BGColor, int FontCol) const;
+    /** "song.mp3 (3.51 Mb)", with " - " and the path appended when @p includePath. */
+    QString ToString(bool includePath = false) const;
+    /** The file's row of the XHTML listing on colour numbers @p background and @p text. */
+    QString ToHtml(int background, int text) const;
     /** ToHtml appended to @p out, with the colours already as page text. */
     void AppendHtml(QString &out, const QString &bgColor, const QString &fontColor) const;
 

@@ -15,9 +15,9 @@ QString Folder::ToString() const
            QString::number(m_files->Count()) + QLatin1String(" files)");
 }
 
-QString Folder::ToFormat(const QString &RootPath) const
+QString Folder::ToFormat(const QString &parentPath) const
 {
-    return ToString() + QLatin1Char(' ') + PathWithoutDrive(RootPath);
+    return ToString() + QLatin1Char(' ') + PathWithoutDrive(parentPath);
 }
 
 QString Folder::ToStatus() const
@@ -26,9 +26,9 @@ QString Folder::ToStatus() const
            QLatin1String(" Files)");
 }
 
-QString Folder::ToHtml(const QString &RootPath, int BGColor, int FontCol) const
+QString Folder::ToHtml(const QString &parentPath, int background, int text) const
 {
     return ListRow(EscapeHtml(m_title) + QLatin1String(" (") + QString::number(m_files->Count()) +
-                       QLatin1String(" Files) ") + EscapeHtml(PathWithoutDrive(RootPath)),
-                   EscapeHtml(m_size), BGColor, FontCol);
+                       QLatin1String(" Files) ") + EscapeHtml(PathWithoutDrive(parentPath)),
+                   EscapeHtml(m_size), background, text);
 }

@@ -32,12 +32,15 @@ public:
 
     /** "Rock (12.50 Mb - 5 files)". */
     QString ToString() const;
-    /** ToString, a blank, then PathWithoutDrive(@p RootPath). */
-    QString ToFormat(const QString &RootPath) const;
+    /** ToString, a blank, then PathWithoutDrive(@p parentPath). */
+    QString ToFormat(const QString &parentPath) const;
     /** "/music/Rock (5 Files)". */
     QString ToStatus() const;
-    /** The folder's row of the XHTML listing, naming @p RootPath after the counts. */
-    QString ToHtml(const QString &RootPath, int BGColor, int FontCol) const;
+    /**
+     * The folder's row of the XHTML listing on colour numbers @p background and @p text,
+     * naming @p parentPath after the counts.
+     */
+    QString ToHtml(const QString &parentPath, int background, int text) const;
 
 private:
     QString m_title;

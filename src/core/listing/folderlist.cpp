@@ -1,9 +1,8 @@
 #include "listing/folderlist.h"
 
-#include "base/settings.h"
+#include "base/filehelpers.h"
 #include "listing/listingformat.h"
 #include "naming/filesearch.h"
-#include "base/filehelpers.h"
 
 #include <QSaveFile>
 
@@ -53,7 +52,7 @@ private:
 
 FolderList::FolderList(QObject *parent) : QObject(parent) {}
 
-bool FolderList::SearchFiles(const QString &FileFilter)
+bool FolderList::SearchFiles(const QString &fileFilter)
 {
     emit Status(QLatin1String("Searching For Folders In ") + m_rootPath);
     const QStringList folders = FindFolders(m_rootPath, FolderSearchMask);
@@ -71,7 +70,7 @@ bool FolderList::SearchFiles(const QString &FileFilter)
             const QString title = NamePart(folderPath);
             folder->SetTitle(title.isEmpty() ? folderPath : title);
             qint64 folderBytes = 0;
-            const QStringList files = FindFiles(folderPath, FileFilter, FileSearchMask);
+            const QStringList files = FindFiles(folderPath, fileFilter, FileSearchMask);
             for (const QString &filePath : files) {
                 ++m_fileCount;
                 auto file = std::make_shared<File>();
@@ -95,7 +94,7 @@ bool FolderList::SearchFiles(const QString &FileFilter)
     return true;
 }
 
-QString FolderList::ToText() const
+QString FolderList::ToText(const QDateTime &date) const
 {
     const QLatin1StringView n = ListingLineEnd;
     return QLatin1String("Folder Directory Listing By Sortiva - Coded by Quillon") + n +
@@ -103,12 +102,12 @@ QString FolderList::ToText() const
            QLatin1String("\tFolders: ") + QString::number(Count()) + n +
            QLatin1String("\tFiles: ") + QString::number(m_fileCount) + n +
            QLatin1String("\tTotal: ") + FormatSize(static_cast<double>(m_size)) + n +
-           QLatin1String("\tDate: ") + ListingDateText() + n;
+           QLatin1String("\tDate: ") + ListingDateText(date) + n;
 }
 
-QString FolderList::ToHtml() const
+QString FolderList::ToHtml(const ListingOptions &options) const
 {
-    const QString &align = HtmlPageSettings.align;
+    const QString &align = options.page.align;
     const QString a = align == QLatin1String("left")
                           ? QString()
                           : QLatin1String(" align=\"") + EscapeHtml(align) + QLatin1Char('"');
@@ -129,33 +128,34 @@ QString FolderList::ToHtml() const
            InfoRow(15,
                    QLatin1String("Total: ") + EscapeHtml(FormatSize(static_cast<double>(m_size))),
                    grey, black) +
-           InfoRow(15, QLatin1String("Date: ") + EscapeHtml(ListingDateText()), grey, black) +
+           InfoRow(15, QLatin1String("Date: ") + EscapeHtml(ListingDateText(options.date)), grey,
+                   black) +
            QLatin1String("</table><br>") + ListingLineEnd;
 }
 
-SaveResult FolderList::SaveFiles(const QString &FilePath)
+SaveResult FolderList::SaveFiles(const QString &filePath, const ListingOptions &options)
 {
     const int count = Count();
     if (count == 0)
         return SaveResult::NoFolders;
     emit Progress(0, count);
 
-    const bool html = Settings.saveashtml != 0;
-    const bool noEmpty = Settings.noempty != 0;
-    const HtmlPageSettingsRecord &page = HtmlPageSettings;
+    const bool html = options.html;
+    const bool noEmpty = options.noEmpty;
+    const HtmlPageSettingsRecord &page = options.page;
 
     // File rows are most of a listing: their colours are made page text once.
     const QString colour5 = HtmlColor(page.colors[5]);
     const QString colour6 = HtmlColor(page.colors[6]);
 
-    QSaveFile file(FilePath);
+    QSaveFile file(filePath);
     const bool opened = file.open(QIODevice::WriteOnly);
     ListingWriter out(file, html);
     if (html) {
-        out.Line(PageHead());
-        out.Line(ToHtml());
+        out.Line(PageHead(page));
+        out.Line(ToHtml(options));
     } else {
-        out.Line(ToText());
+        out.Line(ToText(options.date));
     }
 
     int i = 0;

@@ -2,6 +2,7 @@
 
 #include "listing/folder.h"
 #include "listing/keyedcollection.h"
+#include "listing/listingoptions.h"
 
 #include <QObject>
 #include <QString>
@@ -36,27 +37,27 @@ public:
 
     /**
      * Lists RootPath and every folder below it, breadth first, each with its files that
-     * match @p FileFilter (pattern form, "*.mp3;*.wav"); hidden entries included. Unreadable
+     * match @p fileFilter (pattern form, "*.mp3;*.wav"); hidden entries included. Unreadable
      * folders and files are skipped. Always true.
      */
-    bool SearchFiles(const QString &FileFilter);
+    bool SearchFiles(const QString &fileFilter);
 
-    /** The header of the text listing (six lines, each ending with CR LF). */
-    QString ToText() const;
-    /** The summary table of the XHTML listing (ends with CR LF). */
-    QString ToHtml() const;
+    /** The header of the text listing (six lines, each ending with CR LF), dated @p date. */
+    QString ToText(const QDateTime &date) const;
+    /** The summary table of the XHTML listing (ends with CR LF) in @p options' look. */
+    QString ToHtml(const ListingOptions &options) const;
     /**
-     * Writes the listing to @p FilePath as XHTML or text (setting saveashtml), leaving out
-     * folders without files when noempty is set. The file is replaced only by a complete
+     * Writes the listing to @p filePath as XHTML or text, as @p options say, leaving out
+     * folders without files when they ask for it. The file is replaced only by a complete
      * listing.
      */
-    SaveResult SaveFiles(const QString &FilePath);
+    SaveResult SaveFiles(const QString &filePath, const ListingOptions &options);
 
 signals:
     /** A line of status text for the user. */
-    void Status(const QString &strStatusText);
-    /** @p ProgressVal steps of @p ProgressMax done in the current pass. */
-    void Progress(int ProgressVal, int ProgressMax);
+    void Status(const QString &text);
+    /** @p value steps of @p max done in the current pass. */
+    void Progress(int value, int max);
 
 private:
     QString m_rootPath;

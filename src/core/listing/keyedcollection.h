@@ -18,22 +18,22 @@ public:
     using Member = std::shared_ptr<T>;
 
     /**
-     * Appends @p objNewMember, under @p sKey when it is not empty, and returns it; the
+     * Appends @p member, under @p key when it is not empty, and returns it; the
      * caller's reference is cleared. A null member or a key already in use adds nothing,
      * returns null and leaves the caller's reference as it was.
      */
-    Member Add(Member &objNewMember, const QString &sKey = QString())
+    Member Add(Member &member, const QString &key = QString())
     {
-        if (!objNewMember)
+        if (!member)
             return nullptr;
-        const QString folded = sKey.isEmpty() ? QString() : sKey.toCaseFolded();
-        if (!sKey.isEmpty() && m_byKey.contains(folded))
+        const QString folded = key.isEmpty() ? QString() : key.toCaseFolded();
+        if (!key.isEmpty() && m_byKey.contains(folded))
             return nullptr;
-        Member added = std::move(objNewMember);
-        objNewMember.reset();
+        Member added = std::move(member);
+        member.reset();
         m_members.append(added);
         m_keys.append(folded);
-        if (!sKey.isEmpty())
+        if (!key.isEmpty())
             m_byKey.insert(folded, added);
         return added;
     }
@@ -80,7 +80,7 @@ public:
      * The members in insertion order. The list is a snapshot, so the collection may change
      * while it is being enumerated.
      */
-    QList<Member> NewEnum() const { return m_members; }
+    QList<Member> Snapshot() const { return m_members; }
 
     auto begin() const { return m_members.cbegin(); }
     auto end() const { return m_members.cend(); }

@@ -1,61 +1,51 @@
 #include "listing/listingexport.h"
 
 #include "base/dialogseam.h"
+#include "base/filehelpers.h"
 #include "base/progressview.h"
 #include "base/settings.h"
 #include "listing/folderlist.h"
-#include "base/filehelpers.h"
+#include "listing/listingoptions.h"
 
 #include <QCoreApplication>
 
-#include <memory>
-
-bool UseSourceFolder = false;
-bool ExportCancelled = false;
-
 namespace {
-// Shared so that a running export keeps its list when the main window releases it
-// meanwhile (closing the window lets the export's status updates run its close handler).
-std::shared_ptr<FolderList> &Folders()
+void ShowProgress(ProgressView &progress, int value, int max)
 {
-    static std::shared_ptr<FolderList> folders;
-    return folders;
-}
-} // namespace
-
-void CreateExportListing()
-{
-    Folders() = std::make_shared<FolderList>();
+    progress.SetProgressMax(max);
+    progress.SetProgress(value);
 }
 
-void ReleaseExportListing()
+// One more event round after each status line keeps the window painting during the search.
+void ShowStatus(ProgressView &progress, const QString &text)
 {
-    Folders().reset();
-}
-
-FolderList *CurrentListing()
-{
-    return Folders().get();
-}
-
-void Folders_Progress(ProgressView &progress, int ProgressVal, int ProgressMax)
-{
-    progress.SetProgressMax(ProgressMax);
-    progress.SetProgress(ProgressVal);
-}
-
-void Folders_Status(ProgressView &progress, const QString &strStatusText)
-{
-    progress.Status(1, strStatusText);
+    progress.Status(1, text);
     QCoreApplication::processEvents();
 }
 
-void RunExport(ProgressView &progress, const QString &mediaFolder, const QString &outFolder)
+// Searches @p root into a list of its own and writes it to @p path, reporting to @p progress.
+SaveResult WriteListing(ProgressView &progress, const QString &root, const QString &filter,
+                        const QString &path, const ListingOptions &options)
 {
-    const bool html = Settings.saveashtml != 0;
-    const QString filter = html ? QStringLiteral("Html Files (*.Html)|*.html")
-                                : QStringLiteral("Text Files (*.txt)|*.txt");
-    const QString extension = html ? QStringLiteral("html") : QStringLiteral("txt");
+    FolderList list;
+    QObject::connect(&list, &FolderList::Status, &list,
+                     [&progress](const QString &text) { ShowStatus(progress, text); });
+    QObject::connect(&list, &FolderList::Progress, &list,
+                     [&progress](int value, int max) { ShowProgress(progress, value, max); });
+    list.SetRootPath(root);
+    list.SearchFiles(filter);
+    return list.SaveFiles(path, options);
+}
+} // namespace
+
+void RunExport(ProgressView &progress, const ExportRequest &request)
+{
+    // The choices of the export dialog and the page look, taken once for the whole run.
+    const ListingOptions options = ListingOptions::From(Settings, HtmlPageSettings);
+    const QString patterns = Settings.dlistfilter;
+    const QString filter = options.html ? QStringLiteral("Html Files (*.Html)|*.html")
+                                        : QStringLiteral("Text Files (*.txt)|*.txt");
+    const QString extension = options.html ? QStringLiteral("html") : QStringLiteral("txt");
     const QString path = ShowFileDialog(true, filter, QString(),
                                         QStringLiteral("Select File to Save To"), extension,
                                         QString());
@@ -68,11 +58,12 @@ void RunExport(ProgressView &progress, const QString &mediaFolder, const QString
         return;
 
     progress.EnableButtons(false);
-    Settings.inpath = mediaFolder;
-    Settings.outpath = outFolder;
+    Settings.inpath = request.mediaFolder;
+    Settings.outpath = request.outFolder;
     SaveSettings();
 
-    const QString root = NormalizePath(UseSourceFolder ? Settings.inpath : Settings.outpath);
+    const QString root = NormalizePath(
+        request.listed == ListedFolder::SourceMedia ? request.mediaFolder : request.outFolder);
     if (!FolderExists(root)) {
         Dialogs().Message(QLatin1String("Unable to read directory! (") + root +
                               QLatin1Char(')'),
@@ -81,21 +72,7 @@ void RunExport(ProgressView &progress, const QString &mediaFolder, const QString
         return;
     }
 
-    CreateExportListing();
-    const std::shared_ptr<FolderList> held = Folders();
-    FolderList &list = *held;
-    QObject::connect(&list, &FolderList::Status, &list,
-                     [&progress](const QString &text) { Folders_Status(progress, text); });
-    QObject::connect(&list, &FolderList::Progress, &list, [&progress](int value, int max) {
-        Folders_Progress(progress, value, max);
-    });
-    list.SetRootPath(root);
-    list.SearchFiles(Settings.dlistfilter);
-    const SaveResult saved = list.SaveFiles(path);
-    // The list stays for the main window, but the view it reported to may not.
-    QObject::disconnect(&list, nullptr, nullptr, nullptr);
-
-    switch (saved) {
+    switch (WriteListing(progress, root, patterns, path, options)) {
     case SaveResult::NoFolders:
         Dialogs().Message(QStringLiteral("No folders to save!"), MsgButtons::Ok,
                           MsgIcon::Critical);

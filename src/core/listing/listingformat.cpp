@@ -5,12 +5,6 @@
 #include <QLocale>
 
 namespace {
-ListingClock &Clock()
-{
-    static ListingClock clock;
-    return clock;
-}
-
 // FontText(before + text + after, colour) appended to @p s.
 void AppendFontText(QString &s, QLatin1StringView before, const QString &text,
                     QLatin1StringView after, const QString &colour)
@@ -126,9 +120,8 @@ QString InfoRow(int height, const QString &text, const QString &bg, const QStrin
            QLatin1String("</td></tr>") + ListingLineEnd;
 }
 
-QString PageHead()
+QString PageHead(const HtmlPageSettingsRecord &h)
 {
-    const HtmlPageSettingsRecord &h = HtmlPageSettings;
     const QString t = EscapeHtml(h.title);
     const QString align = EscapeHtml(h.align);
     const QLatin1StringView n = ListingLineEnd;
@@ -196,14 +189,9 @@ QString EscapeHtml(const QString &text)
     return out;
 }
 
-void SetListingClock(ListingClock clock)
+QString ListingDateText(const QDateTime &date)
 {
-    Clock() = std::move(clock);
-}
-
-QString ListingDateText()
-{
-    const QDateTime now = Clock() ? Clock()() : QDateTime::currentDateTime();
+    const QDateTime now = date.isValid() ? date : QDateTime::currentDateTime();
     const QLocale locale;
     return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
            now.time().toString(QStringLiteral("hh:mm:ss"));

@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
-#include <functional>
+struct HtmlPageSettingsRecord;
 
 /** Building blocks of the text and XHTML listings. */
 
@@ -33,8 +33,8 @@ void AppendListRow(QString &out, const QString &text, const QString &size, const
                    const QString &fg);
 /** One summary row (leading blank, ends with CR LF); @p text must already be page text. */
 QString InfoRow(int height, const QString &text, const QString &bg, const QString &fg);
-/** The XHTML document head and title table from HtmlPageSettings, ending with CR LF. */
-QString PageHead();
+/** The XHTML document head and title table in the look @p page, ending with CR LF. */
+QString PageHead(const HtmlPageSettingsRecord &page);
 
 /**
  * Text from the file system or the user made safe for an iso-8859-1 XHTML page: & < > "
@@ -44,9 +44,8 @@ QString PageHead();
  */
 QString EscapeHtml(const QString &text);
 
-/** Where the listing's date comes from; tests install a fixed one. */
-using ListingClock = std::function<QDateTime()>;
-/** Installs @p clock; an empty one restores the current local time. */
-void SetListingClock(ListingClock clock);
-/** The listing's date and time in the locale's short date and hh:mm:ss. */
-QString ListingDateText();
+/**
+ * @p date as the listing shows it: the locale's short date and hh:mm:ss; an invalid @p date
+ * stands for the current local time.
+ */
+QString ListingDateText(const QDateTime &date);

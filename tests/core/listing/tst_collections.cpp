@@ -81,7 +81,7 @@ private slots:
         FileList list;
         Fill(list, {"z", "a", "m"});
         QStringList seen;
-        for (const auto &f : list.NewEnum()) {
+        for (const auto &f : list.Snapshot()) {
             seen << f->Title();
             list.Remove(1); // a member lives on while the enumeration holds it
         }

@@ -1,7 +1,5 @@
 #include "listing/folderlist.h"
 
-#include "base/settings.h"
-#include "listing/listingformat.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -26,6 +24,7 @@ class TestFolderList : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
+    ListingOptions options; // a text listing of every folder, dated as the golden listings
 
     QString Write(const QString &relative, qint64 length)
     {
@@ -75,14 +74,13 @@ private slots:
     {
         TestEnv::IsolateSettings();
         TestEnv::UseEnglishLocale();
-        SetListingClock([] { return QDateTime(QDate(2026, 12, 5), QTime(7, 30, 0)); });
     }
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
-        Settings.saveashtml = 0;
-        Settings.noempty = 0;
+        options = ListingOptions();
+        options.date = QDateTime(QDate(2026, 12, 5), QTime(7, 30, 0));
     }
 
     void foldersAreListedLevelByLevel()
@@ -216,20 +214,20 @@ private slots:
         QFETCH(bool, defaultLook);
         QFETCH(QString, golden);
 
-        Settings.saveashtml = html;
-        Settings.noempty = noempty;
-        HtmlPageSettings.align = align;
-        HtmlPageSettings.alternate = alternate;
-        HtmlPageSettings.title = title;
-        HtmlPageSettings.colors = defaultLook ? DefaultColors : FirstUseColors;
-        HtmlPageSettings.sizes = defaultLook ? std::array<int, 4>{1, 1, 0, 0}
-                                             : std::array<int, 4>{2, 1, 3, 4};
+        options.html = html != 0;
+        options.noEmpty = noempty != 0;
+        options.page.align = align;
+        options.page.alternate = alternate;
+        options.page.title = title;
+        options.page.colors = defaultLook ? DefaultColors : FirstUseColors;
+        options.page.sizes = defaultLook ? std::array<int, 4>{1, 1, 0, 0}
+                                         : std::array<int, 4>{2, 1, 3, 4};
 
         const QString root = BuildTree();
         const auto list = Search(root, QStringLiteral("*.mp3"));
         const QString out = dir->filePath(QStringLiteral("listing.out"));
         QSignalSpy progress(list.get(), &FolderList::Progress);
-        QCOMPARE(list->SaveFiles(out), SaveResult::Saved);
+        QCOMPARE(list->SaveFiles(out, options), SaveResult::Saved);
 
         QByteArray expected = ReadAll(QStringLiteral(LISTING_GOLDEN_DIR "/") + golden);
         expected.replace("\r\n", "\n").replace("\n", "\r\n");
@@ -262,15 +260,14 @@ private slots:
     {
         QFETCH(int, html);
         QFETCH(QByteArray, expected);
-        Settings.saveashtml = html;
-        HtmlPageSettings.align = QStringLiteral("center");
+        options.html = html != 0;
+        options.page.align = QStringLiteral("center");
         const QString name = QStringLiteral("R&B <live> \"caf") + QChar(0xE9) +
                              QStringLiteral("\" ") + QChar(0x3042) + QStringLiteral(".mp3");
         Write(QStringLiteral("n/") + name, 4);
         const QString out = dir->filePath(QStringLiteral("names.out"));
-        QCOMPARE(
-            Search(dir->filePath(QStringLiteral("n")), QStringLiteral("*.mp3"))->SaveFiles(out),
-            SaveResult::Saved);
+        const auto list = Search(dir->filePath(QStringLiteral("n")), QStringLiteral("*.mp3"));
+        QCOMPARE(list->SaveFiles(out, options), SaveResult::Saved);
         const QByteArray written = ReadAll(out);
         QVERIFY2(written.contains(expected), written.constData());
         if (html)
@@ -281,14 +278,15 @@ private slots:
     {
         const QString out = dir->filePath(QStringLiteral("keep.txt"));
         FolderList list;
-        QCOMPARE(list.SaveFiles(out), SaveResult::NoFolders);
+        QCOMPARE(list.SaveFiles(out, options), SaveResult::NoFolders);
         QVERIFY(!QFile::exists(out));
     }
 
     void existingFileIsReplaced()
     {
         const QString out = Write(QStringLiteral("old.txt"), 100000);
-        QCOMPARE(Search(BuildTree(), QStringLiteral("*.mp3"))->SaveFiles(out), SaveResult::Saved);
+        QCOMPARE(Search(BuildTree(), QStringLiteral("*.mp3"))->SaveFiles(out, options),
+                 SaveResult::Saved);
         QVERIFY(ReadAll(out).startsWith("Folder Directory Listing By Sortiva"));
         QVERIFY(ReadAll(out).size() < 1000);
     }
@@ -303,7 +301,7 @@ private slots:
     {
         QFETCH(QString, target);
         const QString out = dir->filePath(target);
-        QCOMPARE(Search(BuildTree(), QStringLiteral("*.mp3"))->SaveFiles(out),
+        QCOMPARE(Search(BuildTree(), QStringLiteral("*.mp3"))->SaveFiles(out, options),
                  SaveResult::WriteFailed);
         QVERIFY(!QFileInfo(out).isFile());
         QVERIFY(QFileInfo::exists(dir->filePath(QStringLiteral("music/Rock/a.mp3"))));

@@ -4,7 +4,6 @@
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
-#include "listing/folderlist.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
@@ -55,7 +54,7 @@ private:
                 const QString &root = QString())
     {
         dialogs.AnswerPath(out);
-        RunExport(view, media, root.isEmpty() ? sorted : root);
+        RunExport(view, {media, root.isEmpty() ? sorted : root, ListedFolder::OrganizeTo});
     }
 
 private slots:
@@ -76,10 +75,7 @@ private slots:
         Settings.rememberfolders = 1;
         Settings.dlistfilter = QStringLiteral("*.mp3");
         Settings.saveashtml = 0;
-        UseSourceFolder = false;
-        CreateExportListing();
     }
-    void cleanup() { ReleaseExportListing(); }
 
     void fileDialogAsksForTheFormatsFile_data()
     {
@@ -145,12 +141,12 @@ private slots:
         QFETCH(bool, source);
         QFETCH(MsgResult, open);
         QFETCH(QString, listed);
-        UseSourceFolder = source;
         const QString out = dir->filePath(QStringLiteral("list.txt"));
         ScriptedDialogs dialogs;
         dialogs.AnswerPath(out).AnswerMessage(open);
         RecordingView view;
-        RunExport(view, media + QStringLiteral("/"), sorted + QStringLiteral("//"));
+        RunExport(view, {media + QStringLiteral("/"), sorted + QStringLiteral("//"),
+                         source ? ListedFolder::SourceMedia : ListedFolder::OrganizeTo});
 
         QCOMPARE(dialogs.MessageTexts(),
                  QStringList{"Saved File To " + out + ". Would you like to open the file now?"});
@@ -159,14 +155,14 @@ private slots:
         QCOMPARE(view.enabled, QList<bool>({false, true}));
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(f.readAll().contains(listed.toUtf8()));
+        const QByteArray written = f.readAll();
+        QVERIFY(written.contains(listed.toUtf8()));
+        QVERIFY(written.contains(source ? "\tFolders: 1\r\n" : "\tFolders: 2\r\n"));
         // The main window saw the search and the writer through its two handlers.
         QCOMPARE(view.statuses.first(),
                  "1:Searching For Folders In " + (source ? media : sorted));
         QVERIFY(view.statuses.last().startsWith(QStringLiteral("1:Complete. Found ")));
         QCOMPARE(view.calls.mid(0, 2), QStringList({source ? "max 1" : "max 2", "value 0"}));
-        QVERIFY(CurrentListing());
-        QCOMPARE(CurrentListing()->Count(), source ? 1 : 2);
         // The window's folder fields and the dialog's choices were stored.
         QCOMPARE(SettingsStore::Get(Keys::inpath), media + QStringLiteral("/"));
         QCOMPARE(SettingsStore::Get(Keys::dlistfilter), QStringLiteral("*.mp3"));
@@ -199,13 +195,17 @@ private slots:
         QCOMPARE(view.enabled, QList<bool>({false, true}));
     }
 
-    void releasedDuringTheSearchFinishesSafely()
+    void optionsChangedDuringTheSearchLeaveTheListingAlone()
     {
-        // The main window may close (and release the list) while the export yields.
-        class ClosingView final : public ProgressView
+        // The window stays live while the export yields; the run keeps the options it began with.
+        class MeddlingView final : public ProgressView
         {
         public:
-            void Status(int, const QString &) override { ReleaseExportListing(); }
+            void Status(int, const QString &) override
+            {
+                Settings.saveashtml = 1;
+                Settings.noempty = 1;
+            }
             void SetProgressMax(int) override {}
             void SetProgress(int) override {}
             void EnableButtons(bool) override {}
@@ -213,8 +213,11 @@ private slots:
         const QString out = dir->filePath(QStringLiteral("list.txt"));
         ScriptedDialogs dialogs;
         Export(dialogs, view, out);
-        QVERIFY(!CurrentListing());
-        QVERIFY(QFile::exists(out));
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray written = f.readAll();
+        QVERIFY(written.startsWith("Folder Directory Listing By Sortiva"));
+        QVERIFY(written.contains("sorted (0 Bytes - 0 files)"));
         QCOMPARE(dialogs.MessageTexts().size(), 1);
         QVERIFY(dialogs.MessageTexts().at(0).startsWith(QStringLiteral("Saved File To ")));
     }

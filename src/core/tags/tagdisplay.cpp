@@ -1,4 +1,4 @@
-#include "tags/tagwindowlines.h"
+#include "tags/tagdisplay.h"
 
 #include "base/textutil.h"
 #include "tags/id3v1tag.h"
