@@ -114,14 +114,14 @@ void tst_MainWindowUpdates::newerVersionOpensTheOffer()
     QStringList shown;
     QTimer poll;
     connect(&poll, &QTimer::timeout, &poll, [&] {
-        auto *form = qobject_cast<UpdateOfferDialog *>(QApplication::activeModalWidget());
-        if (!form)
+        auto *offer = qobject_cast<UpdateOfferDialog *>(QApplication::activeModalWidget());
+        if (!offer)
             return;
         poll.stop();
         for (const char *name : {"currentVersionLabel", "versionLabel", "sizeLabel", "dateLabel"})
-            shown << Child<QLabel>(form, name)->text();
-        QCOMPARE(form->parentWidget(), &window);
-        QTest::mouseClick(Child<QPushButton>(form, "cancelButton"), Qt::LeftButton);
+            shown << Child<QLabel>(offer, name)->text();
+        QCOMPARE(offer->parentWidget(), &window);
+        QTest::mouseClick(Child<QPushButton>(offer, "cancelButton"), Qt::LeftButton);
     });
     poll.start(10);
     window.MakeUpdates()->check().Start();
