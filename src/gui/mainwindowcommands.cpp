@@ -145,7 +145,7 @@ void MainWindow::load()
         return;
     }
     m_run.Reset();
-    CloseRequested = false;
+    CloseRequested = false; // until the commands ask m_run
     m_busy = true;
     PushCommandButton button(m_loadButton);
     LoadClick(*m_organizeList, *this, button, m_sourceFolderEdit->text(), m_outFolderEdit->text(),
@@ -160,7 +160,7 @@ void MainWindow::organize()
         return;
     }
     m_run.Reset();
-    CloseRequested = false;
+    CloseRequested = false; // until the commands ask m_run
     m_busy = true;
     PushCommandButton button(m_organizeButton);
     OrganizeClick(*m_organizeList, *this, button, m_sourceFolderEdit->text(),
