@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QTreeView>
 
@@ -46,23 +45,24 @@ int main(int argc, char *argv[])
     w.resize(900, 600);
     w.show();
     QCoreApplication::processEvents();
-    w.txtMediaFolder->setText(folder);
+    w.setSourceFolder(folder);
+    QTreeView *view = w.findChild<QTreeView *>(QStringLiteral("list"));
 
     QElapsedTimer t;
     t.start();
-    w.cmdLoad_Click(); // the end-of-load message is answered by the quiet default seam
+    w.load(); // the end-of-load message is answered by the quiet default seam
     const qint64 loadMs = t.elapsed();
-    const int rows = w.lvFiles->model()->rowCount();
+    const int rows = view->model()->rowCount();
     if (loadOnly) {
         std::printf("rows %d\nwindow_load_ms %lld\n", rows, static_cast<long long>(loadMs));
         return 0;
     }
 
     t.restart();
-    QScrollBar *bar = w.lvFiles->verticalScrollBar();
+    QScrollBar *bar = view->verticalScrollBar();
     for (int step = 0; step <= 50; ++step) {
         bar->setValue(bar->maximum() * step / 50);
-        w.lvFiles->viewport()->repaint();
+        view->viewport()->repaint();
     }
     const qint64 scrollMs = t.elapsed();
 

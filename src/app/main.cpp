@@ -5,7 +5,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (!Main())
+    if (!RunApplication())
         return 1;
     return QApplication::exec();
 }

@@ -11,22 +11,23 @@
 #include <QVBoxLayout>
 
 namespace {
-QPointer<AboutDialog> instance;
+// The one About window of the program, shared by every owner.
+QPointer<AboutDialog> openWindow;
+} // namespace
+
+AboutDialog *AboutDialog::openOrRaise(QWidget *owner)
+{
+    if (!openWindow)
+        openWindow = new AboutDialog(owner);
+    openWindow->show();
+    openWindow->raise();
+    openWindow->activateWindow();
+    return openWindow;
 }
 
-AboutDialog *AboutDialog::Open(QWidget *owner)
+AboutDialog *AboutDialog::instance()
 {
-    if (!instance)
-        instance = new AboutDialog(owner);
-    instance->show();
-    instance->raise();
-    instance->activateWindow();
-    return instance;
-}
-
-AboutDialog *AboutDialog::Instance()
-{
-    return instance;
+    return openWindow;
 }
 
 AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner)
@@ -48,8 +49,8 @@ AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner)
     big.setBold(true);
     name->setFont(big);
 
-    lblVersion = new QLabel(QStringLiteral("Version ") + AppVersionString(), this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    m_versionLabel = new QLabel(QStringLiteral("Version ") + AppVersionString(), this);
+    m_versionLabel->setObjectName(QStringLiteral("versionLabel"));
 
     auto *text = new QLabel(
         QStringLiteral("Sorts a folder of loose media files into one folder per artist, "
@@ -66,7 +67,7 @@ AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner)
 
     auto *right = new QVBoxLayout;
     right->addWidget(name);
-    right->addWidget(lblVersion);
+    right->addWidget(m_versionLabel);
     right->addSpacing(8);
     right->addWidget(text, 1);
     auto *top = new QHBoxLayout;

@@ -10,13 +10,13 @@ class AboutDialog : public QDialog
     Q_OBJECT
 public:
     /** Opens the one About window (not modal, owned by @p owner), or raises it. */
-    static AboutDialog *Open(QWidget *owner);
+    static AboutDialog *openOrRaise(QWidget *owner);
     /** The open About window, or nullptr. */
-    static AboutDialog *Instance();
-
-    QLabel *lblVersion = nullptr;
+    static AboutDialog *instance();
 
 private:
     explicit AboutDialog(QWidget *owner);
     ~AboutDialog() override;
+
+    QLabel *m_versionLabel = nullptr;
 };

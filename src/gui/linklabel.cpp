@@ -17,21 +17,21 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
     setFont(f);
 }
 
-void LinkLabel::SetColors(int textBgr, int backBgr)
+void LinkLabel::setColors(int textBgr, int backBgr)
 {
-    m_text = ColorFromBgr(textBgr);
-    m_back = ColorFromBgr(backBgr);
-    ShowTextColor(m_text);
+    m_textColor = ColorFromBgr(textBgr);
+    m_backColor = ColorFromBgr(backBgr);
+    showTextColor(m_textColor);
 }
 
-void LinkLabel::ShowTextColor(const QColor &c)
+void LinkLabel::showTextColor(const QColor &c)
 {
-    m_current = c;
+    m_shownColor = c;
     QPalette p = palette();
-    p.setColor(QPalette::Window, m_back);
+    p.setColor(QPalette::Window, m_backColor);
     p.setColor(QPalette::WindowText, c);
     // A disabled link keeps its colours, only dimmed, so the locked window reads clearly.
-    p.setColor(QPalette::Disabled, QPalette::Window, m_back);
+    p.setColor(QPalette::Disabled, QPalette::Window, m_backColor);
     p.setColor(QPalette::Disabled, QPalette::WindowText, c.darker(130));
     setPalette(p);
 }
@@ -39,14 +39,14 @@ void LinkLabel::ShowTextColor(const QColor &c)
 void LinkLabel::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && m_pressFeedback)
-        ShowTextColor(QColor(255, 0, 0));
+        showTextColor(QColor(255, 0, 0));
     QLabel::mousePressEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_pressFeedback)
-        ShowTextColor(m_text);
+        showTextColor(m_textColor);
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
         isEnabled())

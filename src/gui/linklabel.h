@@ -13,11 +13,11 @@ class LinkLabel : public QLabel
 public:
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
     /** Red text while pressed, the normal colour again on release. */
-    void SetPressFeedback(bool on) { m_pressFeedback = on; }
+    void setPressFeedback(bool on) { m_pressFeedback = on; }
     /** Text and background colours in 0x00BBGGRR form. */
-    void SetColors(int textBgr, int backBgr);
+    void setColors(int textBgr, int backBgr);
     /** The text colour now shown (for tests of the press feedback). */
-    QColor TextColor() const { return m_current; }
+    QColor textColor() const { return m_shownColor; }
 
 signals:
     void clicked();
@@ -27,12 +27,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void ShowTextColor(const QColor &c);
+    void showTextColor(const QColor &c);
 
     bool m_pressFeedback = false;
-    QColor m_text = Qt::white;
-    QColor m_back;
-    QColor m_current;
+    QColor m_textColor = Qt::white;
+    QColor m_backColor;
+    QColor m_shownColor;
 };
 
 /** 0x00BBGGRR to a colour. */

@@ -2,14 +2,20 @@
 
 #include "base/appinfo.h"
 #include "base/dialogseam.h"
-#include "gui/aboutdialog.h"
-#include "gui/linklabel.h"
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
+#include "gui/aboutdialog.h"
+#include "gui/exportcommand.h"
+#include "gui/firstrun.h"
+#include "gui/linklabel.h"
+#include "gui/mainwindowupdates.h"
+#include "gui/optionsdialog.h"
 #include "gui/startup.h"
 #include "gui/twips.h"
-#include "gui/windowlinks.h"
+#include "listing/listingexport.h"
+#include "organize/organizelist.h"
+#include "update/updatecheck.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,25 +34,29 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
-MainWindow *mainWindow = nullptr;
+// The resize rules measure the outer window, frame included: borders add 120 twips to the
+// width, caption and borders 465 to the height.
+constexpr int kFrameWidthTwips = 120;
+constexpr int kFrameHeightTwips = 465;
+constexpr int kMinOuterWidthTwips = 7000;
+constexpr int kMinOuterHeightTwips = 5000;
+constexpr int kClientWidthTwips = 8895;
+constexpr int kClientHeightTwips = 6405;
 
-// The resize rules measure the outer window as the original frame did: borders add 120
-// twips to the width, caption and borders 465 to the height.
-constexpr int FrameWidthTwips = 120;
-constexpr int FrameHeightTwips = 465;
-constexpr int MinOuterWidthTwips = 7000;
-constexpr int MinOuterHeightTwips = 5000;
-constexpr int DesignClientWidth = 8895;
-constexpr int DesignClientHeight = 6405;
+constexpr int kLinkBackColor = 0xFF8080; // 0x00BBGGRR
+constexpr int kLinkTextColor = 0xFFFFFF;
 
-constexpr int LinkBackColor = 0xFF8080; // 0x00BBGGRR
-constexpr int LinkTextColor = 0xFFFFFF;
+// Pages of the Options window: the file search filter's, or whichever it shows (its first
+// when it opens).
+constexpr int kFilterSettingsPage = 2;
+constexpr int kKeepOptionsPage = -1;
 
-// Fonts differ from the ones the window was designed with; a caption that would be clipped
-// at its designed width gets a slightly smaller font instead.
+// Fonts here are often wider than the ones the layout was drawn for; a caption that would be
+// clipped at its width gets a slightly smaller font instead.
 void FitText(QWidget *w, const QString &text)
 {
     QFont f = w->font();
@@ -80,306 +90,334 @@ protected:
             onClick();
     }
 };
-} // namespace
 
-MainWindow *RunningMainWindow()
+PictureLabel *MakePicture(QWidget *parent, const QString &resource, const char *name)
 {
-    return mainWindow;
+    auto *picture = new PictureLabel(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->setPixmap(QPixmap(resource));
+    picture->setScaledContents(true);
+    return picture;
 }
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
-    mainWindow = this;
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Sortiva Media Organizer\u2122"));
     setWindowIcon(QIcon(QStringLiteral(":/images/sortiva.svg")));
-    BuildControls();
-    SetUpList();
+    buildControls();
+    buildListMenu();
+    fitCaptions();
+    setMinimumSize(Twips(this, kMinOuterWidthTwips - kFrameWidthTwips),
+                   Twips(this, kMinOuterHeightTwips - kFrameHeightTwips));
+    resize(Twips(this, kClientWidthTwips), Twips(this, kClientHeightTwips));
+    setUpList();
 }
 
-MainWindow::~MainWindow()
-{
-    if (mainWindow == this)
-        mainWindow = nullptr;
-}
+MainWindow::~MainWindow() = default;
 
-void MainWindow::BuildControls()
+void MainWindow::buildControls()
 {
-    QFont designed = font();
-    designed.setPointSizeF(8.5);
-    setFont(designed);
+    QFont normal = font();
+    normal.setPointSizeF(8.5);
+    setFont(normal);
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("client"));
     setCentralWidget(central);
 
-    auto *logo = new PictureLabel(central);
-    logo->setObjectName(QStringLiteral("Image1"));
-    logo->setPixmap(QPixmap(QStringLiteral(":/images/logo.svg")));
-    logo->setScaledContents(true);
-    logo->onClick = [this] { Image1_Click(); };
-    Image1 = logo;
-    PlaceTwips(Image1, 150, 120, 3000, 1050);
+    auto *logo = MakePicture(central, QStringLiteral(":/images/logo.svg"), "logo");
+    logo->onClick = [this] { showAbout(); };
+    m_logo = logo;
+    PlaceTwips(m_logo, 150, 120, 3000, 1050);
 
-    lblVersion = new QLabel(central);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    PlaceTwips(lblVersion, 3240, 900, 855, 195);
+    m_versionLabel = new QLabel(central);
+    m_versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    PlaceTwips(m_versionLabel, 3240, 900, 855, 195);
 
-    fraOptions = new QFrame(central);
-    fraOptions->setObjectName(QStringLiteral("fraOptions"));
-    fraOptions->setFrameShape(QFrame::NoFrame);
-    PlaceTwips(fraOptions, 6120, 0, 2580, 1275);
+    m_linkFrame = new QFrame(central);
+    m_linkFrame->setObjectName(QStringLiteral("linkFrame"));
+    m_linkFrame->setFrameShape(QFrame::NoFrame);
+    PlaceTwips(m_linkFrame, 6120, 0, 2580, 1275);
 
     const auto makeLink = [this](const QString &text, const char *name, int top) {
-        auto *l = new LinkLabel(text, fraOptions);
+        auto *l = new LinkLabel(text, m_linkFrame);
         l->setObjectName(QLatin1String(name));
-        l->SetColors(LinkTextColor, LinkBackColor);
+        l->setColors(kLinkTextColor, kLinkBackColor);
         PlaceTwips(l, 720, top, 1815, 285);
         return l;
     };
-    Label1 = makeLink(QStringLiteral("Edit Program Options"), "Label1", 45);
-    lblExport = makeLink(QStringLiteral("Export To Text/Html"), "lblExport", 360);
-    Label2 = makeLink(QStringLiteral("Quick Filter Settings"), "Label2", 675);
-    Label3 = makeLink(QStringLiteral("Check For Updates"), "Label3", 990);
-    Label1->SetPressFeedback(true);
-    Label2->SetPressFeedback(true);
-    lblExport->SetPressFeedback(true);
-    connect(Label1, &LinkLabel::clicked, this, &MainWindow::Label1_Click);
-    connect(Label2, &LinkLabel::clicked, this, &MainWindow::Label2_Click);
-    connect(Label3, &LinkLabel::clicked, this, &MainWindow::Label3_Click);
-    connect(lblExport, &LinkLabel::clicked, this, &MainWindow::lblExport_Click);
+    m_optionsLink = makeLink(QStringLiteral("Edit Program Options"), "optionsLink", 45);
+    m_exportLink = makeLink(QStringLiteral("Export To Text/Html"), "exportLink", 360);
+    m_filterLink = makeLink(QStringLiteral("Quick Filter Settings"), "filterLink", 675);
+    m_updateLink = makeLink(QStringLiteral("Check For Updates"), "updateLink", 990);
+    m_optionsLink->setPressFeedback(true);
+    m_filterLink->setPressFeedback(true);
+    m_exportLink->setPressFeedback(true);
+    connect(m_optionsLink, &LinkLabel::clicked, this, &MainWindow::openOptions);
+    connect(m_filterLink, &LinkLabel::clicked, this, &MainWindow::openFilterSettings);
+    connect(m_updateLink, &LinkLabel::clicked, this, &MainWindow::checkForUpdates);
+    connect(m_exportLink, &LinkLabel::clicked, this, &MainWindow::exportListing);
 
-    auto *help = new PictureLabel(fraOptions);
-    help->setObjectName(QStringLiteral("Image2"));
-    help->setPixmap(QPixmap(QStringLiteral(":/images/help.svg")));
-    help->setScaledContents(true);
+    auto *help = MakePicture(m_linkFrame, QStringLiteral(":/images/help.svg"), "helpIcon");
     help->setToolTip(QStringLiteral("View The Help File"));
-    help->onClick = [this] { Image2_Click(); };
-    Image2 = help;
-    PlaceTwips(Image2, 120, 400, 360, 360);
+    help->onClick = [this] { showHelp(); };
+    m_helpIcon = help;
+    PlaceTwips(m_helpIcon, 120, 400, 360, 360);
 
-    lblText[0] = new QLabel(QStringLiteral("Source Media Folder:"), central);
-    lblText[0]->setObjectName(QStringLiteral("lblText0"));
-    PlaceTwips(lblText[0], 150, 1410, 1695, 255);
-    lblText[1] = new QLabel(QStringLiteral("Organize To Folder:"), central);
-    lblText[1]->setObjectName(QStringLiteral("lblText1"));
-    PlaceTwips(lblText[1], 210, 1770, 1515, 255);
+    m_sourceFolderLabel = new QLabel(QStringLiteral("Source Media Folder:"), central);
+    m_sourceFolderLabel->setObjectName(QStringLiteral("sourceFolderLabel"));
+    PlaceTwips(m_sourceFolderLabel, 150, 1410, 1695, 255);
+    m_outFolderLabel = new QLabel(QStringLiteral("Organize To Folder:"), central);
+    m_outFolderLabel->setObjectName(QStringLiteral("outFolderLabel"));
+    PlaceTwips(m_outFolderLabel, 210, 1770, 1515, 255);
 
-    txtMediaFolder = new QLineEdit(central);
-    txtMediaFolder->setObjectName(QStringLiteral("txtMediaFolder"));
-    txtMediaFolder->setToolTip(QStringLiteral("Path To The Folder That You Wish To Organize"));
-    PlaceTwips(txtMediaFolder, 1770, 1350, 5115, 315);
-    txtOutFolder = new QLineEdit(central);
-    txtOutFolder->setObjectName(QStringLiteral("txtOutFolder"));
-    txtOutFolder->setToolTip(QStringLiteral(
+    m_sourceFolderEdit = new QLineEdit(central);
+    m_sourceFolderEdit->setObjectName(QStringLiteral("sourceFolderEdit"));
+    m_sourceFolderEdit->setToolTip(
+        QStringLiteral("Path To The Folder That You Wish To Organize"));
+    PlaceTwips(m_sourceFolderEdit, 1770, 1350, 5115, 315);
+    m_outFolderEdit = new QLineEdit(central);
+    m_outFolderEdit->setObjectName(QStringLiteral("outFolderEdit"));
+    m_outFolderEdit->setToolTip(QStringLiteral(
         "Path To The Folder That You Wish To Organize The Files To... (Can Be Same As Source)"));
-    PlaceTwips(txtOutFolder, 1770, 1710, 5115, 315);
+    PlaceTwips(m_outFolderEdit, 1770, 1710, 5115, 315);
     // Both paths are stored at every change, so a crash never loses the folders typed.
-    connect(txtMediaFolder, &QLineEdit::textChanged, this, [](const QString &t) {
+    connect(m_sourceFolderEdit, &QLineEdit::textChanged, this, [](const QString &t) {
         Settings.inpath = t;
         SettingsStore::Save(Keys::inpath, t);
     });
-    connect(txtOutFolder, &QLineEdit::textChanged, this, [](const QString &t) {
+    connect(m_outFolderEdit, &QLineEdit::textChanged, this, [](const QString &t) {
         Settings.outpath = t;
         SettingsStore::Save(Keys::outpath, t);
     });
 
-    fraCommand = new QFrame(central);
-    fraCommand->setObjectName(QStringLiteral("fraCommand"));
-    fraCommand->setFrameShape(QFrame::NoFrame);
-    PlaceTwips(fraCommand, 6930, 1350, 1815, 690);
-    cmdMediaBrowse = MakeButton(fraCommand, QStringLiteral("..."), QStringLiteral("Browse For Folder"),
-                                "cmdMediaBrowse");
-    PlaceTwips(cmdMediaBrowse, 45, 0, 375, 315);
-    cmdOutBrowse = MakeButton(fraCommand, QStringLiteral("..."), QStringLiteral("Browse For Folder"),
-                              "cmdOutBrowse");
-    PlaceTwips(cmdOutBrowse, 45, 360, 375, 315);
-    cmdLoad = MakeButton(fraCommand, QStringLiteral("1. Load    "),
-                         QStringLiteral("Load The \"Source Media\" Folder Path Into The List"),
-                         "cmdLoad");
-    PlaceTwips(cmdLoad, 525, 0, 1215, 315);
-    cmdOrganize = MakeButton(
-        fraCommand, QStringLiteral("  2. Organize"),
+    m_commandFrame = new QFrame(central);
+    m_commandFrame->setObjectName(QStringLiteral("commandFrame"));
+    m_commandFrame->setFrameShape(QFrame::NoFrame);
+    PlaceTwips(m_commandFrame, 6930, 1350, 1815, 690);
+    m_sourceBrowseButton = MakeButton(m_commandFrame, QStringLiteral("..."),
+                                      QStringLiteral("Browse For Folder"), "sourceBrowseButton");
+    PlaceTwips(m_sourceBrowseButton, 45, 0, 375, 315);
+    m_outBrowseButton = MakeButton(m_commandFrame, QStringLiteral("..."),
+                                   QStringLiteral("Browse For Folder"), "outBrowseButton");
+    PlaceTwips(m_outBrowseButton, 45, 360, 375, 315);
+    m_loadButton = MakeButton(m_commandFrame, QStringLiteral("1. Load    "),
+                              QStringLiteral("Load The \"Source Media\" Folder Path Into The List"),
+                              "loadButton");
+    PlaceTwips(m_loadButton, 525, 0, 1215, 315);
+    m_organizeButton = MakeButton(
+        m_commandFrame, QStringLiteral("  2. Organize"),
         QStringLiteral("Organize The Files In The List Into The \"Organize To\" Folder..."),
-        "cmdOrganize");
-    PlaceTwips(cmdOrganize, 525, 360, 1215, 315);
-    connect(cmdMediaBrowse, &QPushButton::clicked, this, &MainWindow::cmdMediaBrowse_Click);
-    connect(cmdOutBrowse, &QPushButton::clicked, this, &MainWindow::cmdOutBrowse_Click);
-    connect(cmdLoad, &QPushButton::clicked, this, &MainWindow::cmdLoad_Click);
-    connect(cmdOrganize, &QPushButton::clicked, this, &MainWindow::cmdOrganize_Click);
+        "organizeButton");
+    PlaceTwips(m_organizeButton, 525, 360, 1215, 315);
+    connect(m_sourceBrowseButton, &QPushButton::clicked, this, &MainWindow::browseSourceFolder);
+    connect(m_outBrowseButton, &QPushButton::clicked, this, &MainWindow::browseOutFolder);
+    connect(m_loadButton, &QPushButton::clicked, this, &MainWindow::load);
+    connect(m_organizeButton, &QPushButton::clicked, this, &MainWindow::organize);
 
-    lvFiles = new QTreeView(central);
-    lvFiles->setObjectName(QStringLiteral("lvFiles"));
-    lvFiles->setRootIsDecorated(false);
-    lvFiles->setUniformRowHeights(true);
-    lvFiles->setAllColumnsShowFocus(true);
-    lvFiles->setAlternatingRowColors(false);
-    lvFiles->setContextMenuPolicy(Qt::CustomContextMenu);
-    PlaceTwips(lvFiles, 30, 2070, 8655, 3555);
+    m_list = new QTreeView(central);
+    m_list->setObjectName(QStringLiteral("list"));
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setAlternatingRowColors(false);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    PlaceTwips(m_list, 30, 2070, 8655, 3555);
 
-    ProgressBar1 = new QProgressBar(central);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    PlaceTwips(ProgressBar1, 45, 5715, 6435, 285);
+    m_progressBar = new QProgressBar(central);
+    m_progressBar->setObjectName(QStringLiteral("progressBar"));
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    PlaceTwips(m_progressBar, 45, 5715, 6435, 285);
 
-    cmdEdit = MakeButton(central, QStringLiteral("Edit"), QStringLiteral("Edit An Item In The List"),
-                         "cmdEdit");
-    PlaceTwips(cmdEdit, 6540, 5685, 1065, 330);
-    cmdRemove = MakeButton(central, QStringLiteral("Remove"),
-                           QStringLiteral("Remove Item From List"), "cmdRemove");
-    PlaceTwips(cmdRemove, 7650, 5685, 1035, 330);
-    connect(cmdEdit, &QPushButton::clicked, this, &MainWindow::cmdEdit_Click);
-    connect(cmdRemove, &QPushButton::clicked, this, &MainWindow::cmdRemove_Click);
+    m_editButton = MakeButton(central, QStringLiteral("Edit"),
+                              QStringLiteral("Edit An Item In The List"), "editButton");
+    PlaceTwips(m_editButton, 6540, 5685, 1065, 330);
+    m_removeButton = MakeButton(central, QStringLiteral("Remove"),
+                                QStringLiteral("Remove Item From List"), "removeButton");
+    PlaceTwips(m_removeButton, 7650, 5685, 1035, 330);
+    connect(m_editButton, &QPushButton::clicked, this, &MainWindow::editRow);
+    connect(m_removeButton, &QPushButton::clicked, this, &MainWindow::removeRow);
 
-    for (int i = 0; i < 2; ++i) {
-        StatusPanel[i] = new QLabel(this);
-        StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
-        StatusPanel[i]->setMinimumWidth(Twips(this, 600));
-        StatusPanel[i]->setTextFormat(Qt::PlainText);
-        StatusPanel[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    }
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    const auto makePanel = [this](const char *name) {
+        auto *panel = new QLabel(this);
+        panel->setObjectName(QLatin1String(name));
+        panel->setMinimumWidth(Twips(this, 600));
+        panel->setTextFormat(Qt::PlainText);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return panel;
+    };
+    m_activityPanel = makePanel("activityPanel");
+    m_countPanel = makePanel("countPanel");
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
     statusBar()->setSizeGripEnabled(true);
-    statusBar()->addWidget(StatusPanel[0], 3);
-    statusBar()->addWidget(StatusPanel[1], 1);
-
-    mnuLv = new QMenu(QStringLiteral("LvMenu"), this);
-    mnuLv->setObjectName(QStringLiteral("mnuLv"));
-    mnuRemove = mnuLv->addAction(QStringLiteral("Remove"));
-    mnuEdit = mnuLv->addAction(QStringLiteral("Edit Folder"));
-    mnuRename = mnuLv->addAction(QStringLiteral("Rename File"));
-    mnuDelete = mnuLv->addAction(QStringLiteral("Delete File"));
-    mnuPlay = mnuLv->addAction(QStringLiteral("Play MP3"));
-    mnuViewTag = mnuLv->addAction(QStringLiteral("View ID3 Tag"));
-    mnuLv->addSeparator();
-    mnuErrorDetails = mnuLv->addAction(QStringLiteral("View Error Details"));
-    mnuLv->addSeparator();
-    mnuProperties = mnuLv->addAction(QStringLiteral("Properties"));
-
-    for (LinkLabel *l : {Label1, lblExport, Label2, Label3})
-        FitText(l, l->text());
-    for (QLabel *l : lblText)
-        FitText(l, l->text());
-    // The two field labels read as a pair: both take the smaller of their fitted fonts.
-    if (lblText[0]->font().pointSizeF() != lblText[1]->font().pointSizeF()) {
-        QLabel *smaller = lblText[0]->font().pointSizeF() < lblText[1]->font().pointSizeF()
-                              ? lblText[0] : lblText[1];
-        for (QLabel *l : lblText)
-            l->setFont(smaller->font());
-    }
-    for (QPushButton *b : {cmdLoad, cmdOrganize})
-        FitText(b, b->text());
-
-    setMinimumSize(Twips(this, MinOuterWidthTwips - FrameWidthTwips),
-                   Twips(this, MinOuterHeightTwips - FrameHeightTwips));
-    resize(Twips(this, DesignClientWidth), Twips(this, DesignClientHeight));
+    statusBar()->addWidget(m_activityPanel, 3);
+    statusBar()->addWidget(m_countPanel, 1);
 }
 
-void MainWindow::Form_Load()
+void MainWindow::buildListMenu()
+{
+    m_listMenu = new QMenu(QStringLiteral("LvMenu"), this);
+    m_listMenu->setObjectName(QStringLiteral("listMenu"));
+    const auto add = [this](const QString &text, const char *name) {
+        QAction *action = m_listMenu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    m_removeAction = add(QStringLiteral("Remove"), "removeAction");
+    m_editAction = add(QStringLiteral("Edit Folder"), "editAction");
+    m_renameAction = add(QStringLiteral("Rename File"), "renameAction");
+    m_deleteAction = add(QStringLiteral("Delete File"), "deleteAction");
+    m_playAction = add(QStringLiteral("Play MP3"), "playAction");
+    m_viewTagAction = add(QStringLiteral("View ID3 Tag"), "viewTagAction");
+    m_listMenu->addSeparator();
+    m_errorDetailsAction = add(QStringLiteral("View Error Details"), "errorDetailsAction");
+    m_listMenu->addSeparator();
+    m_propertiesAction = add(QStringLiteral("Properties"), "propertiesAction");
+}
+
+void MainWindow::fitCaptions()
+{
+    for (LinkLabel *l : {m_optionsLink, m_exportLink, m_filterLink, m_updateLink})
+        FitText(l, l->text());
+    for (QLabel *l : {m_sourceFolderLabel, m_outFolderLabel})
+        FitText(l, l->text());
+    // The two field labels read as a pair: both take the smaller of their fitted fonts.
+    const qreal sourceSize = m_sourceFolderLabel->font().pointSizeF();
+    const qreal outSize = m_outFolderLabel->font().pointSizeF();
+    if (sourceSize != outSize) {
+        const QFont smaller =
+            sourceSize < outSize ? m_sourceFolderLabel->font() : m_outFolderLabel->font();
+        m_sourceFolderLabel->setFont(smaller);
+        m_outFolderLabel->setFont(smaller);
+    }
+    for (QPushButton *b : {m_loadButton, m_organizeButton})
+        FitText(b, b->text());
+}
+
+void MainWindow::showAtStartup()
 {
     // Hand cursors on the links and pictures, as the export link carries.
-    for (QWidget *w : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
-                       static_cast<QWidget *>(Label3), static_cast<QWidget *>(Image1),
-                       static_cast<QWidget *>(Image2)})
-        w->setCursor(lblExport->cursor());
+    for (QWidget *w : {static_cast<QWidget *>(m_optionsLink), static_cast<QWidget *>(m_filterLink),
+                       static_cast<QWidget *>(m_updateLink), static_cast<QWidget *>(m_logo),
+                       static_cast<QWidget *>(m_helpIcon)})
+        w->setCursor(m_exportLink->cursor());
 
     setWindowTitle(QStringLiteral("Sortiva Media Organizer\u2122 (") + AppVersionString() +
                    QLatin1Char(')'));
-    lblVersion->setText(AppVersionString());
+    m_versionLabel->setText(AppVersionString());
 
-    txtMediaFolder->setText(Settings.inpath);
-    txtOutFolder->setText(Settings.outpath);
+    setSourceFolder(Settings.inpath);
+    setOutFolder(Settings.outpath);
 
     CenterWindow(this);
     show();
     QCoreApplication::processEvents();
 
-    PlaceTwips(Image2, 120, 400, 480, 480);
+    PlaceTwips(m_helpIcon, 120, 400, 480, 480);
 
-    AskFirstRunQuestion(this);
-    CleanUpPendingInstaller();
+    Options::AskFirstRunQuestion(this);
+    CleanUpInstaller();
 }
 
-QSize MainWindow::OuterTwips() const
+void MainWindow::setSourceFolder(const QString &folder)
 {
-    return QSize(ToTwips(this, width()) + FrameWidthTwips,
-                 ToTwips(this, height()) + FrameHeightTwips);
+    m_sourceFolderEdit->setText(folder);
+}
+
+void MainWindow::setOutFolder(const QString &folder)
+{
+    m_outFolderEdit->setText(folder);
+}
+
+QSize MainWindow::outerTwips() const
+{
+    return QSize(ToTwips(this, width()) + kFrameWidthTwips,
+                 ToTwips(this, height()) + kFrameHeightTwips);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    ApplyResizeRules();
+    applyResizeRules();
 }
 
-void MainWindow::ApplyResizeRules()
+void MainWindow::applyResizeRules()
 {
-    if (isMinimized() || !lvFiles)
+    if (isMinimized() || !m_list)
         return;
-    const QSize outer = OuterTwips();
-    const int W = std::max(outer.width(), MinOuterWidthTwips);
-    const int H = std::max(outer.height(), MinOuterHeightTwips);
+    const QSize outer = outerTwips();
+    const int W = std::max(outer.width(), kMinOuterWidthTwips);
+    const int H = std::max(outer.height(), kMinOuterHeightTwips);
     const auto tw = [this](QWidget *w) { return ToTwips(this, w->width()); };
+    const auto th = [this](QWidget *w) { return ToTwips(this, w->height()); };
     const auto left = [this](QWidget *w) { return ToTwips(this, w->x()); };
     const auto top = [this](QWidget *w) { return ToTwips(this, w->y()); };
-    const auto set = [](QWidget *w, int l, int t, int wd, int ht) { PlaceTwips(w, l, t, wd, ht); };
 
-    set(lvFiles, left(lvFiles), top(lvFiles), W - 200, H - 3400);
-    const int progressTop = top(lvFiles) + (H - 3400) + 100;
-    const int progressWidth = W - (tw(cmdEdit) + tw(cmdRemove) + 600);
-    set(ProgressBar1, left(ProgressBar1), progressTop, progressWidth,
-        ToTwips(this, ProgressBar1->height()));
+    PlaceTwips(m_list, left(m_list), top(m_list), W - 200, H - 3400);
+    const int progressTop = top(m_list) + (H - 3400) + 100;
+    const int progressWidth = W - (tw(m_editButton) + tw(m_removeButton) + 600);
+    PlaceTwips(m_progressBar, left(m_progressBar), progressTop, progressWidth,
+               th(m_progressBar));
     const int editLeft = progressWidth + 200;
-    set(cmdEdit, editLeft, progressTop, tw(cmdEdit), ToTwips(this, cmdEdit->height()));
-    set(cmdRemove, editLeft + tw(cmdEdit) + 50, progressTop, tw(cmdRemove),
-        ToTwips(this, cmdRemove->height()));
-    set(fraOptions, W - (tw(fraOptions) + 200), top(fraOptions), tw(fraOptions),
-        ToTwips(this, fraOptions->height()));
-    const int textWidth = W - left(txtMediaFolder) - (tw(fraCommand) + 200);
-    set(txtMediaFolder, left(txtMediaFolder), top(txtMediaFolder), textWidth,
-        ToTwips(this, txtMediaFolder->height()));
-    set(txtOutFolder, left(txtOutFolder), top(txtOutFolder), textWidth,
-        ToTwips(this, txtOutFolder->height()));
-    set(fraCommand, left(txtMediaFolder) + textWidth + 50, top(fraCommand), tw(fraCommand),
-        ToTwips(this, fraCommand->height()));
+    PlaceTwips(m_editButton, editLeft, progressTop, tw(m_editButton), th(m_editButton));
+    PlaceTwips(m_removeButton, editLeft + tw(m_editButton) + 50, progressTop,
+               tw(m_removeButton), th(m_removeButton));
+    PlaceTwips(m_linkFrame, W - (tw(m_linkFrame) + 200), top(m_linkFrame), tw(m_linkFrame),
+               th(m_linkFrame));
+    const int textWidth = W - left(m_sourceFolderEdit) - (tw(m_commandFrame) + 200);
+    PlaceTwips(m_sourceFolderEdit, left(m_sourceFolderEdit), top(m_sourceFolderEdit), textWidth,
+               th(m_sourceFolderEdit));
+    PlaceTwips(m_outFolderEdit, left(m_outFolderEdit), top(m_outFolderEdit), textWidth,
+               th(m_outFolderEdit));
+    PlaceTwips(m_commandFrame, left(m_sourceFolderEdit) + textWidth + 50, top(m_commandFrame),
+               tw(m_commandFrame), th(m_commandFrame));
 }
 
 void MainWindow::Status(int index, const QString &text)
 {
-    if (index >= 1 && index <= 2)
-        StatusPanel[index - 1]->setText(text);
+    if (index == 1)
+        m_activityPanel->setText(text);
+    else if (index == 2)
+        m_countPanel->setText(text);
     // Letting events run here is what keeps Cancel, painting and progress alive during
     // long loops.
     QCoreApplication::processEvents();
 }
 
-QString MainWindow::StatusText(int index) const
+QString MainWindow::statusText(int index) const
 {
-    return index >= 1 && index <= 2 ? StatusPanel[index - 1]->text() : QString();
+    if (index == 1)
+        return m_activityPanel->text();
+    if (index == 2)
+        return m_countPanel->text();
+    return QString();
 }
 
 void MainWindow::SetProgressMax(int max)
 {
-    ProgressBar1->setValue(0);
+    m_progressBar->setValue(0);
     if (max > 0)
-        ProgressBar1->setMaximum(max);
+        m_progressBar->setMaximum(max);
 }
 
 void MainWindow::SetProgress(int value)
 {
-    if (value >= ProgressBar1->minimum() && value <= ProgressBar1->maximum())
-        ProgressBar1->setValue(value);
+    if (value >= m_progressBar->minimum() && value <= m_progressBar->maximum())
+        m_progressBar->setValue(value);
 }
 
 void MainWindow::EnableButtons(bool enable)
 {
-    for (QWidget *w : {static_cast<QWidget *>(cmdOrganize), static_cast<QWidget *>(lblExport),
-                       static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
-                       static_cast<QWidget *>(Label3), static_cast<QWidget *>(cmdMediaBrowse),
-                       static_cast<QWidget *>(cmdOutBrowse), static_cast<QWidget *>(cmdLoad),
-                       static_cast<QWidget *>(cmdRemove), static_cast<QWidget *>(cmdEdit)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_organizeButton), static_cast<QWidget *>(m_exportLink),
+          static_cast<QWidget *>(m_optionsLink), static_cast<QWidget *>(m_filterLink),
+          static_cast<QWidget *>(m_updateLink), static_cast<QWidget *>(m_sourceBrowseButton),
+          static_cast<QWidget *>(m_outBrowseButton), static_cast<QWidget *>(m_loadButton),
+          static_cast<QWidget *>(m_removeButton), static_cast<QWidget *>(m_editButton)})
         w->setEnabled(enable);
 }
 
@@ -387,7 +425,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A running Load or Organize is asked to stop and finishes the row in hand; the window
     // closes as soon as the loop has returned, so no file is left half handled.
-    if (BusyCancel()) {
+    if (m_busy) {
+        m_run.RequestClose();
+        CancelRequested = true; // until the commands ask m_run
+        CloseRequested = true;
         event->ignore();
         if (!m_closeRetry) {
             m_closeRetry = new QTimer(this);
@@ -412,32 +453,48 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void MainWindow::Label1_Click()
+void MainWindow::openOptions()
 {
-    OpenOptionsWindow(this, 0);
+    openOptionsWindow(kKeepOptionsPage);
 }
 
-void MainWindow::Label2_Click()
+void MainWindow::openFilterSettings()
 {
-    OpenOptionsWindow(this, 2);
+    openOptionsWindow(kFilterSettingsPage);
 }
 
-void MainWindow::Label3_Click()
+void MainWindow::openOptionsWindow(int page)
 {
-    StartUpdateCheck(this);
+    const bool isNew = OptionsDialog::Instance() == nullptr;
+    OptionsDialog *options = OptionsDialog::Open(this, page);
+    // A new Options window opens over the main window, not wherever the desktop puts it.
+    if (isNew && options) {
+        QPoint at = frameGeometry().center() - options->rect().center();
+        at.setX(std::max(at.x(), 0));
+        at.setY(std::max(at.y(), 0));
+        options->move(at);
+    }
 }
 
-void MainWindow::lblExport_Click()
+void MainWindow::exportListing()
 {
-    OpenExportDialog(this);
+    ShowExportDialog(this, *this, m_sourceFolderEdit->text(), m_outFolderEdit->text());
 }
 
-void MainWindow::Image1_Click()
+void MainWindow::checkForUpdates()
 {
-    AboutDialog::Open(this);
+    // One instance for the window's life, so a setup download goes on after its check.
+    if (!m_updates)
+        m_updates = new MainWindowUpdates(this, *this, m_updateLink);
+    m_updates->check().Start();
 }
 
-void MainWindow::Image2_Click()
+void MainWindow::showAbout()
+{
+    AboutDialog::openOrRaise(this);
+}
+
+void MainWindow::showHelp()
 {
     Dialogs().Message(QStringLiteral("Help is not yet implemented in this version. See the "
                                      "included readme.txt file for more information, help, "

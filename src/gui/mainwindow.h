@@ -4,8 +4,11 @@
 #include "base/runcontrol.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class LinkLabel;
+class MainWindowUpdates;
+class OrganizeList;
 class QAction;
 class QFrame;
 class QLabel;
@@ -15,6 +18,7 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class QTreeView;
+class TagWindow;
 
 /**
  * Main window: the two folder fields, Load and Organize, the organize list with Edit and
@@ -27,8 +31,12 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    /** The load handler: caption, folder fields, centring, showing, start-up questions. */
-    void Form_Load();
+    /**
+     * Shows the window at program start: caption with the version, the stored folders,
+     * centred on the screen; then the first-run question and the clean-up of an installed
+     * update.
+     */
+    void showAtStartup();
 
     // ProgressView
     void Status(int index, const QString &text) override;
@@ -37,75 +45,104 @@ public:
     void EnableButtons(bool enable) override;
 
     /** The text of status panel 1 or 2. */
-    QString StatusText(int index) const;
+    QString statusText(int index) const;
 
     /** The window's outer size in twips, as the resize rules measure it. */
-    QSize OuterTwips() const;
+    QSize outerTwips() const;
 
-    // Controls, named as designed.
-    QLabel *Image1 = nullptr;
-    QLabel *lblVersion = nullptr;
-    QFrame *fraOptions = nullptr;
-    LinkLabel *Label1 = nullptr;
-    LinkLabel *lblExport = nullptr;
-    LinkLabel *Label2 = nullptr;
-    LinkLabel *Label3 = nullptr;
-    QLabel *Image2 = nullptr;
-    QLabel *lblText[2] = {nullptr, nullptr};
-    QLineEdit *txtMediaFolder = nullptr;
-    QLineEdit *txtOutFolder = nullptr;
-    QFrame *fraCommand = nullptr;
-    QPushButton *cmdMediaBrowse = nullptr;
-    QPushButton *cmdOutBrowse = nullptr;
-    QPushButton *cmdLoad = nullptr;
-    QPushButton *cmdOrganize = nullptr;
-    QTreeView *lvFiles = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QPushButton *cmdEdit = nullptr;
-    QPushButton *cmdRemove = nullptr;
-    QLabel *StatusPanel[2] = {nullptr, nullptr};
-    QMenu *mnuLv = nullptr;
-    QAction *mnuRemove = nullptr;
-    QAction *mnuEdit = nullptr;
-    QAction *mnuRename = nullptr;
-    QAction *mnuDelete = nullptr;
-    QAction *mnuPlay = nullptr;
-    QAction *mnuViewTag = nullptr;
-    QAction *mnuErrorDetails = nullptr;
-    QAction *mnuProperties = nullptr;
+    /** Puts @p folder into the Source Media field (which stores it). */
+    void setSourceFolder(const QString &folder);
+    /** Puts @p folder into the Organize To field (which stores it). */
+    void setOutFolder(const QString &folder);
 
-    // Commands of the organize list, defined beside the Load and Organize commands.
-    void SetUpList();
-    void cmdLoad_Click();
-    void cmdOrganize_Click();
-    void cmdMediaBrowse_Click();
-    void cmdOutBrowse_Click();
-    void cmdEdit_Click();
-    void cmdRemove_Click();
-    /** Asks a running Load or Organize to stop; true when one was running. */
-    bool BusyCancel();
+public slots:
+    /** Load: fills the list from the Source Media folder; while a run goes on, cancels it. */
+    void load();
+    /** Organize: moves the listed files; while a run goes on, cancels it. */
+    void organize();
+    /** The Source Media "...": picks the folder, then loads it. */
+    void browseSourceFolder();
+    /** The Organize To "...": picks the folder. */
+    void browseOutFolder();
+    /** Asks for a new folder name for the selected row. */
+    void editRow();
+    /** Takes the selected row out of the list. */
+    void removeRow();
 
-    // The link column and the pictures.
-    void Label1_Click();
-    void Label2_Click();
-    void Label3_Click();
-    void lblExport_Click();
-    void Image1_Click();
-    void Image2_Click();
+    /** "Edit Program Options". */
+    void openOptions();
+    /** "Quick Filter Settings": the Options window on its filter page. */
+    void openFilterSettings();
+    /** "Export To Text/Html". */
+    void exportListing();
+    /** "Check For Updates". */
+    void checkForUpdates();
+    /** The logo: the About window. */
+    void showAbout();
+    /** The help icon. */
+    void showHelp();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void BuildControls();
-    void ApplyResizeRules();
+    void buildControls();
+    void buildListMenu();
+    void fitCaptions();
+    void setUpList();
+    /** Opens the Options window on @p page, or raises the open one. */
+    void openOptionsWindow(int page);
+    void applyResizeRules();
+    void showListMenu(const QPoint &pos);
+    void viewTag();
+    /** Asks the running Load or Organize to stop at the next file. */
+    void cancelRun();
 
-    QTimer *m_closeRetry = nullptr;
-    bool m_closing = false;
+    QLabel *m_logo = nullptr;
+    QLabel *m_versionLabel = nullptr;
+    QFrame *m_linkFrame = nullptr;
+    LinkLabel *m_optionsLink = nullptr;
+    LinkLabel *m_exportLink = nullptr;
+    LinkLabel *m_filterLink = nullptr;
+    LinkLabel *m_updateLink = nullptr;
+    QLabel *m_helpIcon = nullptr;
+    QLabel *m_sourceFolderLabel = nullptr;
+    QLabel *m_outFolderLabel = nullptr;
+    QLineEdit *m_sourceFolderEdit = nullptr;
+    QLineEdit *m_outFolderEdit = nullptr;
+    QFrame *m_commandFrame = nullptr;
+    QPushButton *m_sourceBrowseButton = nullptr;
+    QPushButton *m_outBrowseButton = nullptr;
+    QPushButton *m_loadButton = nullptr;
+    QPushButton *m_organizeButton = nullptr;
+    QTreeView *m_list = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    QPushButton *m_editButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    /** Status panel 1: what is being done. */
+    QLabel *m_activityPanel = nullptr;
+    /** Status panel 2: counts. */
+    QLabel *m_countPanel = nullptr;
+    QMenu *m_listMenu = nullptr;
+    QAction *m_removeAction = nullptr;
+    QAction *m_editAction = nullptr;
+    QAction *m_renameAction = nullptr;
+    QAction *m_deleteAction = nullptr;
+    QAction *m_playAction = nullptr;
+    QAction *m_viewTagAction = nullptr;
+    QAction *m_errorDetailsAction = nullptr;
+    QAction *m_propertiesAction = nullptr;
+
+    /** The rows the list view shows and the commands work on. */
+    OrganizeList *m_organizeList = nullptr;
+    QPointer<TagWindow> m_tagWindow;
+    MainWindowUpdates *m_updates = nullptr;
+
+    /** A Load or Organize run is going on; its button is the Cancel button meanwhile. */
+    bool m_busy = false;
     /** The Cancel and close requests of the running Load or Organize. */
     RunControl m_run;
+    QTimer *m_closeRetry = nullptr;
+    bool m_closing = false;
 };
-
-/** The main window of the running program, or nullptr. */
-MainWindow *RunningMainWindow();

@@ -1,11 +1,11 @@
 #include "gui/mainwindow.h"
 
-#include "organize/loadcommand.h"
-#include "organize/organizelist.h"
 #include "gui/organizelistmodel.h"
-#include "organize/listactions.h"
-#include "organize/organizeengine.h"
 #include "gui/tagwindow.h"
+#include "organize/listactions.h"
+#include "organize/loadcommand.h"
+#include "organize/organizeengine.h"
+#include "organize/organizelist.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -13,7 +13,6 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -23,10 +22,10 @@
 
 namespace {
 // The button of a long command, as the core commands toggle it.
-class ButtonOf final : public CommandButton
+class PushCommandButton final : public CommandButton
 {
 public:
-    explicit ButtonOf(QPushButton *button) : m_button(button) {}
+    explicit PushCommandButton(QPushButton *button) : m_button(button) {}
     QString Caption() const override { return m_button->text(); }
     void SetCaption(const QString &caption) override { m_button->setText(caption); }
     void SetEnabled(bool enabled) override { m_button->setEnabled(enabled); }
@@ -34,20 +33,6 @@ public:
 private:
     QPushButton *m_button;
 };
-
-const QString ListName = QStringLiteral("organizeList");
-QPointer<TagWindow> tagWindow;
-
-OrganizeList &ListOf(MainWindow *form)
-{
-    return *form->findChild<OrganizeList *>(ListName, Qt::FindDirectChildrenOnly);
-}
-
-bool Busy(const MainWindow *form)
-{
-    const QString cancel = QStringLiteral("Cancel");
-    return form->cmdLoad->text() == cancel || form->cmdOrganize->text() == cancel;
-}
 
 OrganizeListModel *ModelOf(const QTreeView *view)
 {
@@ -58,143 +43,155 @@ OrganizeListModel *ModelOf(const QTreeView *view)
 int ViewSelectedRow(const QTreeView *view)
 {
     const QModelIndexList rows = view->selectionModel()->selectedRows();
-    return rows.size() == 1 ? ModelOf(view)->ListRow(rows.first().row()) : -1;
-}
-
-void ShowPopup(MainWindow *form, const QPoint &pos)
-{
-    OrganizeList &list = ListOf(form);
-    if (QGuiApplication::keyboardModifiers() &
-            (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier) ||
-        !list.HasSelection() || Busy(form))
-        return;
-    const PopupState state = ListActions::PopupFor(list.Row(list.Selected()));
-    form->mnuPlay->setVisible(state.playVisible);
-    if (state.playVisible)
-        form->mnuPlay->setText(state.playCaption);
-    form->mnuViewTag->setVisible(state.viewTagVisible);
-    form->mnuErrorDetails->setVisible(state.errorVisible);
-    // The separator just above "View Error Details" shows with it.
-    const QList<QAction *> actions = form->mnuLv->actions();
-    const qsizetype at = actions.indexOf(form->mnuErrorDetails);
-    if (at > 0 && actions[at - 1]->isSeparator())
-        actions[at - 1]->setVisible(state.errorVisible);
-    form->mnuLv->popup(form->lvFiles->viewport()->mapToGlobal(pos));
-}
-
-void ViewTag(MainWindow *form)
-{
-    OrganizeList &list = ListOf(form);
-    if (!list.HasSelection())
-        return;
-    if (!tagWindow)
-        tagWindow = new TagWindow(form);
-    tagWindow->showFile(ListActions::RowFile(list.Row(list.Selected())));
-    tagWindow->show();
-    tagWindow->raise();
+    return rows.size() == 1 ? ModelOf(view)->listRow(rows.first().row()) : -1;
 }
 } // namespace
 
-void MainWindow::SetUpList()
+void MainWindow::setUpList()
 {
-    auto *list = new OrganizeList(this);
-    list->setObjectName(ListName);
+    OrganizeList *list = new OrganizeList(this);
+    // Tests and benchmarks look the rows up by this name.
+    list->setObjectName(QStringLiteral("organizeList"));
+    m_organizeList = list;
     auto *model = new OrganizeListModel(*list, list);
-    model->SetEditHandler([list](int row, const QString &text) {
+    model->setEditHandler([list](int row, const QString &text) {
         list->SetSelected(row);
         EditListItem(*list, text);
     });
-    lvFiles->setModel(model);
-    lvFiles->setSelectionMode(QAbstractItemView::SingleSelection);
-    lvFiles->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvFiles->setEditTriggers(QAbstractItemView::SelectedClicked |
-                             QAbstractItemView::EditKeyPressed);
-    lvFiles->header()->setStretchLastSection(true);
-    lvFiles->header()->resizeSection(0, lvFiles->width() / 2);
+    m_list->setModel(model);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setEditTriggers(QAbstractItemView::SelectedClicked |
+                            QAbstractItemView::EditKeyPressed);
+    m_list->header()->setStretchLastSection(true);
+    m_list->header()->resizeSection(0, m_list->width() / 2);
 
-    connect(lvFiles->selectionModel(), &QItemSelectionModel::selectionChanged, list,
-            [this, list] { list->SetSelected(ViewSelectedRow(lvFiles)); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, list,
+            [this, list] { list->SetSelected(ViewSelectedRow(m_list)); });
     connect(list, &OrganizeList::selectionChanged, this, [this](int row) {
-        if (ViewSelectedRow(lvFiles) == row)
+        if (ViewSelectedRow(m_list) == row)
             return;
         if (row < 0)
-            lvFiles->selectionModel()->clearSelection();
+            m_list->selectionModel()->clearSelection();
         else
-            lvFiles->selectionModel()->setCurrentIndex(
-                lvFiles->model()->index(ModelOf(lvFiles)->ViewRow(row), 0),
+            m_list->selectionModel()->setCurrentIndex(
+                m_list->model()->index(ModelOf(m_list)->viewRow(row), 0),
                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     });
-    connect(lvFiles, &QTreeView::clicked, this, [this, list] {
+    connect(m_list, &QTreeView::clicked, this, [this, list] {
         const QString line = ListActions::ClickLine(*list);
         if (!line.isEmpty())
             Status(1, line);
     });
-    connect(lvFiles, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { ShowPopup(this, pos); });
+    connect(m_list, &QWidget::customContextMenuRequested, this, &MainWindow::showListMenu);
 
-    connect(mnuRemove, &QAction::triggered, this, &MainWindow::cmdRemove_Click);
-    connect(mnuEdit, &QAction::triggered, this, &MainWindow::cmdEdit_Click);
-    connect(mnuRename, &QAction::triggered, list, [list] { ListActions::RenameClick(*list); });
-    connect(mnuDelete, &QAction::triggered, list,
+    connect(m_removeAction, &QAction::triggered, this, &MainWindow::removeRow);
+    connect(m_editAction, &QAction::triggered, this, &MainWindow::editRow);
+    connect(m_renameAction, &QAction::triggered, list, [list] { ListActions::RenameClick(*list); });
+    connect(m_deleteAction, &QAction::triggered, list,
             [list] { ListActions::DeleteFileClick(*list); });
-    connect(mnuPlay, &QAction::triggered, list, [list] { ListActions::PlayClick(*list); });
-    connect(mnuViewTag, &QAction::triggered, this, [this] { ViewTag(this); });
-    connect(mnuErrorDetails, &QAction::triggered, list,
+    connect(m_playAction, &QAction::triggered, list, [list] { ListActions::PlayClick(*list); });
+    connect(m_viewTagAction, &QAction::triggered, this, &MainWindow::viewTag);
+    connect(m_errorDetailsAction, &QAction::triggered, list,
             [list] { ListActions::ErrorDetailsClick(*list); });
-    connect(mnuProperties, &QAction::triggered, list,
+    connect(m_propertiesAction, &QAction::triggered, list,
             [list] { ListActions::PropertiesClick(*list); });
 }
 
-void MainWindow::cmdLoad_Click()
+void MainWindow::showListMenu(const QPoint &pos)
 {
-    ButtonOf button(cmdLoad);
-    if (button.Caption() != QLatin1String("Cancel"))
-        CloseRequested = false;
-    LoadClick(ListOf(this), *this, button, txtMediaFolder->text(), txtOutFolder->text(),
-              [this](bool visible) { lvFiles->setVisible(visible); });
+    OrganizeList &list = *m_organizeList;
+    if (QGuiApplication::keyboardModifiers() &
+            (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier) ||
+        !list.HasSelection() || m_busy)
+        return;
+    const PopupState state = ListActions::PopupFor(list.Row(list.Selected()));
+    m_playAction->setVisible(state.playVisible);
+    if (state.playVisible)
+        m_playAction->setText(state.playCaption);
+    m_viewTagAction->setVisible(state.viewTagVisible);
+    m_errorDetailsAction->setVisible(state.errorVisible);
+    // The separator just above "View Error Details" shows with it.
+    const QList<QAction *> actions = m_listMenu->actions();
+    const qsizetype at = actions.indexOf(m_errorDetailsAction);
+    if (at > 0 && actions[at - 1]->isSeparator())
+        actions[at - 1]->setVisible(state.errorVisible);
+    m_listMenu->popup(m_list->viewport()->mapToGlobal(pos));
 }
 
-void MainWindow::cmdOrganize_Click()
+void MainWindow::viewTag()
 {
-    ButtonOf button(cmdOrganize);
-    if (button.Caption() != QLatin1String("Cancel"))
-        CloseRequested = false;
-    OrganizeClick(ListOf(this), *this, button, txtMediaFolder->text(), txtOutFolder->text());
+    OrganizeList &list = *m_organizeList;
+    if (!list.HasSelection())
+        return;
+    if (!m_tagWindow)
+        m_tagWindow = new TagWindow(this);
+    m_tagWindow->showFile(ListActions::RowFile(list.Row(list.Selected())));
+    m_tagWindow->show();
+    m_tagWindow->raise();
 }
 
-void MainWindow::cmdMediaBrowse_Click()
+void MainWindow::cancelRun()
 {
-    const BrowseChoice choice = BrowseMediaFolder(txtMediaFolder->text());
+    Status(1, QStringLiteral("Please wait... Cancelling"));
+    m_run.RequestCancel();
+    CancelRequested = true; // until the commands ask m_run
+}
+
+void MainWindow::load()
+{
+    if (m_busy) {
+        cancelRun();
+        return;
+    }
+    m_run.Reset();
+    CloseRequested = false; // until the commands ask m_run
+    m_busy = true;
+    PushCommandButton button(m_loadButton);
+    LoadClick(*m_organizeList, *this, button, m_sourceFolderEdit->text(), m_outFolderEdit->text(),
+              [this](bool visible) { m_list->setVisible(visible); });
+    m_busy = false;
+}
+
+void MainWindow::organize()
+{
+    if (m_busy) {
+        cancelRun();
+        return;
+    }
+    m_run.Reset();
+    CloseRequested = false; // until the commands ask m_run
+    m_busy = true;
+    PushCommandButton button(m_organizeButton);
+    OrganizeClick(*m_organizeList, *this, button, m_sourceFolderEdit->text(),
+                  m_outFolderEdit->text());
+    m_busy = false;
+}
+
+void MainWindow::browseSourceFolder()
+{
+    const BrowseChoice choice = BrowseMediaFolder(m_sourceFolderEdit->text());
     if (choice.folder.isEmpty())
         return;
-    txtMediaFolder->setText(choice.folder);
+    setSourceFolder(choice.folder);
     if (choice.alsoOutFolder)
-        txtOutFolder->setText(choice.folder);
-    cmdLoad_Click();
+        setOutFolder(choice.folder);
+    load();
 }
 
-void MainWindow::cmdOutBrowse_Click()
+void MainWindow::browseOutFolder()
 {
-    const BrowseChoice choice = BrowseOutFolder(txtOutFolder->text());
+    const BrowseChoice choice = BrowseOutFolder(m_outFolderEdit->text());
     if (!choice.folder.isEmpty())
-        txtOutFolder->setText(choice.folder);
+        setOutFolder(choice.folder);
 }
 
-void MainWindow::cmdEdit_Click()
+void MainWindow::editRow()
 {
-    ListActions::EditClick(ListOf(this));
+    ListActions::EditClick(*m_organizeList);
 }
 
-void MainWindow::cmdRemove_Click()
+void MainWindow::removeRow()
 {
-    ListActions::RemoveClick(ListOf(this));
-}
-
-bool MainWindow::BusyCancel()
-{
-    if (!Busy(this))
-        return false;
-    CancelRequested = true;
-    CloseRequested = true;
-    return true;
+    ListActions::RemoveClick(*m_organizeList);
 }

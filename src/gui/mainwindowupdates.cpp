@@ -6,33 +6,23 @@
 #include <QLabel>
 #include <QWidget>
 
-MainWindowUpdates::MainWindowUpdates(QWidget *mainWindow, ProgressView &progress, QLabel *link)
-    : QObject(mainWindow), m_window(mainWindow), m_link(link), m_check(*this, progress)
+MainWindowUpdates::MainWindowUpdates(QWidget *mainWindow, ProgressView &progress,
+                                     QLabel *updateLink)
+    : QObject(mainWindow), m_window(mainWindow), m_updateLink(updateLink),
+      m_check(*this, progress)
 {
-    setObjectName(QStringLiteral("MainWindowUpdates"));
-    UseForm8(m_check, mainWindow);
-}
-
-MainWindowUpdates *MainWindowUpdates::For(QWidget *mainWindow)
-{
-    if (!mainWindow)
-        return nullptr;
-    if (auto *existing =
-            mainWindow->findChild<MainWindowUpdates *>(QString(), Qt::FindDirectChildrenOnly))
-        return existing;
-    auto *progress = dynamic_cast<ProgressView *>(mainWindow);
-    if (!progress)
-        return nullptr;
-    return new MainWindowUpdates(mainWindow, *progress,
-                                 mainWindow->findChild<QLabel *>(QStringLiteral("Label3")));
+    setObjectName(QStringLiteral("mainWindowUpdates"));
+    m_check.SetOfferWindow([mainWindow](const UpdateOffer &offer) {
+        return UpdateOfferDialog::showOffer(mainWindow, offer);
+    });
 }
 
 void MainWindowUpdates::SetUpdateLink(const QString &caption, bool enabled)
 {
-    if (!m_link)
+    if (!m_updateLink)
         return;
-    m_link->setText(caption);
-    m_link->setEnabled(enabled);
+    m_updateLink->setText(caption);
+    m_updateLink->setEnabled(enabled);
 }
 
 void MainWindowUpdates::SetMainWindowVisible(bool visible)
@@ -45,10 +35,4 @@ void MainWindowUpdates::CloseMainWindow()
 {
     if (m_window)
         m_window->close();
-}
-
-void StartUpdateCheckFor(QWidget *mainWindow)
-{
-    if (MainWindowUpdates *updates = MainWindowUpdates::For(mainWindow))
-        updates->Check().Start();
 }

@@ -5,46 +5,46 @@
 #include <algorithm>
 
 OrganizeListModel::OrganizeListModel(OrganizeList &list, QObject *parent)
-    : QAbstractTableModel(parent), m_list(list), m_ok(QStringLiteral(":/images/ok.svg")),
-      m_bad(QStringLiteral(":/images/bad.svg"))
+    : QAbstractTableModel(parent), m_list(list), m_okIcon(QStringLiteral(":/images/ok.svg")),
+      m_badIcon(QStringLiteral(":/images/bad.svg"))
 {
     m_removalTimer.setSingleShot(true);
-    m_removalTimer.setInterval(RemovalPauseMs);
-    connect(&m_removalTimer, &QTimer::timeout, this, &OrganizeListModel::ShowRemovals);
+    m_removalTimer.setInterval(kRemovalPauseMs);
+    connect(&m_removalTimer, &QTimer::timeout, this, &OrganizeListModel::showRemovals);
 
     connect(&m_list, &OrganizeList::aboutToReset, this, [this] {
         beginResetModel();
-        m_pending.clear();
+        m_heldRows.clear();
         m_removalTimer.stop();
     });
     connect(&m_list, &OrganizeList::resetDone, this, [this] { endResetModel(); });
     connect(&m_list, &OrganizeList::rowsAboutToBeAdded, this, [this](int first, int last) {
-        ShowRemovals();
+        showRemovals();
         beginInsertRows(QModelIndex(), first, last);
     });
     connect(&m_list, &OrganizeList::rowsAdded, this, [this] { endInsertRows(); });
-    connect(&m_list, &OrganizeList::rowAboutToBeRemoved, this, &OrganizeListModel::RowRemoved);
-    connect(&m_list, &OrganizeList::settled, this, &OrganizeListModel::ShowRemovals);
+    connect(&m_list, &OrganizeList::rowAboutToBeRemoved, this, &OrganizeListModel::holdRemovedRow);
+    connect(&m_list, &OrganizeList::settled, this, &OrganizeListModel::showRemovals);
     connect(&m_list, &OrganizeList::rowChanged, this, [this](int row) {
-        const int v = ViewRow(row);
+        const int v = viewRow(row);
         emit dataChanged(index(v, 0), index(v, 1));
     });
 }
 
-int OrganizeListModel::ListRow(int viewRow) const
+int OrganizeListModel::listRow(int row) const
 {
-    const auto at = std::lower_bound(m_pending.cbegin(), m_pending.cend(), viewRow);
-    if (at != m_pending.cend() && *at == viewRow)
+    const auto at = std::lower_bound(m_heldRows.cbegin(), m_heldRows.cend(), row);
+    if (at != m_heldRows.cend() && *at == row)
         return -1;
-    return viewRow - static_cast<int>(at - m_pending.cbegin());
+    return row - static_cast<int>(at - m_heldRows.cbegin());
 }
 
-int OrganizeListModel::ViewRow(int listRow) const
+int OrganizeListModel::viewRow(int row) const
 {
-    if (listRow < 0)
+    if (row < 0)
         return -1;
-    int v = listRow;
-    for (const int p : m_pending) {
+    int v = row;
+    for (const int p : m_heldRows) {
         if (p > v)
             break;
         ++v;
@@ -52,39 +52,39 @@ int OrganizeListModel::ViewRow(int listRow) const
     return v;
 }
 
-void OrganizeListModel::RowRemoved(int listRow)
+void OrganizeListModel::holdRemovedRow(int row)
 {
-    const int v = ViewRow(listRow);
-    m_pending.insert(std::lower_bound(m_pending.begin(), m_pending.end(), v), v);
+    const int v = viewRow(row);
+    m_heldRows.insert(std::lower_bound(m_heldRows.begin(), m_heldRows.end(), v), v);
     // The first removal after a quiet spell shows at once; a burst is shown in steps.
     if (!m_removalTimer.isActive() &&
-        (!m_sinceRemovals.isValid() || m_sinceRemovals.elapsed() >= RemovalPauseMs))
-        ShowRemovals();
+        (!m_sinceRemovals.isValid() || m_sinceRemovals.elapsed() >= kRemovalPauseMs))
+        showRemovals();
     else if (!m_removalTimer.isActive())
         m_removalTimer.start();
 }
 
-void OrganizeListModel::ShowRemovals()
+void OrganizeListModel::showRemovals()
 {
     m_removalTimer.stop();
-    if (m_pending.empty())
+    if (m_heldRows.empty())
         return;
     m_sinceRemovals.start();
     // From the bottom up, one notice per run of neighbouring rows.
-    while (!m_pending.empty()) {
-        const int last = m_pending.back();
-        size_t first = m_pending.size() - 1;
-        while (first > 0 && m_pending[first - 1] == m_pending[first] - 1)
+    while (!m_heldRows.empty()) {
+        const int last = m_heldRows.back();
+        size_t first = m_heldRows.size() - 1;
+        while (first > 0 && m_heldRows[first - 1] == m_heldRows[first] - 1)
             --first;
-        beginRemoveRows(QModelIndex(), m_pending[first], last);
-        m_pending.resize(first);
+        beginRemoveRows(QModelIndex(), m_heldRows[first], last);
+        m_heldRows.resize(first);
         endRemoveRows();
     }
 }
 
 int OrganizeListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_list.ShownCount() + static_cast<int>(m_pending.size());
+    return parent.isValid() ? 0 : m_list.ShownCount() + static_cast<int>(m_heldRows.size());
 }
 
 int OrganizeListModel::columnCount(const QModelIndex &parent) const
@@ -96,7 +96,7 @@ QVariant OrganizeListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return QVariant();
-    const int r = ListRow(index.row());
+    const int r = listRow(index.row());
     if (r < 0 || r >= m_list.ShownCount())
         return QVariant();
     const OrganizeRow &row = m_list.Row(r);
@@ -106,7 +106,7 @@ QVariant OrganizeListModel::data(const QModelIndex &index, int role) const
         return index.column() == 0 ? row.folder : row.relativePath;
     case Qt::DecorationRole:
         if (index.column() == 0)
-            return row.status == RowStatus::Ok ? m_ok : m_bad;
+            return row.status == RowStatus::Ok ? m_okIcon : m_badIcon;
         return QVariant();
     case Qt::ToolTipRole:
         return row.errorText.isEmpty() ? QVariant() : QVariant(row.errorText);
@@ -140,10 +140,10 @@ bool OrganizeListModel::setData(const QModelIndex &index, const QVariant &value,
 {
     if (!index.isValid() || index.column() != 0 || role != Qt::EditRole)
         return false;
-    const int r = ListRow(index.row());
+    const int r = listRow(index.row());
     if (r < 0 || r >= m_list.ShownCount())
         return false;
-    if (m_onEdit)
-        m_onEdit(r, value.toString());
+    if (m_editHandler)
+        m_editHandler(r, value.toString());
     return true;
 }

@@ -17,27 +17,27 @@ class OrganizeList;
  *
  * A tree view lays out every row again after each removal, which an organize run of many
  * thousand rows would pay for row by row. Removals are therefore shown at most every
- * RemovalPauseMs: rows removed in between stay as empty rows until then. View rows and
- * list rows differ only during such a pause; ListRow and ViewRow convert.
+ * kRemovalPauseMs: rows removed in between stay as empty rows until then. View rows and
+ * list rows differ only during such a pause; listRow and viewRow convert.
  */
 class OrganizeListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
     using EditHandler = std::function<void(int listRow, const QString &text)>;
-    static constexpr int RemovalPauseMs = 100;
+    static constexpr int kRemovalPauseMs = 100;
 
     explicit OrganizeListModel(OrganizeList &list, QObject *parent = nullptr);
 
     /** Called with the list row and the typed text when an in-place edit ends. */
-    void SetEditHandler(EditHandler handler) { m_onEdit = std::move(handler); }
+    void setEditHandler(EditHandler handler) { m_editHandler = std::move(handler); }
 
-    /** The list row shown in a view row; -1 for a removed row not yet taken away. */
-    int ListRow(int viewRow) const;
-    /** The view row showing a list row. */
-    int ViewRow(int listRow) const;
+    /** The list row shown in view row @p row; -1 for a removed row not yet taken away. */
+    int listRow(int row) const;
+    /** The view row showing list row @p row. */
+    int viewRow(int row) const;
     /** Takes the removed rows away from the view now. */
-    void ShowRemovals();
+    void showRemovals();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -48,14 +48,14 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
 private:
-    void RowRemoved(int listRow);
+    void holdRemovedRow(int row);
 
     OrganizeList &m_list;
-    EditHandler m_onEdit;
-    QIcon m_ok;
-    QIcon m_bad;
+    EditHandler m_editHandler;
+    QIcon m_okIcon;
+    QIcon m_badIcon;
     // View rows of removed list rows not yet announced, ascending.
-    std::vector<int> m_pending;
+    std::vector<int> m_heldRows;
     QTimer m_removalTimer;
     QElapsedTimer m_sinceRemovals;
 };

@@ -37,10 +37,10 @@ SplashScreen::SplashScreen(QWidget *parent)
     slogan->setFont(italic);
     slogan->setAlignment(Qt::AlignCenter);
 
-    lblVersion = new QLabel(this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setAlignment(Qt::AlignRight);
-    lblVersion->setText(AppVersionString());
+    m_versionLabel = new QLabel(this);
+    m_versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    m_versionLabel->setAlignment(Qt::AlignRight);
+    m_versionLabel->setText(AppVersionString());
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 12);
@@ -48,6 +48,6 @@ SplashScreen::SplashScreen(QWidget *parent)
     layout->addWidget(name);
     layout->addWidget(slogan);
     layout->addSpacing(12);
-    layout->addWidget(lblVersion);
+    layout->addWidget(m_versionLabel);
     setFixedSize(Twips(this, 6600), Twips(this, 4200));
 }

@@ -10,5 +10,7 @@ class SplashScreen : public QWidget
     Q_OBJECT
 public:
     explicit SplashScreen(QWidget *parent = nullptr);
-    QLabel *lblVersion = nullptr;
+
+private:
+    QLabel *m_versionLabel = nullptr;
 };

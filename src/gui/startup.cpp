@@ -2,10 +2,10 @@
 
 #include "base/appinfo.h"
 #include "base/dialogseam.h"
-#include "gui/mainwindow.h"
-#include "gui/splashscreen.h"
-#include "gui/qtdialogs.h"
 #include "base/settings.h"
+#include "gui/mainwindow.h"
+#include "gui/qtdialogs.h"
+#include "gui/splashscreen.h"
 #include "gui/twips.h"
 #include "tags/genres.h"
 
@@ -17,7 +17,7 @@
 
 #include <cstdlib>
 
-bool Main()
+bool RunApplication()
 {
     std::srand(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay()));
     SetProgramFolder(QCoreApplication::applicationDirPath());
@@ -45,11 +45,11 @@ bool Main()
         splash.close();
     }
 
-    auto *form = new MainWindow;
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->Form_Load();
-    form->show();
-    form->activateWindow();
+    auto *window = new MainWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showAtStartup();
+    window->show();
+    window->activateWindow();
     return true;
 }
 

@@ -36,11 +36,12 @@ QLabel *Value(const QString &name)
 } // namespace
 
 UpdateOfferDialog::UpdateOfferDialog(QWidget *owner)
-    : QDialog(owner), lblCurrentVersion(Value(QStringLiteral("lblCurrentVersion"))),
-      lblVersion(Value(QStringLiteral("lblVersion"))), lblSize(Value(QStringLiteral("lblSize"))),
-      lblDate(Value(QStringLiteral("lblDate"))),
-      Command1(new QPushButton(QStringLiteral("Download"))),
-      Command2(new QPushButton(QStringLiteral("Cancel")))
+    : QDialog(owner), m_currentVersionLabel(Value(QStringLiteral("currentVersionLabel"))),
+      m_versionLabel(Value(QStringLiteral("versionLabel"))),
+      m_sizeLabel(Value(QStringLiteral("sizeLabel"))),
+      m_dateLabel(Value(QStringLiteral("dateLabel"))),
+      m_downloadButton(new QPushButton(QStringLiteral("Download"))),
+      m_cancelButton(new QPushButton(QStringLiteral("Cancel")))
 {
     setObjectName(QStringLiteral("UpdateOfferDialog"));
     setWindowTitle(QStringLiteral("Update Available"));
@@ -78,22 +79,22 @@ UpdateOfferDialog::UpdateOfferDialog(QWidget *owner)
     values->setHorizontalSpacing(12);
     values->setVerticalSpacing(6);
     values->addWidget(Caption(QStringLiteral("Current Version:")), 0, 0);
-    values->addWidget(lblCurrentVersion, 0, 1);
+    values->addWidget(m_currentVersionLabel, 0, 1);
     values->addWidget(Caption(QStringLiteral("Version:")), 1, 0);
-    values->addWidget(lblVersion, 1, 1);
+    values->addWidget(m_versionLabel, 1, 1);
     values->addWidget(Caption(QStringLiteral("Size:")), 2, 0);
-    values->addWidget(lblSize, 2, 1);
+    values->addWidget(m_sizeLabel, 2, 1);
     values->addWidget(Caption(QStringLiteral("Date:")), 3, 0);
-    values->addWidget(lblDate, 3, 1);
+    values->addWidget(m_dateLabel, 3, 1);
     values->setColumnStretch(1, 1);
 
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command1->setDefault(true);
+    m_downloadButton->setObjectName(QStringLiteral("downloadButton"));
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_downloadButton->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(m_downloadButton);
+    buttons->addWidget(m_cancelButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 14);
@@ -106,37 +107,31 @@ UpdateOfferDialog::UpdateOfferDialog(QWidget *owner)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setMinimumWidth(380);
 
-    connect(Command1, &QPushButton::clicked, this, &UpdateOfferDialog::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &UpdateOfferDialog::Command2_Click);
+    connect(m_downloadButton, &QPushButton::clicked, this, &UpdateOfferDialog::acceptOffer);
+    connect(m_cancelButton, &QPushButton::clicked, this, &UpdateOfferDialog::declineOffer);
 }
 
-void UpdateOfferDialog::Fill(const UpdateOffer &offer)
+void UpdateOfferDialog::setOffer(const UpdateOffer &offer)
 {
-    lblCurrentVersion->setText(offer.currentVersion);
-    lblVersion->setText(offer.version);
-    lblSize->setText(offer.size);
-    lblDate->setText(offer.date);
+    m_currentVersionLabel->setText(offer.currentVersion);
+    m_versionLabel->setText(offer.version);
+    m_sizeLabel->setText(offer.size);
+    m_dateLabel->setText(offer.date);
 }
 
-bool UpdateOfferDialog::ShowOffer(QWidget *owner, const UpdateOffer &offer)
+bool UpdateOfferDialog::showOffer(QWidget *owner, const UpdateOffer &offer)
 {
     UpdateOfferDialog window(owner);
-    window.Fill(offer);
+    window.setOffer(offer);
     return window.exec() == QDialog::Accepted;
 }
 
-void UpdateOfferDialog::Command1_Click()
+void UpdateOfferDialog::acceptOffer()
 {
     accept();
 }
 
-void UpdateOfferDialog::Command2_Click()
+void UpdateOfferDialog::declineOffer()
 {
     reject();
-}
-
-void UseForm8(UpdateCheck &check, QWidget *owner)
-{
-    check.SetOfferWindow(
-        [owner](const UpdateOffer &offer) { return UpdateOfferDialog::ShowOffer(owner, offer); });
 }

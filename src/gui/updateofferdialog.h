@@ -7,7 +7,7 @@
 class QLabel;
 class QPushButton;
 
-// "Update Available" window: shows the offered release and asks whether to download it.
+/** "Update Available" window: shows the offered release and asks whether to download it. */
 class UpdateOfferDialog : public QDialog
 {
     Q_OBJECT
@@ -17,22 +17,22 @@ public:
     explicit UpdateOfferDialog(QWidget *owner = nullptr);
 
     /** Puts the offer's four values beside their captions. */
-    void Fill(const UpdateOffer &offer);
+    void setOffer(const UpdateOffer &offer);
 
     /** Shows the offer modally; true when the user chose "Download". */
-    static bool ShowOffer(QWidget *owner, const UpdateOffer &offer);
+    static bool showOffer(QWidget *owner, const UpdateOffer &offer);
 
-    QLabel *lblCurrentVersion;
-    QLabel *lblVersion;
-    QLabel *lblSize;
-    QLabel *lblDate;
-    QPushButton *Command1; // "Download"
-    QPushButton *Command2; // "Cancel"
+public slots:
+    /** "Download". */
+    void acceptOffer();
+    /** "Cancel". */
+    void declineOffer();
 
 private:
-    void Command1_Click();
-    void Command2_Click();
+    QLabel *m_currentVersionLabel;
+    QLabel *m_versionLabel;
+    QLabel *m_sizeLabel;
+    QLabel *m_dateLabel;
+    QPushButton *m_downloadButton;
+    QPushButton *m_cancelButton;
 };
-
-/** Makes @p check show its offers in UpdateOfferDialog, owned by @p owner. */
-void UseForm8(UpdateCheck &check, QWidget *owner);

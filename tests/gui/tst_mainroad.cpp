@@ -41,25 +41,40 @@ private:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("x");
     }
+    // A control of the window, found by its role.
+    template <class T = QWidget>
+    static T *Child(const MainWindow &w, const char *name)
+    {
+        T *child = w.findChild<T *>(QLatin1String(name));
+        if (!child)
+            qFatal("no child %s", name);
+        return child;
+    }
     static OrganizeList &List(MainWindow &w)
     {
         return *w.findChild<OrganizeList *>(QStringLiteral("organizeList"));
     }
+    static QTreeView *View(const MainWindow &w) { return Child<QTreeView>(w, "list"); }
+    static QAbstractItemModel *Model(const MainWindow &w) { return View(w)->model(); }
     static QString Cell(MainWindow &w, int row, int column)
     {
-        return w.lvFiles->model()->index(row, column).data().toString();
+        return Model(w)->index(row, column).data().toString();
+    }
+    static void Click(const MainWindow &w, const char *button)
+    {
+        QTest::mouseClick(Child(w, button), Qt::LeftButton);
     }
     void Load(MainWindow &w)
     {
-        w.txtMediaFolder->setText(in);
-        QTest::mouseClick(w.cmdLoad, Qt::LeftButton);
+        w.setSourceFolder(in);
+        Click(w, "loadButton");
     }
     void Fill(MainWindow &w, int files)
     {
         for (int i = 0; i < files; ++i)
             Touch(QStringLiteral("Artist%1 - Song.mp3").arg(i, 3, 10, QLatin1Char('0')));
-        w.txtMediaFolder->setText(in);
-        w.txtOutFolder->setText(out);
+        w.setSourceFolder(in);
+        w.setOutFolder(out);
     }
 
 private slots:
@@ -93,20 +108,20 @@ private slots:
         MainWindow w;
         w.show();
         Load(w);
-        QCOMPARE(w.lvFiles->model()->rowCount(), 2);
-        QCOMPARE(w.lvFiles->model()->headerData(0, Qt::Horizontal).toString(),
+        QCOMPARE(Model(w)->rowCount(), 2);
+        QCOMPARE(Model(w)->headerData(0, Qt::Horizontal).toString(),
                  QStringLiteral("Organize To This Folder"));
-        QCOMPARE(w.lvFiles->model()->headerData(1, Qt::Horizontal).toString(),
+        QCOMPARE(Model(w)->headerData(1, Qt::Horizontal).toString(),
                  QStringLiteral("Organize This File"));
         QCOMPARE(Cell(w, 0, 1), QStringLiteral("---.mp3"));
         QCOMPARE(Cell(w, 1, 0), QStringLiteral("Corvelle"));
-        QVERIFY(!w.lvFiles->model()->index(0, 0).data(Qt::DecorationRole).isNull());
+        QVERIFY(!Model(w)->index(0, 0).data(Qt::DecorationRole).isNull());
         QVERIFY(dialogs.MessageTexts().first().startsWith(QStringLiteral("File's were found")));
-        QCOMPARE(w.cmdLoad->text(), QStringLiteral("1. Load    "));
-        QVERIFY(w.cmdOrganize->isEnabled());
-        QVERIFY(w.lvFiles->isVisible());
-        QCOMPARE(w.StatusText(1), QStringLiteral("Processed 2 Files"));
-        QCOMPARE(w.StatusText(2), QStringLiteral("2 Files"));
+        QCOMPARE(Child<QPushButton>(w, "loadButton")->text(), QStringLiteral("1. Load    "));
+        QVERIFY(Child(w, "organizeButton")->isEnabled());
+        QVERIFY(View(w)->isVisible());
+        QCOMPARE(w.statusText(1), QStringLiteral("Processed 2 Files"));
+        QCOMPARE(w.statusText(2), QStringLiteral("2 Files"));
     }
 
     void browseStartsALoad()
@@ -116,11 +131,11 @@ private slots:
         dialogs.AnswerPath(in);
         dialogs.AnswerMessage(MsgResult::Yes);
         MainWindow w;
-        w.txtOutFolder->setText(out);
-        QTest::mouseClick(w.cmdMediaBrowse, Qt::LeftButton);
-        QCOMPARE(w.txtMediaFolder->text(), in);
-        QCOMPARE(w.txtOutFolder->text(), in);
-        QCOMPARE(w.lvFiles->model()->rowCount(), 1);
+        w.setOutFolder(out);
+        Click(w, "sourceBrowseButton");
+        QCOMPARE(Child<QLineEdit>(w, "sourceFolderEdit")->text(), in);
+        QCOMPARE(Child<QLineEdit>(w, "outFolderEdit")->text(), in);
+        QCOMPARE(Model(w)->rowCount(), 1);
     }
 
     void editInPlace()
@@ -130,12 +145,12 @@ private slots:
         Fill(w, 2);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(w.cmdLoad, Qt::LeftButton);
-        const QModelIndex first = w.lvFiles->model()->index(0, 0);
-        w.lvFiles->setCurrentIndex(first);
+        Click(w, "loadButton");
+        const QModelIndex first = Model(w)->index(0, 0);
+        View(w)->setCurrentIndex(first);
         QCOMPARE(List(w).Selected(), 0);
-        w.lvFiles->edit(first);
-        auto *editor = w.lvFiles->viewport()->findChild<QLineEdit *>();
+        View(w)->edit(first);
+        auto *editor = View(w)->viewport()->findChild<QLineEdit *>();
         QVERIFY(editor);
         editor->selectAll();
         QTest::keyClicks(editor, QStringLiteral("vance orrin"));
@@ -151,13 +166,13 @@ private slots:
         ScriptedDialogs dialogs;
         MainWindow w;
         Load(w);
-        w.lvFiles->setCurrentIndex(w.lvFiles->model()->index(0, 0));
+        View(w)->setCurrentIndex(Model(w)->index(0, 0));
         dialogs.AnswerInput(QStringLiteral("dalvern"));
-        QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+        Click(w, "editButton");
         QCOMPARE(Cell(w, 0, 0), QStringLiteral("Dalvern"));
         dialogs.AnswerMessage(MsgResult::Yes);
-        QTest::mouseClick(w.cmdRemove, Qt::LeftButton);
-        QCOMPARE(w.lvFiles->model()->rowCount(), 0);
+        Click(w, "removeButton");
+        QCOMPARE(Model(w)->rowCount(), 0);
     }
 
     void popupMenuFollowsTheRow_data()
@@ -184,14 +199,15 @@ private slots:
         MainWindow w;
         w.show();
         Load(w);
-        w.lvFiles->setCurrentIndex(w.lvFiles->model()->index(0, 0));
-        emit w.lvFiles->customContextMenuRequested(QPoint(5, 5));
-        QCOMPARE(w.mnuPlay->isVisible(), playVisible);
+        View(w)->setCurrentIndex(Model(w)->index(0, 0));
+        emit View(w)->customContextMenuRequested(QPoint(5, 5));
+        const auto *play = w.findChild<QAction *>(QStringLiteral("playAction"));
+        QCOMPARE(play->isVisible(), playVisible);
         if (playVisible)
-            QCOMPARE(w.mnuPlay->text(), playCaption);
-        QCOMPARE(w.mnuViewTag->isVisible(), tagVisible);
-        QVERIFY(!w.mnuErrorDetails->isVisible());
-        w.mnuLv->close();
+            QCOMPARE(play->text(), playCaption);
+        QCOMPARE(w.findChild<QAction *>(QStringLiteral("viewTagAction"))->isVisible(), tagVisible);
+        QVERIFY(!w.findChild<QAction *>(QStringLiteral("errorDetailsAction"))->isVisible());
+        Child<QMenu>(w, "listMenu")->close();
     }
 
     void clickShowsTheRowInTheStatusBar()
@@ -202,9 +218,9 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         Load(w);
-        const QRect r = w.lvFiles->visualRect(w.lvFiles->model()->index(0, 1));
-        QTest::mouseClick(w.lvFiles->viewport(), Qt::LeftButton, {}, r.center());
-        QCOMPARE(w.StatusText(1),
+        const QRect r = View(w)->visualRect(Model(w)->index(0, 1));
+        QTest::mouseClick(View(w)->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(w.statusText(1),
                  QStringLiteral("Error: Sortiva Was Unable To Decipher A Folder Name From This "
                                 "File Name Or ID3 Tag."));
     }
@@ -214,30 +230,46 @@ private slots:
         ScriptedDialogs dialogs;
         MainWindow w;
         Fill(w, 3);
-        QTest::mouseClick(w.cmdLoad, Qt::LeftButton);
+        Click(w, "loadButton");
         dialogs.AnswerMessage(MsgResult::Yes);
-        QTest::mouseClick(w.cmdOrganize, Qt::LeftButton);
-        QCOMPARE(w.lvFiles->model()->rowCount(), 0);
+        Click(w, "organizeButton");
+        QCOMPARE(Model(w)->rowCount(), 0);
         QVERIFY(QFile::exists(out + QStringLiteral("/Artist002/Artist002 - Song.mp3")));
         QCOMPARE(dialogs.MessageTexts().last(),
                  QStringLiteral("File Organization Has Been Completed. Sortiva Media Organizer "
                                 "Has Organized 3 Files."));
-        QCOMPARE(w.cmdOrganize->text(), QStringLiteral("  2. Organize"));
-        QVERIFY(w.cmdLoad->isEnabled());
+        QCOMPARE(Child<QPushButton>(w, "organizeButton")->text(), QStringLiteral("  2. Organize"));
+        QVERIFY(Child(w, "loadButton")->isEnabled());
     }
 
-    void closingDuringLoadCancelsThenCloses()
+    void stoppingALoad_data()
     {
+        QTest::addColumn<bool>("closing");
+        QTest::newRow("closing the window cancels, then closes") << true;
+        QTest::newRow("a second click on Load cancels") << false;
+    }
+    void stoppingALoad()
+    {
+        QFETCH(bool, closing);
         ScriptedDialogs dialogs;
         MainWindow w;
         Fill(w, 250);
         w.show();
-        // The close arrives in the load's first yield.
-        QTimer::singleShot(0, &w, [&w] { w.close(); });
-        QTest::mouseClick(w.cmdLoad, Qt::LeftButton);
+        // The close or the click arrives in the load's first yield.
+        QTimer::singleShot(0, &w, [&w, closing] {
+            if (closing)
+                w.close();
+            else
+                Click(w, "loadButton");
+        });
+        Click(w, "loadButton");
         QVERIFY(List(w).Count() < 250);
-        QVERIFY(dialogs.MessageTexts().isEmpty());
-        QTRY_VERIFY(!w.isVisible());
+        // Only a cancelled load ends with its message; a closing one ends quietly.
+        QCOMPARE(dialogs.MessageTexts().size(), closing ? 0 : 1);
+        if (closing)
+            QTRY_VERIFY(!w.isVisible());
+        else
+            QVERIFY(w.isVisible());
     }
 
     void closingDuringOrganizeFinishesTheRowInHand()
@@ -246,12 +278,12 @@ private slots:
         MainWindow w;
         Fill(w, 5);
         w.show();
-        QTest::mouseClick(w.cmdLoad, Qt::LeftButton);
+        Click(w, "loadButton");
         QCOMPARE(List(w).Count(), 5);
         dialogs.asked.clear();
         dialogs.AnswerMessage(MsgResult::Yes);
         QTimer::singleShot(0, &w, [&w] { w.close(); });
-        QTest::mouseClick(w.cmdOrganize, Qt::LeftButton);
+        Click(w, "organizeButton");
         // The first row was in hand when the close came; it is finished, nothing else moves.
         QCOMPARE(List(w).Count(), 4);
         QVERIFY(QFile::exists(out + QStringLiteral("/Artist000/Artist000 - Song.mp3")));

@@ -16,7 +16,19 @@
 #include <QTreeView>
 #include <QtTest>
 
-class TstForm1 : public QObject
+namespace {
+// A control of the window, found by its role.
+template <class T = QWidget>
+T *Child(const QWidget &window, const char *name)
+{
+    T *child = window.findChild<T *>(QLatin1String(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
+}
+} // namespace
+
+class TstMainWindow : public QObject
 {
     Q_OBJECT
 
@@ -34,9 +46,9 @@ private slots:
         ScriptedDialogs dialogs;
         SettingsStore::Save(Keys::firstrun, QStringLiteral("no"));
         MainWindow w;
-        w.Form_Load();
+        w.showAtStartup();
         QCOMPARE(w.windowTitle(), QStringLiteral("Sortiva Media Organizer\u2122 (1.4.1)"));
-        QCOMPARE(w.lblVersion->text(), AppVersionString());
+        QCOMPARE(Child<QLabel>(w, "versionLabel")->text(), AppVersionString());
         QVERIFY(w.isVisible());
     }
 
@@ -46,14 +58,15 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("tip");
         QTest::newRow("load keeps trailing blanks")
-            << "cmdLoad" << "1. Load    " << "Load The \"Source Media\" Folder Path Into The List";
+            << "loadButton" << "1. Load    "
+            << "Load The \"Source Media\" Folder Path Into The List";
         QTest::newRow("organize keeps leading blanks")
-            << "cmdOrganize" << "  2. Organize"
+            << "organizeButton" << "  2. Organize"
             << "Organize The Files In The List Into The \"Organize To\" Folder...";
-        QTest::newRow("media browse") << "cmdMediaBrowse" << "..." << "Browse For Folder";
-        QTest::newRow("out browse") << "cmdOutBrowse" << "..." << "Browse For Folder";
-        QTest::newRow("edit") << "cmdEdit" << "Edit" << "Edit An Item In The List";
-        QTest::newRow("remove") << "cmdRemove" << "Remove" << "Remove Item From List";
+        QTest::newRow("source browse") << "sourceBrowseButton" << "..." << "Browse For Folder";
+        QTest::newRow("out browse") << "outBrowseButton" << "..." << "Browse For Folder";
+        QTest::newRow("edit") << "editButton" << "Edit" << "Edit An Item In The List";
+        QTest::newRow("remove") << "removeButton" << "Remove" << "Remove Item From List";
     }
 
     void controlsCarryTheirCaptionsAndTips()
@@ -68,31 +81,33 @@ private slots:
         QCOMPARE(b->toolTip(), tip);
     }
 
-    void linksAndFieldsAsDesigned()
+    void linksAndFieldsCarryTheirTexts()
     {
         MainWindow w;
-        QCOMPARE(w.Label1->text(), QStringLiteral("Edit Program Options"));
-        QCOMPARE(w.lblExport->text(), QStringLiteral("Export To Text/Html"));
-        QCOMPARE(w.Label2->text(), QStringLiteral("Quick Filter Settings"));
-        QCOMPARE(w.Label3->text(), QStringLiteral("Check For Updates"));
-        QCOMPARE(w.lblText[0]->text(), QStringLiteral("Source Media Folder:"));
-        QCOMPARE(w.lblText[1]->text(), QStringLiteral("Organize To Folder:"));
-        QCOMPARE(w.txtMediaFolder->toolTip(),
+        QCOMPARE(Child<QLabel>(w, "optionsLink")->text(), QStringLiteral("Edit Program Options"));
+        QCOMPARE(Child<QLabel>(w, "exportLink")->text(), QStringLiteral("Export To Text/Html"));
+        QCOMPARE(Child<QLabel>(w, "filterLink")->text(), QStringLiteral("Quick Filter Settings"));
+        QCOMPARE(Child<QLabel>(w, "updateLink")->text(), QStringLiteral("Check For Updates"));
+        QCOMPARE(Child<QLabel>(w, "sourceFolderLabel")->text(),
+                 QStringLiteral("Source Media Folder:"));
+        QCOMPARE(Child<QLabel>(w, "outFolderLabel")->text(), QStringLiteral("Organize To Folder:"));
+        QCOMPARE(Child(w, "sourceFolderEdit")->toolTip(),
                  QStringLiteral("Path To The Folder That You Wish To Organize"));
-        QCOMPARE(w.Image2->toolTip(), QStringLiteral("View The Help File"));
+        QCOMPARE(Child(w, "helpIcon")->toolTip(), QStringLiteral("View The Help File"));
         // White on 0xFF8080 (0x00BBGGRR): red 128, green 128, blue 255.
-        QCOMPARE(w.Label1->palette().color(QPalette::Window), QColor(128, 128, 255));
-        QCOMPARE(w.Label1->TextColor(), QColor(Qt::white));
+        auto *options = Child<LinkLabel>(w, "optionsLink");
+        QCOMPARE(options->palette().color(QPalette::Window), QColor(128, 128, 255));
+        QCOMPARE(options->textColor(), QColor(Qt::white));
     }
 
     void pressFeedbackTurnsTheLinkRedWhileHeld_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("feedback");
-        QTest::newRow("options link") << "Label1" << true;
-        QTest::newRow("filter link") << "Label2" << true;
-        QTest::newRow("export link") << "lblExport" << true;
-        QTest::newRow("update link has none") << "Label3" << false;
+        QTest::newRow("options link") << "optionsLink" << true;
+        QTest::newRow("filter link") << "filterLink" << true;
+        QTest::newRow("export link") << "exportLink" << true;
+        QTest::newRow("update link has none") << "updateLink" << false;
     }
 
     void pressFeedbackTurnsTheLinkRedWhileHeld()
@@ -104,10 +119,10 @@ private slots:
         auto *l = w.findChild<LinkLabel *>(name);
         QVERIFY(l);
         QTest::mousePress(l, Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(l->TextColor(), feedback ? QColor(255, 0, 0) : QColor(Qt::white));
+        QCOMPARE(l->textColor(), feedback ? QColor(255, 0, 0) : QColor(Qt::white));
         // Released outside, so no window opens; the colour comes back all the same.
         QTest::mouseRelease(l, Qt::LeftButton, {}, QPoint(-5, -5));
-        QCOMPARE(l->TextColor(), QColor(Qt::white));
+        QCOMPARE(l->textColor(), QColor(Qt::white));
     }
 
     void minimumWindowSizeIs7000By5000Twips()
@@ -116,7 +131,7 @@ private slots:
         w.show();
         w.resize(10, 10);
         QCoreApplication::processEvents();
-        const QSize outer = w.OuterTwips();
+        const QSize outer = w.outerTwips();
         QVERIFY2(qAbs(outer.width() - 7010) <= 20 && qAbs(outer.height() - 5010) <= 20,
                  qPrintable(QStringLiteral("%1x%2").arg(outer.width()).arg(outer.height())));
     }
@@ -127,19 +142,22 @@ private slots:
         w.show();
         w.resize(Twips(&w, 12000), Twips(&w, 9000));
         QCoreApplication::processEvents();
-        const QSize outer = w.OuterTwips();
+        const QSize outer = w.outerTwips();
         const auto twipsOf = [&](int px) { return ToTwips(&w, px); };
-        QVERIFY(qAbs(twipsOf(w.lvFiles->width()) - (outer.width() - 200)) <= 15);
-        QVERIFY(qAbs(twipsOf(w.lvFiles->height()) - (outer.height() - 3400)) <= 15);
-        QVERIFY(qAbs(twipsOf(w.ProgressBar1->y()) -
-                     (twipsOf(w.lvFiles->y() + w.lvFiles->height()) + 100)) <= 30);
-        QCOMPARE(w.cmdEdit->y(), w.ProgressBar1->y());
-        QCOMPARE(w.cmdRemove->y(), w.cmdEdit->y());
-        QVERIFY(w.cmdRemove->x() > w.cmdEdit->x() + w.cmdEdit->width());
-        QCOMPARE(w.txtOutFolder->width(), w.txtMediaFolder->width());
+        const QWidget *list = Child(w, "list");
+        const QWidget *progress = Child(w, "progressBar");
+        const QWidget *edit = Child(w, "editButton");
+        const QWidget *remove = Child(w, "removeButton");
+        QVERIFY(qAbs(twipsOf(list->width()) - (outer.width() - 200)) <= 15);
+        QVERIFY(qAbs(twipsOf(list->height()) - (outer.height() - 3400)) <= 15);
+        QVERIFY(qAbs(twipsOf(progress->y()) - (twipsOf(list->y() + list->height()) + 100)) <= 30);
+        QCOMPARE(edit->y(), progress->y());
+        QCOMPARE(remove->y(), edit->y());
+        QVERIFY(remove->x() > edit->x() + edit->width());
+        QCOMPARE(Child(w, "outFolderEdit")->width(), Child(w, "sourceFolderEdit")->width());
         // Everything stays inside the window.
-        QVERIFY(w.cmdRemove->geometry().right() < w.width());
-        QVERIFY(w.fraCommand->geometry().right() < w.width());
+        QVERIFY(remove->geometry().right() < w.width());
+        QVERIFY(Child(w, "commandFrame")->geometry().right() < w.width());
     }
 
     void progressOperationsRefuseWhatTheBarCannotShow_data()
@@ -165,24 +183,26 @@ private slots:
         w.SetProgressMax(100);
         w.SetProgress(40);
         w.SetProgressMax(max);
-        QCOMPARE(w.ProgressBar1->value(), 0);
+        auto *bar = Child<QProgressBar>(w, "progressBar");
+        QCOMPARE(bar->value(), 0);
         w.SetProgress(value);
-        QCOMPARE(w.ProgressBar1->maximum(), expectMax);
-        QCOMPARE(w.ProgressBar1->value(), expectValue);
+        QCOMPARE(bar->maximum(), expectMax);
+        QCOMPARE(bar->value(), expectValue);
     }
 
     void enableButtonsLocksCommandsButNotFieldsOrList()
     {
         MainWindow w;
         w.EnableButtons(false);
-        const QList<QWidget *> commands{w.cmdOrganize, w.lblExport,      w.Label1,
-                                        w.Label2,      w.Label3,         w.cmdMediaBrowse,
-                                        w.cmdOutBrowse, w.cmdLoad,       w.cmdRemove, w.cmdEdit};
+        QList<QWidget *> commands;
+        for (const char *name : {"organizeButton", "exportLink", "optionsLink", "filterLink",
+                                 "updateLink", "sourceBrowseButton", "outBrowseButton",
+                                 "loadButton", "removeButton", "editButton"})
+            commands << Child(w, name);
         for (QWidget *c : commands)
             QVERIFY2(!c->isEnabled(), qPrintable(c->objectName()));
-        for (QWidget *c : {static_cast<QWidget *>(w.txtMediaFolder), static_cast<QWidget *>(w.txtOutFolder),
-                           static_cast<QWidget *>(w.lvFiles)})
-            QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
+        for (const char *name : {"sourceFolderEdit", "outFolderEdit", "list"})
+            QVERIFY2(Child(w, name)->isEnabled(), name);
         w.EnableButtons(true);
         for (QWidget *c : commands)
             QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
@@ -191,10 +211,10 @@ private slots:
     void typingAFolderStoresItAtOnce()
     {
         MainWindow w;
-        QTest::keyClicks(w.txtMediaFolder, QStringLiteral("/m"));
+        QTest::keyClicks(Child(w, "sourceFolderEdit"), QStringLiteral("/m"));
         QCOMPARE(Settings.inpath, QStringLiteral("/m"));
         QCOMPARE(SettingsStore::Get(Keys::inpath), QStringLiteral("/m"));
-        w.txtOutFolder->setText(QStringLiteral("/out"));
+        w.setOutFolder(QStringLiteral("/out"));
         QCOMPARE(Settings.outpath, QStringLiteral("/out"));
         QCOMPARE(SettingsStore::Get(Keys::outpath), QStringLiteral("/out"));
     }
@@ -204,7 +224,7 @@ private slots:
         ScriptedDialogs dialogs;
         MainWindow w;
         w.show();
-        QTest::mouseClick(w.Image2, Qt::LeftButton);
+        QTest::mouseClick(Child(w, "helpIcon"), Qt::LeftButton);
         QCOMPARE(dialogs.asked.size(), 1);
         QCOMPARE(dialogs.asked[0].text,
                  QStringLiteral("Help is not yet implemented in this version. See the included "
@@ -217,11 +237,13 @@ private slots:
     {
         MainWindow w;
         w.show();
-        QTest::mouseClick(w.Image1, Qt::LeftButton);
-        QTest::mouseClick(w.Image1, Qt::LeftButton);
-        QVERIFY(AboutDialog::Instance());
+        QTest::mouseClick(Child(w, "logo"), Qt::LeftButton);
+        QTest::mouseClick(Child(w, "logo"), Qt::LeftButton);
+        QVERIFY(AboutDialog::instance());
         QCOMPARE(w.findChildren<AboutDialog *>().size(), 1);
-        QVERIFY(AboutDialog::Instance()->lblVersion->text().contains(AppVersionString()));
+        QVERIFY(Child<QLabel>(*AboutDialog::instance(), "versionLabel")
+                    ->text()
+                    .contains(AppVersionString()));
     }
 
     void closingSavesSettingsAndClosesOtherWindows()
@@ -229,18 +251,18 @@ private slots:
         ScriptedDialogs dialogs;
         SettingsStore::Save(Keys::firstrun, QStringLiteral("no"));
         MainWindow w;
-        w.Form_Load();
-        QTest::mouseClick(w.Image1, Qt::LeftButton);
-        QVERIFY(AboutDialog::Instance() && AboutDialog::Instance()->isVisible());
+        w.showAtStartup();
+        QTest::mouseClick(Child(w, "logo"), Qt::LeftButton);
+        QVERIFY(AboutDialog::instance() && AboutDialog::instance()->isVisible());
         Settings.dashoption = 2;
         QVERIFY(w.close());
         QCOMPARE(SettingsStore::Get(Keys::dashoption), QStringLiteral("2"));
         QCOMPARE(SettingsStore::Get(Keys::removesubs), QString::number(Settings.removesubs));
-        QTRY_VERIFY(!AboutDialog::Instance() || !AboutDialog::Instance()->isVisible());
+        QTRY_VERIFY(!AboutDialog::instance() || !AboutDialog::instance()->isVisible());
         QCOMPARE(dialogs.unanswered, 0);
         Settings.dashoption = 0;
     }
 };
 
-QTEST_MAIN(TstForm1)
+QTEST_MAIN(TstMainWindow)
 #include "tst_mainwindow.moc"

@@ -25,9 +25,9 @@ public:
     FakeMainWindow()
     {
         link = new QLabel(QStringLiteral("Check For Updates"), this);
-        link->setObjectName(QStringLiteral("Label3"));
         (new QVBoxLayout(this))->addWidget(link);
     }
+    MainWindowUpdates *MakeUpdates() { return new MainWindowUpdates(this, *this, link); }
     void Status(int index, const QString &text) override
     {
         if (index == 1)
@@ -40,6 +40,11 @@ public:
     QLabel *link;
     QStringList status;
 };
+template <class T>
+T *Child(const QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name));
+}
 UpdateOffer Offer()
 {
     return UpdateOffer{QStringLiteral("1.4.1"), QStringLiteral("1.4.2"),
@@ -53,9 +58,9 @@ class tst_MainWindowUpdates : public QObject
 
 private slots:
     void initTestCase();
-    void oneInstancePerProgressWindow();
+    void livesAsAChildOfTheWindow();
     void linkFollowsTheCheck();
-    void newerVersionOpensForm8();
+    void newerVersionOpensTheOffer();
     void installStepHidesAndClosesWindow();
 
     void offerShowsCaptionsAndValues();
@@ -70,18 +75,15 @@ void tst_MainWindowUpdates::initTestCase()
     TestEnv::UseEnglishLocale();
 }
 
-void tst_MainWindowUpdates::oneInstancePerProgressWindow()
+void tst_MainWindowUpdates::livesAsAChildOfTheWindow()
 {
     FakeMainWindow window;
-    MainWindowUpdates *first = MainWindowUpdates::For(&window);
-    QVERIFY(first != nullptr);
-    QCOMPARE(MainWindowUpdates::For(&window), first);
-    QCOMPARE(first->parent(), &window);
-    // A window without a progress view gets none.
-    QWidget plain;
-    QCOMPARE(MainWindowUpdates::For(&plain), nullptr);
-    QCOMPARE(MainWindowUpdates::For(nullptr), nullptr);
-    StartUpdateCheckFor(&plain); // nothing to do, nothing to crash
+    MainWindowUpdates *updates = window.MakeUpdates();
+    QCOMPARE(updates->parent(), &window);
+    // Without a link the captions go nowhere.
+    MainWindowUpdates unlinked(&window, window, nullptr);
+    unlinked.SetUpdateLink(QStringLiteral("Checking..."), false);
+    QCOMPARE(window.link->text(), QStringLiteral("Check For Updates"));
 }
 
 void tst_MainWindowUpdates::linkFollowsTheCheck()
@@ -91,7 +93,7 @@ void tst_MainWindowUpdates::linkFollowsTheCheck()
     SettingsStore::Save(Keys::updateserver, server.Base());
     ScriptedDialogs dialogs;
     FakeMainWindow window;
-    StartUpdateCheckFor(&window);
+    window.MakeUpdates()->check().Start();
     QCOMPARE(window.link->text(), QStringLiteral("Checking..."));
     QVERIFY(!window.link->isEnabled());
     QTRY_COMPARE_WITH_TIMEOUT(dialogs.MessageTexts().size(), 1, 20000);
@@ -100,7 +102,7 @@ void tst_MainWindowUpdates::linkFollowsTheCheck()
     QCOMPARE(window.status, QStringList{QStringLiteral("Update check complete")});
 }
 
-void tst_MainWindowUpdates::newerVersionOpensForm8()
+void tst_MainWindowUpdates::newerVersionOpensTheOffer()
 {
     HttpTestServer server;
     server.Serve("/update/sortiva/sortiva.dat",
@@ -112,17 +114,17 @@ void tst_MainWindowUpdates::newerVersionOpensForm8()
     QStringList shown;
     QTimer poll;
     connect(&poll, &QTimer::timeout, &poll, [&] {
-        auto *form = qobject_cast<UpdateOfferDialog *>(QApplication::activeModalWidget());
-        if (!form)
+        auto *offer = qobject_cast<UpdateOfferDialog *>(QApplication::activeModalWidget());
+        if (!offer)
             return;
         poll.stop();
-        shown << form->lblCurrentVersion->text() << form->lblVersion->text()
-              << form->lblSize->text() << form->lblDate->text();
-        QCOMPARE(form->parentWidget(), &window);
-        QTest::mouseClick(form->Command2, Qt::LeftButton);
+        for (const char *name : {"currentVersionLabel", "versionLabel", "sizeLabel", "dateLabel"})
+            shown << Child<QLabel>(offer, name)->text();
+        QCOMPARE(offer->parentWidget(), &window);
+        QTest::mouseClick(Child<QPushButton>(offer, "cancelButton"), Qt::LeftButton);
     });
     poll.start(10);
-    StartUpdateCheckFor(&window);
+    window.MakeUpdates()->check().Start();
     QTRY_COMPARE_WITH_TIMEOUT(window.link->text(), QStringLiteral("Check For Updates"), 20000);
     QCOMPARE(shown, QStringList({AppVersionString(), QStringLiteral("1.4.2"),
                                  QStringLiteral("4.88 Mb"), QStringLiteral("today")}));
@@ -133,7 +135,7 @@ void tst_MainWindowUpdates::installStepHidesAndClosesWindow()
 {
     FakeMainWindow window;
     window.show();
-    MainWindowUpdates *updates = MainWindowUpdates::For(&window);
+    MainWindowUpdates *updates = window.MakeUpdates();
     updates->SetMainWindowVisible(false);
     QVERIFY(!window.isVisible());
     updates->SetMainWindowVisible(true);
@@ -145,15 +147,15 @@ void tst_MainWindowUpdates::installStepHidesAndClosesWindow()
 void tst_MainWindowUpdates::offerShowsCaptionsAndValues()
 {
     UpdateOfferDialog window;
-    window.Fill(Offer());
+    window.setOffer(Offer());
     QCOMPARE(window.windowTitle(), QStringLiteral("Update Available"));
     QVERIFY(!window.windowIcon().isNull());
-    QCOMPARE(window.lblCurrentVersion->text(), QStringLiteral("1.4.1"));
-    QCOMPARE(window.lblVersion->text(), QStringLiteral("1.4.2"));
-    QCOMPARE(window.lblSize->text(), QStringLiteral("4.88 Mb"));
-    QCOMPARE(window.lblDate->text(), QStringLiteral("30 November 2026"));
-    QCOMPARE(window.Command1->text(), QStringLiteral("Download"));
-    QCOMPARE(window.Command2->text(), QStringLiteral("Cancel"));
+    QCOMPARE(Child<QLabel>(&window, "currentVersionLabel")->text(), QStringLiteral("1.4.1"));
+    QCOMPARE(Child<QLabel>(&window, "versionLabel")->text(), QStringLiteral("1.4.2"));
+    QCOMPARE(Child<QLabel>(&window, "sizeLabel")->text(), QStringLiteral("4.88 Mb"));
+    QCOMPARE(Child<QLabel>(&window, "dateLabel")->text(), QStringLiteral("30 November 2026"));
+    QCOMPARE(Child<QPushButton>(&window, "downloadButton")->text(), QStringLiteral("Download"));
+    QCOMPARE(Child<QPushButton>(&window, "cancelButton")->text(), QStringLiteral("Cancel"));
 
     QStringList texts;
     for (const QLabel *label : window.findChildren<QLabel *>())
@@ -178,11 +180,12 @@ void tst_MainWindowUpdates::offerButtonsAnswer()
         auto *window = qobject_cast<UpdateOfferDialog *>(QApplication::activeModalWidget());
         if (!window)
             return;
-        QCOMPARE(window->lblVersion->text(), QStringLiteral("1.4.2"));
-        QTest::mouseClick(download ? window->Command1 : window->Command2, Qt::LeftButton);
+        QCOMPARE(Child<QLabel>(window, "versionLabel")->text(), QStringLiteral("1.4.2"));
+        QTest::mouseClick(Child<QPushButton>(window, download ? "downloadButton" : "cancelButton"),
+                          Qt::LeftButton);
         clicked = true;
     });
-    QCOMPARE(UpdateOfferDialog::ShowOffer(nullptr, Offer()), download);
+    QCOMPARE(UpdateOfferDialog::showOffer(nullptr, Offer()), download);
     QVERIFY(clicked);
 }
 
@@ -192,7 +195,7 @@ void tst_MainWindowUpdates::closingTheOfferCountsAsCancel()
         if (QWidget *window = QApplication::activeModalWidget())
             window->close();
     });
-    QVERIFY(!UpdateOfferDialog::ShowOffer(nullptr, Offer()));
+    QVERIFY(!UpdateOfferDialog::showOffer(nullptr, Offer()));
 }
 
 QTEST_MAIN(tst_MainWindowUpdates)

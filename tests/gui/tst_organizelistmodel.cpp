@@ -45,13 +45,13 @@ private slots:
         list.Remove(5);
         list.Remove(5);
         QCOMPARE(model.rowCount(), 249);
-        QCOMPARE(model.ListRow(0), -1);
+        QCOMPARE(model.listRow(0), -1);
         QCOMPARE(model.index(1, 0).data().toString(), QStringLiteral("F2"));
-        QCOMPARE(model.ViewRow(0), 1);
-        QCOMPARE(model.ListRow(6), -1);
-        QCOMPARE(model.ListRow(7), -1);
+        QCOMPARE(model.viewRow(0), 1);
+        QCOMPARE(model.listRow(6), -1);
+        QCOMPARE(model.listRow(7), -1);
         QCOMPARE(model.index(8, 1).data().toString(), QStringLiteral("f9.mp3"));
-        QCOMPARE(model.ViewRow(5), 8);
+        QCOMPARE(model.viewRow(5), 8);
         list.SetFolder(5, QStringLiteral("Changed"));
         QCOMPARE(model.index(8, 0).data().toString(), QStringLiteral("Changed"));
         list.Flush();
@@ -82,7 +82,7 @@ private slots:
         list.Remove(0); // held back: view row 0 is empty, view row 1 is list row 0
         int got = -2;
         QString text;
-        model.SetEditHandler([&](int row, const QString &t) {
+        model.setEditHandler([&](int row, const QString &t) {
             got = row;
             text = t;
         });

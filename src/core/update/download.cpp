@@ -20,37 +20,37 @@ Download::~Download()
         Cancel(key);
 }
 
-void Download::BeginDownload(const QString &Path, const QString &Key, int FileType,
-                             int DownloadType, qint64 MaxBytes)
+void Download::BeginDownload(const QString &url, const QString &key, int delivery,
+                             int readOptions, qint64 maxBytes)
 {
-    if (Path.isEmpty())
+    if (url.isEmpty())
         return;
-    Cancel(Key);
+    Cancel(key);
 
     // Anything but the web would let a description point the program at local files or
     // other schemes, so those are refused before any transfer starts.
-    if (!IsWebUrl(Path)) {
-        emit DownloadError(Key, QNetworkReply::ProtocolUnknownError,
-                           QStringLiteral("Unsupported or malformed URL: ") + Path);
+    if (!IsWebUrl(url)) {
+        emit DownloadError(key, QNetworkReply::ProtocolUnknownError,
+                           QStringLiteral("Unsupported or malformed URL: ") + url);
         return;
     }
 
     Read read;
-    read.fileType = FileType == FileForm ? FileForm : BytesForm;
-    read.maxBytes = MaxBytes;
-    if (read.fileType == FileForm) {
+    read.fileType = delivery == kFileForm ? kFileForm : kBytesForm;
+    read.maxBytes = maxBytes;
+    if (read.fileType == kFileForm) {
         read.file = new QTemporaryFile(QDir::tempPath() + QStringLiteral("/sortiva-XXXXXX.part"));
         read.file->setAutoRemove(false);
         if (!read.file->open()) {
             const QString why = read.file->errorString();
             delete read.file;
-            emit DownloadError(Key, QNetworkReply::UnknownContentError, why);
+            emit DownloadError(key, QNetworkReply::UnknownContentError, why);
             return;
         }
     }
 
-    QNetworkRequest request{QUrl(Path, QUrl::StrictMode)};
-    if (DownloadType & FetchAfresh) {
+    QNetworkRequest request{QUrl(url, QUrl::StrictMode)};
+    if (readOptions & kFetchAfresh) {
         request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                              QNetworkRequest::AlwaysNetwork);
         request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
@@ -60,28 +60,28 @@ void Download::BeginDownload(const QString &Path, const QString &Key, int FileTy
     }
     QNetworkReply *reply = m_net->get(request);
     read.reply = reply;
-    m_reads.insert(Key, read);
+    m_reads.insert(key, read);
 
-    connect(reply, &QNetworkReply::readyRead, this, [this, Key, reply] {
-        if (m_reads.value(Key).reply == reply)
-            OnReadyRead(Key);
+    connect(reply, &QNetworkReply::readyRead, this, [this, key, reply] {
+        if (m_reads.value(key).reply == reply)
+            OnReadyRead(key);
     });
     connect(reply, &QNetworkReply::downloadProgress, this,
-            [this, Key, reply](qint64 got, qint64 total) {
-                if (m_reads.value(Key).reply == reply)
-                    OnProgress(Key, got, total);
+            [this, key, reply](qint64 got, qint64 total) {
+                if (m_reads.value(key).reply == reply)
+                    OnProgress(key, got, total);
             });
-    connect(reply, &QNetworkReply::finished, this, [this, Key, reply] {
-        if (m_reads.value(Key).reply == reply)
-            OnFinished(Key);
+    connect(reply, &QNetworkReply::finished, this, [this, key, reply] {
+        if (m_reads.value(key).reply == reply)
+            OnFinished(key);
     });
 }
 
-void Download::Cancel(const QString &Key)
+void Download::Cancel(const QString &key)
 {
-    if (!m_reads.contains(Key))
+    if (!m_reads.contains(key))
         return;
-    Read read = Take(Key);
+    Read read = Take(key);
     if (read.file) {
         read.file->remove();
         delete read.file;
@@ -96,9 +96,9 @@ bool Download::IsWebUrl(const QString &url)
            (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
-bool Download::IsRunning(const QString &Key) const
+bool Download::IsRunning(const QString &key) const
 {
-    return m_reads.contains(Key);
+    return m_reads.contains(key);
 }
 
 void Download::OnReadyRead(const QString &key)
@@ -155,9 +155,9 @@ void Download::OnFinished(const QString &key)
             emit DownloadError(key, 0, transferFailed);
             return;
         }
-        emit DownloadComplete(key, QVariant(path), FileForm);
+        emit DownloadComplete(key, QVariant(path), kFileForm);
     } else {
-        emit DownloadComplete(key, QVariant(read.data), BytesForm);
+        emit DownloadComplete(key, QVariant(read.data), kBytesForm);
     }
 }
 

@@ -21,46 +21,47 @@ class Download : public QObject
 
 public:
     /** Delivery form 1: the content lands in a kept temporary file whose path is delivered. */
-    static constexpr int FileForm = 1;
+    static constexpr int kFileForm = 1;
     /** Delivery form 2: the content is delivered in memory as bytes. */
-    static constexpr int BytesForm = 2;
+    static constexpr int kBytesForm = 2;
     /** Read option: fetch afresh from the server, never from any cache. */
-    static constexpr int FetchAfresh = 16;
+    static constexpr int kFetchAfresh = 16;
 
     explicit Download(QObject *parent = nullptr);
     ~Download() override;
 
     /**
-     * Starts reading @p Path (an http or https URL) and returns at once; an empty path does
-     * nothing. A read already running under @p Key is cancelled first. A read that cannot
-     * start reports DownloadError before this returns. With @p MaxBytes above 0, a read
-     * that grows beyond it fails.
+     * Starts reading @p url (http or https) and returns at once; an empty URL does
+     * nothing. A read already running under @p key is cancelled first. A read that cannot
+     * start reports DownloadError before this returns. @p delivery is kFileForm or
+     * kBytesForm, @p readOptions 0 or kFetchAfresh. With @p maxBytes above 0, a read that
+     * grows beyond it fails.
      */
-    void BeginDownload(const QString &Path, const QString &Key = QString(),
-                       int FileType = BytesForm, int DownloadType = 0, qint64 MaxBytes = 0);
+    void BeginDownload(const QString &url, const QString &key = QString(),
+                       int delivery = kBytesForm, int readOptions = 0, qint64 maxBytes = 0);
     /** Stops the read with that key without any signal; an unknown key is ignored. */
-    void Cancel(const QString &Key = QString());
+    void Cancel(const QString &key = QString());
     /** True for a valid http or https URL with a host: the only ones ever fetched. */
     static bool IsWebUrl(const QString &url);
     /** True while a read with that key is running. */
-    bool IsRunning(const QString &Key) const;
+    bool IsRunning(const QString &key) const;
 
 signals:
     /** Bytes read so far and the total the server announced (-1 when it announced none). */
-    void DownloadProgress(const QString &Key, qint64 BytesRead, qint64 BytesTotal,
-                          int StatusCode, const QString &StatusText);
-    /** The read failed: @p Number is 0 for transfer failures, a platform code otherwise. */
-    void DownloadError(const QString &Key, int Number, const QString &Description);
+    void DownloadProgress(const QString &key, qint64 bytesRead, qint64 bytesTotal,
+                          int statusCode, const QString &statusText);
+    /** The read failed: @p number is 0 for transfer failures, a platform code otherwise. */
+    void DownloadError(const QString &key, int number, const QString &description);
     /**
-     * The read finished: @p Value holds a QByteArray (form 2) or the QString path of a
+     * The read finished: @p value holds a QByteArray (form 2) or the QString path of a
      * complete local file that the receiver now owns (form 1).
      */
-    void DownloadComplete(const QString &Key, const QVariant &Value, int FileType);
+    void DownloadComplete(const QString &key, const QVariant &value, int delivery);
 
 private:
     struct Read {
         QNetworkReply *reply = nullptr;
-        int fileType = BytesForm;
+        int fileType = kBytesForm;
         qint64 maxBytes = 0;
         qint64 received = 0;
         QByteArray data;

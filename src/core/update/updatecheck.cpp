@@ -62,14 +62,14 @@ int ClampToInt(qint64 n)
 }
 } // namespace
 
-bool GreaterVersion(const QString &OldVersion, const QString &NewVersion, bool CheckEqual)
+bool GreaterVersion(const QString &oldVersion, const QString &newVersion, bool orEqual)
 {
-    if (OldVersion.isEmpty() || NewVersion.isEmpty())
+    if (oldVersion.isEmpty() || newVersion.isEmpty())
         return false;
-    if (!IsDottedVersion(OldVersion) || !IsDottedVersion(NewVersion))
+    if (!IsDottedVersion(oldVersion) || !IsDottedVersion(newVersion))
         return false;
-    const QStringList oldParts = OldVersion.split(QLatin1Char('.'));
-    const QStringList newParts = NewVersion.split(QLatin1Char('.'));
+    const QStringList oldParts = oldVersion.split(QLatin1Char('.'));
+    const QStringList newParts = newVersion.split(QLatin1Char('.'));
     if (oldParts.size() != newParts.size())
         return false;
 
@@ -86,7 +86,7 @@ bool GreaterVersion(const QString &OldVersion, const QString &NewVersion, bool C
         else
             order = QString::compare(*a, *b);
     }
-    return order < 0 || (CheckEqual && order == 0);
+    return order < 0 || (orEqual && order == 0);
 }
 
 std::optional<QHash<QString, QString>> ReadUpdateDescription(const QString &text)
@@ -151,38 +151,39 @@ void CleanUpInstaller()
 UpdateCheck::UpdateCheck(UpdateHost &host, ProgressView &progress, QObject *parent)
     : QObject(parent), m_host(host), m_progress(progress)
 {
-    connect(&Download1, &Download::DownloadProgress, this,
-            [this](const QString &key, qint64 read, qint64 total, int, const QString &) {
-                Download1_DownloadProgress(key, read, total);
+    connect(&m_download, &Download::DownloadProgress, this,
+            [this](const QString &, qint64 read, qint64 total, int, const QString &) {
+                ShowTransferProgress(read, total);
             });
-    connect(&Download1, &Download::DownloadError, this,
-            [this](const QString &key, int, const QString &) { Download1_DownloadError(key); });
-    connect(&Download1, &Download::DownloadComplete, this,
-            &UpdateCheck::Download1_DownloadComplete);
+    connect(&m_download, &Download::DownloadError, this,
+            [this](const QString &key, int, const QString &) { TransferFailed(key); });
+    connect(&m_download, &Download::DownloadComplete, this,
+            [this](const QString &key, const QVariant &value, int) {
+                TransferComplete(key, value);
+            });
 }
 
 void UpdateCheck::Start()
 {
     m_host.SetUpdateLink(QStringLiteral("Checking..."), false);
-    Download1.BeginDownload(UpdateDescriptionUrl(), keyUpdate, Download::BytesForm,
-                            Download::FetchAfresh, MaxDescriptionSize);
+    m_download.BeginDownload(UpdateDescriptionUrl(), keyUpdate, Download::kBytesForm,
+                             Download::kFetchAfresh, kMaxDescriptionSize);
 }
 
-void UpdateCheck::Download1_DownloadProgress(const QString &, qint64 BytesRead,
-                                             qint64 BytesTotal)
+void UpdateCheck::ShowTransferProgress(qint64 bytesRead, qint64 bytesTotal)
 {
-    if (BytesTotal > 0)
-        m_progress.SetProgressMax(ClampToInt(BytesTotal));
-    m_progress.SetProgress(ClampToInt(BytesRead));
+    if (bytesTotal > 0)
+        m_progress.SetProgressMax(ClampToInt(bytesTotal));
+    m_progress.SetProgress(ClampToInt(bytesRead));
 }
 
-void UpdateCheck::Download1_DownloadError(const QString &Key)
+void UpdateCheck::TransferFailed(const QString &key)
 {
-    if (Key == keyUpdate)
+    if (key == keyUpdate)
         Dialogs().Message(QStringLiteral("A download error has occurred while checking for an "
                                          "update! Please try again later."),
                           MsgButtons::Ok, MsgIcon::Critical);
-    else if (Key == keyDownload)
+    else if (key == keyDownload)
         Dialogs().Message(QStringLiteral("An error has occurred while attempting to download "
                                          "the new update! Please try again later."),
                           MsgButtons::Ok, MsgIcon::Critical);
@@ -191,27 +192,27 @@ void UpdateCheck::Download1_DownloadError(const QString &Key)
     m_progress.Status(1, QStringLiteral("Error Downloading Update..."));
 }
 
-void UpdateCheck::Download1_DownloadComplete(const QString &Key, const QVariant &Value, int)
+void UpdateCheck::TransferComplete(const QString &key, const QVariant &value)
 {
-    if (Key == keyUpdate)
-        ProcessUpdate(QString::fromLocal8Bit(Value.toByteArray()));
-    else if (Key == keyDownload)
-        SetupArrived(Value.toString());
+    if (key == keyUpdate)
+        ProcessDescription(QString::fromLocal8Bit(value.toByteArray()));
+    else if (key == keyDownload)
+        SetupArrived(value.toString());
 }
 
-void UpdateCheck::ProcessUpdate(const QString &strUpdate)
+void UpdateCheck::ProcessDescription(const QString &description)
 {
     m_host.SetUpdateLink(QStringLiteral("Processing Info"), false);
-    m_colUpdate.clear();
-    if (const auto entries = ReadUpdateDescription(strUpdate))
-        m_colUpdate = *entries;
+    m_entries.clear();
+    if (const auto entries = ReadUpdateDescription(description))
+        m_entries = *entries;
 
-    const QString version = m_colUpdate.value(QStringLiteral("version"));
-    const QString url = m_colUpdate.value(QStringLiteral("url"));
-    const bool hasSize = m_colUpdate.contains(QStringLiteral("size"));
-    const auto size = SizeValue(m_colUpdate.value(QStringLiteral("size")));
+    const QString version = m_entries.value(QStringLiteral("version"));
+    const QString url = m_entries.value(QStringLiteral("url"));
+    const bool hasSize = m_entries.contains(QStringLiteral("size"));
+    const auto size = SizeValue(m_entries.value(QStringLiteral("size")));
 
-    if (m_colUpdate.isEmpty() || !m_colUpdate.contains(QStringLiteral("version"))) {
+    if (m_entries.isEmpty() || !m_entries.contains(QStringLiteral("version"))) {
         DescriptionFailed();
     } else if (!GreaterVersion(AppVersionString(), version)) {
         Dialogs().Message(QStringLiteral("Your version of Sortiva Media Organizer is the most "
@@ -226,17 +227,17 @@ void UpdateCheck::ProcessUpdate(const QString &strUpdate)
         offer.currentVersion = AppVersionString();
         offer.version = version;
         offer.size = size ? FormatSize(static_cast<double>(*size)) : QString();
-        offer.date = m_colUpdate.value(QStringLiteral("date"));
+        offer.date = m_entries.value(QStringLiteral("date"));
         if (m_offerWindow && m_offerWindow(offer))
-            Command1_Click();
+            AcceptOffer();
     }
     BackToIdle();
 }
 
-void UpdateCheck::Command1_Click()
+void UpdateCheck::AcceptOffer()
 {
-    m_setupVersion = m_colUpdate.value(QStringLiteral("version"));
-    m_setupSize = SizeValue(m_colUpdate.value(QStringLiteral("size"))).value_or(-1);
+    m_setupVersion = m_entries.value(QStringLiteral("version"));
+    m_setupSize = SizeValue(m_entries.value(QStringLiteral("size"))).value_or(-1);
     const QString setupPath = SetupFilePath(m_setupVersion);
     // A setup file of the wrong length is a broken earlier copy: fetch it again.
     if (FileExists(setupPath) &&
@@ -247,9 +248,9 @@ void UpdateCheck::Command1_Click()
     m_host.SetUpdateLink(QStringLiteral("Downloading..."), false);
     m_progress.Status(1, QStringLiteral("Download.... Please Wait!"));
     m_progress.SetProgressMax(ClampToInt(qMax<qint64>(m_setupSize, 0) + 100));
-    Download1.BeginDownload(m_colUpdate.value(QStringLiteral("url")), keyDownload,
-                            Download::FileForm, Download::FetchAfresh,
-                            m_setupSize > 0 ? m_setupSize : 0);
+    m_download.BeginDownload(m_entries.value(QStringLiteral("url")), keyDownload,
+                             Download::kFileForm, Download::kFetchAfresh,
+                             m_setupSize > 0 ? m_setupSize : 0);
 }
 
 void UpdateCheck::SetupArrived(const QString &path)
@@ -257,7 +258,7 @@ void UpdateCheck::SetupArrived(const QString &path)
     // Only a setup program that arrived whole may ever be started.
     if (m_setupSize >= 0 && QFileInfo(path).size() != m_setupSize) {
         DeleteFile(path);
-        Download1_DownloadError(keyDownload);
+        TransferFailed(keyDownload);
         return;
     }
     const QString setupPath = SetupFilePath(m_setupVersion);
@@ -268,7 +269,7 @@ void UpdateCheck::SetupArrived(const QString &path)
         DeleteFile(path);
         // Asking to install a file that is not there would only start nothing.
         if (!copied) {
-            Download1_DownloadError(keyDownload);
+            TransferFailed(keyDownload);
             return;
         }
     }

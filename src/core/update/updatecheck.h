@@ -36,12 +36,12 @@ struct UpdateOffer {
 using OfferWindow = std::function<bool(const UpdateOffer &)>;
 
 /**
- * True when @p NewVersion is newer than @p OldVersion (or the same, with @p CheckEqual).
+ * True when @p newVersion is newer than @p oldVersion (or the same, with @p orEqual).
  * Both must be dotted whole numbers with at least three parts and the same number of
  * parts; anything else is never newer. Parts compare as numbers of any length.
  */
-bool GreaterVersion(const QString &OldVersion, const QString &NewVersion,
-                    bool CheckEqual = false);
+bool GreaterVersion(const QString &oldVersion, const QString &newVersion,
+                    bool orEqual = false);
 
 /**
  * The entries of an update description: CR LF lines "key=value", keys folded to lower case,
@@ -71,7 +71,7 @@ class UpdateCheck : public QObject
 
 public:
     /** Largest description accepted, in bytes. */
-    static constexpr qint64 MaxDescriptionSize = 64 * 1024;
+    static constexpr qint64 kMaxDescriptionSize = 64 * 1024;
 
     UpdateCheck(UpdateHost &host, ProgressView &progress, QObject *parent = nullptr);
 
@@ -83,17 +83,18 @@ public:
     /** The link's click: starts a check. */
     void Start();
     /** Evaluates a description text and offers its version when it is newer. */
-    void ProcessUpdate(const QString &strUpdate);
+    void ProcessDescription(const QString &description);
     /** The entries of the last description, keys in lower case. */
-    const QHash<QString, QString> &colUpdate() const { return m_colUpdate; }
+    const QHash<QString, QString> &Entries() const { return m_entries; }
 
 private:
-    void Download1_DownloadProgress(const QString &Key, qint64 BytesRead, qint64 BytesTotal);
-    void Download1_DownloadError(const QString &Key);
-    void Download1_DownloadComplete(const QString &Key, const QVariant &Value, int FileType);
+    void ShowTransferProgress(qint64 bytesRead, qint64 bytesTotal);
+    /** Reports a failed transfer of the description or of the setup program. */
+    void TransferFailed(const QString &key);
+    void TransferComplete(const QString &key, const QVariant &value);
 
     /** "Download" in the offer: takes the setup file that is there or fetches it. */
-    void Command1_Click();
+    void AcceptOffer();
     void SetupArrived(const QString &path);
     void Install(const QString &setupPath);
     void DescriptionFailed();
@@ -101,11 +102,11 @@ private:
 
     UpdateHost &m_host;
     ProgressView &m_progress;
-    Download Download1;
+    Download m_download;
     OfferWindow m_offerWindow;
     int m_closeDelay = 3000;
-    QHash<QString, QString> m_colUpdate;
-    // The release being fetched: a later check may replace colUpdate meanwhile.
+    QHash<QString, QString> m_entries;
+    // The release being fetched: a later check may replace the entries meanwhile.
     QString m_setupVersion;
     qint64 m_setupSize = -1;
 };

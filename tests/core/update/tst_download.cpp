@@ -48,14 +48,14 @@ void tst_Download::bytesFormDeliversContent()
     Rig r;
     QVERIFY(r.server.IsListening());
     r.server.Serve("/a.dat", "version=1.4.2\r\n");
-    r.d.BeginDownload(r.Url("/a.dat"), QStringLiteral("update"), Download::BytesForm,
-                      Download::FetchAfresh);
+    r.d.BeginDownload(r.Url("/a.dat"), QStringLiteral("update"), Download::kBytesForm,
+                      Download::kFetchAfresh);
     QVERIFY(r.d.IsRunning(QStringLiteral("update")));
     QTRY_COMPARE_WITH_TIMEOUT(r.done.count(), 1, 20000);
     QCOMPARE(r.failed.count(), 0);
     QCOMPARE(r.done.at(0).at(0).toString(), QStringLiteral("update"));
     QCOMPARE(r.Bytes(0), QByteArray("version=1.4.2\r\n"));
-    QCOMPARE(r.done.at(0).at(2).toInt(), Download::BytesForm);
+    QCOMPARE(r.done.at(0).at(2).toInt(), Download::kBytesForm);
     QVERIFY(!r.d.IsRunning(QStringLiteral("update")));
     // Fetching afresh asks every cache on the way.
     QCOMPARE(r.server.heads.size(), 1);
@@ -70,10 +70,10 @@ void tst_Download::fileFormDeliversCompleteKeptFile()
     for (int i = 0; i < body.size(); ++i)
         body[i] = static_cast<char>(i * 7);
     r.server.Serve("/setup.exe", body);
-    r.d.BeginDownload(r.Url("/setup.exe"), QStringLiteral("download"), Download::FileForm,
-                      Download::FetchAfresh);
+    r.d.BeginDownload(r.Url("/setup.exe"), QStringLiteral("download"), Download::kFileForm,
+                      Download::kFetchAfresh);
     QTRY_COMPARE_WITH_TIMEOUT(r.done.count(), 1, 20000);
-    QCOMPARE(r.done.at(0).at(2).toInt(), Download::FileForm);
+    QCOMPARE(r.done.at(0).at(2).toInt(), Download::kFileForm);
     const QString path = r.done.at(0).at(1).value<QVariant>().toString();
     QFile file(path);
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
@@ -96,11 +96,11 @@ void tst_Download::failures_data()
     QTest::addColumn<int>("fileType");
     QTest::addColumn<qint64>("maxSize");
     QTest::newRow("missing file, partial file removed") << QByteArray("/missing")
-                                                        << int(Download::FileForm) << qint64(0);
-    QTest::newRow("oversized bytes form") << QByteArray("/big") << int(Download::BytesForm)
+                                                        << int(Download::kFileForm) << qint64(0);
+    QTest::newRow("oversized bytes form") << QByteArray("/big") << int(Download::kBytesForm)
                                           << qint64(4999);
     QTest::newRow("oversized file form, partial file removed")
-        << QByteArray("/big") << int(Download::FileForm) << qint64(4999);
+        << QByteArray("/big") << int(Download::kFileForm) << qint64(4999);
 }
 
 void tst_Download::failures()
@@ -112,7 +112,7 @@ void tst_Download::failures()
     r.server.Serve("/big", QByteArray(5000, 'x'));
     const QStringList before = PartFiles();
     const QString url = r.Url(path.constData());
-    r.d.BeginDownload(url, QStringLiteral("k"), fileType, Download::FetchAfresh, maxSize);
+    r.d.BeginDownload(url, QStringLiteral("k"), fileType, Download::kFetchAfresh, maxSize);
     QTRY_COMPARE_WITH_TIMEOUT(r.failed.count(), 1, 20000);
     QCOMPARE(r.failed.at(0).at(0).toString(), QStringLiteral("k"));
     if (maxSize == 0)
@@ -136,7 +136,8 @@ void tst_Download::refusedUrlsFailAtOnce()
 {
     QFETCH(QString, url);
     Rig r;
-    r.d.BeginDownload(url, QStringLiteral("update"), Download::BytesForm, Download::FetchAfresh);
+    r.d.BeginDownload(url, QStringLiteral("update"), Download::kBytesForm,
+                      Download::kFetchAfresh);
     // Reported before BeginDownload returns, with a platform error number.
     QCOMPARE(r.failed.count(), 1);
     QVERIFY(r.failed.at(0).at(1).toInt() != 0);

@@ -190,12 +190,12 @@ void tst_UpdateCheck::greaterVersion_data()
 {
     QTest::addColumn<QString>("oldVersion");
     QTest::addColumn<QString>("newVersion");
-    QTest::addColumn<bool>("checkEqual");
+    QTest::addColumn<bool>("orEqual");
     QTest::addColumn<bool>("expected");
 
     QTest::newRow("newer revision") << "1.4.1" << "1.4.2" << false << true;
     QTest::newRow("same is not newer") << "1.4.1" << "1.4.1" << false << false;
-    QTest::newRow("same counts with CheckEqual") << "1.4.1" << "1.4.1" << true << true;
+    QTest::newRow("same counts with orEqual") << "1.4.1" << "1.4.1" << true << true;
     QTest::newRow("older is never newer") << "1.4.2" << "1.4.1" << true << false;
     QTest::newRow("two-digit minor is newer") << "1.4.1" << "1.10.0" << false << true;
     QTest::newRow("1.4.10 newer than 1.4.9") << "1.4.9" << "1.4.10" << false << true;
@@ -227,9 +227,9 @@ void tst_UpdateCheck::greaterVersion()
 {
     QFETCH(QString, oldVersion);
     QFETCH(QString, newVersion);
-    QFETCH(bool, checkEqual);
+    QFETCH(bool, orEqual);
     QFETCH(bool, expected);
-    QCOMPARE(GreaterVersion(oldVersion, newVersion, checkEqual), expected);
+    QCOMPARE(GreaterVersion(oldVersion, newVersion, orEqual), expected);
 }
 
 void tst_UpdateCheck::readDescription_data()
@@ -304,7 +304,7 @@ void tst_UpdateCheck::newerVersionShowsOffer()
     QCOMPARE(m_dialogs->asked.size(), 0); // Cancel in the offer: nothing else asked
     QCOMPARE(m_host->captions,
              QStringList({QStringLiteral("Checking..."), QStringLiteral("Processing Info"), idle}));
-    QCOMPARE(m_check->colUpdate().value(QStringLiteral("version")), QStringLiteral("1.4.2"));
+    QCOMPARE(m_check->Entries().value(QStringLiteral("version")), QStringLiteral("1.4.2"));
     QCOMPARE(m_server->paths, QList<QByteArray>({descriptionPath}));
     QVERIFY(m_server->heads.at(0).toLower().contains("cache-control: no-cache"));
     QCOMPARE(m_progress->value, 0);
@@ -344,7 +344,7 @@ void tst_UpdateCheck::failedDescriptions_data()
         << QByteArray("version=1.4.2\r\nsize=-5\r\nurl=" + url + "\r\n") << false;
     QTest::newRow("description missing on the server") << QByteArray() << true;
     QTest::newRow("description larger than 64 KiB")
-        << QByteArray("version=9.9.9\r\n" + QByteArray(UpdateCheck::MaxDescriptionSize, '#'))
+        << QByteArray("version=9.9.9\r\n" + QByteArray(UpdateCheck::kMaxDescriptionSize, '#'))
         << true;
 }
 
@@ -404,7 +404,7 @@ void tst_UpdateCheck::urlHoldingEqualsIsCut()
     m_server->Serve("/files/setup?name", QByteArray(10, 'S'));
     RunCheck(Description("1.4.2", 10, SetupUrl().toLatin1() + "?name=setup.exe"));
     QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts().value(0), installQuestion, 20000);
-    QCOMPARE(m_check->colUpdate().value(QStringLiteral("url")),
+    QCOMPARE(m_check->Entries().value(QStringLiteral("url")),
              SetupUrl() + QStringLiteral("?name"));
     QCOMPARE(m_server->paths.last(), QByteArray("/files/setup?name"));
 }
