@@ -1,6 +1,6 @@
 #include "gui/dashwarningdialog.h"
 
-#include "options/optionflags.h"
+#include "options/dashwarning.h"
 
 #include <QCheckBox>
 #include <QApplication>

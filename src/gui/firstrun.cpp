@@ -2,7 +2,7 @@
 
 #include "base/dialogseam.h"
 #include "gui/optionsdialog.h"
-#include "options/optionflags.h"
+#include "options/firstrun.h"
 
 #include <QCoreApplication>
 #include <QWidget>
