@@ -417,12 +417,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::Label1_Click()
 {
-    OpenOptionsWindow(this, 0);
+    OpenOptionsWindow(this);
 }
 
 void MainWindow::Label2_Click()
 {
-    OpenOptionsWindow(this, 2);
+    OpenOptionsWindow(this, OptionsDialog::Page::Filter);
 }
 
 void MainWindow::Label3_Click()

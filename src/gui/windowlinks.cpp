@@ -28,10 +28,10 @@ void OpenExportDialog(QWidget *owner)
         ShowExportDialog(owner, *w, w->txtMediaFolder->text(), w->txtOutFolder->text());
 }
 
-void OpenOptionsWindow(QWidget *owner, int tab)
+void OpenOptionsWindow(QWidget *owner, std::optional<OptionsDialog::Page> page)
 {
-    const bool isNew = OptionsDialog::Instance() == nullptr;
-    OptionsDialog *form = OptionsDialog::Open(owner, tab > 0 ? tab : -1);
+    const bool isNew = OptionsDialog::instance() == nullptr;
+    OptionsDialog *form = OptionsDialog::open(owner, page);
     // A new Options window opens over the main window, not wherever the desktop puts it.
     if (isNew && form && owner) {
         QPoint at = owner->frameGeometry().center() - form->rect().center();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "gui/optionsdialog.h"
+
+#include <optional>
+
 class QWidget;
 
 /**
@@ -13,8 +17,8 @@ void CreateListingObject();
 void ReleaseListingObject();
 /** The directory-listing export dialog. */
 void OpenExportDialog(QWidget *owner);
-/** The Options window, not modal, on page @p tab (0 first). */
-void OpenOptionsWindow(QWidget *owner, int tab);
+/** The Options window, not modal, on @p page; without one an open window keeps its page. */
+void OpenOptionsWindow(QWidget *owner, std::optional<OptionsDialog::Page> page = std::nullopt);
 /** The first-run welcome question, asked once per user. */
 void AskFirstRunQuestion(QWidget *owner);
 /** The "Check For Updates" link. */
