@@ -58,8 +58,8 @@ inline constexpr int removesubs = 1;
 inline constexpr int renamefiles = 0;
 inline constexpr int loadsplash = 1;
 inline constexpr int renamefolders = 0; // 0 folder name from the file name, 1 from the tag
-inline constexpr QLatin1StringView filenamelist{""};   // empty: the song title
-inline constexpr QLatin1StringView foldernamelist{""}; // empty: the album
+inline constexpr QLatin1StringView filenamelist{};   // empty: the song title
+inline constexpr QLatin1StringView foldernamelist{}; // empty: the album
 inline constexpr int rememberfolders = 1;
 /** The display form of the default filter; `filter` holds its pattern form. */
 inline constexpr QLatin1StringView filterExtensions{
