@@ -672,27 +672,27 @@ void tst_OptionsDialog::helpLinks_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("text");
     QTest::newRow("folder name from tag")
-        << "folderFromTagHelp" << 1
+        << "folderFromTagHelp" << int(OptionsDialog::Page::Naming)
         << "If Sortiva fails to retrieve a proper folder name from the MP3 ID3 v 1.1 Tag, it "
            "will try the default method. You may want to try loading a folder using both options "
            "before actually organizing.";
     QTest::newRow("rename from tag")
-        << "renameFilesHelp" << 1
+        << "renameFilesHelp" << int(OptionsDialog::Page::Naming)
         << "If Sortiva fails to retrieve a proper file name from the MP3 ID3 v 1.1 Tag, it will "
            "use the original file name.";
     QTest::newRow("replace existing")
-        << "replaceExistingHelp" << 0
+        << "replaceExistingHelp" << int(OptionsDialog::Page::General)
         << "If you use this option, Sortiva will first delete any existing files (with the same "
            "name) before copying the new file to the folder (not recommended) ... If you leave "
            "this unchecked (recommended), Sortiva will create a safe file name by adding a "
            "number to the file name such as 'Love Bites(1).mp3' if a file already exists with "
            "the same name.";
     QTest::newRow("do nothing")
-        << "skipExistingHelp" << 0
+        << "skipExistingHelp" << int(OptionsDialog::Page::General)
         << "If this option is checked, Sortiva will do nothing if a file with the same name "
            "already exists. This option overrides the above option.";
     QTest::newRow("auto add")
-        << "autoAddHelp" << 0
+        << "autoAddHelp" << int(OptionsDialog::Page::General)
         << "Sortiva (optionally) keeps track of the folder names that you edit after you have "
            "loaded the folder list, but before you actually organize them. This way it can use "
            "this list in the future to edit any similar files automatically. However this "
