@@ -1,6 +1,6 @@
 #include "gui/dashwarningdialog.h"
 
-#include "options/optionflags.h"
+#include "options/dashwarning.h"
 
 #include <QCheckBox>
 #include <QApplication>
@@ -12,7 +12,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-QIcon DashWarningDialog::BadIcon()
+QIcon DashWarningDialog::badIcon()
 {
     // The main window's row icon when the program carries one; the platform's error
     // picture otherwise.
@@ -28,66 +28,67 @@ DashWarningDialog::DashWarningDialog(QWidget *owner) : QDialog(owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Warning"));
     setModal(true);
-    setWindowIcon(BadIcon());
+    setWindowIcon(badIcon());
 
-    Label1[0] = new QLabel(QStringLiteral("Using an option other than the first option (Use "
-                                          "First Section) may result in Sortiva not being able "
-                                          "to create a proper folder name from the file! "),
-                           this);
-    Label1[0]->setObjectName(QStringLiteral("Label1_0"));
-    Label1[0]->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    Label1[1] = new QLabel(QStringLiteral("It is recommended that you use at least no more then "
-                                          "option 2 (Use Second Section). If you still wish to "
-                                          "use the selected option, you should change back to a "
-                                          "lower option if Sortiva has difficulties in creating "
-                                          "a proper folder name."),
-                           this);
-    Label1[1]->setObjectName(QStringLiteral("Label1_1"));
-    for (QLabel *l : Label1)
+    m_warningText = new QLabel(QStringLiteral("Using an option other than the first option (Use "
+                                              "First Section) may result in Sortiva not being "
+                                              "able to create a proper folder name from the "
+                                              "file! "),
+                               this);
+    m_warningText->setObjectName(QStringLiteral("warningText"));
+    m_warningText->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    m_adviceText = new QLabel(QStringLiteral("It is recommended that you use at least no more "
+                                             "then option 2 (Use Second Section). If you still "
+                                             "wish to use the selected option, you should change "
+                                             "back to a lower option if Sortiva has difficulties "
+                                             "in creating a proper folder name."),
+                              this);
+    m_adviceText->setObjectName(QStringLiteral("adviceText"));
+    for (QLabel *l : {m_warningText, m_adviceText})
         l->setWordWrap(true);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(BadIcon().pixmap(32, 32));
-    Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("picture"));
+    m_picture->setPixmap(badIcon().pixmap(32, 32));
+    m_picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    chkShowWarning =
+    m_dontShowAgainBox =
         new QCheckBox(QStringLiteral("Do not show me this warning in the future."), this);
-    chkShowWarning->setObjectName(QStringLiteral("chkShowWarning"));
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    OKButton->setMinimumWidth(90);
+    m_dontShowAgainBox->setObjectName(QStringLiteral("dontShowAgainBox"));
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
+    m_okButton->setMinimumWidth(90);
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(10);
-    texts->addWidget(Label1[0]);
-    texts->addWidget(Label1[1]);
+    texts->addWidget(m_warningText);
+    texts->addWidget(m_adviceText);
     auto *top = new QHBoxLayout;
     top->setSpacing(14);
-    top->addWidget(Image1, 0, Qt::AlignTop);
+    top->addWidget(m_picture, 0, Qt::AlignTop);
     top->addLayout(texts, 1);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(chkShowWarning);
+    bottom->addWidget(m_dontShowAgainBox);
     bottom->addStretch(1);
-    bottom->addWidget(OKButton);
+    bottom->addWidget(m_okButton);
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(14);
     layout->addLayout(top);
     layout->addLayout(bottom);
     setFixedWidth(480);
 
-    connect(chkShowWarning, &QCheckBox::clicked, this, &DashWarningDialog::chkShowWarning_MouseUp);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_dontShowAgainBox, &QCheckBox::clicked, this, &DashWarningDialog::storeChoice);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void DashWarningDialog::chkShowWarning_MouseUp()
+void DashWarningDialog::storeChoice()
 {
-    StoreShowWarn(chkShowWarning->isChecked());
+    StoreShowWarn(m_dontShowAgainBox->isChecked());
 }
 
 void DashWarningDialog::done(int result)
 {
-    StoreShowWarn(chkShowWarning->isChecked());
+    storeChoice();
     QDialog::done(result);
 }

@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-#include <array>
-
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -17,18 +15,17 @@ public:
     /** A modal warning owned by @p owner; it deletes itself when closed. */
     explicit DashWarningDialog(QWidget *owner);
 
-    /** The "bad" status picture the warning and its window icon show. */
-    static QIcon BadIcon();
-
-    // The controls, named as on the form.
-    std::array<QLabel *, 2> Label1{};
-    QLabel *Image1 = nullptr;
-    QCheckBox *chkShowWarning = nullptr;
-    QPushButton *OKButton = nullptr;
-
     /** Closes the window by any way: the choice of the check box is stored first. */
     void done(int result) override;
 
 private:
-    void chkShowWarning_MouseUp();
+    /** The "bad" status picture the warning and its window icon show. */
+    static QIcon badIcon();
+    void storeChoice();
+
+    QLabel *m_warningText = nullptr;
+    QLabel *m_adviceText = nullptr;
+    QLabel *m_picture = nullptr;
+    QCheckBox *m_dontShowAgainBox = nullptr;
+    QPushButton *m_okButton = nullptr;
 };

@@ -2,7 +2,7 @@
 
 #include "base/dialogseam.h"
 #include "gui/optionsdialog.h"
-#include "options/optionflags.h"
+#include "options/firstrun.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -22,6 +22,6 @@ void AskFirstRunQuestion(QWidget *mainWindow)
                        "open the options window now?"),
         MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Sortiva Media Organizer"));
     if (answer == MsgResult::Yes)
-        OptionsDialog::Open(mainWindow);
+        OptionsDialog::open(mainWindow);
 }
 } // namespace Options

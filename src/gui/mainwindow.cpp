@@ -50,10 +50,6 @@ constexpr int kClientHeightTwips = 6405;
 constexpr int kLinkBackColor = 0xFF8080; // 0x00BBGGRR
 constexpr int kLinkTextColor = 0xFFFFFF;
 
-// Pages of the Options window: the file search filter's, or whichever it shows (its first
-// when it opens).
-constexpr int kFilterSettingsPage = 2;
-constexpr int kKeepOptionsPage = -1;
 
 // Fonts here are often wider than the ones the layout was drawn for; a caption that would be
 // clipped at its width gets a slightly smaller font instead.
@@ -455,18 +451,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::openOptions()
 {
-    openOptionsWindow(kKeepOptionsPage);
+    openOptionsWindow(std::nullopt);
 }
 
 void MainWindow::openFilterSettings()
 {
-    openOptionsWindow(kFilterSettingsPage);
+    openOptionsWindow(OptionsDialog::Page::Filter);
 }
 
-void MainWindow::openOptionsWindow(int page)
+void MainWindow::openOptionsWindow(std::optional<OptionsDialog::Page> page)
 {
-    const bool isNew = OptionsDialog::Instance() == nullptr;
-    OptionsDialog *options = OptionsDialog::Open(this, page);
+    const bool isNew = OptionsDialog::instance() == nullptr;
+    OptionsDialog *options = OptionsDialog::open(this, page);
     // A new Options window opens over the main window, not wherever the desktop puts it.
     if (isNew && options) {
         QPoint at = frameGeometry().center() - options->rect().center();

@@ -2,9 +2,12 @@
 
 #include "base/progressview.h"
 #include "base/runcontrol.h"
+#include "gui/optionsdialog.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include <optional>
 
 class LinkLabel;
 class MainWindowUpdates;
@@ -92,7 +95,7 @@ private:
     void fitCaptions();
     void setUpList();
     /** Opens the Options window on @p page, or raises the open one. */
-    void openOptionsWindow(int page);
+    void openOptionsWindow(std::optional<OptionsDialog::Page> page);
     void applyResizeRules();
     void showListMenu(const QPoint &pos);
     void viewTag();

@@ -8,6 +8,7 @@
 #include "gui/dashwarningdialog.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,31 +27,36 @@
 #include <QVBoxLayout>
 
 namespace {
-QPointer<OptionsDialog> instance;
+QPointer<OptionsDialog> openWindow;
 
-const QString HelpFolderFromTag = QStringLiteral(
+// Button ids of the folder-name source: the values of the stored option.
+constexpr int kFolderFromFileName = 0;
+constexpr int kFolderFromTag = 1;
+constexpr int kDashOptionCount = 4;
+
+const QString kHelpFolderFromTag = QStringLiteral(
     "If Sortiva fails to retrieve a proper folder name from the MP3 ID3 v 1.1 Tag, it will try "
     "the default method. You may want to try loading a folder using both options before "
     "actually organizing.");
-const QString HelpFileFromTag = QStringLiteral(
+const QString kHelpFileFromTag = QStringLiteral(
     "If Sortiva fails to retrieve a proper file name from the MP3 ID3 v 1.1 Tag, it will use "
     "the original file name.");
-const QString HelpReplaceExisting = QStringLiteral(
+const QString kHelpReplaceExisting = QStringLiteral(
     "If you use this option, Sortiva will first delete any existing files (with the same name) "
     "before copying the new file to the folder (not recommended) ... If you leave this "
     "unchecked (recommended), Sortiva will create a safe file name by adding a number to the "
     "file name such as 'Love Bites(1).mp3' if a file already exists with the same name.");
-const QString HelpDoNothing = QStringLiteral(
+const QString kHelpSkipExisting = QStringLiteral(
     "If this option is checked, Sortiva will do nothing if a file with the same name already "
     "exists. This option overrides the above option.");
-const QString HelpAutoAdd = QStringLiteral(
+const QString kHelpAutoAdd = QStringLiteral(
     "Sortiva (optionally) keeps track of the folder names that you edit after you have loaded "
     "the folder list, but before you actually organize them. This way it can use this list in "
     "the future to edit any similar files automatically. However this method isnt exact (fuzzy "
     "in fact) so you may want to edit the list by hand if weird names start showing up when you "
     "load a folder.");
 
-const QString NoteText =
+const QString kNoteText =
     QStringLiteral("Note: For more options click the tabs at the top of this window.");
 
 QStringList Entries(const QListWidget *list)
@@ -89,7 +95,7 @@ template <typename T> T *Named(T *widget, const char *name)
 
 QLabel *Note(QWidget *parent)
 {
-    auto *note = new QLabel(NoteText, parent);
+    auto *note = new QLabel(kNoteText, parent);
     note->setWordWrap(true);
     note->setStyleSheet(QStringLiteral("color: #505050; font-style: italic;"));
     return note;
@@ -107,42 +113,42 @@ QHBoxLayout *WithLink(QWidget *box, QLabel *link)
 }
 } // namespace
 
-OptionsDialog *OptionsDialog::Open(QWidget *owner, int tab)
+OptionsDialog *OptionsDialog::open(QWidget *owner, std::optional<Page> page)
 {
-    if (instance) {
-        if (tab >= 0)
-            instance->tb1->setCurrentIndex(tab);
-        if (instance->isMinimized())
-            instance->showNormal();
-        instance->raise();
-        instance->activateWindow();
-        return instance;
+    if (openWindow) {
+        if (page)
+            openWindow->showPage(*page);
+        if (openWindow->isMinimized())
+            openWindow->showNormal();
+        openWindow->raise();
+        openWindow->activateWindow();
+        return openWindow;
     }
-    auto *form = new OptionsDialog(owner);
-    instance = form;
-    form->Form_Load();
-    if (tab >= 0)
-        form->tb1->setCurrentIndex(tab);
-    return form;
+    auto *window = new OptionsDialog(owner);
+    openWindow = window;
+    window->load();
+    if (page)
+        window->showPage(*page);
+    return window;
 }
 
-OptionsDialog *OptionsDialog::Instance()
+OptionsDialog *OptionsDialog::instance()
 {
-    return instance;
+    return openWindow;
 }
 
-void OptionsDialog::CloseWindows()
+void OptionsDialog::closeWindows()
 {
-    if (instance)
-        instance->CloseBy(CloseReason::Owner);
+    if (openWindow)
+        openWindow->closeBy(CloseReason::Owner);
 }
 
-ReplaceListEditor *OptionsDialog::Editor() const
+ReplaceListEditor *OptionsDialog::replaceListEditor() const
 {
     return m_editor;
 }
 
-DashWarningDialog *OptionsDialog::Warning() const
+DashWarningDialog *OptionsDialog::dashWarning() const
 {
     return m_warning;
 }
@@ -154,129 +160,144 @@ OptionsDialog::OptionsDialog(QWidget *owner) : QWidget(owner, Qt::Dialog)
     setWindowTitle(QStringLiteral("Options..."));
     setWindowIcon(QIcon(QStringLiteral(":/images/sortiva.svg")));
 
-    tb1 = Named(new QTabWidget(this), "tb1");
-    for (int i = 0; i < 3; ++i) {
-        Frame[static_cast<size_t>(i)] = new QWidget(tb1);
-        Frame[static_cast<size_t>(i)]->setObjectName(QStringLiteral("Frame_%1").arg(i));
-    }
-    BuildPage1();
-    BuildPage2();
-    BuildPage3();
-    tb1->addTab(Frame[0], QStringLiteral("General Options"));
-    tb1->addTab(Frame[1], QStringLiteral("Folder And File Naming"));
-    tb1->addTab(Frame[2], QStringLiteral("File Search Filtering"));
+    m_pages = Named(new QTabWidget(this), "pages");
+    auto *general = Named(new QWidget(m_pages), "generalPage");
+    auto *naming = Named(new QWidget(m_pages), "namingPage");
+    auto *filter = Named(new QWidget(m_pages), "filterPage");
+    buildGeneralPage(general);
+    buildNamingPage(naming);
+    buildFilterPage(filter);
+    // In the order of Page.
+    m_pages->addTab(general, QStringLiteral("General Options"));
+    m_pages->addTab(naming, QStringLiteral("Folder And File Naming"));
+    m_pages->addTab(filter, QStringLiteral("File Search Filtering"));
 
-    Command3 = Named(new QPushButton(QStringLiteral("Defaults"), this), "Command3");
-    Command14 = Named(new QPushButton(QStringLiteral("Apply"), this), "Command14");
-    Command2 = Named(new QPushButton(QStringLiteral("OK"), this), "Command2");
-    Command1 = Named(new QPushButton(QStringLiteral("Cancel"), this), "Command1");
-    for (QPushButton *b : {Command3, Command14, Command2, Command1})
+    m_defaultsButton = Named(new QPushButton(QStringLiteral("Defaults"), this), "defaultsButton");
+    m_applyButton = Named(new QPushButton(QStringLiteral("Apply"), this), "applyButton");
+    m_okButton = Named(new QPushButton(QStringLiteral("OK"), this), "okButton");
+    m_cancelButton = Named(new QPushButton(QStringLiteral("Cancel"), this), "cancelButton");
+    for (QPushButton *b : {m_defaultsButton, m_applyButton, m_okButton, m_cancelButton})
         b->setMinimumWidth(90);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Command3);
+    buttons->addWidget(m_defaultsButton);
     buttons->addStretch(1);
-    buttons->addWidget(Command14);
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command1);
+    buttons->addWidget(m_applyButton);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
 
     auto *outer = new QVBoxLayout(this);
-    outer->addWidget(tb1);
+    outer->addWidget(m_pages);
     outer->addLayout(buttons);
 
-    connect(Command3, &QPushButton::clicked, this, &OptionsDialog::Command3_Click);
-    connect(Command14, &QPushButton::clicked, this, &OptionsDialog::Command14_Click);
-    connect(Command2, &QPushButton::clicked, this, &OptionsDialog::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &OptionsDialog::Command1_Click);
+    connectControls();
 
-    for (QCheckBox *box : {chkLoadSplash, chkReplaceExisting, chkDeleteFiles, chkRememberFolders,
-                           chkPromptRemove, chkAutoAdd, chkRecursiveSearch, chkDoNothing,
-                           chkRemoveSubArtists, chkRenameFiles})
-        connect(box, &QCheckBox::clicked, this, &OptionsDialog::CheckBox_Click);
-    for (int k = 0; k < 2; ++k)
-        connect(Option1[static_cast<size_t>(k)], &QRadioButton::toggled, this,
-                [this, k](bool on) {
-                    if (on)
-                        Option1_Click(k);
-                });
-    for (int k = 0; k < 4; ++k) {
-        QRadioButton *button = optDash[static_cast<size_t>(k)];
-        connect(button, &QRadioButton::toggled, this, [this, k](bool on) {
-            if (on)
-                optDash_Click(k);
-        });
-        connect(button, &QRadioButton::clicked, this, [this, k] { optDash_MouseUp(k); });
-    }
-    connect(Combo1, &QComboBox::activated, this, &OptionsDialog::Combo1_Click);
-    connect(Command15, &QPushButton::clicked, this, &OptionsDialog::Command15_Click);
-    connect(Command6, &QPushButton::clicked, this, [this] { MoveListItem(List1, List2); });
-    connect(Command7, &QPushButton::clicked, this, [this] { MoveListItem(List2, List1); });
-    connect(Command9, &QPushButton::clicked, this, [this] { MoveListItem(List4, List3); });
-    connect(Command8, &QPushButton::clicked, this, [this] { MoveListItem(List3, List4); });
-    connect(Command12, &QPushButton::clicked, this, [this] { MoveUp(List2); });
-    connect(Command13, &QPushButton::clicked, this, [this] { MoveDown(List2); });
-    connect(Command10, &QPushButton::clicked, this, [this] { MoveUp(List3); });
-    connect(Command11, &QPushButton::clicked, this, [this] { MoveDown(List3); });
-
-    for (QLabel *link : {Label4, Label5, Label6, Label9, lblExport}) {
+    for (QLabel *link : {m_folderFromTagHelp, m_renameFilesHelp, m_replaceExistingHelp,
+                         m_skipExistingHelp, m_autoAddHelp}) {
         link->setStyleSheet(QStringLiteral("color: #0645ad; text-decoration: underline;"));
         link->installEventFilter(this);
     }
-    for (QLabel *link : {Label4, Label5, Label6})
+    for (QLabel *link : {m_folderFromTagHelp, m_renameFilesHelp, m_replaceExistingHelp})
         link->setCursor(Qt::PointingHandCursor);
 
     // Ctrl+Tab reaches the window whichever control has the focus.
     QApplication::instance()->installEventFilter(this);
 }
 
-void OptionsDialog::BuildPage1()
+void OptionsDialog::connectControls()
 {
-    QWidget *page = Frame[0];
+    connect(m_defaultsButton, &QPushButton::clicked, this, &OptionsDialog::resetToDefaults);
+    connect(m_applyButton, &QPushButton::clicked, this, &OptionsDialog::apply);
+    connect(m_okButton, &QPushButton::clicked, this, &OptionsDialog::applyAndClose);
+    connect(m_cancelButton, &QPushButton::clicked, this, &OptionsDialog::cancel);
+
+    for (QCheckBox *box : {m_showSplashBox, m_replaceExistingBox, m_deleteSourceBox,
+                           m_rememberFoldersBox, m_confirmRemoveBox, m_autoAddBox,
+                           m_searchSubFoldersBox, m_skipExistingBox, m_primaryArtistsBox,
+                           m_renameFilesBox})
+        connect(box, &QCheckBox::clicked, this, &OptionsDialog::markChanged);
+    connect(m_folderSources, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            setFolderSource(id);
+    });
+    connect(m_dashOptions, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            setDashOption(id);
+    });
+    connect(m_dashOptions, &QButtonGroup::idClicked, this, &OptionsDialog::warnAboutDashOption);
+    connect(m_filterPreset, &QComboBox::activated, this, &OptionsDialog::choosePreset);
+    connect(m_editReplaceListButton, &QPushButton::clicked, this,
+            &OptionsDialog::editReplaceList);
+    connect(m_useFolderFieldButton, &QPushButton::clicked, this,
+            [this] { moveField(m_folderFieldsAvailable, m_folderFieldsChosen); });
+    connect(m_dropFolderFieldButton, &QPushButton::clicked, this,
+            [this] { moveField(m_folderFieldsChosen, m_folderFieldsAvailable); });
+    connect(m_useFileFieldButton, &QPushButton::clicked, this,
+            [this] { moveField(m_fileFieldsAvailable, m_fileFieldsChosen); });
+    connect(m_dropFileFieldButton, &QPushButton::clicked, this,
+            [this] { moveField(m_fileFieldsChosen, m_fileFieldsAvailable); });
+    connect(m_folderFieldUpButton, &QPushButton::clicked, this,
+            [this] { moveFieldUp(m_folderFieldsChosen); });
+    connect(m_folderFieldDownButton, &QPushButton::clicked, this,
+            [this] { moveFieldDown(m_folderFieldsChosen); });
+    connect(m_fileFieldUpButton, &QPushButton::clicked, this,
+            [this] { moveFieldUp(m_fileFieldsChosen); });
+    connect(m_fileFieldDownButton, &QPushButton::clicked, this,
+            [this] { moveFieldDown(m_fileFieldsChosen); });
+}
+
+void OptionsDialog::buildGeneralPage(QWidget *page)
+{
     auto *group = new QGroupBox(QStringLiteral("General Program Options"), page);
-    chkLoadSplash = Named(new QCheckBox(QStringLiteral("Show Splash Screen On Program Startup"),
-                                        group),
-                          "chkLoadSplash");
-    chkReplaceExisting =
-        Named(new QCheckBox(QStringLiteral("Replace Existing Files"), group), "chkReplaceExisting");
-    chkDeleteFiles = Named(
-        new QCheckBox(QStringLiteral("Delete Source File Once Organized"), group), "chkDeleteFiles");
-    chkRememberFolders =
+    m_showSplashBox = Named(
+        new QCheckBox(QStringLiteral("Show Splash Screen On Program Startup"), group),
+        "showSplashBox");
+    m_replaceExistingBox = Named(new QCheckBox(QStringLiteral("Replace Existing Files"), group),
+                                 "replaceExistingBox");
+    m_deleteSourceBox = Named(
+        new QCheckBox(QStringLiteral("Delete Source File Once Organized"), group),
+        "deleteSourceBox");
+    m_rememberFoldersBox =
         Named(new QCheckBox(QStringLiteral("Remember Last Used Folders When Starting"), group),
-              "chkRememberFolders");
-    chkPromptRemove = Named(
+              "rememberFoldersBox");
+    m_confirmRemoveBox = Named(
         new QCheckBox(QStringLiteral("Confirm When Removing Files (Clicking Remove From List)"),
                       group),
-        "chkPromptRemove");
-    chkAutoAdd = Named(new QCheckBox(QStringLiteral("Automatically Add Folder Names That I Change "
-                                                    "To The 'Replace With' List"),
-                                     group),
-                       "chkAutoAdd");
-    chkRecursiveSearch = Named(
-        new QCheckBox(QStringLiteral("Search For Files In Sub Folders"), group), "chkRecursiveSearch");
-    chkDoNothing = Named(
-        new QCheckBox(QStringLiteral("If File Already Exists Do Nothing"), group), "chkDoNothing");
+        "confirmRemoveBox");
+    m_autoAddBox = Named(new QCheckBox(QStringLiteral("Automatically Add Folder Names That I "
+                                                      "Change To The 'Replace With' List"),
+                                       group),
+                         "autoAddBox");
+    m_searchSubFoldersBox = Named(
+        new QCheckBox(QStringLiteral("Search For Files In Sub Folders"), group),
+        "searchSubFoldersBox");
+    m_skipExistingBox = Named(
+        new QCheckBox(QStringLiteral("If File Already Exists Do Nothing"), group),
+        "skipExistingBox");
 
-    Label6 = Named(new QLabel(QStringLiteral("More Info"), group), "Label6");
-    lblExport = Named(new QLabel(QStringLiteral("Whats This?"), group), "lblExport");
-    Label9 = Named(new QLabel(QStringLiteral("More Info"), group), "Label9");
+    m_replaceExistingHelp =
+        Named(new QLabel(QStringLiteral("More Info"), group), "replaceExistingHelp");
+    m_autoAddHelp = Named(new QLabel(QStringLiteral("Whats This?"), group), "autoAddHelp");
+    m_skipExistingHelp = Named(new QLabel(QStringLiteral("More Info"), group), "skipExistingHelp");
 
     auto *v = new QVBoxLayout(group);
     v->setSpacing(8);
-    v->addWidget(chkLoadSplash);
-    v->addLayout(WithLink(chkReplaceExisting, Label6));
-    v->addWidget(chkDeleteFiles);
-    v->addWidget(chkRememberFolders);
-    v->addWidget(chkPromptRemove);
-    v->addLayout(WithLink(chkAutoAdd, lblExport));
-    v->addWidget(chkRecursiveSearch);
-    v->addLayout(WithLink(chkDoNothing, Label9));
+    v->addWidget(m_showSplashBox);
+    v->addLayout(WithLink(m_replaceExistingBox, m_replaceExistingHelp));
+    v->addWidget(m_deleteSourceBox);
+    v->addWidget(m_rememberFoldersBox);
+    v->addWidget(m_confirmRemoveBox);
+    v->addLayout(WithLink(m_autoAddBox, m_autoAddHelp));
+    v->addWidget(m_searchSubFoldersBox);
+    v->addLayout(WithLink(m_skipExistingBox, m_skipExistingHelp));
 
     auto *listGroup = new QGroupBox(QStringLiteral("Folder Name \"Replace With\" List"), page);
-    Command15 = Named(new QPushButton(QStringLiteral("Edit 'Replace With' List"), listGroup),
-                      "Command15");
-    Command15->setToolTip(QStringLiteral("Edit The 'Replace With' List"));
-    Command15->setMinimumWidth(200);
+    m_editReplaceListButton = Named(
+        new QPushButton(QStringLiteral("Edit 'Replace With' List"), listGroup),
+        "editReplaceListButton");
+    m_editReplaceListButton->setToolTip(QStringLiteral("Edit The 'Replace With' List"));
+    m_editReplaceListButton->setMinimumWidth(200);
     auto *h = new QHBoxLayout(listGroup);
-    h->addWidget(Command15);
+    h->addWidget(m_editReplaceListButton);
     h->addStretch(1);
 
     auto *layout = new QVBoxLayout(page);
@@ -286,88 +307,98 @@ void OptionsDialog::BuildPage1()
     layout->addWidget(Note(page));
 }
 
-void OptionsDialog::BuildPage2()
+void OptionsDialog::buildNamingPage(QWidget *page)
 {
-    QWidget *page = Frame[1];
-    chkRemoveSubArtists =
+    m_primaryArtistsBox =
         Named(new QCheckBox(QStringLiteral("Attempt To Show Only Primary Artists (Ex: 'Pembo Ft. "
                                            "Kaz' will become just 'Pembo')"),
                             page),
-              "chkRemoveSubArtists");
+              "primaryArtistsBox");
 
     // Folder names: from the file name (with its dash options) or from the tag fields.
     auto *folderGroup = new QGroupBox(QStringLiteral("Folder Names"), page);
-    Option1[0] = Named(
+    auto *fromFileName = Named(
         new QRadioButton(QStringLiteral("Create Folder Name From File Name Only (Default)"),
                          folderGroup),
-        "Option1_0");
-    Option1[1] = Named(
+        "folderFromFileName");
+    auto *fromTag = Named(
         new QRadioButton(QStringLiteral("Create Folder Name From ID3 v1 Tag (MP3 Files Only)"),
                          folderGroup),
-        "Option1_1");
-    Label4 = Named(new QLabel(QStringLiteral("More Info"), folderGroup), "Label4");
+        "folderFromTag");
+    m_folderSources = Named(new QButtonGroup(this), "folderSources");
+    m_folderSources->addButton(fromFileName, kFolderFromFileName);
+    m_folderSources->addButton(fromTag, kFolderFromTag);
+    m_folderFromTagHelp =
+        Named(new QLabel(QStringLiteral("More Info"), folderGroup), "folderFromTagHelp");
 
-    Frame1 = Named(new QGroupBox(folderGroup), "Frame1");
-    const char *dashCaptions[] = {"Use First Section", "Use Second Section", "Use Third Section",
-                                  "Use Fourth Section"};
+    auto *dashGroup = Named(new QGroupBox(folderGroup), "dashGroup");
+    const char *dashCaptions[kDashOptionCount] = {"Use First Section", "Use Second Section",
+                                                  "Use Third Section", "Use Fourth Section"};
+    m_dashOptions = Named(new QButtonGroup(this), "dashOptions");
     auto *dashButtons = new QVBoxLayout;
-    for (int k = 0; k < 4; ++k) {
-        auto *b = new QRadioButton(QLatin1String(dashCaptions[k]), Frame1);
-        b->setObjectName(QStringLiteral("optDash_%1").arg(k));
-        optDash[static_cast<size_t>(k)] = b;
+    for (int k = 0; k < kDashOptionCount; ++k) {
+        auto *b = new QRadioButton(QLatin1String(dashCaptions[k]), dashGroup);
+        b->setObjectName(QStringLiteral("dashOption%1").arg(k));
+        m_dashOptions->addButton(b, k);
         dashButtons->addWidget(b);
     }
-    lblLink = Named(new QLabel(QStringLiteral("Example:"), Frame1), "lblLink");
-    lblText[2] = Named(new QLabel(DashSampleFileName, Frame1), "lblText_2");
-    auto *resultCaption = Named(new QLabel(QStringLiteral("Result:"), Frame1), "Label3");
-    lblExample = Named(new QLabel(Frame1), "lblExample");
-    for (QLabel *l : {lblLink, resultCaption})
+    auto *sampleCaption = new QLabel(QStringLiteral("Example:"), dashGroup);
+    m_dashSample = Named(new QLabel(DashSampleFileName, dashGroup), "dashSample");
+    auto *resultCaption = new QLabel(QStringLiteral("Result:"), dashGroup);
+    m_dashExample = Named(new QLabel(dashGroup), "dashExample");
+    for (QLabel *l : {sampleCaption, resultCaption})
         l->setStyleSheet(QStringLiteral("font-weight: bold;"));
     auto *example = new QGridLayout;
-    example->addWidget(lblLink, 0, 0);
-    example->addWidget(lblText[2], 0, 1);
+    example->addWidget(sampleCaption, 0, 0);
+    example->addWidget(m_dashSample, 0, 1);
     example->addWidget(resultCaption, 1, 0);
-    example->addWidget(lblExample, 1, 1);
+    example->addWidget(m_dashExample, 1, 1);
     example->setColumnStretch(1, 1);
     example->setRowStretch(2, 1);
     example->setHorizontalSpacing(8);
-    auto *dashLayout = new QHBoxLayout(Frame1);
+    auto *dashLayout = new QHBoxLayout(dashGroup);
     dashLayout->addLayout(dashButtons);
     dashLayout->addSpacing(16);
     dashLayout->addLayout(example, 1);
 
-    Label1 = Named(new QLabel(QStringLiteral("Select The Field That You Want To Use From The "
-                                             "ID3v1 Tag. (default is album)"),
-                              folderGroup),
-                   "Label1");
-    List1 = Named(new QListWidget(folderGroup), "List1");
-    List2 = Named(new QListWidget(folderGroup), "List2");
-    Command6 = Named(new QPushButton(QStringLiteral(">"), folderGroup), "Command6");
-    Command7 = Named(new QPushButton(QStringLiteral("<"), folderGroup), "Command7");
-    Command12 = Named(new QPushButton(QStringLiteral("/\\"), folderGroup), "Command12");
-    Command13 = Named(new QPushButton(QStringLiteral("\\/"), folderGroup), "Command13");
-    lblResult = Named(new QLabel(folderGroup), "lblResult");
+    auto *folderFieldsLabel = new QLabel(QStringLiteral("Select The Field That You Want To Use "
+                                                        "From The ID3v1 Tag. (default is album)"),
+                                         folderGroup);
+    m_folderFieldsAvailable = Named(new QListWidget(folderGroup), "folderFieldsAvailable");
+    m_folderFieldsChosen = Named(new QListWidget(folderGroup), "folderFieldsChosen");
+    m_useFolderFieldButton =
+        Named(new QPushButton(QStringLiteral(">"), folderGroup), "useFolderFieldButton");
+    m_dropFolderFieldButton =
+        Named(new QPushButton(QStringLiteral("<"), folderGroup), "dropFolderFieldButton");
+    m_folderFieldUpButton =
+        Named(new QPushButton(QStringLiteral("/\\"), folderGroup), "folderFieldUpButton");
+    m_folderFieldDownButton =
+        Named(new QPushButton(QStringLiteral("\\/"), folderGroup), "folderFieldDownButton");
+    m_folderExample = Named(new QLabel(folderGroup), "folderExample");
 
     auto *folderLayout = new QGridLayout(folderGroup);
     folderLayout->setColumnMinimumWidth(0, 20);
-    folderLayout->addWidget(Option1[0], 0, 0, 1, 3);
-    folderLayout->addWidget(Frame1, 1, 1, 1, 2);
-    folderLayout->addLayout(WithLink(Option1[1], Label4), 2, 0, 1, 3);
-    folderLayout->addWidget(Label1, 3, 1, 1, 2);
+    folderLayout->addWidget(fromFileName, 0, 0, 1, 3);
+    folderLayout->addWidget(dashGroup, 1, 1, 1, 2);
+    folderLayout->addLayout(WithLink(fromTag, m_folderFromTagHelp), 2, 0, 1, 3);
+    folderLayout->addWidget(folderFieldsLabel, 3, 1, 1, 2);
 
     auto *fileGroup = new QGroupBox(QStringLiteral("File Names"), page);
-    Label2 = Named(new QLabel(QStringLiteral("Select The Field That You Want To Use From The "
-                                             "ID3v1 Tag. (default is song title)"),
-                              fileGroup),
-                   "Label2");
-    List4 = Named(new QListWidget(fileGroup), "List4");
-    List3 = Named(new QListWidget(fileGroup), "List3");
-    Command9 = Named(new QPushButton(QStringLiteral(">"), fileGroup), "Command9");
-    Command8 = Named(new QPushButton(QStringLiteral("<"), fileGroup), "Command8");
-    Command10 = Named(new QPushButton(QStringLiteral("/\\"), fileGroup), "Command10");
-    Command11 = Named(new QPushButton(QStringLiteral("\\/"), fileGroup), "Command11");
-    lblSong = Named(new QLabel(fileGroup), "lblSong");
-
+    auto *fileFieldsLabel = new QLabel(QStringLiteral("Select The Field That You Want To Use "
+                                                      "From The ID3v1 Tag. (default is song "
+                                                      "title)"),
+                                       fileGroup);
+    m_fileFieldsAvailable = Named(new QListWidget(fileGroup), "fileFieldsAvailable");
+    m_fileFieldsChosen = Named(new QListWidget(fileGroup), "fileFieldsChosen");
+    m_useFileFieldButton =
+        Named(new QPushButton(QStringLiteral(">"), fileGroup), "useFileFieldButton");
+    m_dropFileFieldButton =
+        Named(new QPushButton(QStringLiteral("<"), fileGroup), "dropFileFieldButton");
+    m_fileFieldUpButton =
+        Named(new QPushButton(QStringLiteral("/\\"), fileGroup), "fileFieldUpButton");
+    m_fileFieldDownButton =
+        Named(new QPushButton(QStringLiteral("\\/"), fileGroup), "fileFieldDownButton");
+    m_fileExample = Named(new QLabel(fileGroup), "fileExample");
     // Two lists with move buttons between and beside them, and the example underneath.
     auto fieldRow = [](QListWidget *available, QPushButton *right, QPushButton *left,
                        QListWidget *chosen, QPushButton *up, QPushButton *down, QLabel *result) {
@@ -407,90 +438,92 @@ void OptionsDialog::BuildPage2()
         row->addLayout(resultBox, 1);
         return row;
     };
-    folderLayout->addLayout(
-        fieldRow(List1, Command6, Command7, List2, Command12, Command13, lblResult), 4, 1, 1, 2);
+    folderLayout->addLayout(fieldRow(m_folderFieldsAvailable, m_useFolderFieldButton,
+                                     m_dropFolderFieldButton, m_folderFieldsChosen,
+                                     m_folderFieldUpButton, m_folderFieldDownButton,
+                                     m_folderExample),
+                            4, 1, 1, 2);
     folderLayout->setColumnStretch(2, 1);
 
-    chkRenameFiles = Named(new QCheckBox(QStringLiteral("Rename Files From ID3 Tag When "
-                                                        "Organizing (MP3 Files Only)"),
-                                         fileGroup),
-                           "chkRenameFiles");
-    Label5 = Named(new QLabel(QStringLiteral("More Info"), fileGroup), "Label5");
+    m_renameFilesBox = Named(new QCheckBox(QStringLiteral("Rename Files From ID3 Tag When "
+                                                          "Organizing (MP3 Files Only)"),
+                                           fileGroup),
+                             "renameFilesBox");
+    m_renameFilesHelp =
+        Named(new QLabel(QStringLiteral("More Info"), fileGroup), "renameFilesHelp");
     auto *fileLayout = new QGridLayout(fileGroup);
     fileLayout->setColumnMinimumWidth(0, 20);
-    fileLayout->addLayout(WithLink(chkRenameFiles, Label5), 0, 0, 1, 3);
-    fileLayout->addWidget(Label2, 1, 1, 1, 2);
-    fileLayout->addLayout(
-        fieldRow(List4, Command9, Command8, List3, Command10, Command11, lblSong), 2, 1, 1, 2);
+    fileLayout->addLayout(WithLink(m_renameFilesBox, m_renameFilesHelp), 0, 0, 1, 3);
+    fileLayout->addWidget(fileFieldsLabel, 1, 1, 1, 2);
+    fileLayout->addLayout(fieldRow(m_fileFieldsAvailable, m_useFileFieldButton,
+                                   m_dropFileFieldButton, m_fileFieldsChosen, m_fileFieldUpButton,
+                                   m_fileFieldDownButton, m_fileExample),
+                          2, 1, 1, 2);
     fileLayout->setColumnStretch(2, 1);
 
-    for (QLabel *l : {lblExample, lblResult, lblSong})
+    for (QLabel *l : {m_dashExample, m_folderExample, m_fileExample})
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(chkRemoveSubArtists);
+    layout->addWidget(m_primaryArtistsBox);
     layout->addWidget(folderGroup);
     layout->addWidget(fileGroup);
     layout->addStretch(1);
 }
 
-void OptionsDialog::BuildPage3()
+void OptionsDialog::buildFilterPage(QWidget *page)
 {
-    QWidget *page = Frame[2];
     auto *group = new QGroupBox(QStringLiteral("File Search Filter"), page);
-    Label8 = Named(new QLabel(QStringLiteral("Quick Filter Settings:"), group), "Label8");
-    Combo1 = Named(new QComboBox(group), "Combo1");
+    auto *presetLabel = new QLabel(QStringLiteral("Quick Filter Settings:"), group);
+    m_filterPreset = Named(new QComboBox(group), "filterPreset");
     for (const FilterPreset &p : FilterPresets())
-        Combo1->addItem(p.name);
-    Combo1->setCurrentIndex(DefaultPresetIndex);
-    Combo1->setMinimumWidth(220);
-    txtFileFilter = Named(new QLineEdit(group), "txtFileFilter");
-    lblText[3] = Named(
-        new QLabel(QStringLiteral("This is a comma seperated list of file extensions you want "
-                                  "Sortiva to search for when looking for files within a folder. "
-                                  "Seperate with comma's, Use a * (asterisk) for all files. No "
-                                  "spaces."),
-                   group),
-        "lblText_3");
-    lblText[3]->setWordWrap(true);
-    Label8->setBuddy(Combo1);
+        m_filterPreset->addItem(p.name);
+    m_filterPreset->setCurrentIndex(DefaultPresetIndex);
+    m_filterPreset->setMinimumWidth(220);
+    m_filterEdit = Named(new QLineEdit(group), "filterEdit");
+    auto *hint = new QLabel(QStringLiteral("This is a comma seperated list of file extensions "
+                                           "you want Sortiva to search for when looking for "
+                                           "files within a folder. Seperate with comma's, Use "
+                                           "a * (asterisk) for all files. No spaces."),
+                            group);
+    hint->setWordWrap(true);
+    presetLabel->setBuddy(m_filterPreset);
 
     auto *presetRow = new QHBoxLayout;
-    presetRow->addWidget(Label8);
-    presetRow->addWidget(Combo1);
+    presetRow->addWidget(presetLabel);
+    presetRow->addWidget(m_filterPreset);
     presetRow->addStretch(1);
     auto *v = new QVBoxLayout(group);
     v->setSpacing(10);
     v->addLayout(presetRow);
-    v->addWidget(txtFileFilter);
-    v->addWidget(lblText[3]);
+    v->addWidget(m_filterEdit);
+    v->addWidget(hint);
 
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(group);
     layout->addStretch(1);
     layout->addWidget(Note(page));
-
 }
 
-void OptionsDialog::Form_Load()
+void OptionsDialog::load()
 {
     const OptionsValues v = OptionsFromSettings(Settings);
-    txtFileFilter->setText(v.filterText);
+    m_filterEdit->setText(v.filterText);
 
-    // A stored index outside the buttons falls back to the first one.
-    m_folderSource = (v.renamefolders == 1) ? 1 : 0;
-    m_dashOption = (v.dashoption >= 0 && v.dashoption <= 3) ? v.dashoption : 0;
-    Option1[static_cast<size_t>(m_folderSource)]->setChecked(true);
-    optDash[static_cast<size_t>(m_dashOption)]->setChecked(true);
-    optDash_Click(m_dashOption);
+    // A stored value outside the buttons falls back to the first one.
+    m_folderSource = v.renamefolders == kFolderFromTag ? kFolderFromTag : kFolderFromFileName;
+    m_dashOption = (v.dashoption >= 0 && v.dashoption < kDashOptionCount) ? v.dashoption : 0;
+    m_folderSources->button(m_folderSource)->setChecked(true);
+    m_dashOptions->button(m_dashOption)->setChecked(true);
+    setDashOption(m_dashOption);
 
-    SetCheckBoxes(v);
-    SetFieldLists(List1, List2, v.foldernamelist);
-    CreateFolderTitle();
-    SetFieldLists(List4, List3, v.filenamelist);
-    CreateFileTitle();
+    setCheckBoxes(v);
+    setFieldLists(m_folderFieldsAvailable, m_folderFieldsChosen, v.foldernamelist);
+    showFolderExample();
+    setFieldLists(m_fileFieldsAvailable, m_fileFieldsChosen, v.filenamelist);
+    showFileExample();
 
-    tb1->setCurrentIndex(0);
+    showPage(Page::General);
     m_presets.Reset();
     m_changed = false;
 
@@ -499,21 +532,27 @@ void OptionsDialog::Form_Load()
     QCoreApplication::processEvents();
 }
 
-void OptionsDialog::SetCheckBoxes(const OptionsValues &v)
+void OptionsDialog::showPage(Page page)
 {
-    chkRemoveSubArtists->setChecked(v.removesubs != 0);
-    chkDeleteFiles->setChecked(v.deleteold != 0);
-    chkReplaceExisting->setChecked(v.replaceexisting != 0);
-    chkRememberFolders->setChecked(v.rememberfolders != 0);
-    chkPromptRemove->setChecked(v.promptremove != 0);
-    chkAutoAdd->setChecked(v.autoadd != 0);
-    chkRecursiveSearch->setChecked(v.recursivesearch != 0);
-    chkRenameFiles->setChecked(v.renamefiles != 0);
-    chkLoadSplash->setChecked(v.loadsplash != 0);
-    chkDoNothing->setChecked(v.donothing != 0);
+    m_pages->setCurrentIndex(static_cast<int>(page));
 }
 
-void OptionsDialog::SetFieldLists(QListWidget *available, QListWidget *chosen, const QString &stored)
+void OptionsDialog::setCheckBoxes(const OptionsValues &v)
+{
+    m_primaryArtistsBox->setChecked(v.removesubs != 0);
+    m_deleteSourceBox->setChecked(v.deleteold != 0);
+    m_replaceExistingBox->setChecked(v.replaceexisting != 0);
+    m_rememberFoldersBox->setChecked(v.rememberfolders != 0);
+    m_confirmRemoveBox->setChecked(v.promptremove != 0);
+    m_autoAddBox->setChecked(v.autoadd != 0);
+    m_searchSubFoldersBox->setChecked(v.recursivesearch != 0);
+    m_renameFilesBox->setChecked(v.renamefiles != 0);
+    m_showSplashBox->setChecked(v.loadsplash != 0);
+    m_skipExistingBox->setChecked(v.donothing != 0);
+}
+
+void OptionsDialog::setFieldLists(QListWidget *available, QListWidget *chosen,
+                                  const QString &stored)
 {
     QStringList avail = Id3FieldNames();
     QStringList picked;
@@ -522,126 +561,122 @@ void OptionsDialog::SetFieldLists(QListWidget *available, QListWidget *chosen, c
     SetEntries(chosen, picked, -1);
 }
 
-OptionsValues OptionsDialog::PendingValues() const
+OptionsValues OptionsDialog::pendingValues() const
 {
     OptionsValues v;
-    v.filterText = txtFileFilter->text();
+    v.filterText = m_filterEdit->text();
     v.dashoption = m_dashOption;
     v.filenamelist = m_fileFieldList;
     v.foldernamelist = m_folderFieldList;
     v.renamefolders = m_folderSource;
-    v.deleteold = Checked(chkDeleteFiles);
-    v.replaceexisting = Checked(chkReplaceExisting);
-    v.rememberfolders = Checked(chkRememberFolders);
-    v.promptremove = Checked(chkPromptRemove);
-    v.autoadd = Checked(chkAutoAdd);
-    v.recursivesearch = Checked(chkRecursiveSearch);
-    v.renamefiles = Checked(chkRenameFiles);
-    v.loadsplash = Checked(chkLoadSplash);
-    v.removesubs = Checked(chkRemoveSubArtists);
-    v.donothing = Checked(chkDoNothing);
+    v.deleteold = Checked(m_deleteSourceBox);
+    v.replaceexisting = Checked(m_replaceExistingBox);
+    v.rememberfolders = Checked(m_rememberFoldersBox);
+    v.promptremove = Checked(m_confirmRemoveBox);
+    v.autoadd = Checked(m_autoAddBox);
+    v.recursivesearch = Checked(m_searchSubFoldersBox);
+    v.renamefiles = Checked(m_renameFilesBox);
+    v.loadsplash = Checked(m_showSplashBox);
+    v.removesubs = Checked(m_primaryArtistsBox);
+    v.donothing = Checked(m_skipExistingBox);
     return v;
 }
 
-void OptionsDialog::ApplySettings()
+void OptionsDialog::showFolderExample()
 {
-    ::ApplySettings(PendingValues(), Settings);
-}
-
-void OptionsDialog::CreateFolderTitle()
-{
-    const QStringList chosen = Entries(List2);
-    lblResult->setText(FolderTitleExample(chosen));
+    const QStringList chosen = Entries(m_folderFieldsChosen);
+    m_folderExample->setText(FolderTitleExample(chosen));
     m_folderFieldList = JoinListItems(chosen, QStringLiteral(","));
     m_changed = true;
 }
 
-void OptionsDialog::CreateFileTitle()
+void OptionsDialog::showFileExample()
 {
-    const QStringList chosen = Entries(List3);
-    lblSong->setText(FileTitleExample(chosen));
+    const QStringList chosen = Entries(m_fileFieldsChosen);
+    m_fileExample->setText(FileTitleExample(chosen));
     m_fileFieldList = JoinListItems(chosen, QStringLiteral(","));
     m_changed = true;
 }
 
-void OptionsDialog::RetitleFor(QListWidget *list)
+void OptionsDialog::showExampleFor(QListWidget *list)
 {
-    if (list == List1 || list == List2)
-        CreateFolderTitle();
+    if (list == m_folderFieldsAvailable || list == m_folderFieldsChosen)
+        showFolderExample();
     else
-        CreateFileTitle();
+        showFileExample();
 }
 
-void OptionsDialog::MoveListItem(QListWidget *from, QListWidget *to)
+void OptionsDialog::moveField(QListWidget *from, QListWidget *to)
 {
     QStringList source = Entries(from);
     QStringList target = Entries(to);
     const int selected = SelectedRow(from);
     if (selected >= 0) {
-        const int next = ::MoveListItem(source, selected, target);
+        const int next = MoveListItem(source, selected, target);
         SetEntries(to, target, static_cast<int>(target.size()) - 1);
         SetEntries(from, source, next);
-        RetitleFor(from);
+        showExampleFor(from);
     }
 }
 
-void OptionsDialog::MoveUp(QListWidget *list)
+void OptionsDialog::moveFieldUp(QListWidget *list)
 {
     const int selected = SelectedRow(list);
     if (selected <= 0)
         return;
     QStringList entries = Entries(list);
     SetEntries(list, entries, MoveListItemUp(entries, selected));
-    RetitleFor(list);
+    showExampleFor(list);
 }
 
-void OptionsDialog::MoveDown(QListWidget *list)
+void OptionsDialog::moveFieldDown(QListWidget *list)
 {
     const int selected = SelectedRow(list);
     if (selected < 0 || selected >= list->count() - 1)
         return;
     QStringList entries = Entries(list);
     SetEntries(list, entries, MoveListItemDown(entries, selected));
-    RetitleFor(list);
+    showExampleFor(list);
 }
 
-void OptionsDialog::CheckBox_Click()
+void OptionsDialog::markChanged()
 {
     m_changed = true;
 }
 
-void OptionsDialog::Option1_Click(int index)
+void OptionsDialog::setFolderSource(int source)
 {
-    m_folderSource = index;
+    m_folderSource = source;
     m_changed = true;
 }
 
-void OptionsDialog::optDash_Click(int index)
+void OptionsDialog::setDashOption(int option)
 {
-    m_dashOption = index;
-    lblExample->setText(DashSection(lblText[2]->text(), index));
+    m_dashOption = option;
+    m_dashExample->setText(DashSection(m_dashSample->text(), option));
     m_changed = true;
 }
 
-void OptionsDialog::optDash_MouseUp(int index)
+void OptionsDialog::warnAboutDashOption(int option)
 {
-    if (index < 2 || Settings.showwarn == 0 || m_warning)
+    // The first two sections give good folder names; later ones deserve a word of warning.
+    if (option < 2 || Settings.showwarn == 0 || m_warning)
         return;
     m_warning = new DashWarningDialog(this);
     m_warning->open();
 }
 
-void OptionsDialog::Combo1_Click(int index)
+void OptionsDialog::choosePreset(int index)
 {
-    QString text = txtFileFilter->text();
+    QString text = m_filterEdit->text();
     if (!m_presets.Choose(index, text))
         return;
-    if (txtFileFilter->text() != text)
-        txtFileFilter->setText(text);
+    if (m_filterEdit->text() != text)
+        m_filterEdit->setText(text);
     m_changed = true;
 }
 
-void OptionsDialog::Command15_Click()
+void OptionsDialog::editReplaceList()
 {
     if (!m_editor)
         m_editor = new ReplaceListEditor(this);
@@ -650,26 +685,26 @@ void OptionsDialog::Command15_Click()
     m_editor->activateWindow();
 }
 
-void OptionsDialog::Commit()
+void OptionsDialog::commit()
 {
-    ApplySettings();
+    ApplySettings(pendingValues(), Settings);
     SaveSettings();
     SettingsStore::Sync();
 }
 
-void OptionsDialog::Command14_Click()
+void OptionsDialog::apply()
 {
-    Commit();
+    commit();
     m_changed = false;
 }
 
-void OptionsDialog::Command2_Click()
+void OptionsDialog::applyAndClose()
 {
-    Commit();
-    CloseBy(CloseReason::Buttons);
+    commit();
+    closeBy(CloseReason::Buttons);
 }
 
-void OptionsDialog::Command1_Click()
+void OptionsDialog::cancel()
 {
     if (m_changed) {
         const MsgResult answer = Dialogs().Message(
@@ -679,51 +714,58 @@ void OptionsDialog::Command1_Click()
         if (answer == MsgResult::Cancel)
             return;
         if (answer == MsgResult::Yes)
-            Commit();
+            commit();
     }
-    BringOwnerToFront();
-    CloseBy(CloseReason::Buttons);
+    bringOwnerToFront();
+    closeBy(CloseReason::Buttons);
 }
 
-void OptionsDialog::Command3_Click()
+void OptionsDialog::resetToDefaults()
 {
     if (Dialogs().Message(
             QStringLiteral("Are you sure you want to reset all settings to thier default values?"),
             MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
         return;
-    const OptionsValues v = DefaultOptions(PendingValues());
+    const OptionsValues v = DefaultOptions(pendingValues());
     m_changed = true;
-    SetCheckBoxes(v);
-    if (txtFileFilter->text() != v.filterText)
-        txtFileFilter->setText(v.filterText);
-    Option1[0]->setChecked(true);
-    m_folderSource = 0;
-    optDash[0]->setChecked(true);
-    optDash_Click(0);
-    SetFieldLists(List1, List2, v.foldernamelist);
-    SetFieldLists(List4, List3, v.filenamelist);
-    CreateFileTitle();
-    CreateFolderTitle();
+    setCheckBoxes(v);
+    if (m_filterEdit->text() != v.filterText)
+        m_filterEdit->setText(v.filterText);
+    m_folderSources->button(v.renamefolders)->setChecked(true);
+    m_folderSource = v.renamefolders;
+    m_dashOptions->button(v.dashoption)->setChecked(true);
+    setDashOption(v.dashoption);
+    setFieldLists(m_folderFieldsAvailable, m_folderFieldsChosen, v.foldernamelist);
+    setFieldLists(m_fileFieldsAvailable, m_fileFieldsChosen, v.filenamelist);
+    showFileExample();
+    showFolderExample();
 }
 
-void OptionsDialog::NextTab()
+void OptionsDialog::showNextPage()
 {
-    tb1->setCurrentIndex((tb1->currentIndex() + 1) % tb1->count());
+    m_pages->setCurrentIndex((m_pages->currentIndex() + 1) % m_pages->count());
 }
 
-void OptionsDialog::ShowHelp(QObject *link)
+bool OptionsDialog::isHelpLink(const QObject *object) const
+{
+    return object == m_folderFromTagHelp || object == m_renameFilesHelp ||
+           object == m_replaceExistingHelp || object == m_skipExistingHelp ||
+           object == m_autoAddHelp;
+}
+
+void OptionsDialog::showHelp(const QObject *link)
 {
     QString text;
-    if (link == Label4)
-        text = HelpFolderFromTag;
-    else if (link == Label5)
-        text = HelpFileFromTag;
-    else if (link == Label6)
-        text = HelpReplaceExisting;
-    else if (link == Label9)
-        text = HelpDoNothing;
-    else if (link == lblExport)
-        text = HelpAutoAdd;
+    if (link == m_folderFromTagHelp)
+        text = kHelpFolderFromTag;
+    else if (link == m_renameFilesHelp)
+        text = kHelpFileFromTag;
+    else if (link == m_replaceExistingHelp)
+        text = kHelpReplaceExisting;
+    else if (link == m_skipExistingHelp)
+        text = kHelpSkipExisting;
+    else if (link == m_autoAddHelp)
+        text = kHelpAutoAdd;
     if (!text.isEmpty())
         Dialogs().Message(text, MsgButtons::Ok, MsgIcon::Information);
 }
@@ -737,10 +779,8 @@ bool OptionsDialog::eventFilter(QObject *watched, QEvent *event)
         QTimer::singleShot(0, this, [this] { m_ownerClosing = false; });
         return false;
     }
-    if (event->type() == QEvent::MouseButtonRelease &&
-        (watched == Label4 || watched == Label5 || watched == Label6 || watched == Label9 ||
-         watched == lblExport)) {
-        ShowHelp(watched);
+    if (event->type() == QEvent::MouseButtonRelease && isHelpLink(watched)) {
+        showHelp(watched);
         return true;
     }
     if (event->type() == QEvent::KeyPress) {
@@ -749,7 +789,7 @@ bool OptionsDialog::eventFilter(QObject *watched, QEvent *event)
         auto *key = static_cast<QKeyEvent *>(event);
         if (w && w->window() == this && key->key() == Qt::Key_Tab &&
             key->modifiers() == Qt::ControlModifier) {
-            NextTab();
+            showNextPage();
             return true;
         }
     }
@@ -759,13 +799,13 @@ bool OptionsDialog::eventFilter(QObject *watched, QEvent *event)
 void OptionsDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        Command1_Click();
+        cancel();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void OptionsDialog::CloseBy(CloseReason reason)
+void OptionsDialog::closeBy(CloseReason reason)
 {
     m_closeReason = reason;
     close();
@@ -784,18 +824,18 @@ void OptionsDialog::closeEvent(QCloseEvent *event)
         if (Dialogs().Message(QStringLiteral("You have made changes to your settings. Would you "
                                              "like to apply those settings now?"),
                               MsgButtons::YesNo, MsgIcon::Exclamation) == MsgResult::Yes)
-            Commit();
+            commit();
     }
     if (m_closeReason != CloseReason::Owner)
-        BringOwnerToFront();
+        bringOwnerToFront();
     QApplication::instance()->removeEventFilter(this);
-    // The window is deleted later: an Open() in between builds a new one.
-    if (instance == this)
-        instance = nullptr;
+    // The window is deleted later: an open() in between builds a new one.
+    if (openWindow == this)
+        openWindow = nullptr;
     event->accept();
 }
 
-void OptionsDialog::BringOwnerToFront()
+void OptionsDialog::bringOwnerToFront()
 {
     QWidget *owner = parentWidget();
     if (owner && !owner->isMinimized()) {

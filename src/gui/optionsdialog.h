@@ -6,17 +6,16 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <array>
+#include <optional>
 
 class ReplaceListEditor;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 class QTabWidget;
 class DashWarningDialog;
 
@@ -26,84 +25,32 @@ class OptionsDialog : public QWidget
     Q_OBJECT
 
 public:
+    /** The pages, in tab order. */
+    enum class Page { General, Naming, Filter };
+
     /**
      * Opens the one Options window, not modal, owned by @p owner, or brings the open one
-     * forward. @p tab >= 0 selects that page (2 is "File Search Filtering"); with -1 a new
-     * window shows its first page and an open one keeps its page.
+     * forward. With a @p page that page is shown; without one a new window shows its first
+     * page and an open one keeps its page.
      */
-    static OptionsDialog *Open(QWidget *owner, int tab = -1);
+    static OptionsDialog *open(QWidget *owner, std::optional<Page> page = std::nullopt);
     /** The open Options window, or nullptr. */
-    static OptionsDialog *Instance();
+    static OptionsDialog *instance();
     /**
      * Closes the Options window and the windows it opened without asking anything; edits
      * not yet applied are dropped. For the owner's close handler (closing the window from
      * inside the owner's close handling asks nothing either).
      */
-    static void CloseWindows();
+    static void closeWindows();
 
-    /** Copies the pending values of the window into Settings (nothing is saved). */
-    void ApplySettings();
-    /** Shows the folder example of List2 and takes it as the pending folder field list. */
-    void CreateFolderTitle();
-    /** Shows the file example of List3 and takes it as the pending file field list. */
-    void CreateFileTitle();
     /** The window's values as they would be applied now. */
-    OptionsValues PendingValues() const;
+    OptionsValues pendingValues() const;
     /** There are edits not yet applied. */
-    bool IsChanged() const { return m_changed; }
+    bool hasChanges() const { return m_changed; }
     /** The replace-list editor opened from this window, or nullptr. */
-    ReplaceListEditor *Editor() const;
-    /** The warning window while it is open, or nullptr. */
-    DashWarningDialog *Warning() const;
-
-    // The controls, named as on the form.
-    QTabWidget *tb1 = nullptr;
-    std::array<QWidget *, 3> Frame{};
-    QCheckBox *chkLoadSplash = nullptr;
-    QCheckBox *chkReplaceExisting = nullptr;
-    QCheckBox *chkDeleteFiles = nullptr;
-    QCheckBox *chkRememberFolders = nullptr;
-    QCheckBox *chkPromptRemove = nullptr;
-    QCheckBox *chkAutoAdd = nullptr;
-    QCheckBox *chkRecursiveSearch = nullptr;
-    QCheckBox *chkDoNothing = nullptr;
-    QCheckBox *chkRemoveSubArtists = nullptr;
-    QCheckBox *chkRenameFiles = nullptr;
-    QPushButton *Command15 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label9 = nullptr;
-    QLabel *lblExport = nullptr;
-    std::array<QRadioButton *, 2> Option1{};
-    QGroupBox *Frame1 = nullptr;
-    std::array<QRadioButton *, 4> optDash{};
-    QLabel *lblLink = nullptr;
-    std::array<QLabel *, 4> lblText{}; // indices 2 and 3 exist
-    QLabel *lblExample = nullptr;
-    QLabel *Label1 = nullptr;
-    QListWidget *List1 = nullptr;
-    QListWidget *List2 = nullptr;
-    QPushButton *Command6 = nullptr;
-    QPushButton *Command7 = nullptr;
-    QPushButton *Command12 = nullptr;
-    QPushButton *Command13 = nullptr;
-    QLabel *lblResult = nullptr;
-    QLabel *Label2 = nullptr;
-    QListWidget *List4 = nullptr;
-    QListWidget *List3 = nullptr;
-    QPushButton *Command9 = nullptr;
-    QPushButton *Command8 = nullptr;
-    QPushButton *Command10 = nullptr;
-    QPushButton *Command11 = nullptr;
-    QLabel *lblSong = nullptr;
-    QLabel *Label8 = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QLineEdit *txtFileFilter = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command14 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command1 = nullptr;
+    ReplaceListEditor *replaceListEditor() const;
+    /** The dash-option warning while it is open, or nullptr. */
+    DashWarningDialog *dashWarning() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -114,32 +61,86 @@ private:
     enum class CloseReason { CloseBox, Buttons, Owner };
 
     explicit OptionsDialog(QWidget *owner);
-    void BuildPage1();
-    void BuildPage2();
-    void BuildPage3();
-    void Form_Load();
-    void SetCheckBoxes(const OptionsValues &v);
-    void SetFieldLists(QListWidget *available, QListWidget *chosen, const QString &stored);
-    void MoveListItem(QListWidget *from, QListWidget *to);
-    void MoveUp(QListWidget *list);
-    void MoveDown(QListWidget *list);
-    void RetitleFor(QListWidget *list);
-    void Commit();
-    void CloseBy(CloseReason reason);
-    void BringOwnerToFront();
+    void buildGeneralPage(QWidget *page);
+    void buildNamingPage(QWidget *page);
+    void buildFilterPage(QWidget *page);
+    void connectControls();
+    void load();
+    void showPage(Page page);
+    void setCheckBoxes(const OptionsValues &v);
+    void setFieldLists(QListWidget *available, QListWidget *chosen, const QString &stored);
+    void showFolderExample();
+    void showFileExample();
+    void showExampleFor(QListWidget *list);
+    void moveField(QListWidget *from, QListWidget *to);
+    void moveFieldUp(QListWidget *list);
+    void moveFieldDown(QListWidget *list);
+    void commit();
+    void closeBy(CloseReason reason);
+    void bringOwnerToFront();
 
-    void CheckBox_Click();
-    void Option1_Click(int index);
-    void optDash_Click(int index);
-    void optDash_MouseUp(int index);
-    void Combo1_Click(int index);
-    void Command15_Click();
-    void Command14_Click();
-    void Command2_Click();
-    void Command1_Click();
-    void Command3_Click();
-    void NextTab();
-    void ShowHelp(QObject *link);
+    void markChanged();
+    void setFolderSource(int source);
+    void setDashOption(int option);
+    void warnAboutDashOption(int option);
+    void choosePreset(int index);
+    void editReplaceList();
+    void apply();
+    void applyAndClose();
+    void cancel();
+    void resetToDefaults();
+    void showNextPage();
+    bool isHelpLink(const QObject *object) const;
+    void showHelp(const QObject *link);
+
+    QTabWidget *m_pages = nullptr;
+
+    // General page.
+    QCheckBox *m_showSplashBox = nullptr;
+    QCheckBox *m_replaceExistingBox = nullptr;
+    QCheckBox *m_deleteSourceBox = nullptr;
+    QCheckBox *m_rememberFoldersBox = nullptr;
+    QCheckBox *m_confirmRemoveBox = nullptr;
+    QCheckBox *m_autoAddBox = nullptr;
+    QCheckBox *m_searchSubFoldersBox = nullptr;
+    QCheckBox *m_skipExistingBox = nullptr;
+    QLabel *m_replaceExistingHelp = nullptr;
+    QLabel *m_autoAddHelp = nullptr;
+    QLabel *m_skipExistingHelp = nullptr;
+    QPushButton *m_editReplaceListButton = nullptr;
+
+    // Naming page.
+    QCheckBox *m_primaryArtistsBox = nullptr;
+    QButtonGroup *m_folderSources = nullptr; // button id = the stored folder-name source
+    QLabel *m_folderFromTagHelp = nullptr;
+    QButtonGroup *m_dashOptions = nullptr; // button id = the stored dash option
+    QLabel *m_dashSample = nullptr;
+    QLabel *m_dashExample = nullptr;
+    QListWidget *m_folderFieldsAvailable = nullptr;
+    QListWidget *m_folderFieldsChosen = nullptr;
+    QPushButton *m_useFolderFieldButton = nullptr;
+    QPushButton *m_dropFolderFieldButton = nullptr;
+    QPushButton *m_folderFieldUpButton = nullptr;
+    QPushButton *m_folderFieldDownButton = nullptr;
+    QLabel *m_folderExample = nullptr;
+    QCheckBox *m_renameFilesBox = nullptr;
+    QLabel *m_renameFilesHelp = nullptr;
+    QListWidget *m_fileFieldsAvailable = nullptr;
+    QListWidget *m_fileFieldsChosen = nullptr;
+    QPushButton *m_useFileFieldButton = nullptr;
+    QPushButton *m_dropFileFieldButton = nullptr;
+    QPushButton *m_fileFieldUpButton = nullptr;
+    QPushButton *m_fileFieldDownButton = nullptr;
+    QLabel *m_fileExample = nullptr;
+
+    // Filter page.
+    QComboBox *m_filterPreset = nullptr;
+    QLineEdit *m_filterEdit = nullptr;
+
+    QPushButton *m_defaultsButton = nullptr;
+    QPushButton *m_applyButton = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 
     bool m_changed = false;
     int m_dashOption = 0;

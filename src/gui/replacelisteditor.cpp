@@ -70,72 +70,73 @@ ReplaceListEditor::ReplaceListEditor(QWidget *owner) : QWidget(owner, Qt::Dialog
     setWindowTitle(QStringLiteral("Edit Replace With List..."));
     setWindowIcon(QIcon(QStringLiteral(":/images/sortiva.svg")));
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(HeaderPicture(560, 48));
-    Image1->setScaledContents(true);
-    Image1->setFixedHeight(48);
+    m_banner = new QLabel(this);
+    m_banner->setObjectName(QStringLiteral("banner"));
+    m_banner->setPixmap(HeaderPicture(560, 48));
+    m_banner->setScaledContents(true);
+    m_banner->setFixedHeight(48);
 
-    lv1 = new QTreeWidget(this);
-    lv1->setObjectName(QStringLiteral("lv1"));
-    lv1->setColumnCount(3);
-    lv1->setHeaderLabels({QStringLiteral("Replace This"), QStringLiteral("With This"),
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("list"));
+    m_list->setColumnCount(3);
+    m_list->setHeaderLabels({QStringLiteral("Replace This"), QStringLiteral("With This"),
                           QStringLiteral("Case Sensitive")});
-    lv1->setRootIsDecorated(false);
-    lv1->setUniformRowHeights(true);
-    lv1->setAllColumnsShowFocus(true);
-    lv1->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv1->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    lv1->setItemDelegate(new ReplaceThisDelegate(lv1));
-    lv1->header()->setStretchLastSection(true);
-    lv1->header()->setSectionsMovable(false);
-    lv1->setColumnWidth(0, 210);
-    lv1->setColumnWidth(1, 210);
-    lv1->setMinimumHeight(220);
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    m_list->setItemDelegate(new ReplaceThisDelegate(m_list));
+    m_list->header()->setStretchLastSection(true);
+    m_list->header()->setSectionsMovable(false);
+    m_list->setColumnWidth(0, 210);
+    m_list->setColumnWidth(1, 210);
+    m_list->setMinimumHeight(220);
 
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setPlaceholderText(QStringLiteral("Replace This"));
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setPlaceholderText(QStringLiteral("With This"));
-    chkCaseSensitive = new QCheckBox(QStringLiteral(" Case Sensitive"), this);
-    chkCaseSensitive->setObjectName(QStringLiteral("chkCaseSensitive"));
+    m_replaceThisEdit = new QLineEdit(this);
+    m_replaceThisEdit->setObjectName(QStringLiteral("replaceThisEdit"));
+    m_replaceThisEdit->setPlaceholderText(QStringLiteral("Replace This"));
+    m_withThisEdit = new QLineEdit(this);
+    m_withThisEdit->setObjectName(QStringLiteral("withThisEdit"));
+    m_withThisEdit->setPlaceholderText(QStringLiteral("With This"));
+    m_caseSensitiveBox = new QCheckBox(QStringLiteral(" Case Sensitive"), this);
+    m_caseSensitiveBox->setObjectName(QStringLiteral("caseSensitiveBox"));
 
-    Command5 = new QPushButton(QStringLiteral("Clear All"), this);
-    Command5->setObjectName(QStringLiteral("Command5"));
-    Command1 = new QPushButton(QStringLiteral("Add"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("Remove"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command4 = new QPushButton(QStringLiteral("Modify"), this);
-    Command4->setObjectName(QStringLiteral("Command4"));
-    Command3 = new QPushButton(QStringLiteral("Close"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    for (QPushButton *b : {Command5, Command1, Command2, Command4, Command3})
+    m_clearAllButton = new QPushButton(QStringLiteral("Clear All"), this);
+    m_clearAllButton->setObjectName(QStringLiteral("clearAllButton"));
+    m_addButton = new QPushButton(QStringLiteral("Add"), this);
+    m_addButton->setObjectName(QStringLiteral("addButton"));
+    m_removeButton = new QPushButton(QStringLiteral("Remove"), this);
+    m_removeButton->setObjectName(QStringLiteral("removeButton"));
+    m_modifyButton = new QPushButton(QStringLiteral("Modify"), this);
+    m_modifyButton->setObjectName(QStringLiteral("modifyButton"));
+    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    for (QPushButton *b :
+         {m_clearAllButton, m_addButton, m_removeButton, m_modifyButton, m_closeButton})
         b->setMinimumWidth(84);
 
     auto *boxes = new QHBoxLayout;
     boxes->setSpacing(0);
-    boxes->addWidget(Text1);
-    boxes->addWidget(Text2);
+    boxes->addWidget(m_replaceThisEdit);
+    boxes->addWidget(m_withThisEdit);
     boxes->addSpacing(8);
-    boxes->addWidget(chkCaseSensitive);
+    boxes->addWidget(m_caseSensitiveBox);
     boxes->addStretch(1);
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    buttons->addWidget(Command5);
+    buttons->addWidget(m_clearAllButton);
     buttons->addStretch(1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command4);
+    buttons->addWidget(m_addButton);
+    buttons->addWidget(m_removeButton);
+    buttons->addWidget(m_modifyButton);
     buttons->addSpacing(16);
-    buttons->addWidget(Command3);
+    buttons->addWidget(m_closeButton);
 
     auto *body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);
-    body->addWidget(lv1, 1);
+    body->addWidget(m_list, 1);
     body->addSpacing(4);
     body->addLayout(boxes);
     body->addSpacing(6);
@@ -144,79 +145,81 @@ ReplaceListEditor::ReplaceListEditor(QWidget *owner) : QWidget(owner, Qt::Dialog
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(Image1);
+    layout->addWidget(m_banner);
     layout->addLayout(body, 1);
     resize(580, 420);
 
-    connect(lv1->header(), &QHeaderView::sectionResized, this, [this] { AlignBoxesToColumns(); });
-    connect(lv1, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *item) { lv1_ItemClick(item); });
-    connect(lv1, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *item) { lv1_ItemClick(item); });
-    connect(lv1, &QTreeWidget::itemChanged, this, &ReplaceListEditor::lv1_AfterLabelEdit);
-    connect(Command1, &QPushButton::clicked, this, &ReplaceListEditor::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &ReplaceListEditor::Command2_Click);
-    connect(Command4, &QPushButton::clicked, this, &ReplaceListEditor::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &ReplaceListEditor::Command5_Click);
-    connect(Command3, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_list->header(), &QHeaderView::sectionResized, this,
+            [this] { alignBoxesToColumns(); });
+    connect(m_list, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *item) { showRule(item); });
+    connect(m_list, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *item) { showRule(item); });
+    connect(m_list, &QTreeWidget::itemChanged, this, &ReplaceListEditor::replaceThisEdited);
+    connect(m_addButton, &QPushButton::clicked, this, &ReplaceListEditor::addRule);
+    connect(m_removeButton, &QPushButton::clicked, this, &ReplaceListEditor::removeRule);
+    connect(m_modifyButton, &QPushButton::clicked, this, &ReplaceListEditor::modifyRule);
+    connect(m_clearAllButton, &QPushButton::clicked, this, &ReplaceListEditor::clearAll);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    AlignBoxesToColumns();
-    LoadRepList();
+    alignBoxesToColumns();
+    loadRows();
 }
 
-void ReplaceListEditor::AlignBoxesToColumns()
+void ReplaceListEditor::alignBoxesToColumns()
 {
     // The text boxes sit under the first two columns, as wide as those columns.
-    Text1->setFixedWidth(lv1->columnWidth(0) + lv1->frameWidth());
-    Text2->setFixedWidth(lv1->columnWidth(1));
+    m_replaceThisEdit->setFixedWidth(m_list->columnWidth(0) + m_list->frameWidth());
+    m_withThisEdit->setFixedWidth(m_list->columnWidth(1));
 }
 
-void ReplaceListEditor::LoadRepList()
+void ReplaceListEditor::loadRows()
 {
     m_filling = true;
-    lv1->clear();
+    m_list->clear();
     for (const ReplaceRow &row : ReplaceEditor::Rows()) {
-        auto *item = new QTreeWidgetItem(lv1, {row.replaceThis, row.withThis, row.caseSensitive});
+        auto *item =
+            new QTreeWidgetItem(m_list, {row.replaceThis, row.withThis, row.caseSensitive});
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
-    lv1->setCurrentItem(nullptr);
-    lv1->clearSelection();
+    m_list->setCurrentItem(nullptr);
+    m_list->clearSelection();
     m_filling = false;
 }
 
-int ReplaceListEditor::SelectedPosition() const
+int ReplaceListEditor::selectedPosition() const
 {
-    const QList<QTreeWidgetItem *> selected = lv1->selectedItems();
+    const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
     if (selected.isEmpty())
         return 0;
-    return lv1->indexOfTopLevelItem(selected.first()) + 1;
+    return m_list->indexOfTopLevelItem(selected.first()) + 1;
 }
 
-void ReplaceListEditor::SelectRow(int position)
+void ReplaceListEditor::selectRow(int position)
 {
     m_filling = true;
-    if (QTreeWidgetItem *item = lv1->topLevelItem(position - 1)) {
-        lv1->setCurrentItem(item);
+    if (QTreeWidgetItem *item = m_list->topLevelItem(position - 1)) {
+        m_list->setCurrentItem(item);
         item->setSelected(true);
-        lv1->scrollToItem(item);
+        m_list->scrollToItem(item);
     }
     m_filling = false;
 }
 
-void ReplaceListEditor::lv1_ItemClick(QTreeWidgetItem *item)
+void ReplaceListEditor::showRule(QTreeWidgetItem *item)
 {
     if (m_filling || !item)
         return;
-    Text1->setText(item->text(0));
-    Text2->setText(item->text(1));
-    chkCaseSensitive->setChecked(item->text(2) == QLatin1String("Yes"));
+    m_replaceThisEdit->setText(item->text(0));
+    m_withThisEdit->setText(item->text(1));
+    m_caseSensitiveBox->setChecked(item->text(2) == QLatin1String("Yes"));
 }
 
-void ReplaceListEditor::lv1_AfterLabelEdit(QTreeWidgetItem *item, int column)
+void ReplaceListEditor::replaceThisEdited(QTreeWidgetItem *item, int column)
 {
     if (m_filling || column != 0)
         return;
-    const int position = lv1->indexOfTopLevelItem(item) + 1;
+    const int position = m_list->indexOfTopLevelItem(item) + 1;
     if (!ReplaceEditor::EditReplaceThis(position, item->text(0))) {
         // Refused: the row shows the rule's text again.
         m_filling = true;
@@ -227,43 +230,44 @@ void ReplaceListEditor::lv1_AfterLabelEdit(QTreeWidgetItem *item, int column)
     }
 }
 
-void ReplaceListEditor::Command1_Click()
+void ReplaceListEditor::addRule()
 {
-    if (!ReplaceEditor::Add(Text1->text(), Text2->text(), chkCaseSensitive->isChecked() ? 1 : 0))
+    if (!ReplaceEditor::Add(m_replaceThisEdit->text(), m_withThisEdit->text(),
+                            m_caseSensitiveBox->isChecked() ? 1 : 0))
         return;
-    Text1->clear();
-    Text2->clear();
-    LoadRepList();
+    m_replaceThisEdit->clear();
+    m_withThisEdit->clear();
+    loadRows();
 }
 
-void ReplaceListEditor::Command2_Click()
+void ReplaceListEditor::removeRule()
 {
-    const int position = SelectedPosition();
+    const int position = selectedPosition();
     if (position == 0)
         return;
     const int next = ReplaceEditor::Remove(position);
-    LoadRepList();
+    loadRows();
     if (next > 0)
-        SelectRow(next);
+        selectRow(next);
 }
 
-void ReplaceListEditor::Command4_Click()
+void ReplaceListEditor::modifyRule()
 {
-    const int position = SelectedPosition();
+    const int position = selectedPosition();
     // The text checks come first: they are reported even without a selected row.
-    if (!ReplaceEditor::Modify(position, Text1->text(), Text2->text(),
-                               chkCaseSensitive->isChecked() ? 1 : 0))
+    if (!ReplaceEditor::Modify(position, m_replaceThisEdit->text(), m_withThisEdit->text(),
+                               m_caseSensitiveBox->isChecked() ? 1 : 0))
         return;
-    LoadRepList();
-    SelectRow(position);
-    Text2->clear();
-    Text1->clear();
+    loadRows();
+    selectRow(position);
+    m_withThisEdit->clear();
+    m_replaceThisEdit->clear();
 }
 
-void ReplaceListEditor::Command5_Click()
+void ReplaceListEditor::clearAll()
 {
     if (ReplaceEditor::ClearAll())
-        LoadRepList();
+        loadRows();
 }
 
 void ReplaceListEditor::closeEvent(QCloseEvent *event)

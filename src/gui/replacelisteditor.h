@@ -18,35 +18,34 @@ public:
     /** The editor, not modal, owned by @p owner (the Options window); deleted when closed. */
     explicit ReplaceListEditor(QWidget *owner);
 
-    /** Rebuilds the rows of lv1 from the user's replace list; nothing is selected after. */
-    void LoadRepList();
     /** The 1-based position of the selected row, 0 when none is selected. */
-    int SelectedPosition() const;
-
-    // The controls, named as on the form.
-    QLabel *Image1 = nullptr;
-    QTreeWidget *lv1 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QLineEdit *Text2 = nullptr;
-    QCheckBox *chkCaseSensitive = nullptr;
-    QPushButton *Command5 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *Command3 = nullptr;
+    int selectedPosition() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void SelectRow(int position);
-    void AlignBoxesToColumns();
-    void lv1_ItemClick(QTreeWidgetItem *item);
-    void lv1_AfterLabelEdit(QTreeWidgetItem *item, int column);
-    void Command1_Click();
-    void Command2_Click();
-    void Command4_Click();
-    void Command5_Click();
+    /** Rebuilds the rows from the user's replace list; nothing is selected after. */
+    void loadRows();
+    void selectRow(int position);
+    void alignBoxesToColumns();
+    void showRule(QTreeWidgetItem *item);
+    void replaceThisEdited(QTreeWidgetItem *item, int column);
+    void addRule();
+    void removeRule();
+    void modifyRule();
+    void clearAll();
+
+    QLabel *m_banner = nullptr;
+    QTreeWidget *m_list = nullptr;
+    QLineEdit *m_replaceThisEdit = nullptr;
+    QLineEdit *m_withThisEdit = nullptr;
+    QCheckBox *m_caseSensitiveBox = nullptr;
+    QPushButton *m_clearAllButton = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QPushButton *m_modifyButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
 
     bool m_filling = false; // rows or selection set by the program, not the user
 };

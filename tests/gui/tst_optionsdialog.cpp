@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -35,6 +36,55 @@ const QString Welcome = QStringLiteral(
     "before getting started. Would you like to open the options window now?");
 const QString DefaultsQuestion =
     QStringLiteral("Are you sure you want to reset all settings to thier default values?");
+
+// The window's controls, found by their object names.
+template <typename T> T *Find(const QWidget *window, const char *name)
+{
+    T *control = window->findChild<T *>(QLatin1String(name));
+    if (!control)
+        qFatal("no control named %s", name);
+    return control;
+}
+
+QPushButton *Button(const QWidget *w, const char *name)
+{
+    return Find<QPushButton>(w, name);
+}
+
+QCheckBox *Box(const QWidget *w, const char *name)
+{
+    return Find<QCheckBox>(w, name);
+}
+
+QListWidget *List(const QWidget *w, const char *name)
+{
+    return Find<QListWidget>(w, name);
+}
+
+QLabel *Label(const QWidget *w, const char *name)
+{
+    return Find<QLabel>(w, name);
+}
+
+QLineEdit *FilterEdit(const QWidget *w)
+{
+    return Find<QLineEdit>(w, "filterEdit");
+}
+
+QTabWidget *Pages(const QWidget *w)
+{
+    return Find<QTabWidget>(w, "pages");
+}
+
+QRadioButton *DashOption(const QWidget *w, int option)
+{
+    return qobject_cast<QRadioButton *>(Find<QButtonGroup>(w, "dashOptions")->button(option));
+}
+
+QRadioButton *FolderSource(const QWidget *w, int source)
+{
+    return qobject_cast<QRadioButton *>(Find<QButtonGroup>(w, "folderSources")->button(source));
+}
 
 void ClickRadio(QRadioButton *button)
 {
@@ -91,7 +141,7 @@ protected:
 };
 } // namespace
 
-class tst_Form6 : public QObject
+class tst_OptionsDialog : public QObject
 {
     Q_OBJECT
 
@@ -140,7 +190,7 @@ private:
     QPointer<OptionsDialog> m_form;
 };
 
-void tst_Form6::initTestCase()
+void tst_OptionsDialog::initTestCase()
 {
     TestEnv::IsolateSettings();
     m_main = new QWidget;
@@ -148,7 +198,7 @@ void tst_Form6::initTestCase()
     m_main->show();
 }
 
-void tst_Form6::init()
+void tst_OptionsDialog::init()
 {
     TestEnv::ClearStore();
     LoadSettings();
@@ -156,25 +206,25 @@ void tst_Form6::init()
     Settings.showwarn = 0;
 }
 
-void tst_Form6::cleanup()
+void tst_OptionsDialog::cleanup()
 {
-    OptionsDialog::CloseWindows();
+    OptionsDialog::closeWindows();
     WaitClosed();
 }
 
-OptionsDialog *tst_Form6::OpenFresh()
+OptionsDialog *tst_OptionsDialog::OpenFresh()
 {
-    m_form = OptionsDialog::Open(m_main);
+    m_form = OptionsDialog::open(m_main);
     return m_form;
 }
 
-void tst_Form6::WaitClosed()
+void tst_OptionsDialog::WaitClosed()
 {
-    QTRY_VERIFY(OptionsDialog::Instance() == nullptr);
+    QTRY_VERIFY(OptionsDialog::instance() == nullptr);
     QTRY_VERIFY(m_form.isNull());
 }
 
-void tst_Form6::opensWithTheStoredValues()
+void tst_OptionsDialog::opensWithTheStoredValues()
 {
     Settings.filter = QStringLiteral("*.mp3;*.wma");
     Settings.foldernamelist = QStringLiteral("Artist,Album");
@@ -186,58 +236,59 @@ void tst_Form6::opensWithTheStoredValues()
     OptionsDialog *f = OpenFresh();
     QVERIFY(f->isVisible());
     QCOMPARE(f->windowTitle(), QStringLiteral("Options..."));
-    QCOMPARE(f->txtFileFilter->text(), QStringLiteral("mp3,wma"));
-    QVERIFY(f->Option1[1]->isChecked());
-    QVERIFY(f->optDash[1]->isChecked());
-    QCOMPARE(f->lblExample->text(), QStringLiteral("04"));
-    QVERIFY(f->chkRecursiveSearch->isChecked());
-    QVERIFY(!f->chkDeleteFiles->isChecked());
-    QCOMPARE(Entries(f->List2), (QStringList{"Artist", "Album"}));
-    QCOMPARE(Entries(f->List1), (QStringList{"Song", "Genre", "Year", "Track"}));
-    QCOMPARE(f->lblResult->text(), QStringLiteral("Artist - Album"));
-    QCOMPARE(Entries(f->List4).size(), 6);
-    QCOMPARE(f->lblSong->text(), QStringLiteral("Song.mp3"));
-    QCOMPARE(f->Combo1->currentText(), QStringLiteral("Default"));
-    QCOMPARE(f->Combo1->count(), 13);
-    QCOMPARE(f->tb1->currentIndex(), 0);
-    QCOMPARE(f->tb1->tabText(0), QStringLiteral("General Options"));
-    QCOMPARE(f->tb1->tabText(1), QStringLiteral("Folder And File Naming"));
-    QCOMPARE(f->tb1->tabText(2), QStringLiteral("File Search Filtering"));
-    QVERIFY(!f->IsChanged());
+    QCOMPARE(FilterEdit(f)->text(), QStringLiteral("mp3,wma"));
+    QVERIFY(FolderSource(f, 1)->isChecked());
+    QVERIFY(DashOption(f, 1)->isChecked());
+    QCOMPARE(Label(f, "dashExample")->text(), QStringLiteral("04"));
+    QVERIFY(Box(f, "searchSubFoldersBox")->isChecked());
+    QVERIFY(!Box(f, "deleteSourceBox")->isChecked());
+    QCOMPARE(Entries(List(f, "folderFieldsChosen")), (QStringList{"Artist", "Album"}));
+    QCOMPARE(Entries(List(f, "folderFieldsAvailable")),
+             (QStringList{"Song", "Genre", "Year", "Track"}));
+    QCOMPARE(Label(f, "folderExample")->text(), QStringLiteral("Artist - Album"));
+    QCOMPARE(Entries(List(f, "fileFieldsAvailable")).size(), 6);
+    QCOMPARE(Label(f, "fileExample")->text(), QStringLiteral("Song.mp3"));
+    QCOMPARE(Find<QComboBox>(f, "filterPreset")->currentText(), QStringLiteral("Default"));
+    QCOMPARE(Find<QComboBox>(f, "filterPreset")->count(), 13);
+    QCOMPARE(Pages(f)->currentIndex(), 0);
+    QCOMPARE(Pages(f)->tabText(0), QStringLiteral("General Options"));
+    QCOMPARE(Pages(f)->tabText(1), QStringLiteral("Folder And File Naming"));
+    QCOMPARE(Pages(f)->tabText(2), QStringLiteral("File Search Filtering"));
+    QVERIFY(!f->hasChanges());
 }
 
-void tst_Form6::storedIndexOutsideTheButtonsOpensTheFirst()
+void tst_OptionsDialog::storedIndexOutsideTheButtonsOpensTheFirst()
 {
     Settings.dashoption = 7;
     Settings.renamefolders = -1;
     OptionsDialog *f = OpenFresh();
-    QVERIFY(f->optDash[0]->isChecked());
-    QVERIFY(f->Option1[0]->isChecked());
-    QCOMPARE(f->lblExample->text(), QStringLiteral("Corvelle"));
-    QCOMPARE(f->PendingValues().dashoption, 0);
+    QVERIFY(DashOption(f, 0)->isChecked());
+    QVERIFY(FolderSource(f, 0)->isChecked());
+    QCOMPARE(Label(f, "dashExample")->text(), QStringLiteral("Corvelle"));
+    QCOMPARE(f->pendingValues().dashoption, 0);
 }
 
-void tst_Form6::oneInstanceAtATime()
+void tst_OptionsDialog::oneInstanceAtATime()
 {
     OptionsDialog *f = OpenFresh();
-    f->tb1->setCurrentIndex(1);
-    QCOMPARE(OptionsDialog::Open(m_main), f);
-    QCOMPARE(f->tb1->currentIndex(), 1);
-    QCOMPARE(OptionsDialog::Open(m_main, 2), f);
-    QCOMPARE(f->tb1->currentIndex(), 2);
-    QCOMPARE(OptionsDialog::Instance(), f);
+    OptionsDialog::open(m_main, OptionsDialog::Page::Naming);
+    QCOMPARE(OptionsDialog::open(m_main), f);
+    QCOMPARE(Pages(f)->currentIndex(), 1);
+    QCOMPARE(OptionsDialog::open(m_main, OptionsDialog::Page::Filter), f);
+    QCOMPARE(Pages(f)->currentIndex(), 2);
+    QCOMPARE(OptionsDialog::instance(), f);
 
     // Opening again right after a close builds a new window from the settings.
     f->close();
-    OptionsDialog *second = OptionsDialog::Open(m_main);
+    OptionsDialog *second = OptionsDialog::open(m_main);
     QVERIFY(second != f);
     QVERIFY(second->isVisible());
-    QCOMPARE(second->tb1->currentIndex(), 0);
+    QCOMPARE(Pages(second)->currentIndex(), 0);
     QTRY_VERIFY(m_form.isNull());
     m_form = second;
 }
 
-void tst_Form6::dashExample_data()
+void tst_OptionsDialog::dashExample_data()
 {
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("example");
@@ -246,21 +297,21 @@ void tst_Form6::dashExample_data()
     QTest::newRow("fourth section") << 3 << "Orlan SoundTrack";
 }
 
-void tst_Form6::dashExample()
+void tst_OptionsDialog::dashExample()
 {
     QFETCH(int, option);
     QFETCH(QString, example);
     OptionsDialog *f = OpenFresh();
-    QCOMPARE(f->lblText[2]->text(),
+    QCOMPARE(Label(f, "dashSample")->text(),
              QStringLiteral("Corvelle - 04 - Dont Cry For Me Argentina - Orlan SoundTrack.mp3"));
-    f->tb1->setCurrentIndex(1);
-    ClickRadio(f->optDash[size_t(option)]);
-    QCOMPARE(f->lblExample->text(), example);
-    QCOMPARE(f->PendingValues().dashoption, option);
-    QCOMPARE(f->IsChanged(), option != 0);
+    OptionsDialog::open(m_main, OptionsDialog::Page::Naming);
+    ClickRadio(DashOption(f, option));
+    QCOMPARE(Label(f, "dashExample")->text(), example);
+    QCOMPARE(f->pendingValues().dashoption, option);
+    QCOMPARE(f->hasChanges(), option != 0);
 }
 
-void tst_Form6::defaults()
+void tst_OptionsDialog::defaults()
 {
     Settings.foldernamelist = QStringLiteral("Artist,Year");
     Settings.filenamelist = QStringLiteral("Track");
@@ -272,27 +323,29 @@ void tst_Form6::defaults()
     OptionsDialog *f = OpenFresh();
     ScriptedDialogs dialogs;
     dialogs.AnswerMessage(MsgResult::No);
-    QTest::mouseClick(f->Command3, Qt::LeftButton);
+    QTest::mouseClick(Button(f, "defaultsButton"), Qt::LeftButton);
     QCOMPARE(dialogs.MessageTexts(), QStringList{DefaultsQuestion});
     QCOMPARE(dialogs.asked[0].buttons, MsgButtons::YesNo);
     QCOMPARE(dialogs.asked[0].icon, MsgIcon::Question);
-    QVERIFY(!f->IsChanged()); // answered no
-    QCOMPARE(Entries(f->List2), (QStringList{"Artist", "Year"}));
+    QVERIFY(!f->hasChanges()); // answered no
+    QCOMPARE(Entries(List(f, "folderFieldsChosen")), (QStringList{"Artist", "Year"}));
 
     dialogs.AnswerMessage(MsgResult::Yes);
-    QTest::mouseClick(f->Command3, Qt::LeftButton);
-    QVERIFY(f->IsChanged());
-    QCOMPARE(f->lblResult->text(), QStringLiteral("Album"));
-    QCOMPARE(f->lblSong->text(), QStringLiteral("Artist - Song.mp3"));
-    QCOMPARE(Entries(f->List1), (QStringList{"Song", "Artist", "Genre", "Year", "Track"}));
-    QCOMPARE(Entries(f->List4), (QStringList{"Album", "Genre", "Year", "Track"}));
-    QVERIFY(f->optDash[0]->isChecked());
-    QVERIFY(f->Option1[0]->isChecked());
-    QCOMPARE(f->txtFileFilter->text(), QString(Defaults::filterExtensions));
+    QTest::mouseClick(Button(f, "defaultsButton"), Qt::LeftButton);
+    QVERIFY(f->hasChanges());
+    QCOMPARE(Label(f, "folderExample")->text(), QStringLiteral("Album"));
+    QCOMPARE(Label(f, "fileExample")->text(), QStringLiteral("Artist - Song.mp3"));
+    QCOMPARE(Entries(List(f, "folderFieldsAvailable")),
+             (QStringList{"Song", "Artist", "Genre", "Year", "Track"}));
+    QCOMPARE(Entries(List(f, "fileFieldsAvailable")),
+             (QStringList{"Album", "Genre", "Year", "Track"}));
+    QVERIFY(DashOption(f, 0)->isChecked());
+    QVERIFY(FolderSource(f, 0)->isChecked());
+    QCOMPARE(FilterEdit(f)->text(), QString(Defaults::filterExtensions));
     // Nothing is applied before OK.
     QCOMPARE(Settings.foldernamelist, QStringLiteral("Artist,Year"));
 
-    QTest::mouseClick(f->Command2, Qt::LeftButton);
+    QTest::mouseClick(Button(f, "okButton"), Qt::LeftButton);
     WaitClosed();
     QCOMPARE(dialogs.asked.size(), 2);
     QCOMPARE(Settings.filenamelist, QStringLiteral("Artist,Song"));
@@ -303,7 +356,7 @@ void tst_Form6::defaults()
     QCOMPARE(SettingsStore::Get(Keys::removesubs), QStringLiteral("0"));
 }
 
-void tst_Form6::cancel_data()
+void tst_OptionsDialog::cancel_data()
 {
     QTest::addColumn<bool>("edit");
     QTest::addColumn<bool>("escape");
@@ -321,7 +374,7 @@ void tst_Form6::cancel_data()
                                                              << 0;
 }
 
-void tst_Form6::cancel()
+void tst_OptionsDialog::cancel()
 {
     QFETCH(bool, edit);
     QFETCH(bool, escape);
@@ -330,14 +383,14 @@ void tst_Form6::cancel()
     QFETCH(int, autoadd);
     OptionsDialog *f = OpenFresh();
     if (edit)
-        ClickBox(f->chkAutoAdd);
-    QCOMPARE(f->IsChanged(), edit);
+        ClickBox(Box(f, "autoAddBox"));
+    QCOMPARE(f->hasChanges(), edit);
     ScriptedDialogs dialogs;
     dialogs.AnswerMessage(MsgResult(answer));
     if (escape)
-        QTest::keyClick(f->txtFileFilter, Qt::Key_Escape);
+        QTest::keyClick(FilterEdit(f), Qt::Key_Escape);
     else
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        QTest::mouseClick(Button(f, "cancelButton"), Qt::LeftButton);
     QCOMPARE(dialogs.MessageTexts(), edit ? QStringList{SaveQuestion} : QStringList());
     if (edit) {
         QCOMPARE(dialogs.asked[0].buttons, MsgButtons::YesNoCancel);
@@ -353,12 +406,12 @@ void tst_Form6::cancel()
     } else {
         QTest::qWait(0);
         QVERIFY(!m_form.isNull() && f->isVisible());
-        QVERIFY(f->chkAutoAdd->isChecked());
-        QVERIFY(f->IsChanged());
+        QVERIFY(Box(f, "autoAddBox")->isChecked());
+        QVERIFY(f->hasChanges());
     }
 }
 
-void tst_Form6::closeBox_data()
+void tst_OptionsDialog::closeBox_data()
 {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<int>("answer");
@@ -376,7 +429,7 @@ void tst_Form6::closeBox_data()
         << "both" << int(MsgResult::No) << true << defaultFilter << 0;
 }
 
-void tst_Form6::closeBox()
+void tst_OptionsDialog::closeBox()
 {
     QFETCH(QString, edit);
     QFETCH(int, answer);
@@ -385,13 +438,13 @@ void tst_Form6::closeBox()
     QFETCH(int, recursivesearch);
     OptionsDialog *f = OpenFresh();
     if (!edit.isEmpty()) {
-        f->tb1->setCurrentIndex(2);
-        f->txtFileFilter->clear();
-        QTest::keyClicks(f->txtFileFilter, QStringLiteral("mp3,ogg"));
+        OptionsDialog::open(m_main, OptionsDialog::Page::Filter);
+        FilterEdit(f)->clear();
+        QTest::keyClicks(FilterEdit(f), QStringLiteral("mp3,ogg"));
     }
     if (edit == QLatin1String("both")) {
-        f->tb1->setCurrentIndex(0);
-        ClickBox(f->chkRecursiveSearch);
+        OptionsDialog::open(m_main, OptionsDialog::Page::General);
+        ClickBox(Box(f, "searchSubFoldersBox"));
     }
     ScriptedDialogs dialogs;
     dialogs.AnswerMessage(MsgResult(answer));
@@ -406,24 +459,24 @@ void tst_Form6::closeBox()
     QCOMPARE(Settings.recursivesearch, recursivesearch);
 }
 
-void tst_Form6::okAndApplyAskNothing_data()
+void tst_OptionsDialog::okAndApplyAskNothing_data()
 {
     QTest::addColumn<bool>("apply");
     QTest::newRow("OK stores and closes") << false;
     QTest::newRow("Apply stores and keeps the window open") << true;
 }
 
-void tst_Form6::okAndApplyAskNothing()
+void tst_OptionsDialog::okAndApplyAskNothing()
 {
     QFETCH(bool, apply);
     OptionsDialog *f = OpenFresh();
-    f->txtFileFilter->setText(QStringLiteral("mp3"));
-    ClickBox(f->chkLoadSplash);
+    FilterEdit(f)->setText(QStringLiteral("mp3"));
+    ClickBox(Box(f, "showSplashBox"));
     ScriptedDialogs dialogs;
-    QTest::mouseClick(apply ? f->Command14 : f->Command2, Qt::LeftButton);
+    QTest::mouseClick(apply ? Button(f, "applyButton") : Button(f, "okButton"), Qt::LeftButton);
     if (apply) {
         QVERIFY(f->isVisible());
-        QVERIFY(!f->IsChanged());
+        QVERIFY(!f->hasChanges());
         f->close(); // nothing left to ask about
     }
     WaitClosed();
@@ -433,39 +486,39 @@ void tst_Form6::okAndApplyAskNothing()
     QCOMPARE(SettingsStore::Get(Keys::loadsplash), QStringLiteral("0"));
 }
 
-void tst_Form6::closingForTheOwnerAsksNothing_data()
+void tst_OptionsDialog::closingForTheOwnerAsksNothing_data()
 {
     QTest::addColumn<bool>("ownerClosesEveryWindow");
     QTest::newRow("closed for the owner") << false;
     QTest::newRow("owner closing every window") << true;
 }
 
-void tst_Form6::closingForTheOwnerAsksNothing()
+void tst_OptionsDialog::closingForTheOwnerAsksNothing()
 {
     QFETCH(bool, ownerClosesEveryWindow);
     Owner owner;
     owner.show();
-    m_form = OptionsDialog::Open(&owner);
-    ClickBox(m_form->chkLoadSplash);
-    QTest::mouseClick(m_form->Command15, Qt::LeftButton);
-    QPointer<ReplaceListEditor> editor = m_form->Editor();
+    m_form = OptionsDialog::open(&owner);
+    ClickBox(Box(m_form, "showSplashBox"));
+    QTest::mouseClick(Button(m_form, "editReplaceListButton"), Qt::LeftButton);
+    QPointer<ReplaceListEditor> editor = m_form->replaceListEditor();
     ScriptedDialogs dialogs;
     if (ownerClosesEveryWindow)
         owner.close();
     else
-        OptionsDialog::CloseWindows();
+        OptionsDialog::closeWindows();
     WaitClosed();
     QTRY_VERIFY(editor.isNull());
     QVERIFY(dialogs.asked.isEmpty());
     QCOMPARE(Settings.loadsplash, 1);
 }
 
-void tst_Form6::ownerRefusingToCloseLeavesTheQuestion()
+void tst_OptionsDialog::ownerRefusingToCloseLeavesTheQuestion()
 {
     Owner owner;
     owner.show();
-    m_form = OptionsDialog::Open(&owner);
-    ClickBox(m_form->chkLoadSplash);
+    m_form = OptionsDialog::open(&owner);
+    ClickBox(Box(m_form, "showSplashBox"));
     owner.refuse = true;
     owner.close();
     QTest::qWait(0);
@@ -478,164 +531,168 @@ void tst_Form6::ownerRefusingToCloseLeavesTheQuestion()
     QCOMPARE(Settings.loadsplash, 0);
 }
 
-void tst_Form6::samePresetTwice()
+void tst_OptionsDialog::samePresetTwice()
 {
     OptionsDialog *f = OpenFresh();
-    f->tb1->setCurrentIndex(2);
-    emit f->Combo1->activated(3);
-    QCOMPARE(f->txtFileFilter->text(), QStringLiteral("asf,avi,mpeg,mpg,mov,rm,wmv"));
-    QVERIFY(f->IsChanged());
-    QTest::mouseClick(f->Command14, Qt::LeftButton);
-    f->txtFileFilter->setText(QStringLiteral("typed"));
-    emit f->Combo1->activated(3);
-    QCOMPARE(f->txtFileFilter->text(), QStringLiteral("typed"));
-    QVERIFY(!f->IsChanged());
+    OptionsDialog::open(m_main, OptionsDialog::Page::Filter);
+    emit Find<QComboBox>(f, "filterPreset")->activated(3);
+    QCOMPARE(FilterEdit(f)->text(), QStringLiteral("asf,avi,mpeg,mpg,mov,rm,wmv"));
+    QVERIFY(f->hasChanges());
+    QTest::mouseClick(Button(f, "applyButton"), Qt::LeftButton);
+    FilterEdit(f)->setText(QStringLiteral("typed"));
+    emit Find<QComboBox>(f, "filterPreset")->activated(3);
+    QCOMPARE(FilterEdit(f)->text(), QStringLiteral("typed"));
+    QVERIFY(!f->hasChanges());
 }
 
-void tst_Form6::movingFieldsBetweenLists()
+void tst_OptionsDialog::movingFieldsBetweenLists()
 {
     OptionsDialog *f = OpenFresh();
-    f->tb1->setCurrentIndex(1);
-    Select(f->List1, QStringLiteral("Artist"));
-    QTest::mouseClick(f->Command6, Qt::LeftButton);
-    QCOMPARE(Entries(f->List2), QStringList{"Artist"});
-    QCOMPARE(Selected(f->List2), QStringLiteral("Artist"));
-    QCOMPARE(Selected(f->List1), QStringLiteral("Album")); // the same position
-    QVERIFY(f->IsChanged());
-    QTest::mouseClick(f->Command6, Qt::LeftButton); // Album follows
-    QCOMPARE(f->lblResult->text(), QStringLiteral("Artist - Album"));
-    Select(f->List2, QStringLiteral("Artist"));
-    QTest::mouseClick(f->Command7, Qt::LeftButton);
-    QCOMPARE(Entries(f->List1), (QStringList{"Song", "Genre", "Year", "Track", "Artist"}));
-    QCOMPARE(f->lblResult->text(), QStringLiteral("Album"));
+    OptionsDialog::open(m_main, OptionsDialog::Page::Naming);
+    Select(List(f, "folderFieldsAvailable"), QStringLiteral("Artist"));
+    QTest::mouseClick(Button(f, "useFolderFieldButton"), Qt::LeftButton);
+    QCOMPARE(Entries(List(f, "folderFieldsChosen")), QStringList{"Artist"});
+    QCOMPARE(Selected(List(f, "folderFieldsChosen")), QStringLiteral("Artist"));
+    // The same position.
+    QCOMPARE(Selected(List(f, "folderFieldsAvailable")), QStringLiteral("Album"));
+    QVERIFY(f->hasChanges());
+    QTest::mouseClick(Button(f, "useFolderFieldButton"), Qt::LeftButton); // Album follows
+    QCOMPARE(Label(f, "folderExample")->text(), QStringLiteral("Artist - Album"));
+    Select(List(f, "folderFieldsChosen"), QStringLiteral("Artist"));
+    QTest::mouseClick(Button(f, "dropFolderFieldButton"), Qt::LeftButton);
+    QCOMPARE(Entries(List(f, "folderFieldsAvailable")),
+             (QStringList{"Song", "Genre", "Year", "Track", "Artist"}));
+    QCOMPARE(Label(f, "folderExample")->text(), QStringLiteral("Album"));
 
     // The file fields work the same way on their own lists.
     for (const char *field : {"Track", "Song"}) {
-        Select(f->List4, QLatin1String(field));
-        QTest::mouseClick(f->Command9, Qt::LeftButton);
+        Select(List(f, "fileFieldsAvailable"), QLatin1String(field));
+        QTest::mouseClick(Button(f, "useFileFieldButton"), Qt::LeftButton);
     }
-    QCOMPARE(f->lblSong->text(), QStringLiteral("Track - Song.mp3"));
-    QCOMPARE(f->PendingValues().filenamelist, QStringLiteral("Track,Song"));
+    QCOMPARE(Label(f, "fileExample")->text(), QStringLiteral("Track - Song.mp3"));
+    QCOMPARE(f->pendingValues().filenamelist, QStringLiteral("Track,Song"));
     for (const char *field : {"Track", "Song"}) {
-        Select(f->List3, QLatin1String(field));
-        QTest::mouseClick(f->Command8, Qt::LeftButton);
+        Select(List(f, "fileFieldsChosen"), QLatin1String(field));
+        QTest::mouseClick(Button(f, "dropFileFieldButton"), Qt::LeftButton);
     }
-    QCOMPARE(Entries(f->List3), QStringList());
-    QCOMPARE(f->lblSong->text(), QStringLiteral("Song.mp3"));
+    QCOMPARE(Entries(List(f, "fileFieldsChosen")), QStringList());
+    QCOMPARE(Label(f, "fileExample")->text(), QStringLiteral("Song.mp3"));
 
-    QTest::mouseClick(f->Command2, Qt::LeftButton);
+    QTest::mouseClick(Button(f, "okButton"), Qt::LeftButton);
     WaitClosed();
     QCOMPARE(Settings.foldernamelist, QStringLiteral("Album"));
     QCOMPARE(Settings.filenamelist, QString());
 }
 
-void tst_Form6::movingFieldsUpAndDown()
+void tst_OptionsDialog::movingFieldsUpAndDown()
 {
     Settings.foldernamelist = QStringLiteral("Artist,Album,Year");
     Settings.filenamelist = QStringLiteral("Track,Song");
     OptionsDialog *f = OpenFresh();
-    Select(f->List2, QStringLiteral("Year"));
-    QTest::mouseClick(f->Command12, Qt::LeftButton);
-    QCOMPARE(Selected(f->List2), QStringLiteral("Year"));
-    QCOMPARE(f->lblResult->text(), QStringLiteral("Artist - Year - Album"));
-    QTest::mouseClick(f->Command13, Qt::LeftButton);
-    QCOMPARE(f->PendingValues().foldernamelist, QStringLiteral("Artist,Album,Year"));
+    Select(List(f, "folderFieldsChosen"), QStringLiteral("Year"));
+    QTest::mouseClick(Button(f, "folderFieldUpButton"), Qt::LeftButton);
+    QCOMPARE(Selected(List(f, "folderFieldsChosen")), QStringLiteral("Year"));
+    QCOMPARE(Label(f, "folderExample")->text(), QStringLiteral("Artist - Year - Album"));
+    QTest::mouseClick(Button(f, "folderFieldDownButton"), Qt::LeftButton);
+    QCOMPARE(f->pendingValues().foldernamelist, QStringLiteral("Artist,Album,Year"));
 
-    Select(f->List3, QStringLiteral("Track"));
-    QTest::mouseClick(f->Command11, Qt::LeftButton);
-    QCOMPARE(f->lblSong->text(), QStringLiteral("Song - Track.mp3"));
-    QTest::mouseClick(f->Command10, Qt::LeftButton);
-    QCOMPARE(f->lblSong->text(), QStringLiteral("Track - Song.mp3"));
+    Select(List(f, "fileFieldsChosen"), QStringLiteral("Track"));
+    QTest::mouseClick(Button(f, "fileFieldDownButton"), Qt::LeftButton);
+    QCOMPARE(Label(f, "fileExample")->text(), QStringLiteral("Song - Track.mp3"));
+    QTest::mouseClick(Button(f, "fileFieldUpButton"), Qt::LeftButton);
+    QCOMPARE(Label(f, "fileExample")->text(), QStringLiteral("Track - Song.mp3"));
 }
 
-void tst_Form6::movingWithoutSelectionDoesNothing()
+void tst_OptionsDialog::movingWithoutSelectionDoesNothing()
 {
     Settings.foldernamelist = QStringLiteral("Artist,Album");
     OptionsDialog *f = OpenFresh();
-    f->List1->clearSelection();
-    f->List2->clearSelection();
-    for (QPushButton *b : {f->Command6, f->Command7, f->Command12, f->Command13, f->Command9,
-                           f->Command8, f->Command10, f->Command11})
-        QTest::mouseClick(b, Qt::LeftButton);
-    QCOMPARE(Entries(f->List2), (QStringList{"Artist", "Album"}));
-    QCOMPARE(Entries(f->List3), QStringList());
-    QVERIFY(!f->IsChanged());
+    List(f, "folderFieldsAvailable")->clearSelection();
+    List(f, "folderFieldsChosen")->clearSelection();
+    for (const char *button : {"useFolderFieldButton", "dropFolderFieldButton",
+                               "folderFieldUpButton", "folderFieldDownButton", "useFileFieldButton",
+                               "dropFileFieldButton", "fileFieldUpButton", "fileFieldDownButton"})
+        QTest::mouseClick(Button(f, button), Qt::LeftButton);
+    QCOMPARE(Entries(List(f, "folderFieldsChosen")), (QStringList{"Artist", "Album"}));
+    QCOMPARE(Entries(List(f, "fileFieldsChosen")), QStringList());
+    QVERIFY(!f->hasChanges());
 }
 
-void tst_Form6::warningOnlyOnThirdAndFourthOption()
+void tst_OptionsDialog::warningOnlyOnThirdAndFourthOption()
 {
     Settings.showwarn = 1;
     OptionsDialog *f = OpenFresh();
-    f->tb1->setCurrentIndex(1);
-    ClickRadio(f->optDash[1]);
-    ClickRadio(f->optDash[0]);
-    QVERIFY(!f->Warning()); // the second option never warns
-    ClickRadio(f->optDash[2]);
-    QVERIFY(f->Warning() && f->Warning()->isVisible());
-    QTest::mouseClick(f->Warning()->OKButton, Qt::LeftButton);
-    QTRY_VERIFY(!f->Warning());
+    OptionsDialog::open(m_main, OptionsDialog::Page::Naming);
+    ClickRadio(DashOption(f, 1));
+    ClickRadio(DashOption(f, 0));
+    QVERIFY(!f->dashWarning()); // the second option never warns
+    ClickRadio(DashOption(f, 2));
+    QVERIFY(f->dashWarning() && f->dashWarning()->isVisible());
+    QTest::mouseClick(Button(f->dashWarning(), "okButton"), Qt::LeftButton);
+    QTRY_VERIFY(!f->dashWarning());
     QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("1"));
 
-    ClickRadio(f->optDash[3]);
-    QVERIFY(f->Warning());
-    ClickBox(f->Warning()->chkShowWarning);
+    ClickRadio(DashOption(f, 3));
+    QVERIFY(f->dashWarning());
+    ClickBox(Box(f->dashWarning(), "dontShowAgainBox"));
     QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("0")); // at once
-    f->Warning()->close();
-    QTRY_VERIFY(!f->Warning());
-    ClickRadio(f->optDash[2]);
-    ClickRadio(f->optDash[3]);
-    QVERIFY(!f->Warning());
+    f->dashWarning()->close();
+    QTRY_VERIFY(!f->dashWarning());
+    ClickRadio(DashOption(f, 2));
+    ClickRadio(DashOption(f, 3));
+    QVERIFY(!f->dashWarning());
 
     // Apply does not bring the warning back.
-    QTest::mouseClick(f->Command14, Qt::LeftButton);
+    QTest::mouseClick(Button(f, "applyButton"), Qt::LeftButton);
     QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("0"));
 }
 
-void tst_Form6::ctrlTabCyclesThePages()
+void tst_OptionsDialog::ctrlTabCyclesThePages()
 {
     OptionsDialog *f = OpenFresh();
-    QTest::keyClick(f->chkLoadSplash, Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(f->tb1->currentIndex(), 1);
-    QTest::keyClick(f->List1, Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(f->tb1->currentIndex(), 2);
-    QTest::keyClick(f->txtFileFilter, Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(f->tb1->currentIndex(), 0);
-    QTest::keyClick(f->chkLoadSplash, Qt::Key_Tab, Qt::AltModifier);
-    QCOMPARE(f->tb1->currentIndex(), 0);
+    QTest::keyClick(Box(f, "showSplashBox"), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(Pages(f)->currentIndex(), 1);
+    QTest::keyClick(List(f, "folderFieldsAvailable"), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(Pages(f)->currentIndex(), 2);
+    QTest::keyClick(FilterEdit(f), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(Pages(f)->currentIndex(), 0);
+    QTest::keyClick(Box(f, "showSplashBox"), Qt::Key_Tab, Qt::AltModifier);
+    QCOMPARE(Pages(f)->currentIndex(), 0);
     // Inside the list editor Ctrl+Tab leaves the pages alone.
-    QTest::mouseClick(f->Command15, Qt::LeftButton);
-    QVERIFY(f->Editor());
-    QTest::keyClick(f->Editor()->Text1, Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(f->tb1->currentIndex(), 0);
+    QTest::mouseClick(Button(f, "editReplaceListButton"), Qt::LeftButton);
+    QVERIFY(f->replaceListEditor());
+    QTest::keyClick(Find<QLineEdit>(f->replaceListEditor(), "replaceThisEdit"), Qt::Key_Tab,
+                    Qt::ControlModifier);
+    QCOMPARE(Pages(f)->currentIndex(), 0);
 }
 
-void tst_Form6::helpLinks_data()
+void tst_OptionsDialog::helpLinks_data()
 {
     QTest::addColumn<QString>("link");
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("text");
     QTest::newRow("folder name from tag")
-        << "Label4" << 1
+        << "folderFromTagHelp" << int(OptionsDialog::Page::Naming)
         << "If Sortiva fails to retrieve a proper folder name from the MP3 ID3 v 1.1 Tag, it "
            "will try the default method. You may want to try loading a folder using both options "
            "before actually organizing.";
     QTest::newRow("rename from tag")
-        << "Label5" << 1
+        << "renameFilesHelp" << int(OptionsDialog::Page::Naming)
         << "If Sortiva fails to retrieve a proper file name from the MP3 ID3 v 1.1 Tag, it will "
            "use the original file name.";
     QTest::newRow("replace existing")
-        << "Label6" << 0
+        << "replaceExistingHelp" << int(OptionsDialog::Page::General)
         << "If you use this option, Sortiva will first delete any existing files (with the same "
            "name) before copying the new file to the folder (not recommended) ... If you leave "
            "this unchecked (recommended), Sortiva will create a safe file name by adding a "
            "number to the file name such as 'Love Bites(1).mp3' if a file already exists with "
            "the same name.";
     QTest::newRow("do nothing")
-        << "Label9" << 0
+        << "skipExistingHelp" << int(OptionsDialog::Page::General)
         << "If this option is checked, Sortiva will do nothing if a file with the same name "
            "already exists. This option overrides the above option.";
     QTest::newRow("auto add")
-        << "lblExport" << 0
+        << "autoAddHelp" << int(OptionsDialog::Page::General)
         << "Sortiva (optionally) keeps track of the folder names that you edit after you have "
            "loaded the folder list, but before you actually organize them. This way it can use "
            "this list in the future to edit any similar files automatically. However this "
@@ -643,13 +700,13 @@ void tst_Form6::helpLinks_data()
            "names start showing up when you load a folder.";
 }
 
-void tst_Form6::helpLinks()
+void tst_OptionsDialog::helpLinks()
 {
     QFETCH(QString, link);
     QFETCH(int, page);
     QFETCH(QString, text);
     OptionsDialog *f = OpenFresh();
-    f->tb1->setCurrentIndex(page);
+    OptionsDialog::open(m_main, OptionsDialog::Page(page));
     auto *label = f->findChild<QLabel *>(link);
     QVERIFY(label);
     QVERIFY(label->isVisible());
@@ -659,21 +716,22 @@ void tst_Form6::helpLinks()
     QCOMPARE(dialogs.asked[0].icon, MsgIcon::Information);
     QCOMPARE(dialogs.asked[0].buttons, MsgButtons::Ok);
     QCOMPARE(dialogs.asked[0].title, QStringLiteral("Sortiva Media Organizer"));
-    QVERIFY(!f->IsChanged());
+    QVERIFY(!f->hasChanges());
 }
 
-void tst_Form6::editorOpensOnceAndClosesWithTheWindow()
+void tst_OptionsDialog::editorOpensOnceAndClosesWithTheWindow()
 {
     OptionsDialog *f = OpenFresh();
-    QCOMPARE(f->Command15->text(), QStringLiteral("Edit 'Replace With' List"));
-    QCOMPARE(f->Command15->toolTip(), QStringLiteral("Edit The 'Replace With' List"));
-    QTest::mouseClick(f->Command15, Qt::LeftButton);
-    QPointer<ReplaceListEditor> editor = f->Editor();
+    QPushButton *edit = Button(f, "editReplaceListButton");
+    QCOMPARE(edit->text(), QStringLiteral("Edit 'Replace With' List"));
+    QCOMPARE(edit->toolTip(), QStringLiteral("Edit The 'Replace With' List"));
+    QTest::mouseClick(Button(f, "editReplaceListButton"), Qt::LeftButton);
+    QPointer<ReplaceListEditor> editor = f->replaceListEditor();
     QVERIFY(editor);
     QVERIFY(editor->isVisible());
     QCOMPARE(editor->parentWidget(), f);
-    QTest::mouseClick(f->Command15, Qt::LeftButton);
-    QCOMPARE(f->Editor(), editor.data());
+    QTest::mouseClick(Button(f, "editReplaceListButton"), Qt::LeftButton);
+    QCOMPARE(f->replaceListEditor(), editor.data());
 
     UserReplaceList.Add(QStringLiteral("feat"), QStringLiteral("ft"), 0);
     ScriptedDialogs dialogs;
@@ -684,14 +742,14 @@ void tst_Form6::editorOpensOnceAndClosesWithTheWindow()
     QCOMPARE(SettingsStore::Get(QStringLiteral("rc")), QStringLiteral("1")); // saved on close
 }
 
-void tst_Form6::firstRunAskedOnceAcrossTwoStarts_data()
+void tst_OptionsDialog::firstRunAskedOnceAcrossTwoStarts_data()
 {
     QTest::addColumn<int>("answer");
     QTest::newRow("answered no") << int(MsgResult::No);
     QTest::newRow("answered yes") << int(MsgResult::Yes);
 }
 
-void tst_Form6::firstRunAskedOnceAcrossTwoStarts()
+void tst_OptionsDialog::firstRunAskedOnceAcrossTwoStarts()
 {
     QFETCH(int, answer);
     QWidget main;
@@ -707,14 +765,14 @@ void tst_Form6::firstRunAskedOnceAcrossTwoStarts()
         QCOMPARE(dialogs.asked[0].icon, MsgIcon::Question);
         QCOMPARE(dialogs.asked[0].title, QStringLiteral("Sortiva Media Organizer"));
         QCOMPARE(SettingsStore::Get(Keys::firstrun), QStringLiteral("no"));
-        QCOMPARE(OptionsDialog::Instance() != nullptr, answer == int(MsgResult::Yes));
-        if (OptionsDialog::Instance()) { // owned by the main window, not modal
-            QCOMPARE(OptionsDialog::Instance()->parentWidget(), &main);
-            QVERIFY(OptionsDialog::Instance()->isVisible());
-            QVERIFY(!OptionsDialog::Instance()->isModal());
+        QCOMPARE(OptionsDialog::instance() != nullptr, answer == int(MsgResult::Yes));
+        if (OptionsDialog::instance()) { // owned by the main window, not modal
+            QCOMPARE(OptionsDialog::instance()->parentWidget(), &main);
+            QVERIFY(OptionsDialog::instance()->isVisible());
+            QVERIFY(!OptionsDialog::instance()->isModal());
         }
-        OptionsDialog::CloseWindows();
-        QTRY_VERIFY(!OptionsDialog::Instance());
+        OptionsDialog::closeWindows();
+        QTRY_VERIFY(!OptionsDialog::instance());
     }
     {
         // Second start: the memory is new, the store is the same.
@@ -723,33 +781,33 @@ void tst_Form6::firstRunAskedOnceAcrossTwoStarts()
         ScriptedDialogs dialogs;
         Options::AskFirstRunQuestion(&main);
         QVERIFY(dialogs.asked.isEmpty());
-        QVERIFY(!OptionsDialog::Instance());
+        QVERIFY(!OptionsDialog::instance());
         QCOMPARE(SettingsStore::Get(Keys::firstrun), QStringLiteral("no"));
     }
 }
 
-void tst_Form6::warningShowsItsTexts()
+void tst_OptionsDialog::warningShowsItsTexts()
 {
     QPointer<DashWarningDialog> w = new DashWarningDialog(nullptr);
     w->open();
     QCOMPARE(w->windowTitle(), QStringLiteral("Warning"));
     QVERIFY(w->isModal());
-    QCOMPARE(w->Label1[0]->text(),
+    QCOMPARE(Label(w, "warningText")->text(),
              QStringLiteral("Using an option other than the first option (Use First Section) may "
                             "result in Sortiva not being able to create a proper folder name "
                             "from the file! "));
-    QVERIFY(w->Label1[1]->text().startsWith(
+    QVERIFY(Label(w, "adviceText")->text().startsWith(
         QStringLiteral("It is recommended that you use at least no more then option 2")));
-    QCOMPARE(w->chkShowWarning->text(),
+    QCOMPARE(Box(w, "dontShowAgainBox")->text(),
              QStringLiteral("Do not show me this warning in the future."));
-    QVERIFY(!w->chkShowWarning->isChecked());
-    QVERIFY(!w->Image1->pixmap().isNull());
-    QCOMPARE(w->OKButton->text(), QStringLiteral("OK"));
+    QVERIFY(!Box(w, "dontShowAgainBox")->isChecked());
+    QVERIFY(!Label(w, "picture")->pixmap().isNull());
+    QCOMPARE(Button(w, "okButton")->text(), QStringLiteral("OK"));
     w->close();
     QTRY_VERIFY(w.isNull());
 }
 
-void tst_Form6::warningClosing_data()
+void tst_OptionsDialog::warningClosing_data()
 {
     QTest::addColumn<bool>("check");
     QTest::addColumn<bool>("byOk");
@@ -760,18 +818,18 @@ void tst_Form6::warningClosing_data()
     QTest::newRow("close box with box checked stores 0") << true << false << "0";
 }
 
-void tst_Form6::warningClosing()
+void tst_OptionsDialog::warningClosing()
 {
     QFETCH(bool, check);
     QFETCH(bool, byOk);
     QFETCH(QString, stored);
     QPointer<DashWarningDialog> w = new DashWarningDialog(nullptr);
     w->open();
-    w->chkShowWarning->setChecked(check); // set without a click: only closing stores it
+    Box(w, "dontShowAgainBox")->setChecked(check); // set without a click: only closing stores it
     QCOMPARE(SettingsStore::Get(Keys::showwarn, QStringLiteral("missing")),
              QStringLiteral("missing"));
     if (byOk)
-        QTest::mouseClick(w->OKButton, Qt::LeftButton);
+        QTest::mouseClick(Button(w, "okButton"), Qt::LeftButton);
     else
         w->close();
     QTRY_VERIFY(w.isNull());
@@ -779,18 +837,18 @@ void tst_Form6::warningClosing()
     QCOMPARE(Settings.showwarn, stored.toInt());
 }
 
-void tst_Form6::warningBoxStoredWhenClicked()
+void tst_OptionsDialog::warningBoxStoredWhenClicked()
 {
     QPointer<DashWarningDialog> w = new DashWarningDialog(nullptr);
     w->open();
-    ClickBox(w->chkShowWarning);
+    ClickBox(Box(w, "dontShowAgainBox"));
     QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("0"));
-    ClickBox(w->chkShowWarning);
+    ClickBox(Box(w, "dontShowAgainBox"));
     QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("1"));
     QCOMPARE(Settings.showwarn, 1);
     w->close();
     QTRY_VERIFY(w.isNull());
 }
 
-QTEST_MAIN(tst_Form6)
+QTEST_MAIN(tst_OptionsDialog)
 #include "tst_optionsdialog.moc"

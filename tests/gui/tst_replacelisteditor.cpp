@@ -15,6 +15,37 @@
 #include <QTreeWidget>
 
 namespace {
+// The editor's controls, found by their object names.
+template <typename T> T *Find(const QWidget *window, const char *name)
+{
+    T *control = window->findChild<T *>(QLatin1String(name));
+    if (!control)
+        qFatal("no control named %s", name);
+    return control;
+}
+
+struct Controls {
+    explicit Controls(const QWidget *w)
+        : list(Find<QTreeWidget>(w, "list")), replaceThis(Find<QLineEdit>(w, "replaceThisEdit")),
+          withThis(Find<QLineEdit>(w, "withThisEdit")),
+          caseSensitive(Find<QCheckBox>(w, "caseSensitiveBox")),
+          add(Find<QPushButton>(w, "addButton")), remove(Find<QPushButton>(w, "removeButton")),
+          modify(Find<QPushButton>(w, "modifyButton")),
+          clearAll(Find<QPushButton>(w, "clearAllButton")),
+          close(Find<QPushButton>(w, "closeButton"))
+    {
+    }
+    QTreeWidget *list;
+    QLineEdit *replaceThis;
+    QLineEdit *withThis;
+    QCheckBox *caseSensitive;
+    QPushButton *add;
+    QPushButton *remove;
+    QPushButton *modify;
+    QPushButton *clearAll;
+    QPushButton *close;
+};
+
 QStringList Column(const QTreeWidget *lv, int column)
 {
     QStringList out;
@@ -30,7 +61,7 @@ void ClickRow(QTreeWidget *lv, int row)
 }
 } // namespace
 
-class tst_Form4 : public QObject
+class tst_ReplaceListEditor : public QObject
 {
     Q_OBJECT
 
@@ -60,12 +91,12 @@ private:
     QPointer<ReplaceListEditor> m_form;
 };
 
-void tst_Form4::initTestCase()
+void tst_ReplaceListEditor::initTestCase()
 {
     TestEnv::IsolateSettings();
 }
 
-void tst_Form4::init()
+void tst_ReplaceListEditor::init()
 {
     TestEnv::ClearStore();
     LoadSettings();
@@ -75,37 +106,38 @@ void tst_Form4::init()
     UserReplaceList.Add(QStringLiteral("Guns N' Roses"), QStringLiteral("Guns And Roses"), 0);
 }
 
-void tst_Form4::cleanup()
+void tst_ReplaceListEditor::cleanup()
 {
     if (m_form)
         m_form->close();
     QTRY_VERIFY(m_form.isNull());
 }
 
-ReplaceListEditor *tst_Form4::OpenEditor()
+ReplaceListEditor *tst_ReplaceListEditor::OpenEditor()
 {
     m_form = new ReplaceListEditor(nullptr);
     m_form->show();
     return m_form;
 }
 
-void tst_Form4::showsTheListInThreeColumns()
+void tst_ReplaceListEditor::showsTheListInThreeColumns()
 {
     ReplaceListEditor *f = OpenEditor();
+    const Controls c(f);
     QCOMPARE(f->windowTitle(), QStringLiteral("Edit Replace With List..."));
-    QCOMPARE(f->lv1->headerItem()->text(0), QStringLiteral("Replace This"));
-    QCOMPARE(f->lv1->headerItem()->text(1), QStringLiteral("With This"));
-    QCOMPARE(f->lv1->headerItem()->text(2), QStringLiteral("Case Sensitive"));
-    QCOMPARE(Column(f->lv1, 0), (QStringList{"ft", "Jay Z", "Guns And Roses"}));
-    QCOMPARE(Column(f->lv1, 1), (QStringList{"feat", "Jay Z Live", "Guns N' Roses"}));
-    QCOMPARE(Column(f->lv1, 2), (QStringList{"No", "Yes", "No"}));
-    QCOMPARE(f->SelectedPosition(), 0);
-    QCOMPARE(f->chkCaseSensitive->text(), QStringLiteral(" Case Sensitive"));
-    QCOMPARE(f->Command5->text(), QStringLiteral("Clear All"));
-    QCOMPARE(f->Command3->text(), QStringLiteral("Close"));
+    QCOMPARE(c.list->headerItem()->text(0), QStringLiteral("Replace This"));
+    QCOMPARE(c.list->headerItem()->text(1), QStringLiteral("With This"));
+    QCOMPARE(c.list->headerItem()->text(2), QStringLiteral("Case Sensitive"));
+    QCOMPARE(Column(c.list, 0), (QStringList{"ft", "Jay Z", "Guns And Roses"}));
+    QCOMPARE(Column(c.list, 1), (QStringList{"feat", "Jay Z Live", "Guns N' Roses"}));
+    QCOMPARE(Column(c.list, 2), (QStringList{"No", "Yes", "No"}));
+    QCOMPARE(f->selectedPosition(), 0);
+    QCOMPARE(c.caseSensitive->text(), QStringLiteral(" Case Sensitive"));
+    QCOMPARE(c.clearAll->text(), QStringLiteral("Clear All"));
+    QCOMPARE(c.close->text(), QStringLiteral("Close"));
 }
 
-void tst_Form4::rowClickFillsTheBoxes_data()
+void tst_ReplaceListEditor::rowClickFillsTheBoxes_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<bool>("checked");
@@ -113,22 +145,23 @@ void tst_Form4::rowClickFillsTheBoxes_data()
     QTest::newRow("no unchecks the box") << 2 << false;
 }
 
-void tst_Form4::rowClickFillsTheBoxes()
+void tst_ReplaceListEditor::rowClickFillsTheBoxes()
 {
     QFETCH(int, row);
     QFETCH(bool, checked);
     ReplaceListEditor *f = OpenEditor();
-    f->chkCaseSensitive->setChecked(!checked);
-    ClickRow(f->lv1, row);
-    QCOMPARE(f->SelectedPosition(), row + 1);
-    QCOMPARE(f->Text1->text(), f->lv1->topLevelItem(row)->text(0));
-    QCOMPARE(f->Text2->text(), f->lv1->topLevelItem(row)->text(1));
-    QCOMPARE(f->chkCaseSensitive->isChecked(), checked);
+    const Controls c(f);
+    c.caseSensitive->setChecked(!checked);
+    ClickRow(c.list, row);
+    QCOMPARE(f->selectedPosition(), row + 1);
+    QCOMPARE(c.replaceThis->text(), c.list->topLevelItem(row)->text(0));
+    QCOMPARE(c.withThis->text(), c.list->topLevelItem(row)->text(1));
+    QCOMPARE(c.caseSensitive->isChecked(), checked);
 }
 
 // The refusal rules themselves are proven on ReplaceEditor; these rows prove the window
 // shows the answer, keeps or clears the boxes, and mirrors the list.
-void tst_Form4::add_data()
+void tst_ReplaceListEditor::add_data()
 {
     QTest::addColumn<QString>("replaceThis");
     QTest::addColumn<QString>("withThis");
@@ -146,31 +179,32 @@ void tst_Form4::add_data()
         << QStringList{"Guns And Roses", "Guns N' Roses", "No"};
 }
 
-void tst_Form4::add()
+void tst_ReplaceListEditor::add()
 {
     QFETCH(QString, replaceThis);
     QFETCH(QString, withThis);
     QFETCH(QString, message);
     QFETCH(QStringList, lastRow);
     ReplaceListEditor *f = OpenEditor();
+    const Controls c(f);
     ScriptedDialogs dialogs;
-    f->Text1->setText(replaceThis);
-    f->Text2->setText(withThis);
-    f->chkCaseSensitive->setChecked(true); // only the flag differs from "ft": still a duplicate
-    QTest::mouseClick(f->Command1, Qt::LeftButton);
+    c.replaceThis->setText(replaceThis);
+    c.withThis->setText(withThis);
+    c.caseSensitive->setChecked(true); // only the flag differs from "ft": still a duplicate
+    QTest::mouseClick(c.add, Qt::LeftButton);
     QCOMPARE(dialogs.MessageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     const int rows = message.isEmpty() ? 4 : 3;
     QCOMPARE(UserReplaceList.Count(), rows);
-    QCOMPARE(f->lv1->topLevelItemCount(), rows);
-    QCOMPARE((QStringList{Column(f->lv1, 0).last(), Column(f->lv1, 1).last(),
-                          Column(f->lv1, 2).last()}),
+    QCOMPARE(c.list->topLevelItemCount(), rows);
+    QCOMPARE((QStringList{Column(c.list, 0).last(), Column(c.list, 1).last(),
+                          Column(c.list, 2).last()}),
              lastRow);
-    QCOMPARE(f->Text1->text(), message.isEmpty() ? QString() : replaceThis);
-    QCOMPARE(f->Text2->text(), message.isEmpty() ? QString() : withThis);
-    QVERIFY(f->chkCaseSensitive->isChecked()); // keeps its state
+    QCOMPARE(c.replaceThis->text(), message.isEmpty() ? QString() : replaceThis);
+    QCOMPARE(c.withThis->text(), message.isEmpty() ? QString() : withThis);
+    QVERIFY(c.caseSensitive->isChecked()); // keeps its state
 }
 
-void tst_Form4::modify_data()
+void tst_ReplaceListEditor::modify_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("replaceThis");
@@ -184,29 +218,30 @@ void tst_Form4::modify_data()
     QTest::newRow("no selection changes nothing") << -1 << "abc" << "" << unchanged;
 }
 
-void tst_Form4::modify()
+void tst_ReplaceListEditor::modify()
 {
     QFETCH(int, row);
     QFETCH(QString, replaceThis);
     QFETCH(QString, message);
     QFETCH(QStringList, shown);
     ReplaceListEditor *f = OpenEditor();
+    const Controls c(f);
     if (row >= 0)
-        ClickRow(f->lv1, row);
+        ClickRow(c.list, row);
     ScriptedDialogs dialogs;
-    f->Text1->setText(replaceThis);
-    f->Text2->setText(QStringLiteral("Jay Z"));
-    f->chkCaseSensitive->setChecked(false);
-    QTest::mouseClick(f->Command4, Qt::LeftButton);
+    c.replaceThis->setText(replaceThis);
+    c.withThis->setText(QStringLiteral("Jay Z"));
+    c.caseSensitive->setChecked(false);
+    QTest::mouseClick(c.modify, Qt::LeftButton);
     QCOMPARE(dialogs.MessageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
-    QCOMPARE(Column(f->lv1, 0), shown);
+    QCOMPARE(Column(c.list, 0), shown);
     const bool changed = shown.at(1) != QLatin1String("Jay Z");
-    QCOMPARE(Column(f->lv1, 2).at(1), changed ? QStringLiteral("No") : QStringLiteral("Yes"));
-    QCOMPARE(f->SelectedPosition(), row + 1);
-    QCOMPARE(f->Text1->text(), changed ? QString() : replaceThis);
+    QCOMPARE(Column(c.list, 2).at(1), changed ? QStringLiteral("No") : QStringLiteral("Yes"));
+    QCOMPARE(f->selectedPosition(), row + 1);
+    QCOMPARE(c.replaceThis->text(), changed ? QString() : replaceThis);
 }
 
-void tst_Form4::removeSelection_data()
+void tst_ReplaceListEditor::removeSelection_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("selectedAfter");
@@ -218,25 +253,26 @@ void tst_Form4::removeSelection_data()
         << -1 << 0 << QStringList{"ft", "Jay Z", "Guns And Roses"};
 }
 
-void tst_Form4::removeSelection()
+void tst_ReplaceListEditor::removeSelection()
 {
     QFETCH(int, row);
     QFETCH(int, selectedAfter);
     QFETCH(QStringList, left);
     ReplaceListEditor *f = OpenEditor();
+    const Controls c(f);
     if (row >= 0)
-        ClickRow(f->lv1, row);
-    f->Text1->clear();
+        ClickRow(c.list, row);
+    c.replaceThis->clear();
     ScriptedDialogs dialogs;
-    QTest::mouseClick(f->Command2, Qt::LeftButton);
+    QTest::mouseClick(c.remove, Qt::LeftButton);
     QVERIFY(dialogs.asked.isEmpty()); // no confirmation
-    QCOMPARE(Column(f->lv1, 0), left);
+    QCOMPARE(Column(c.list, 0), left);
     QCOMPARE(UserReplaceList.Count(), left.size());
-    QCOMPARE(f->SelectedPosition(), selectedAfter);
-    QVERIFY(f->Text1->text().isEmpty()); // selecting by the program fills nothing
+    QCOMPARE(f->selectedPosition(), selectedAfter);
+    QVERIFY(c.replaceThis->text().isEmpty()); // selecting by the program fills nothing
 }
 
-void tst_Form4::editInPlace_data()
+void tst_ReplaceListEditor::editInPlace_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
@@ -245,34 +281,36 @@ void tst_Form4::editInPlace_data()
     QTest::newRow("duplicate text is not tested") << "Jay Z" << "Jay Z";
 }
 
-void tst_Form4::editInPlace()
+void tst_ReplaceListEditor::editInPlace()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     ReplaceListEditor *f = OpenEditor();
-    ClickRow(f->lv1, 0);
-    f->lv1->editItem(f->lv1->topLevelItem(0), 0);
-    auto *editor = f->lv1->viewport()->findChild<QLineEdit *>();
+    const Controls c(f);
+    ClickRow(c.list, 0);
+    c.list->editItem(c.list->topLevelItem(0), 0);
+    auto *editor = c.list->viewport()->findChild<QLineEdit *>();
     QVERIFY(editor);
     editor->selectAll();
     editor->del();
     QTest::keyClicks(editor, typed);
     QTest::keyClick(editor, Qt::Key_Return);
-    QTRY_VERIFY(!f->lv1->viewport()->findChild<QLineEdit *>() ||
-                !f->lv1->viewport()->findChild<QLineEdit *>()->isVisible());
-    QCOMPARE(f->lv1->topLevelItem(0)->text(0), shown);
+    QTRY_VERIFY(!c.list->viewport()->findChild<QLineEdit *>() ||
+                !c.list->viewport()->findChild<QLineEdit *>()->isVisible());
+    QCOMPARE(c.list->topLevelItem(0)->text(0), shown);
     QCOMPARE(UserReplaceList.Item(1)->OldVal(), shown);
     QCOMPARE(UserReplaceList.Item(1)->NewVal(), QStringLiteral("feat"));
 }
 
-void tst_Form4::otherColumnsAreNotEdited()
+void tst_ReplaceListEditor::otherColumnsAreNotEdited()
 {
     ReplaceListEditor *f = OpenEditor();
-    f->lv1->editItem(f->lv1->topLevelItem(0), 1);
-    QVERIFY(!f->lv1->viewport()->findChild<QLineEdit *>());
+    const Controls c(f);
+    c.list->editItem(c.list->topLevelItem(0), 1);
+    QVERIFY(!c.list->viewport()->findChild<QLineEdit *>());
 }
 
-void tst_Form4::clearAll_data()
+void tst_ReplaceListEditor::clearAll_data()
 {
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("rows");
@@ -281,36 +319,38 @@ void tst_Form4::clearAll_data()
     QTest::newRow("yes empties view and store at once") << int(MsgResult::Yes) << 0 << "0";
 }
 
-void tst_Form4::clearAll()
+void tst_ReplaceListEditor::clearAll()
 {
     QFETCH(int, answer);
     QFETCH(int, rows);
     QFETCH(QString, stored);
     ReplaceListEditor *f = OpenEditor();
+    const Controls c(f);
     ScriptedDialogs dialogs;
     dialogs.AnswerMessage(MsgResult(answer));
-    QTest::mouseClick(f->Command5, Qt::LeftButton);
+    QTest::mouseClick(c.clearAll, Qt::LeftButton);
     QCOMPARE(dialogs.MessageTexts(),
              QStringList{"Are you sure you want to clear all items in the list?"});
-    QCOMPARE(f->lv1->topLevelItemCount(), rows);
+    QCOMPARE(c.list->topLevelItemCount(), rows);
     QCOMPARE(UserReplaceList.Count(), rows);
     QCOMPARE(SettingsStore::Get(QStringLiteral("rc"), QStringLiteral("missing")), stored);
 }
 
-void tst_Form4::closingSaves()
+void tst_ReplaceListEditor::closingSaves()
 {
     ReplaceListEditor *f = OpenEditor();
-    f->Text1->setText(QStringLiteral("areosmith"));
-    f->Text2->setText(QStringLiteral("Aerosmith"));
-    QTest::mouseClick(f->Command1, Qt::LeftButton);
+    const Controls c(f);
+    c.replaceThis->setText(QStringLiteral("areosmith"));
+    c.withThis->setText(QStringLiteral("Aerosmith"));
+    QTest::mouseClick(c.add, Qt::LeftButton);
     QCOMPARE(SettingsStore::Get(QStringLiteral("rc"), QStringLiteral("missing")),
              QStringLiteral("missing"));
-    QTest::mouseClick(f->Command3, Qt::LeftButton);
+    QTest::mouseClick(c.close, Qt::LeftButton);
     QTRY_VERIFY(m_form.isNull());
     QCOMPARE(SettingsStore::Get(QStringLiteral("rc")), QStringLiteral("4"));
     QCOMPARE(SettingsStore::Get(QStringLiteral("4o")), QStringLiteral("areosmith"));
     QCOMPARE(SettingsStore::Get(QStringLiteral("4n")), QStringLiteral("Aerosmith"));
 }
 
-QTEST_MAIN(tst_Form4)
+QTEST_MAIN(tst_ReplaceListEditor)
 #include "tst_replacelisteditor.moc"

@@ -14,9 +14,9 @@ QString InvalidNameChars;
 
 namespace {
 // A stored text that is not a number leaves the field as it was.
-void ReadInt(int &field, const QString &key, const char *def)
+void ReadInt(int &field, const QString &key, int def)
 {
-    if (const auto v = TextUtil::ToInt32(SettingsStore::Get(key, QString::fromLatin1(def))))
+    if (const auto v = TextUtil::ToInt32(SettingsStore::Get(key, QString::number(def))))
         field = *v;
 }
 
@@ -55,14 +55,14 @@ void LoadSettings()
     LoadReplaceLists();
 
     SettingsRecord &s = Settings;
-    ReadInt(s.donothing, Keys::donothing, "0");
-    ReadInt(s.removesubs, Keys::removesubs, "1");
-    ReadInt(s.renamefiles, Keys::renamefiles, "0");
-    ReadInt(s.loadsplash, Keys::loadsplash, "1");
-    ReadInt(s.renamefolders, Keys::renamefolders, "0");
-    s.filenamelist = SettingsStore::Get(Keys::filenamelist);
-    s.foldernamelist = SettingsStore::Get(Keys::foldernamelist);
-    ReadInt(s.rememberfolders, Keys::rememberfolders, "1");
+    ReadInt(s.donothing, Keys::donothing, Defaults::donothing);
+    ReadInt(s.removesubs, Keys::removesubs, Defaults::removesubs);
+    ReadInt(s.renamefiles, Keys::renamefiles, Defaults::renamefiles);
+    ReadInt(s.loadsplash, Keys::loadsplash, Defaults::loadsplash);
+    ReadInt(s.renamefolders, Keys::renamefolders, Defaults::renamefolders);
+    s.filenamelist = SettingsStore::Get(Keys::filenamelist, Defaults::filenamelist);
+    s.foldernamelist = SettingsStore::Get(Keys::foldernamelist, Defaults::foldernamelist);
+    ReadInt(s.rememberfolders, Keys::rememberfolders, Defaults::rememberfolders);
 
     if (s.rememberfolders != 0) {
         const QString cwd = QDir::currentPath();
@@ -76,36 +76,38 @@ void LoadSettings()
         s.filter = defaultFilter;
     s.dlistfilter = SettingsStore::Get(Keys::dlistfilter, s.filter);
 
-    ReadInt(s.dashoption, Keys::dashoption, "0");
-    ReadInt(s.deleteold, Keys::deleteold, "1");
-    ReadInt(s.recursivesearch, Keys::recursivesearch, "0");
-    ReadInt(s.autoadd, Keys::autoadd, "0");
-    ReadInt(s.promptremove, Keys::promptremove, "1");
-    ReadInt(s.replaceexisting, Keys::replaceexisting, "0");
-    ReadInt(s.saveashtml, Keys::saveashtml, "1");
-    ReadInt(s.noempty, Keys::noempty, "0");
-    ReadInt(s.showwarn, Keys::showwarn, "1");
+    ReadInt(s.dashoption, Keys::dashoption, Defaults::dashoption);
+    ReadInt(s.deleteold, Keys::deleteold, Defaults::deleteold);
+    ReadInt(s.recursivesearch, Keys::recursivesearch, Defaults::recursivesearch);
+    ReadInt(s.autoadd, Keys::autoadd, Defaults::autoadd);
+    ReadInt(s.promptremove, Keys::promptremove, Defaults::promptremove);
+    ReadInt(s.replaceexisting, Keys::replaceexisting, Defaults::replaceexisting);
+    ReadInt(s.saveashtml, Keys::saveashtml, Defaults::saveashtml);
+    ReadInt(s.noempty, Keys::noempty, Defaults::noempty);
+    ReadInt(s.showwarn, Keys::showwarn, Defaults::showwarn);
 
     HtmlPageSettingsRecord &h = HtmlPageSettings;
     h.title = SettingsStore::Get(Keys::htmltitle, Defaults::htmltitle);
     h.align = SettingsStore::Get(Keys::htmlalign);
-    ReadInt(h.alternate, Keys::htmlalternate, "1");
+    ReadInt(h.alternate, Keys::htmlalternate, Defaults::htmlalternate);
     h.sizes.fill(0);
     h.colors.fill(0);
 
     if (!h.align.isEmpty()) {
         for (int i = 0; i < 7; ++i)
-            ReadInt(h.colors[static_cast<size_t>(i)], IndexedKey(Keys::htmlcolor, i), "0");
+            ReadInt(h.colors[static_cast<size_t>(i)], IndexedKey(Keys::htmlcolor, i),
+                    Defaults::htmlcolor);
         for (int i = 0; i < 4; ++i)
-            ReadInt(h.sizes[static_cast<size_t>(i)], IndexedKey(Keys::htmlsize, i), "0");
+            ReadInt(h.sizes[static_cast<size_t>(i)], IndexedKey(Keys::htmlsize, i),
+                    Defaults::htmlsize);
     } else {
-        // First use: the listing gets its designed look, written at once so the next
+        // First use: the listing gets its first-use look, written at once so the next
         // start reads it back.
         for (int i = 0; i < 7; ++i)
             h.colors[static_cast<size_t>(i)] = Defaults::htmlColorsFirstUse[i];
         h.align = Defaults::htmlalignFirstUse;
-        h.alternate = 1;
-        h.sizes.fill(0);
+        h.alternate = Defaults::htmlalternateFirstUse;
+        h.sizes.fill(Defaults::htmlSizeFirstUse);
         SavePageLook(h);
         SettingsStore::Sync();
     }

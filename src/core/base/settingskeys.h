@@ -2,7 +2,7 @@
 
 #include <QLatin1StringView>
 
-// Every key of the settings store, spelled once. Defaults sit next to their keys.
+// Every key of the settings store, spelled once, and below them every default.
 namespace Keys {
 inline constexpr QLatin1StringView Application{"Sortiva"};
 inline constexpr QLatin1StringView Section{"settings"};
@@ -52,13 +52,50 @@ inline constexpr QLatin1StringView casesens{"casesens"};
 } // namespace Keys
 
 namespace Defaults {
+// What a store without the key reads. Whole numbers are flags unless their key says otherwise.
+inline constexpr int donothing = 0;
+inline constexpr int removesubs = 1;
+inline constexpr int renamefiles = 0;
+inline constexpr int loadsplash = 1;
+inline constexpr int renamefolders = 0; // 0 folder name from the file name, 1 from the tag
+inline constexpr QLatin1StringView filenamelist{};   // empty: the song title
+inline constexpr QLatin1StringView foldernamelist{}; // empty: the album
+inline constexpr int rememberfolders = 1;
+/** The display form of the default filter; `filter` holds its pattern form. */
 inline constexpr QLatin1StringView filterExtensions{
     "asf,avi,mp3,mp4,mid,mpeg,mpg,mov,ogg,vob,rm,wma,wav,wmi,wmv"};
+inline constexpr int dashoption = 0; // the first section of the file name
+inline constexpr int deleteold = 1;
+inline constexpr int recursivesearch = 0;
+inline constexpr int autoadd = 0;
+inline constexpr int promptremove = 1;
+inline constexpr int replaceexisting = 0;
+inline constexpr int saveashtml = 1;
+inline constexpr int noempty = 0;
+inline constexpr int showwarn = 1;
 inline constexpr QLatin1StringView htmltitle{"My Media File List"};
-inline constexpr QLatin1StringView htmlalignFirstUse{"center"};
-inline constexpr int htmlColorsFirstUse[7] = {16777215, 16634024, 10485760, 10485760,
-                                              16634024, 12937777, 16777215};
+inline constexpr int htmlalternate = 1;
+inline constexpr int htmlcolor = 0; // each colour of a stored look
+inline constexpr int htmlsize = 0;  // each size of a stored look
 inline constexpr QLatin1StringView installversion{"0.0.0"};
 /** Where the update check looks when the store names no server (scheme, host, port). */
 inline constexpr QLatin1StringView updateserver{"http://127.0.0.1:8080"};
+
+// The listing look of a first use (no alignment stored), written to the store at once.
+inline constexpr QLatin1StringView htmlalignFirstUse{"center"};
+inline constexpr int htmlalternateFirstUse = 1;
+inline constexpr int htmlColorsFirstUse[7] = {16777215, 16634024, 10485760, 10485760,
+                                              16634024, 12937777, 16777215};
+inline constexpr int htmlSizeFirstUse = 0;
+
+/**
+ * Where the Options window's "Defaults" button differs from a fresh store: it spells out the
+ * field lists and turns the sub-folder search on. Every other option it resets takes the
+ * value above; the primary-artist option keeps its state.
+ */
+namespace Reset {
+inline constexpr QLatin1StringView filenamelist{"Artist,Song"};
+inline constexpr QLatin1StringView foldernamelist{"Album"};
+inline constexpr int recursivesearch = 1;
+} // namespace Reset
 } // namespace Defaults

@@ -1,12 +1,14 @@
 #include "options/filterpresets.h"
 
+#include "base/settingskeys.h"
+
 using namespace Qt::StringLiterals;
 
 const std::array<FilterPreset, FilterPresetCount> &FilterPresets()
 {
     static const std::array<FilterPreset, FilterPresetCount> presets = {{
         {"All"_L1, "*"_L1},
-        {"Default"_L1, "asf,avi,mp3,mp4,mid,mpeg,mpg,mov,ogg,vob,rm,wma,wav,wmi,wmv"_L1},
+        {"Default"_L1, Defaults::filterExtensions},
         {"Music"_L1, "mp3,mp4,mid,ogg,vob,wma,wav"_L1},
         {"Movies"_L1, "asf,avi,mpeg,mpg,mov,rm,wmv"_L1},
         {"Pictures"_L1,

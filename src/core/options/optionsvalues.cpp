@@ -1,9 +1,9 @@
 #include "options/optionsvalues.h"
 
 #include "base/settings.h"
+#include "base/settingskeys.h"
 #include "base/textutil.h"
 #include "base/extensionfilter.h"
-#include "options/filterpresets.h"
 
 #include <QStringList>
 
@@ -50,20 +50,20 @@ void ApplySettings(const OptionsValues &v, SettingsRecord &s)
 OptionsValues DefaultOptions(const OptionsValues &current)
 {
     OptionsValues v;
-    v.filterText = FilterPresets()[DefaultPresetIndex].filter;
-    v.dashoption = 0;
-    v.renamefolders = 0;
-    v.foldernamelist = QStringLiteral("Album");
-    v.filenamelist = QStringLiteral("Artist,Song");
-    v.deleteold = 1;
-    v.replaceexisting = 0;
-    v.loadsplash = 1;
-    v.promptremove = 1;
-    v.recursivesearch = 1;
-    v.rememberfolders = 1;
-    v.autoadd = 0;
-    v.donothing = 0;
-    v.renamefiles = 0;
+    v.filterText = Defaults::filterExtensions;
+    v.dashoption = Defaults::dashoption;
+    v.renamefolders = Defaults::renamefolders;
+    v.foldernamelist = Defaults::Reset::foldernamelist;
+    v.filenamelist = Defaults::Reset::filenamelist;
+    v.deleteold = Defaults::deleteold;
+    v.replaceexisting = Defaults::replaceexisting;
+    v.loadsplash = Defaults::loadsplash;
+    v.promptremove = Defaults::promptremove;
+    v.recursivesearch = Defaults::Reset::recursivesearch;
+    v.rememberfolders = Defaults::rememberfolders;
+    v.autoadd = Defaults::autoadd;
+    v.donothing = Defaults::donothing;
+    v.renamefiles = Defaults::renamefiles;
     v.removesubs = current.removesubs;
     return v;
 }

@@ -1,4 +1,4 @@
-#include "options/optionflags.h"
+#include "options/firstrun.h"
 #include "options/optionsvalues.h"
 
 #include "base/settings.h"

@@ -1,6 +1,5 @@
-#include "options/optionflags.h"
+#include "options/firstrun.h"
 
-#include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
 
@@ -12,11 +11,4 @@ bool TakeFirstRun()
     // Written to disk before the question: a crash while it is open must not ask again.
     SettingsStore::Sync();
     return true;
-}
-
-void StoreShowWarn(bool dontShow)
-{
-    Settings.showwarn = dontShow ? 0 : 1;
-    SettingsStore::Save(Keys::showwarn, QString::number(Settings.showwarn));
-    SettingsStore::Sync();
 }

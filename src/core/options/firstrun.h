@@ -5,6 +5,3 @@
  * returns true, so the welcome question is asked exactly once per user.
  */
 bool TakeFirstRun();
-
-/** Stores the warning window's choice: @p dontShow checked gives showwarn 0, else 1. */
-void StoreShowWarn(bool dontShow);
