@@ -3,7 +3,7 @@
 #include "base/settings.h"
 #include "listing/folderlist.h"
 #include "base/extensionfilter.h"
-#include "base/filehelpers.h"
+#include "base/paths.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

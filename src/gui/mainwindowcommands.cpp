@@ -159,7 +159,7 @@ void MainWindow::cmdOrganize_Click()
     ButtonOf button(cmdOrganize);
     if (button.Caption() != QLatin1String("Cancel"))
         CloseRequested = false;
-    OrganizeClick(ListOf(this), *this, button, txtMediaFolder->text(), txtOutFolder->text());
+    RunOrganize(ListOf(this), *this, button, m_run, txtMediaFolder->text(), txtOutFolder->text());
 }
 
 void MainWindow::cmdMediaBrowse_Click()
@@ -196,5 +196,6 @@ bool MainWindow::BusyCancel()
         return false;
     CancelRequested = true;
     CloseRequested = true;
+    m_run.RequestClose();
     return true;
 }

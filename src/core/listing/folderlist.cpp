@@ -3,7 +3,7 @@
 #include "base/settings.h"
 #include "listing/listingformat.h"
 #include "naming/filesearch.h"
-#include "base/filehelpers.h"
+#include "base/paths.h"
 
 #include <QSaveFile>
 

@@ -4,7 +4,8 @@
 #include "base/progressview.h"
 #include "base/settings.h"
 #include "listing/folderlist.h"
-#include "base/filehelpers.h"
+#include "base/desktopservices.h"
+#include "base/paths.h"
 
 #include <QCoreApplication>
 

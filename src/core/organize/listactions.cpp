@@ -6,7 +6,9 @@
 #include "tags/id3v1tag.h"
 #include "organize/loadcommand.h"
 #include "organize/organizelist.h"
-#include "base/filehelpers.h"
+#include "base/desktopservices.h"
+#include "base/fileoperations.h"
+#include "base/paths.h"
 
 namespace ListActions {
 namespace {
