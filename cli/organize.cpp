@@ -118,7 +118,8 @@ int Organize(const QStringList &arguments)
     const RunControl run; // a batch run is never cancelled
     int planned = 0;
     const OrganizeReport report = OrganizeRows(
-        list, view, options, run, [&planned](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
+        list, view, options, run,
+        [&planned](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
             QString what;
             switch (outcome) {
             case RowOutcome::Organized:

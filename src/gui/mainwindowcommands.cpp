@@ -89,7 +89,8 @@ void ViewTag(MainWindow *form)
         return;
     if (!tagWindow)
         tagWindow = new TagWindow(form);
-    tagWindow->DisplayMp3Data(ListActions::RowFile(list.Row(list.Selected())));
+    tagWindow->DisplayMp3Data(
+        ListActions::RowFile(list.Row(list.Selected()), ListActionOptions::FromSettings()));
     tagWindow->show();
     tagWindow->raise();
 }
@@ -125,7 +126,7 @@ void MainWindow::SetUpList()
                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     });
     connect(lvFiles, &QTreeView::clicked, this, [this, list] {
-        const QString line = ListActions::ClickLine(*list);
+        const QString line = ListActions::ClickLine(*list, ListActionOptions::FromSettings());
         if (!line.isEmpty())
             Status(1, line);
     });
@@ -134,15 +135,17 @@ void MainWindow::SetUpList()
 
     connect(mnuRemove, &QAction::triggered, this, &MainWindow::cmdRemove_Click);
     connect(mnuEdit, &QAction::triggered, this, &MainWindow::cmdEdit_Click);
-    connect(mnuRename, &QAction::triggered, list, [list] { ListActions::RenameClick(*list); });
+    connect(mnuRename, &QAction::triggered, list,
+            [list] { ListActions::RenameRowFile(*list, ListActionOptions::FromSettings()); });
     connect(mnuDelete, &QAction::triggered, list,
-            [list] { ListActions::DeleteFileClick(*list); });
-    connect(mnuPlay, &QAction::triggered, list, [list] { ListActions::PlayClick(*list); });
+            [list] { ListActions::DeleteRowFile(*list, ListActionOptions::FromSettings()); });
+    connect(mnuPlay, &QAction::triggered, list,
+            [list] { ListActions::OpenRowFile(*list, ListActionOptions::FromSettings()); });
     connect(mnuViewTag, &QAction::triggered, this, [this] { ViewTag(this); });
     connect(mnuErrorDetails, &QAction::triggered, list,
-            [list] { ListActions::ErrorDetailsClick(*list); });
+            [list] { ListActions::ShowErrorDetails(*list); });
     connect(mnuProperties, &QAction::triggered, list,
-            [list] { ListActions::PropertiesClick(*list); });
+            [list] { ListActions::ShowRowProperties(*list, ListActionOptions::FromSettings()); });
 }
 
 void MainWindow::cmdLoad_Click()
@@ -182,12 +185,12 @@ void MainWindow::cmdOutBrowse_Click()
 
 void MainWindow::cmdEdit_Click()
 {
-    ListActions::EditClick(ListOf(this));
+    ListActions::EditRowFolder(ListOf(this));
 }
 
 void MainWindow::cmdRemove_Click()
 {
-    ListActions::RemoveClick(ListOf(this));
+    ListActions::RemoveRow(ListOf(this), ListActionOptions::FromSettings());
 }
 
 bool MainWindow::BusyCancel()

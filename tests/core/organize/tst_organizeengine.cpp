@@ -663,10 +663,11 @@ private slots:
         o.dryRun = true;
         QStringList planned;
         FakeProgressView view;
-        OrganizeRows(list, view, o, run, [&](const OrganizeRow &, RowOutcome outcome, const QString &d) {
-            QCOMPARE(outcome, RowOutcome::Planned);
-            planned << d;
-        });
+        OrganizeRows(list, view, o, run,
+                     [&](const OrganizeRow &, RowOutcome outcome, const QString &d) {
+                         QCOMPARE(outcome, RowOutcome::Planned);
+                         planned << d;
+                     });
         QCOMPARE(planned, QStringList({out + "/X/song.mp3", out + "/X/song(1).mp3"}));
         QCOMPARE(list.Count(), 2);
         QVERIFY(Entries(out).isEmpty());
