@@ -1,10 +1,10 @@
 #include "clicommand.h"
 
 #include "base/extensionfilter.h"
-#include "base/filehelpers.h"
 #include "base/settings.h"
 #include "listing/folderlist.h"
 #include "listing/listingoptions.h"
+#include "base/paths.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

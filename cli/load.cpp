@@ -4,7 +4,7 @@
 #include "base/settings.h"
 #include "base/extensionfilter.h"
 #include "organize/loadscan.h"
-#include "base/filehelpers.h"
+#include "base/paths.h"
 #include "tags/genres.h"
 
 #include <QCommandLineParser>

@@ -2,11 +2,13 @@
 #include "namingoptions.h"
 
 #include "base/progressview.h"
+#include "base/runcontrol.h"
 #include "base/settings.h"
 #include "base/extensionfilter.h"
 #include "organize/loadscan.h"
 #include "organize/organizelist.h"
-#include "base/filehelpers.h"
+#include "base/fileoperations.h"
+#include "base/paths.h"
 #include "organize/organizeengine.h"
 #include "tags/genres.h"
 
@@ -113,10 +115,11 @@ int Organize(const QStringList &arguments)
     if (!dryRun && !FolderExists(options.outpath))
         MakeFolderPath(options.outpath);
     NoProgressView view;
+    const RunControl run; // a batch run is never cancelled
     int planned = 0;
-    CancelRequested = false;
     const OrganizeReport report = OrganizeRows(
-        list, view, options, [&planned](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
+        list, view, options, run,
+        [&planned](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
             QString what;
             switch (outcome) {
             case RowOutcome::Organized:

@@ -1,6 +1,7 @@
 // Prints, side by side: the window's Load of 100,000 files and sortiva-cli load; the organize
 // engine moving and copying 20,000 files of 32 KiB next to mv -t and cp -t per target folder.
 #include "base/progressview.h"
+#include "base/runcontrol.h"
 #include "base/settings.h"
 #include "organize/loadscan.h"
 #include "organize/organizelist.h"
@@ -95,9 +96,10 @@ qint64 Engine(const QString &in, const QString &out, bool move, int *left)
     o.deleteOld = move;
     QDir().mkpath(out);
     NoProgressView view;
+    const RunControl run;
     QElapsedTimer t;
     t.start();
-    OrganizeRows(list, view, o);
+    OrganizeRows(list, view, o, run);
     const qint64 ms = t.elapsed();
     *left = list.Count();
     return ms;

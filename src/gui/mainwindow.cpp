@@ -423,8 +423,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // closes as soon as the loop has returned, so no file is left half handled.
     if (m_busy) {
         m_run.RequestClose();
-        CancelRequested = true; // until the commands ask m_run
-        CloseRequested = true;
         event->ignore();
         if (!m_closeRetry) {
             m_closeRetry = new QTimer(this);

@@ -79,7 +79,7 @@ void MainWindow::setUpList()
                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     });
     connect(m_list, &QTreeView::clicked, this, [this, list] {
-        const QString line = ListActions::ClickLine(*list);
+        const QString line = ListActions::ClickLine(*list, ListActionOptions::FromSettings());
         if (!line.isEmpty())
             Status(1, line);
     });
@@ -87,15 +87,15 @@ void MainWindow::setUpList()
 
     connect(m_removeAction, &QAction::triggered, this, &MainWindow::removeRow);
     connect(m_editAction, &QAction::triggered, this, &MainWindow::editRow);
-    connect(m_renameAction, &QAction::triggered, list, [list] { ListActions::RenameClick(*list); });
+    connect(m_renameAction, &QAction::triggered, list, [list] { ListActions::RenameRowFile(*list, ListActionOptions::FromSettings()); });
     connect(m_deleteAction, &QAction::triggered, list,
-            [list] { ListActions::DeleteFileClick(*list); });
-    connect(m_playAction, &QAction::triggered, list, [list] { ListActions::PlayClick(*list); });
+            [list] { ListActions::DeleteRowFile(*list, ListActionOptions::FromSettings()); });
+    connect(m_playAction, &QAction::triggered, list, [list] { ListActions::OpenRowFile(*list, ListActionOptions::FromSettings()); });
     connect(m_viewTagAction, &QAction::triggered, this, &MainWindow::viewTag);
     connect(m_errorDetailsAction, &QAction::triggered, list,
-            [list] { ListActions::ErrorDetailsClick(*list); });
+            [list] { ListActions::ShowErrorDetails(*list); });
     connect(m_propertiesAction, &QAction::triggered, list,
-            [list] { ListActions::PropertiesClick(*list); });
+            [list] { ListActions::ShowRowProperties(*list, ListActionOptions::FromSettings()); });
 }
 
 void MainWindow::showListMenu(const QPoint &pos)
@@ -126,7 +126,7 @@ void MainWindow::viewTag()
         return;
     if (!m_tagWindow)
         m_tagWindow = new TagWindow(this);
-    m_tagWindow->showFile(ListActions::RowFile(list.Row(list.Selected())));
+    m_tagWindow->showFile(ListActions::RowFile(list.Row(list.Selected()), ListActionOptions::FromSettings()));
     m_tagWindow->show();
     m_tagWindow->raise();
 }
@@ -135,7 +135,6 @@ void MainWindow::cancelRun()
 {
     Status(1, QStringLiteral("Please wait... Cancelling"));
     m_run.RequestCancel();
-    CancelRequested = true; // until the commands ask m_run
 }
 
 void MainWindow::load()
@@ -145,10 +144,9 @@ void MainWindow::load()
         return;
     }
     m_run.Reset();
-    CloseRequested = false; // until the commands ask m_run
     m_busy = true;
     PushCommandButton button(m_loadButton);
-    LoadClick(*m_organizeList, *this, button, m_sourceFolderEdit->text(), m_outFolderEdit->text(),
+    RunLoad(*m_organizeList, *this, button, m_run, m_sourceFolderEdit->text(), m_outFolderEdit->text(),
               [this](bool visible) { m_list->setVisible(visible); });
     m_busy = false;
 }
@@ -160,10 +158,9 @@ void MainWindow::organize()
         return;
     }
     m_run.Reset();
-    CloseRequested = false; // until the commands ask m_run
     m_busy = true;
     PushCommandButton button(m_organizeButton);
-    OrganizeClick(*m_organizeList, *this, button, m_sourceFolderEdit->text(),
+    RunOrganize(*m_organizeList, *this, button, m_run, m_sourceFolderEdit->text(),
                   m_outFolderEdit->text());
     m_busy = false;
 }
@@ -188,10 +185,10 @@ void MainWindow::browseOutFolder()
 
 void MainWindow::editRow()
 {
-    ListActions::EditClick(*m_organizeList);
+    ListActions::EditRowFolder(*m_organizeList);
 }
 
 void MainWindow::removeRow()
 {
-    ListActions::RemoveClick(*m_organizeList);
+    ListActions::RemoveRow(*m_organizeList, ListActionOptions::FromSettings());
 }

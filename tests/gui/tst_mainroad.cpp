@@ -2,6 +2,7 @@
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
+#include "base/testseams.h"
 #include "organize/organizelist.h"
 #include "organize/organizeengine.h"
 #include "support/scripteddialogs.h"
@@ -83,7 +84,10 @@ private slots:
         TestEnv::IsolateSettings();
         LoadSettings();
         SettingsStore::Save(Keys::firstrun, QStringLiteral("no"));
-        FinishPauseMs = 0;
+        static const struct NoPause final : TestSeams {
+            int FinishPauseMs() const override { return 0; }
+        } noPause;
+        InstallTestSeams(&noPause);
     }
     void init()
     {

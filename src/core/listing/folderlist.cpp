@@ -1,8 +1,9 @@
 #include "listing/folderlist.h"
 
-#include "base/filehelpers.h"
+#include "base/paths.h"
 #include "listing/listingformat.h"
 #include "naming/filesearch.h"
+#include "base/paths.h"
 
 #include <QSaveFile>
 

@@ -1,11 +1,12 @@
 #include "listing/listingexport.h"
 
 #include "base/dialogseam.h"
-#include "base/filehelpers.h"
 #include "base/progressview.h"
 #include "base/settings.h"
 #include "listing/folderlist.h"
 #include "listing/listingoptions.h"
+#include "base/desktopservices.h"
+#include "base/paths.h"
 
 #include <QCoreApplication>
 

@@ -1,10 +1,14 @@
 #include "organize/destinationindex.h"
 
-#include "base/filehelpers.h"
+#include "base/fileoperations.h"
+#include "base/paths.h"
 
 #include <QDir>
 
-DestinationIndex::DestinationIndex(QString outpath) : m_outpath(std::move(outpath)) {}
+DestinationIndex::DestinationIndex(QString outpath, Mode mode)
+    : m_outpath(std::move(outpath)), m_planning(mode == Mode::Planning)
+{
+}
 
 QString DestinationIndex::Join(const QString &folder, const QString &name)
 {
@@ -90,9 +94,12 @@ QString DestinationIndex::FreeName(const QString &folder, const QString &name)
 {
     if (ExistingName(folder, name).isEmpty())
         return name;
+    // A dot at the very start makes a hidden file, not an extension: numbering before it
+    // would turn ".notes" into the visible "(1).notes".
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const QString base = dot < 0 ? name : name.left(dot);
-    const QString ext = dot < 0 ? QString() : name.mid(dot);
+    const bool hasExt = dot > 0;
+    const QString base = hasExt ? name.left(dot) : name;
+    const QString ext = hasExt ? name.mid(dot) : QString();
     for (int n = 1;; ++n) {
         const QString candidate =
             base + QLatin1Char('(') + QString::number(n) + QLatin1Char(')') + ext;

@@ -13,10 +13,13 @@
 class DestinationIndex
 {
 public:
-    explicit DestinationIndex(QString outpath);
+    /** Whether the run places files or only plans where they would go. */
+    enum class Mode {
+        Placing, ///< a name counts as taken while a file stands under it
+        Planning ///< names recorded by Added() count as taken without being on disk
+    };
 
-    /** In planning, names recorded by Added() count as taken without being on disk. */
-    void SetPlanning(bool on) { m_planning = on; }
+    DestinationIndex(QString outpath, Mode mode);
 
     /**
      * The target folder of a folder name: the Organize To folder itself for an empty name,
@@ -28,7 +31,10 @@ public:
     void MakeTarget(const QString &folder);
     /** The name of a file in @p folder matching @p name without regard to case, or "". */
     QString ExistingName(const QString &folder, const QString &name);
-    /** @p name, or the first free "base(1).ext", "base(2).ext"… in @p folder. */
+    /**
+     * @p name, or the first free "base(1).ext", "base(2).ext"… in @p folder; a name without
+     * an extension (or a dot-file like ".notes") gets the number at its end.
+     */
     QString FreeName(const QString &folder, const QString &name);
     /** Records a file the run placed in @p folder. */
     void Added(const QString &folder, const QString &name);
@@ -49,7 +55,7 @@ private:
     QHash<QString, QString> m_targets;
     QSet<QString> m_existing;
     bool m_foldersListed = false;
-    bool m_planning = false;
+    bool m_planning;
     Names m_folders;
     QHash<QString, Names> m_files;
 };

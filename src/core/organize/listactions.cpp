@@ -6,21 +6,31 @@
 #include "tags/id3v1tag.h"
 #include "organize/loadcommand.h"
 #include "organize/organizelist.h"
-#include "base/filehelpers.h"
+#include "base/desktopservices.h"
+#include "base/fileoperations.h"
+#include "base/paths.h"
+
+ListActionOptions ListActionOptions::FromSettings()
+{
+    ListActionOptions o;
+    o.sourceFolder = Settings.inpath;
+    o.confirmRemoval = Settings.promptremove != 0;
+    return o;
+}
 
 namespace ListActions {
 namespace {
-QString SourceRoot()
+QString SourceRoot(const ListActionOptions &options)
 {
-    QString root = Settings.inpath;
+    QString root = options.sourceFolder;
     while (root.size() > 1 && root.endsWith(QLatin1Char('/')))
         root.chop(1);
     return root;
 }
 
-QString CutRoot(const QString &path)
+QString CutRoot(const QString &path, const ListActionOptions &options)
 {
-    const QString root = SourceRoot();
+    const QString root = SourceRoot(options);
     const qsizetype cut = root == QLatin1String("/") ? 1 : root.size() + 1;
     return path.mid(cut);
 }
@@ -38,15 +48,15 @@ bool PlainName(const QString &name)
 }
 } // namespace
 
-QString RowFile(const OrganizeRow &row)
+QString RowFile(const OrganizeRow &row, const ListActionOptions &options)
 {
-    const QString root = SourceRoot();
+    const QString root = SourceRoot(options);
     if (root.endsWith(QLatin1Char('/')))
         return root + row.relativePath;
     return root + QLatin1Char('/') + row.relativePath;
 }
 
-void EditClick(OrganizeList &list)
+void EditRowFolder(OrganizeList &list)
 {
     if (list.Count() == 0)
         return;
@@ -68,11 +78,11 @@ void EditClick(OrganizeList &list)
         EditListItem(list, *answer);
 }
 
-void RemoveClick(OrganizeList &list)
+void RemoveRow(OrganizeList &list, const ListActionOptions &options)
 {
     if (list.HasSelection()) {
         const int selected = list.Selected();
-        if (Settings.promptremove != 0) {
+        if (options.confirmRemoval) {
             const MsgResult r = Dialogs().Message(QStringLiteral("Are you sure you want to remove ") +
                                                       list.Row(selected).relativePath,
                                                   MsgButtons::YesNo, MsgIcon::Question);
@@ -86,7 +96,7 @@ void RemoveClick(OrganizeList &list)
     }
 }
 
-QString ClickLine(const OrganizeList &list)
+QString ClickLine(const OrganizeList &list, const ListActionOptions &options)
 {
     if (!list.HasSelection())
         return QString();
@@ -94,8 +104,8 @@ QString ClickLine(const OrganizeList &list)
     if (!row.errorText.isEmpty())
         return QStringLiteral("Error: ") + row.errorText;
     return row.folder + QStringLiteral(": (") +
-           FormatSize(static_cast<double>(GetFileSize(RowFile(row)))) + QStringLiteral(")  /") +
-           row.relativePath;
+           FormatSize(static_cast<double>(GetFileSize(RowFile(row, options)))) +
+           QStringLiteral(")  /") + row.relativePath;
 }
 
 PopupState PopupFor(const OrganizeRow &row)
@@ -128,7 +138,7 @@ PopupState PopupFor(const OrganizeRow &row)
     return state;
 }
 
-void DeleteFileClick(OrganizeList &list)
+void DeleteRowFile(OrganizeList &list, const ListActionOptions &options)
 {
     if (!list.HasSelection()) {
         Dialogs().Message(QStringLiteral("Please select an item to remove!"), MsgButtons::Ok,
@@ -137,7 +147,7 @@ void DeleteFileClick(OrganizeList &list)
     }
     const int selected = list.Selected();
     const OrganizeRow row = list.Row(selected);
-    if (Settings.promptremove != 0) {
+    if (options.confirmRemoval) {
         const MsgResult r = Dialogs().Message(
             QStringLiteral("Are you sure you want to delete ") + row.relativePath +
                 QStringLiteral("?") + CrLf() + CrLf() +
@@ -149,7 +159,7 @@ void DeleteFileClick(OrganizeList &list)
         if (r != MsgResult::Yes)
             return;
     }
-    const QString file = RowFile(row);
+    const QString file = RowFile(row, options);
     DeleteFile(file);
     if (FileExists(file)) {
         const MsgResult r = Dialogs().Message(
@@ -164,11 +174,11 @@ void DeleteFileClick(OrganizeList &list)
     list.Remove(selected);
 }
 
-void PlayClick(const OrganizeList &list)
+void OpenRowFile(const OrganizeList &list, const ListActionOptions &options)
 {
     if (!list.HasSelection())
         return;
-    const QString file = RowFile(list.Row(list.Selected()));
+    const QString file = RowFile(list.Row(list.Selected()), options);
     if (ShellRun(file, QStringLiteral("play"), QString(), 1))
         return;
     if (ShellRun(file, QStringLiteral("open"), QString(), 1))
@@ -178,7 +188,7 @@ void PlayClick(const OrganizeList &list)
                       MsgButtons::Ok, MsgIcon::Critical);
 }
 
-void ErrorDetailsClick(const OrganizeList &list)
+void ShowErrorDetails(const OrganizeList &list)
 {
     if (!list.HasSelection())
         return;
@@ -187,19 +197,19 @@ void ErrorDetailsClick(const OrganizeList &list)
                       MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-void PropertiesClick(const OrganizeList &list)
+void ShowRowProperties(const OrganizeList &list, const ListActionOptions &options)
 {
     if (!list.HasSelection())
         return;
-    ShowFileProperties(RowFile(list.Row(list.Selected())));
+    ShowFileProperties(RowFile(list.Row(list.Selected()), options));
 }
 
-void RenameClick(OrganizeList &list)
+void RenameRowFile(OrganizeList &list, const ListActionOptions &options)
 {
     if (!list.HasSelection())
         return;
     const int selected = list.Selected();
-    const QString oldPath = RowFile(list.Row(selected));
+    const QString oldPath = RowFile(list.Row(selected), options);
     const QString oldName = FileNamePart(oldPath);
     const std::optional<QString> answer =
         Dialogs().InputBox(QStringLiteral("Enter a new file name for ") + oldName,
@@ -215,7 +225,8 @@ void RenameClick(OrganizeList &list)
         Dialogs().Message(failed, MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
-    const QString newRelative = CutRoot(FolderPart(oldPath) + QLatin1Char('/') + newName);
+    const QString newRelative =
+        CutRoot(FolderPart(oldPath) + QLatin1Char('/') + newName, options);
     for (int i = 0; i < list.Count(); ++i) {
         if (i == selected ||
             list.Row(i).relativePath.compare(newRelative, Qt::CaseInsensitive) != 0)
@@ -234,7 +245,7 @@ void RenameClick(OrganizeList &list)
         Dialogs().Message(failed, MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
-    list.SetRelativePath(selected, CutRoot(newName));
+    list.SetRelativePath(selected, CutRoot(newName, options));
     Dialogs().Message(QStringLiteral("File has been successfully renamed to ") +
                           FileNamePart(newName),
                       MsgButtons::Ok, MsgIcon::Information);

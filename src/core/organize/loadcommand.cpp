@@ -10,14 +10,14 @@
 #include "organize/loadscan.h"
 #include "organize/organizelist.h"
 #include "base/replacelist.h"
-#include "base/filehelpers.h"
+#include "base/desktopservices.h"
+#include "base/paths.h"
+#include "base/testseams.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSet>
-
-int LoadStatusIntervalMs = 50;
 
 namespace {
 const QString CancelCaption = QStringLiteral("Cancel");
@@ -126,11 +126,11 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view,
         list.BeginBatch();
         // Every 100 rows pending events run (Cancel among them). The status text and the
         // progress bar, whose repaint costs more than the rows in between, are refreshed
-        // at such a yield once LoadStatusIntervalMs has passed.
+        // at such a yield once the status interval has passed.
         QElapsedTimer sinceShown;
         const auto yield = [&](int number) {
             list.Flush();
-            if (sinceShown.isValid() && sinceShown.elapsed() < LoadStatusIntervalMs) {
+            if (sinceShown.isValid() && sinceShown.elapsed() < Seams().LoadStatusIntervalMs()) {
                 QCoreApplication::processEvents();
                 return;
             }

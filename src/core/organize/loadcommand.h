@@ -9,12 +9,6 @@ class CommandButton;
 class OrganizeList;
 class ProgressView;
 
-/**
- * How often a running load refreshes its status text and progress bar, in milliseconds
- * (50; 0 shows every step, which tests use). Pending events run every 100 rows regardless.
- */
-extern int LoadStatusIntervalMs;
-
 /** The message the Load command shows when the list stays empty. */
 QString NoFilesMessage();
 /** Folder names that auto-add never turns into replace rules (compared lower-cased). */

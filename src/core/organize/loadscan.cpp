@@ -3,7 +3,7 @@
 #include "base/settings.h"
 #include "naming/artistname.h"
 #include "naming/filesearch.h"
-#include "base/filehelpers.h"
+#include "base/paths.h"
 
 QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive)
 {

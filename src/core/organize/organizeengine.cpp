@@ -1,34 +1,25 @@
 #include "organize/organizeengine.h"
 
 #include "base/dialogseam.h"
+#include "base/fileoperations.h"
+#include "base/paths.h"
 #include "base/progressview.h"
+#include "base/runcontrol.h"
 #include "base/settings.h"
+#include "base/testseams.h"
 #include "tags/id3v1tag.h"
 #include "organize/organizelist.h"
 #include "organize/destinationindex.h"
-#include "base/filehelpers.h"
-#include "base/filemover.h"
 
 #include <QCoreApplication>
 #include <QThread>
 
-int FinishPauseMs = 500;
-
-namespace OrganizeHooks {
-std::function<bool(const QString &)> sourceLocked;
-}
-
 namespace {
-const QString CancelCaption = QStringLiteral("Cancel");
+const QString kCancelCaption = QStringLiteral("Cancel");
 
 QString AbortedText()
 {
     return QStringLiteral("Media File Organization Aborted.");
-}
-
-bool Locked(const QString &source)
-{
-    return OrganizeHooks::sourceLocked && OrganizeHooks::sourceLocked(source);
 }
 
 // A folder name must stay below the Organize To folder.
@@ -56,34 +47,34 @@ enum class Placed { Done, CopyFailed, SourceKept, Taken };
 Placed Place(const QString &source, const QString &destination, bool replacing,
              bool deleteOld)
 {
-    const bool locked = Locked(source);
+    const bool locked = Seams().SourceLocked(source);
     if (deleteOld && !locked) {
         if (replacing) {
-            if (FileMover::MoveReplacing(source, destination))
+            if (MoveReplacing(source, destination))
                 return Placed::Done;
         } else {
-            switch (FileMover::MoveNoReplace(source, destination)) {
-            case FileMover::MoveResult::Moved:
+            switch (MoveNoReplace(source, destination)) {
+            case MoveResult::Moved:
                 return Placed::Done;
-            case FileMover::MoveResult::Exists:
+            case MoveResult::Exists:
                 return Placed::Taken;
-            case FileMover::MoveResult::NotPossible:
+            case MoveResult::NotPossible:
                 break;
             }
         }
     }
     bool copied = false;
     if (replacing)
-        copied = FileMover::CopyReplacing(source, destination);
+        copied = CopyReplacing(source, destination);
     else if (deleteOld)
-        copied = FileMover::CopyChecked(source, destination);
+        copied = CopyChecked(source, destination);
     else
-        copied = FileMover::CopyKeepingSource(source, destination);
+        copied = CopyKeepingSource(source, destination);
     if (!copied)
         return FileExists(destination) && !replacing ? Placed::Taken : Placed::CopyFailed;
     if (!deleteOld)
         return Placed::Done;
-    if (!FileMover::CompleteCopy(source, destination))
+    if (!CompleteCopy(source, destination))
         return Placed::SourceKept;
     if (!locked)
         DeleteFile(source);
@@ -153,12 +144,13 @@ QString EndingMessage(int rowsLeft, const OrganizeReport &report)
 }
 
 OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const OrganizeOptions &options,
-                            const RowObserver &observer)
+                            const RunControl &run, const RowObserver &observer)
 {
     OrganizeReport report;
     const QString inpath = StripTrailingSlashes(options.inpath);
-    DestinationIndex index(StripTrailingSlashes(options.outpath));
-    index.SetPlanning(options.dryRun);
+    DestinationIndex index(StripTrailingSlashes(options.outpath),
+                           options.dryRun ? DestinationIndex::Mode::Planning
+                                          : DestinationIndex::Mode::Placing);
     int position = 0;
     int progress = 0;
     const auto tell = [&](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
@@ -173,7 +165,7 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
     };
 
     for (;;) {
-        if (position >= list.Count() || CancelRequested)
+        if (position >= list.Count() || run.CancelRequested())
             break;
         const OrganizeRow row = list.Row(position);
         view.Status(1, QStringLiteral("Processing ") + row.relativePath);
@@ -209,7 +201,7 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
                 const QString existing = index.ExistingName(folder, name);
                 if (!existing.isEmpty()) {
                     const QString existingPath = DestinationIndex::Join(folder, existing);
-                    if (FileMover::SameFile(source, existingPath)) {
+                    if (SameFile(source, existingPath)) {
                         // The file already stands where it belongs: nothing to copy, and
                         // nothing may be deleted.
                         ++report.organized;
@@ -272,15 +264,16 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
         view.Status(2, QString::number(list.Count()) + QStringLiteral(" Files"));
         view.SetProgress(++progress);
     }
-    report.cancelled = CancelRequested && position < list.Count();
+    report.cancelled = run.CancelRequested() && position < list.Count();
     list.Flush();
     view.SetProgress(progress);
     return report;
 }
 
-void OrganizeFiles(OrganizeList &list, ProgressView &view)
+void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions options,
+                   const RunControl &run)
 {
-    const QString outpath = Settings.outpath;
+    const QString &outpath = options.outpath;
     if (!FolderExists(outpath)) {
         const MsgResult r = Dialogs().Message(
             outpath + QStringLiteral(" does not exist! Would you like to create this folder now?"),
@@ -291,7 +284,7 @@ void OrganizeFiles(OrganizeList &list, ProgressView &view)
         }
         MakeFolderPath(outpath);
     }
-    if (Settings.deleteold == 0) {
+    if (!options.deleteOld) {
         const MsgResult r = Dialogs().Message(
             QStringLiteral("You have chosen to organize files without deleting source files once "
                            "organized (in options). This will create double the hard drive "
@@ -299,6 +292,7 @@ void OrganizeFiles(OrganizeList &list, ProgressView &view)
                            "continuing?"),
             MsgButtons::YesNoCancel, MsgIcon::Critical);
         if (r == MsgResult::Yes) {
+            options.deleteOld = true;
             Settings.deleteold = 1;
             SaveSettings();
         } else if (r != MsgResult::No) {
@@ -309,28 +303,24 @@ void OrganizeFiles(OrganizeList &list, ProgressView &view)
     OrganizeReport report;
     if (list.Count() > 0) {
         view.SetProgressMax(list.Count());
-        report = OrganizeRows(list, view, OrganizeOptions::FromSettings());
+        report = OrganizeRows(list, view, options, run);
     }
     view.Status(1, QStringLiteral("Finished"));
     QCoreApplication::processEvents();
-    if (FinishPauseMs > 0)
-        QThread::msleep(static_cast<unsigned long>(FinishPauseMs));
+    if (const int pause = Seams().FinishPauseMs(); pause > 0)
+        QThread::msleep(static_cast<unsigned long>(pause));
     view.SetProgress(0);
-    if (CloseRequested)
+    if (run.CloseRequested())
         return;
     const int left = list.Count();
     Dialogs().Message(EndingMessage(left, report), MsgButtons::Ok,
                       left == 0 ? MsgIcon::Information : MsgIcon::Critical);
 }
 
-void OrganizeClick(OrganizeList &list, ProgressView &view, CommandButton &button,
-                   const QString &mediaFolderText, const QString &outFolderText)
+void RunOrganize(OrganizeList &list, ProgressView &view, CommandButton &button, RunControl &run,
+                 const QString &mediaFolderText, const QString &outFolderText)
 {
-    if (button.Caption() == CancelCaption) {
-        view.Status(1, QStringLiteral("Please wait... Cancelling"));
-        CancelRequested = true;
-        return;
-    }
+    run.Reset();
     Settings.inpath = mediaFolderText;
     Settings.outpath = outFolderText;
     SaveSettings();
@@ -353,10 +343,9 @@ void OrganizeClick(OrganizeList &list, ProgressView &view, CommandButton &button
         return;
     const QString caption = button.Caption();
     view.EnableButtons(false);
-    button.SetCaption(CancelCaption);
+    button.SetCaption(kCancelCaption);
     button.SetEnabled(true);
-    CancelRequested = false;
-    OrganizeFiles(list, view);
+    OrganizeFiles(list, view, OrganizeOptions::FromSettings(), run);
     button.SetCaption(caption);
     view.EnableButtons(true);
 }

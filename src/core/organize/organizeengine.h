@@ -7,9 +7,10 @@
 class CommandButton;
 class OrganizeList;
 class ProgressView;
+class RunControl;
 struct OrganizeRow;
 
-/** The options one organize run works with. */
+/** The options one organize run works with, read once where the run starts. */
 struct OrganizeOptions {
     QString inpath;
     QString outpath;
@@ -50,32 +51,26 @@ QString DeleteFailedText();
 QString EndingMessage(int rowsLeft, const OrganizeReport &report);
 
 /**
- * The row loop: every row from the top until the list ends or CancelRequested is seen
+ * The row loop: every row from the top until the list ends or a cancel request is seen
  * before a row. Organized rows leave the list; failed and skipped rows stay marked "bad".
  * Never replaces a file except by a complete copy (replace option), never deletes a source
  * before a complete copy stands at its destination, never leaves a partial file.
  */
 OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const OrganizeOptions &options,
-                            const RowObserver &observer = {});
+                            const RunControl &run, const RowObserver &observer = {});
 
 /**
- * The whole engine on the list with the settings: the two preparation questions, the row
- * loop and the ending with its message.
+ * The whole engine on the list: the two preparation questions, the row loop and the
+ * ending with its message (none when the window is being closed). Answering the question
+ * about kept sources with Yes turns deletion on for this run and in the saved settings.
  */
-void OrganizeFiles(OrganizeList &list, ProgressView &view);
+void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions options,
+                   const RunControl &run);
 
 /**
- * The Organize button: a click while it reads "Cancel" requests cancellation; otherwise it
- * takes the folder texts into the settings, checks, confirms, locks and runs the engine.
+ * Starts an organize run from the main window: resets @p run, takes the folder texts into
+ * the settings, checks, confirms, locks the window (the button reads "Cancel" meanwhile)
+ * and runs the engine with the saved options.
  */
-void OrganizeClick(OrganizeList &list, ProgressView &view, CommandButton &button,
-                   const QString &mediaFolderText, const QString &outFolderText);
-
-/** The pause after "Finished" in milliseconds (500; tests shorten it). */
-extern int FinishPauseMs;
-
-/** Failures that permissions cannot cause for a privileged user, for tests. */
-namespace OrganizeHooks {
-/** When set and true for a source path, that source can be neither deleted nor moved. */
-extern std::function<bool(const QString &sourcePath)> sourceLocked;
-} // namespace OrganizeHooks
+void RunOrganize(OrganizeList &list, ProgressView &view, CommandButton &button, RunControl &run,
+                 const QString &mediaFolderText, const QString &outFolderText);

@@ -2,7 +2,7 @@
 
 #include "base/textutil.h"
 #include "tags/id3v1tag.h"
-#include "base/filehelpers.h"
+#include "base/paths.h"
 #include "tags/genres.h"
 
 namespace {

@@ -6,7 +6,8 @@
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
 #include "base/textutil.h"
-#include "base/filehelpers.h"
+#include "base/fileoperations.h"
+#include "base/paths.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -20,6 +20,7 @@ class TestListActions : public QObject
 private:
     std::unique_ptr<QTemporaryDir> dir;
     QString in;
+    ListActionOptions options;
 
     QString Write(const QString &relative, qint64 size = 1)
     {
@@ -53,8 +54,8 @@ private slots:
         QVERIFY(dir->isValid());
         in = dir->filePath(QStringLiteral("music"));
         QVERIFY(QDir().mkpath(in));
-        Settings.inpath = in;
-        Settings.promptremove = 1;
+        options.sourceFolder = in;
+        options.confirmRemoval = true;
         Settings.autoadd = 0;
     }
 
@@ -115,9 +116,9 @@ private slots:
             Write(QStringLiteral("Artist - Song.mp3"), size);
         OrganizeList list;
         list.Append(Row(QStringLiteral("Artist"), QStringLiteral("Artist - Song.mp3"), error));
-        QCOMPARE(ListActions::ClickLine(list), QString());
+        QCOMPARE(ListActions::ClickLine(list, options), QString());
         list.SetSelected(0);
-        QCOMPARE(ListActions::ClickLine(list), expected);
+        QCOMPARE(ListActions::ClickLine(list, options), expected);
     }
 
     void edit_data()
@@ -145,7 +146,7 @@ private slots:
         list.SetSelected(0);
         ScriptedDialogs dialogs;
         dialogs.AnswerInput(cancel ? std::nullopt : std::optional<QString>(answer));
-        ListActions::EditClick(list);
+        ListActions::EditRowFolder(list);
         QCOMPARE(dialogs.asked.first().kind, QStringLiteral("input"));
         QCOMPARE(dialogs.asked.first().text,
                  QStringLiteral("Enter or edit the folder name for Live/song.mp3"));
@@ -177,11 +178,11 @@ private slots:
             list.Append(Row(QStringLiteral("A"), QStringLiteral("a.mp3")));
         ScriptedDialogs dialogs;
         if (action == 0)
-            ListActions::EditClick(list);
+            ListActions::EditRowFolder(list);
         else if (action == 1)
-            ListActions::RemoveClick(list);
+            ListActions::RemoveRow(list, options);
         else
-            ListActions::DeleteFileClick(list);
+            ListActions::DeleteRowFile(list, options);
         QCOMPARE(dialogs.MessageTexts(), expected);
         QCOMPARE(list.Count(), emptyList ? 0 : 1);
     }
@@ -200,7 +201,7 @@ private slots:
         QFETCH(int, promptremove);
         QFETCH(int, answer);
         QFETCH(int, rowsLeft);
-        Settings.promptremove = promptremove;
+        options.confirmRemoval = promptremove != 0;
         const QString file = Write(QStringLiteral("a.mp3"));
         OrganizeList list;
         list.Append(Row(QStringLiteral("A"), QStringLiteral("a.mp3")));
@@ -208,7 +209,7 @@ private slots:
         list.SetSelected(0);
         ScriptedDialogs dialogs;
         dialogs.AnswerMessage(MsgResult(answer));
-        ListActions::RemoveClick(list);
+        ListActions::RemoveRow(list, options);
         QCOMPARE(dialogs.MessageTexts(),
                  promptremove ? QStringList({"Are you sure you want to remove a.mp3"})
                               : QStringList());
@@ -238,7 +239,7 @@ private slots:
         list.SetSelected(0);
         ScriptedDialogs dialogs;
         dialogs.AnswerMessage(MsgResult(answer));
-        ListActions::DeleteFileClick(list);
+        ListActions::DeleteRowFile(list, options);
         QCOMPARE(dialogs.MessageTexts(),
                  QStringList({"Are you sure you want to delete a.mp3?\r\n\r\nThis will completely "
                               "remove the file from your hardrive! If you only wish to remove "
@@ -269,7 +270,7 @@ private slots:
         list.SetSelected(0);
         ScriptedDialogs dialogs;
         dialogs.openResult = opens;
-        ListActions::PlayClick(list);
+        ListActions::OpenRowFile(list, options);
         QCOMPARE(dialogs.opened, QStringList({file}));
         QCOMPARE(dialogs.MessageTexts(), messages);
     }
@@ -281,10 +282,10 @@ private slots:
         list.Append(Row(QStringLiteral("A"), QStringLiteral("a.mp3"), QStringLiteral("Broken")));
         list.SetSelected(0);
         ScriptedDialogs dialogs;
-        ListActions::ErrorDetailsClick(list);
+        ListActions::ShowErrorDetails(list);
         QCOMPARE(dialogs.MessageTexts(), QStringList({"Error Details: \r\n\r\nBroken"}));
         QCOMPARE(dialogs.asked.first().icon, MsgIcon::Exclamation);
-        ListActions::PropertiesClick(list);
+        ListActions::ShowRowProperties(list, options);
         QCOMPARE(dialogs.properties, QStringList({file}));
     }
 
@@ -314,7 +315,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.AnswerInput(answer == QLatin1String("<cancel>") ? std::nullopt
                                                                : std::optional<QString>(answer));
-        ListActions::RenameClick(list);
+        ListActions::RenameRowFile(list, options);
         QCOMPARE(dialogs.asked.first().text, QStringLiteral("Enter a new file name for song.mp3"));
         QCOMPARE(dialogs.asked.first().title, QStringLiteral("New File Name"));
         QCOMPARE(dialogs.asked.first().extra, QStringLiteral("song.mp3"));
@@ -355,7 +356,7 @@ private slots:
         dialogs.AnswerInput(QStringLiteral("tune.mp3"));
         for (int a : answers)
             dialogs.AnswerMessage(MsgResult(a));
-        ListActions::RenameClick(list);
+        ListActions::RenameRowFile(list, options);
         const QString question = QStringLiteral(
             "A file with this name already exists in the list! If you continue this file will "
             "be renamed with an additional number such as tune(1).mp3, Are you sure you want to "

@@ -3,6 +3,7 @@
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
+#include "base/testseams.h"
 #include "organize/organizelist.h"
 #include "base/replacelist.h"
 #include "support/fakeprogressview.h"
@@ -78,7 +79,10 @@ private slots:
     {
         TestEnv::IsolateSettings();
         LoadSettings();
-        LoadStatusIntervalMs = 0;
+        static const struct EveryStep final : TestSeams {
+            int LoadStatusIntervalMs() const override { return 0; }
+        } everyStep;
+        InstallTestSeams(&everyStep);
     }
     void init()
     {

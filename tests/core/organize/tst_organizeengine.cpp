@@ -1,10 +1,10 @@
 #include "organize/organizeengine.h"
 
+#include "base/runcontrol.h"
 #include "base/settings.h"
+#include "base/testseams.h"
 #include "organize/organizelist.h"
 #include "support/fakeprogressview.h"
-#include "base/filehelpers.h"
-#include "base/filemover.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
@@ -19,7 +19,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-enum Fault { ReadOnlyTarget, ReadOnlySourceFolder, LockedSource, CopyCutShort, MoveCutShort };
+enum Fault { ReadOnlyTarget, ReadOnlySourceFolder, LockedSource, CopyCutShort };
+
+// The faults a test sets, and no pause after "Finished".
+struct Faults final : TestSeams {
+    qint64 failCopyAfter = -1;
+    bool sourceLocked = false;
+
+    qint64 CopyAllowance(qint64 written, qint64 block) const override
+    {
+        return failCopyAfter < 0 ? block : qMin(block, qMax<qint64>(0, failCopyAfter - written));
+    }
+    bool SourceLocked(const QString &) const override { return sourceLocked; }
+    int FinishPauseMs() const override { return 0; }
+};
 
 class TestOrganizeEngine : public QObject
 {
@@ -29,6 +42,8 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
     QString in;
     QString out;
+    Faults faults;
+    RunControl run;
 
     static bool Write(const QString &path, const QByteArray &data)
     {
@@ -77,15 +92,16 @@ private:
     {
         list.Append(Row(folder, relative));
         FakeProgressView view;
-        return OrganizeRows(list, view, o);
+        return OrganizeRows(list, view, o, run);
     }
 
 private slots:
     void initTestCase()
     {
         TestEnv::IsolateSettings();
-        FinishPauseMs = 0;
+        InstallTestSeams(&faults);
     }
+    void cleanupTestCase() { InstallTestSeams(nullptr); }
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
@@ -94,15 +110,11 @@ private slots:
         out = dir->filePath(QStringLiteral("out"));
         QVERIFY(QDir().mkpath(in));
         QVERIFY(QDir().mkpath(out));
-        CancelRequested = false;
-        CloseRequested = false;
-        OrganizeHooks::sourceLocked = {};
+        run.Reset();
     }
     void cleanup()
     {
-        OrganizeHooks::sourceLocked = {};
-        FileMover::failCopyAfterBytes = -1;
-        SetCopyChunkHook({});
+        faults = Faults();
         // Read-only folders of a test must not stop the temporary folder's removal.
         for (const QString &f : QStringList{in, out, out + QStringLiteral("/A")})
             QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -183,20 +195,33 @@ private slots:
             QVERIFY2(!name.startsWith(QLatin1Char('.')), qPrintable(name));
     }
 
+    void numberedNamesCountUp_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("third");
+        QTest::newRow("number before the extension")
+            << "song.mp3" << QStringList({"song(1).mp3", "song(2).mp3", "song.mp3"})
+            << "song(2).mp3";
+        QTest::newRow("dot-file stays hidden, number at the end")
+            << ".notes" << QStringList({".notes", ".notes(1)", ".notes(2)"}) << ".notes(2)";
+    }
     void numberedNamesCountUp()
     {
-        QVERIFY(Write(in + QStringLiteral("/a/song.mp3"), "1"));
-        QVERIFY(Write(in + QStringLiteral("/b/song.mp3"), "2"));
-        QVERIFY(Write(in + QStringLiteral("/c/song.mp3"), "3"));
+        QFETCH(QString, name);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, third);
         OrganizeList list;
-        for (const char *r : {"a/song.mp3", "b/song.mp3", "c/song.mp3"})
-            list.Append(Row(QStringLiteral("X"), QString::fromLatin1(r)));
+        for (const char *folder : {"a", "b", "c"}) {
+            const QString relative = QLatin1String(folder) + QLatin1Char('/') + name;
+            QVERIFY(Write(in + QLatin1Char('/') + relative, folder));
+            list.Append(Row(QStringLiteral("X"), relative));
+        }
         FakeProgressView view;
-        OrganizeRows(list, view, Options(false));
+        OrganizeRows(list, view, Options(false), run);
         QCOMPARE(list.Count(), 0);
-        QCOMPARE(Entries(out + QStringLiteral("/X")),
-                 QStringList({"song(1).mp3", "song(2).mp3", "song.mp3"}));
-        QCOMPARE(Read(out + QStringLiteral("/X/song(2).mp3")), QByteArray("3"));
+        QCOMPARE(Entries(out + QStringLiteral("/X")), expected);
+        QCOMPARE(Read(out + QStringLiteral("/X/") + third), QByteArray("c"));
     }
 
     void emptyFolderNameGoesIntoOrganizeTo()
@@ -284,7 +309,7 @@ private slots:
             << int(CopyCutShort) << false << true << true << 0 << CopyErrorText()
             << QByteArray("OLD");
         QTest::newRow("copy cut short while keeping sources")
-            << int(MoveCutShort) << false << false << false << 0 << CopyErrorText() << none;
+            << int(CopyCutShort) << false << false << false << 0 << CopyErrorText() << none;
     }
     void rowFailures()
     {
@@ -302,24 +327,19 @@ private slots:
         QVERIFY(QDir().mkpath(out + QStringLiteral("/A")));
         if (destExists)
             QVERIFY(Write(out + QStringLiteral("/A/song.mp3"), "OLD"));
-        std::unique_ptr<CopyFaultInjector> injector;
         if (fault == ReadOnlyTarget)
             QVERIFY(QFile::setPermissions(out + QStringLiteral("/A"),
                                           QFile::ReadOwner | QFile::ExeOwner));
         if (fault == ReadOnlySourceFolder)
             QVERIFY(QFile::setPermissions(in, QFile::ReadOwner | QFile::ExeOwner));
         // A locked source cannot be moved by rename, so the copy is the only way.
-        if (fault == LockedSource || (fault == CopyCutShort && deleteOld))
-            OrganizeHooks::sourceLocked = [](const QString &) { return true; };
+        faults.sourceLocked = fault == LockedSource || (fault == CopyCutShort && deleteOld);
         if (fault == CopyCutShort)
-            injector = std::make_unique<CopyFaultInjector>(1000);
-        if (fault == MoveCutShort)
-            FileMover::failCopyAfterBytes = 1000;
+            faults.failCopyAfter = 1000;
         OrganizeList list;
         const OrganizeReport report = RunOne(list, QStringLiteral("A"), QStringLiteral("song.mp3"),
                                              Options(deleteOld, replace));
-        injector.reset();
-        FileMover::failCopyAfterBytes = -1;
+        faults = Faults();
         QCOMPARE(report.organized, organized);
         QCOMPARE(list.Count(), 1);
         QCOMPARE(list.Row(0).errorText, error);
@@ -456,9 +476,9 @@ private slots:
         int processing = 0;
         view.onStatus = [&](int index, const QString &text) {
             if (index == 1 && text.startsWith(QLatin1String("Processing ")) && ++processing == 2)
-                OrganizeClick(list, view, button, in, out); // the Cancel click
+                run.RequestCancel();
         };
-        OrganizeClick(list, view, button, in, out);
+        RunOrganize(list, view, button, run, in, out);
         // The row in hand when Cancel came was finished; the rest stay as they were.
         QCOMPARE(list.Count(), 3);
         for (int i = 0; i < 3; ++i) {
@@ -467,7 +487,6 @@ private slots:
             QVERIFY(list.Row(i).errorText.isEmpty());
             QVERIFY(QFile::exists(in + QStringLiteral("/s%1.mp3").arg(i + 2)));
         }
-        QVERIFY(view.status1.contains(QStringLiteral("Please wait... Cancelling")));
         QVERIFY(dialogs.MessageTexts().last().startsWith(
             QStringLiteral("Not all files were organized.")));
         QCOMPARE(button.caption, QStringLiteral("  2. Organize"));
@@ -523,10 +542,9 @@ private slots:
             QVERIFY(Write(out + QStringLiteral("/B/s%1.mp3").arg(i), "old"));
             list.Append(Row(QStringLiteral("B"), QStringLiteral("s%1.mp3").arg(i)));
         }
-        UseSettings(true, false, true);
         ScriptedDialogs dialogs;
         FakeProgressView view;
-        OrganizeFiles(list, view);
+        OrganizeFiles(list, view, Options(true, false, true), run);
         QCOMPARE(dialogs.asked.size(), 1);
         QCOMPARE(dialogs.asked.last().text, expected);
         QCOMPARE(int(dialogs.asked.last().icon), icon);
@@ -549,11 +567,10 @@ private slots:
         QVERIFY(Write(in + QStringLiteral("/a.mp3"), "x"));
         OrganizeList list;
         list.Append(Row(QStringLiteral("A"), QStringLiteral("a.mp3")));
-        UseSettings(true);
         ScriptedDialogs dialogs;
         dialogs.AnswerMessage(MsgResult(answer));
         FakeProgressView view;
-        OrganizeFiles(list, view);
+        OrganizeFiles(list, view, Options(true), run);
         QCOMPARE(dialogs.asked.first().text,
                  out + " does not exist! Would you like to create this folder now?");
         QCOMPARE(dialogs.asked.first().icon, MsgIcon::Critical);
@@ -586,7 +603,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.AnswerMessage(MsgResult(answer));
         FakeProgressView view;
-        OrganizeFiles(list, view);
+        OrganizeFiles(list, view, Options(false), run);
         QCOMPARE(dialogs.asked.first().buttons, MsgButtons::YesNoCancel);
         QCOMPARE(Settings.deleteold, deleteoldAfter);
         QCOMPARE(QFile::exists(in + QStringLiteral("/a.mp3")), sourceKept);
@@ -627,7 +644,7 @@ private slots:
         dialogs.AnswerMessage(MsgResult::No);
         FakeButton button(QStringLiteral("  2. Organize"));
         FakeProgressView view;
-        OrganizeClick(list, view, button, in, withOut ? out : QString());
+        RunOrganize(list, view, button, run, in, withOut ? out : QString());
         QCOMPARE(dialogs.MessageTexts(), QStringList({expected}));
         QCOMPARE(int(dialogs.asked.first().icon), icon);
         QVERIFY(view.enables.isEmpty());
@@ -646,10 +663,11 @@ private slots:
         o.dryRun = true;
         QStringList planned;
         FakeProgressView view;
-        OrganizeRows(list, view, o, [&](const OrganizeRow &, RowOutcome outcome, const QString &d) {
-            QCOMPARE(outcome, RowOutcome::Planned);
-            planned << d;
-        });
+        OrganizeRows(list, view, o, run,
+                     [&](const OrganizeRow &, RowOutcome outcome, const QString &d) {
+                         QCOMPARE(outcome, RowOutcome::Planned);
+                         planned << d;
+                     });
         QCOMPARE(planned, QStringList({out + "/X/song.mp3", out + "/X/song(1).mp3"}));
         QCOMPARE(list.Count(), 2);
         QVERIFY(Entries(out).isEmpty());

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+/**
+ * The few places where tests reach into a running command: faults that a test cannot
+ * bring about through the file system (a full disk, a file held open by another program)
+ * and waits that only slow a test down. The program runs on the defaults; a test installs
+ * its own subclass for as long as it needs it.
+ */
+class TestSeams
+{
+public:
+    virtual ~TestSeams() = default;
+
+    /**
+     * How many bytes of the next @p block a file copy may write, @p written bytes into the
+     * copy. An answer below @p block writes that much and then fails the copy the way a
+     * full disk does.
+     */
+    virtual qint64 CopyAllowance(qint64 written, qint64 block) const
+    {
+        Q_UNUSED(written);
+        return block;
+    }
+    /** True when the organize run can neither delete nor move @p sourcePath. */
+    virtual bool SourceLocked(const QString &sourcePath) const
+    {
+        Q_UNUSED(sourcePath);
+        return false;
+    }
+    /** The pause after an organize run shows "Finished", in milliseconds. */
+    virtual int FinishPauseMs() const { return 500; }
+    /**
+     * How often a running load refreshes its status text and progress bar, in
+     * milliseconds; 0 shows every step.
+     */
+    virtual int LoadStatusIntervalMs() const { return 50; }
+};
+
+/** The seams in force: the installed ones, else the defaults. */
+const TestSeams &Seams();
+
+/**
+ * Installs @p seams (not owned; they must outlive their use); nullptr restores the
+ * defaults. Only tests call this.
+ */
+void InstallTestSeams(const TestSeams *seams);
