@@ -150,8 +150,8 @@ void MainWindow::cmdLoad_Click()
     ButtonOf button(cmdLoad);
     if (button.Caption() != QLatin1String("Cancel"))
         CloseRequested = false;
-    LoadClick(ListOf(this), *this, button, txtMediaFolder->text(), txtOutFolder->text(),
-              [this](bool visible) { lvFiles->setVisible(visible); });
+    RunLoad(ListOf(this), *this, button, m_run, txtMediaFolder->text(), txtOutFolder->text(),
+            [this](bool visible) { lvFiles->setVisible(visible); });
 }
 
 void MainWindow::cmdOrganize_Click()

@@ -3,6 +3,7 @@
 #include "base/dialogseam.h"
 #include "base/progressview.h"
 #include "base/settings.h"
+#include "naming/tagname.h"
 #include "tags/id3v1tag.h"
 #include "organize/organizelist.h"
 #include "organize/destinationindex.h"
@@ -100,6 +101,7 @@ OrganizeOptions OrganizeOptions::FromSettings()
     o.replaceExisting = Settings.replaceexisting != 0;
     o.doNothing = Settings.donothing != 0;
     o.renameFromTag = Settings.renamefiles >= 1;
+    o.naming = NamingOptions::FromSettings();
     return o;
 }
 
@@ -188,7 +190,7 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
             if (mp3 && options.renameFromTag) {
                 Id3v1Tag tag;
                 if (ReadTag(tag, source)) {
-                    const QString tagName = BuildTagName(tag, false);
+                    const QString tagName = BuildTagName(tag, TagNameFor::File, options.naming);
                     if (!tagName.isEmpty())
                         name = tagName + QStringLiteral(".mp3");
                 }
