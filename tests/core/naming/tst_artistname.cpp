@@ -17,7 +17,7 @@ private slots:
     {
         QTest::addColumn<QString>("raw");
         QTest::addColumn<QString>("result");
-        // the worked examples
+        // everyday names
         QTest::newRow("leading article dropped, proper case") << "the velvet lanterns"
                                                               << "Velvet Lanterns";
         QTest::newRow("feat. becomes With") << "Pembo feat. Kaz" << "Pembo With Kaz";

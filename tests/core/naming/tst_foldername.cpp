@@ -47,7 +47,7 @@ private slots:
         QTest::addColumn<QString>("folder");
         const QString corvelle =
             QStringLiteral("Corvelle - 04 - Dont Cry For Me Argentina - Orlan SoundTrack.mp3");
-        // the worked examples
+        // everyday names
         QTest::newRow("first section") << corvelle << 0 << 1 << true << "Corvelle";
         QTest::newRow("second section skips the track number")
             << corvelle << 1 << 1 << true << "Dont Cry For Me Argentina";

@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 
 namespace {
-struct BlockSpec {
+struct BlockFields {
     QByteArray marker = "TAG";
     QByteArray title = "Song A";
     QByteArray artist = "The Band";
@@ -27,7 +27,7 @@ QByteArray Padded(QByteArray b, int width)
     return b + QByteArray(width - b.size(), '\0');
 }
 
-QByteArray MakeBlock(const BlockSpec &s)
+QByteArray MakeBlock(const BlockFields &s)
 {
     QByteArray b = Padded(s.marker, 3) + Padded(s.title, 30) + Padded(s.artist, 30) +
                    Padded(s.album, 30) + Padded(s.year, 4) + Padded(s.comment, 28);
@@ -84,12 +84,12 @@ private slots:
         QTest::addColumn<bool>("read");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("track");
-        const QByteArray block = MakeBlock(BlockSpec());
-        BlockSpec lower;
+        const QByteArray block = MakeBlock(BlockFields());
+        BlockFields lower;
         lower.marker = "tag";
-        BlockSpec mixed;
+        BlockFields mixed;
         mixed.marker = "Tag";
-        BlockSpec none;
+        BlockFields none;
         none.marker = "XYZ";
         QTest::newRow("block is the whole 128-byte file") << block << true << "Song A" << 5;
         QTest::newRow("block at the end of a long file")
@@ -144,7 +144,7 @@ private slots:
 
     void decodesWindows1252()
     {
-        BlockSpec s;
+        BlockFields s;
         s.title = "Caf\xE9 \x80 \x93x\x94 \x81";
         const QString path = WriteFile(QStringLiteral("cp.mp3"), MakeBlock(s));
         Id3v1Tag tag;
