@@ -1,7 +1,8 @@
 #include "clicommand.h"
-#include "namingoptions.h"
+#include "namingflags.h"
 
 #include "naming/foldername.h"
+#include "naming/namingcontext.h"
 #include "tags/genres.h"
 
 #include <QCommandLineParser>
@@ -14,13 +15,14 @@ int Derive(const QStringList &arguments)
     parser.setApplicationDescription(
         QStringLiteral("Prints, per NAME, STATUS<TAB>FOLDER<TAB>NAME as the Load command would "
                        "name its folder. A NAME that is an existing file has its tag read."));
-    NamingOptions::Add(parser);
+    NamingFlags::Add(parser);
     parser.addPositionalArgument(QStringLiteral("NAME"),
                                  QStringLiteral("File names or relative paths."),
                                  QStringLiteral("NAME..."));
-    if (const int status = NamingOptions::Parse(parser, arguments))
+    if (const int status = NamingFlags::Parse(parser, arguments))
         return status < 0 ? 0 : status;
-    if (!NamingOptions::Apply(parser))
+    NamingOptions naming = NamingOptions::FromSettings();
+    if (!NamingFlags::Apply(parser, naming))
         return 2;
     const QStringList names = parser.positionalArguments();
     if (names.isEmpty()) {
@@ -29,8 +31,9 @@ int Derive(const QStringList &arguments)
     }
     if (GenreCount() == 0)
         LoadGenres();
+    NamingContext context;
     for (const QString &name : names) {
-        const FolderNameResult r = DeriveFolderName(name, name);
+        const FolderNameResult r = DeriveFolderName(name, name, naming, &context);
         Out(r.Status() + QLatin1Char('\t') + OneLine(r.folder) + QLatin1Char('\t') +
             OneLine(name) + QLatin1Char('\n'));
     }

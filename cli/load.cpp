@@ -1,7 +1,6 @@
 #include "clicommand.h"
-#include "namingoptions.h"
+#include "namingflags.h"
 
-#include "base/settings.h"
 #include "base/extensionfilter.h"
 #include "organize/loadscan.h"
 #include "base/paths.h"
@@ -45,29 +44,30 @@ int Load(const QStringList &arguments)
     parser.addOption({QStringLiteral("filter"),
                       QStringLiteral("Extensions to load, comma separated (mp3,wma; * for all)."),
                       QStringLiteral("LIST")});
-    NamingOptions::Add(parser);
+    NamingFlags::Add(parser);
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The Source Media folder."));
-    if (const int status = NamingOptions::Parse(parser, arguments))
+    if (const int status = NamingFlags::Parse(parser, arguments))
         return status < 0 ? 0 : status;
-    if (!NamingOptions::Apply(parser))
+    LoadScanOptions options = LoadScanOptions::FromSettings();
+    if (!NamingFlags::Apply(parser, options.naming))
         return 2;
     if (parser.isSet(QStringLiteral("recursive")) && parser.isSet(QStringLiteral("no-recursive"))) {
         Err(QStringLiteral("--recursive and --no-recursive exclude each other\n"));
         return 2;
     }
     if (parser.isSet(QStringLiteral("recursive")))
-        Settings.recursivesearch = 1;
+        options.recursive = true;
     if (parser.isSet(QStringLiteral("no-recursive")))
-        Settings.recursivesearch = 0;
+        options.recursive = false;
     if (parser.isSet(QStringLiteral("filter")))
-        Settings.filter = FilterToPatterns(parser.value(QStringLiteral("filter")));
+        options.filter = FilterToPatterns(parser.value(QStringLiteral("filter")));
     const QStringList dirs = parser.positionalArguments();
     if (dirs.size() != 1) {
         Err(QStringLiteral("load needs exactly one DIR\n"));
         return 2;
     }
-    Settings.inpath = dirs.first();
-    if (!FolderExists(Settings.inpath)) {
+    options.inpath = dirs.first();
+    if (!FolderExists(options.inpath)) {
         Err(QStringLiteral("Folder does not exist!\n"));
         return 2;
     }
@@ -80,6 +80,7 @@ int Load(const QStringList &arguments)
     QString block;
     block.reserve(1 << 16);
     LoadScan(
+        options,
         [&](const LoadRow &row, int, int) {
             ++rows;
             if (!row.name.ok)

@@ -1,5 +1,5 @@
 #include "clicommand.h"
-#include "namingoptions.h"
+#include "namingflags.h"
 
 #include "base/progressview.h"
 #include "base/runcontrol.h"
@@ -51,12 +51,13 @@ int Organize(const QStringList &arguments)
     parser.addOption({QStringLiteral("filter"),
                       QStringLiteral("Extensions to load, comma separated (mp3,wma; * for all)."),
                       QStringLiteral("LIST")});
-    NamingOptions::Add(parser);
+    NamingFlags::Add(parser);
     parser.addPositionalArgument(QStringLiteral("SOURCE"), QStringLiteral("The Source Media folder."));
     parser.addPositionalArgument(QStringLiteral("DEST"), QStringLiteral("The Organize To folder."));
-    if (const int status = NamingOptions::Parse(parser, arguments))
+    if (const int status = NamingFlags::Parse(parser, arguments))
         return status < 0 ? 0 : status;
-    if (!NamingOptions::Apply(parser) || !Exclusive(parser, "dry-run", "yes") ||
+    NamingOptions naming = NamingOptions::FromSettings();
+    if (!NamingFlags::Apply(parser, naming) || !Exclusive(parser, "dry-run", "yes") ||
         !Exclusive(parser, "move", "copy") || !Exclusive(parser, "replace", "skip-existing"))
         return 2;
     const QStringList folders = parser.positionalArguments();
@@ -104,7 +105,10 @@ int Organize(const QStringList &arguments)
 
     OrganizeList list;
     list.BeginBatch();
+    LoadScanOptions scan = LoadScanOptions::FromSettings();
+    scan.naming = naming;
     LoadScan(
+        scan,
         [&list](const LoadRow &loaded, int, int) {
             list.Append(OrganizeRow::FromLoad(loaded));
             return true;

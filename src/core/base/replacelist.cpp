@@ -9,6 +9,23 @@
 ReplaceList BuiltInReplaceList;
 ReplaceList UserReplaceList;
 
+ReplaceList::ReplaceList(const ReplaceList &other)
+{
+    *this = other;
+}
+
+ReplaceList &ReplaceList::operator=(const ReplaceList &other)
+{
+    if (this == &other)
+        return *this;
+    std::vector<Entry> items;
+    items.reserve(other.m_items.size());
+    for (const Entry &e : other.m_items)
+        items.push_back({std::make_unique<ReplaceItem>(*e.item), e.key});
+    m_items = std::move(items);
+    return *this;
+}
+
 ReplaceItem *ReplaceList::Add(const QString &newVal, const QString &oldVal, int caseSensitive,
                               const QString &key)
 {

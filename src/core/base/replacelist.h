@@ -14,6 +14,13 @@
 class ReplaceList
 {
 public:
+    ReplaceList() = default;
+    /** A deep copy: a load names its files with a copy that later edits cannot reach. */
+    ReplaceList(const ReplaceList &other);
+    ReplaceList &operator=(const ReplaceList &other);
+    ReplaceList(ReplaceList &&) noexcept = default;
+    ReplaceList &operator=(ReplaceList &&) noexcept = default;
+
     /** Creates a rule (new text first) and appends it; nullptr when the key is taken. */
     ReplaceItem *Add(const QString &newVal, const QString &oldVal, int caseSensitive,
                      const QString &key = QString());

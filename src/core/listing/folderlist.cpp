@@ -3,7 +3,6 @@
 #include "base/paths.h"
 #include "listing/listingformat.h"
 #include "naming/filesearch.h"
-#include "base/paths.h"
 
 #include <QSaveFile>
 

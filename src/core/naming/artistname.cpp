@@ -1,9 +1,11 @@
 #include "naming/artistname.h"
 
-#include "base/textutil.h"
-#include "naming/namingmemo.h"
-#include "naming/namingtext.h"
 #include "base/replacelist.h"
+#include "base/textutil.h"
+#include "naming/namingcontext.h"
+#include "naming/namingmemo.h"
+#include "naming/namingoptions.h"
+#include "naming/namingtext.h"
 
 #include <QHash>
 #include <QSet>
@@ -14,6 +16,8 @@
 #include <vector>
 
 namespace {
+using NamingMemo::AsciiSet;
+using NamingMemo::PreparedRule;
 using NamingText::Trimmed;
 using TextUtil::Trim;
 
@@ -30,98 +34,21 @@ bool IsWordBreak(char32_t c)
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0;
 }
 
-// The characters of a text, case-folded, as a set of ASCII codes, and its pairs of
-// neighbouring characters as a hashed set; any other character marks the set as "may match
-// anything", since folding can map it onto ASCII. A text found in another has all its
-// characters and all its pairs there, so a missing one rules the search out.
-struct AsciiSet {
-    static constexpr int kPairWords = 8; // 512 pair bits
-    quint64 bits[2] = {0, 0};
-    quint64 pairs[kPairWords] = {};
-    bool wild = false;
-
-    explicit AsciiSet(QStringView s)
-    {
-        char16_t previous = 0;
-        for (qsizetype i = 0; i < s.size(); ++i) {
-            const char16_t u = s[i].unicode();
-            if (u >= 128) {
-                wild = true;
-                break;
-            }
-            const char16_t f = (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
-            bits[f >> 6] |= quint64(1) << (f & 63);
-            if (i > 0) {
-                const unsigned h = PairIndex(previous, f);
-                pairs[h >> 6] |= quint64(1) << (h & 63);
-            }
-            previous = f;
-        }
-    }
-    static unsigned PairIndex(char16_t a, char16_t b)
-    {
-        return (unsigned(a) * 37u + b) & (kPairWords * 64 - 1);
-    }
-    bool HasPair(unsigned h) const { return ((pairs[h >> 6] >> (h & 63)) & 1) != 0; }
-};
-
-// A rule's old text as the checks against an AsciiSet need it: its letters and the pair
-// indices of its first neighbours (enough to rule out nearly every name).
-struct NeedleKey {
-    static constexpr int kMaxPairs = 15;
-    quint64 bits[2] = {0, 0};
-    quint16 pairIndex[kMaxPairs] = {};
-    int pairCount = 0;
-    bool wild = false;
-
-    explicit NeedleKey(QStringView s)
-    {
-        const AsciiSet set(s);
-        wild = set.wild;
-        bits[0] = set.bits[0];
-        bits[1] = set.bits[1];
-        for (qsizetype i = 1; !wild && i < s.size() && pairCount < kMaxPairs; ++i) {
-            const auto fold = [](char16_t u) {
-                return (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
-            };
-            pairIndex[pairCount++] = quint16(
-                AsciiSet::PairIndex(fold(s[i - 1].unicode()), fold(s[i].unicode())));
-        }
-    }
-    // True when the text may hold this needle.
-    bool MayOccurIn(const AsciiSet &text) const
-    {
-        if (wild || text.wild)
-            return true;
-        if ((bits[0] & ~text.bits[0]) != 0 || (bits[1] & ~text.bits[1]) != 0)
-            return false;
-        for (int k = 0; k < pairCount; ++k)
-            if (!text.HasPair(pairIndex[k]))
-                return false;
-        return true;
-    }
-};
-
 // The built-in pass, rule by rule as ReplaceList::ApplyAll does it; a rule whose letters
 // cannot all occur in the name is skipped without a search, which keeps a load of many
-// thousand files from spending its time in forty-five failed searches per name.
-QString ApplyBuiltIn(const ReplaceList &list, QString name)
+// thousand files from spending its time in forty-five failed searches per name. @p prepared
+// keeps the rules' letters from one name to the next.
+QString ApplyBuiltIn(const ReplaceList &list, QString name, std::vector<PreparedRule> &prepared)
 {
-    struct Prepared {
-        const ReplaceItem *item = nullptr;
-        QString oldVal; // a shared copy: same data pointer means same, unchanged text
-        NeedleKey letters{QStringView()};
-    };
-    thread_local std::vector<Prepared> cache;
-    cache.resize(static_cast<size_t>(list.Count()));
+    prepared.resize(static_cast<size_t>(list.Count()));
     AsciiSet present(name);
     for (int i = 0; i < list.Count(); ++i) {
         const ReplaceItem &r = list.At(i);
-        Prepared &p = cache[static_cast<size_t>(i)];
+        PreparedRule &p = prepared[static_cast<size_t>(i)];
         if (p.item != &r || p.oldVal.constData() != r.OldVal().constData()) {
             p.item = &r;
             p.oldVal = r.OldVal();
-            p.letters = NeedleKey(r.OldVal());
+            p.letters = NamingMemo::NeedleKey(r.OldVal());
         }
         if (r.OldVal().isEmpty() || !p.letters.MayOccurIn(present))
             continue;
@@ -152,7 +79,8 @@ qsizetype Gap(const QString &context, QStringView a, QStringView b)
     return ib - ia;
 }
 
-// Step 13's table; sets @p atOnce when the answer skips the final word fix-ups.
+// The names that are known by their own spelling (and the one-letter names the rest of the
+// text completes); sets @p atOnce when the answer skips the final word fix-ups.
 QString SpecialName(const QString &name, const QString &context, bool &atOnce)
 {
     atOnce = false;
@@ -219,9 +147,7 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
     return result;
 }
 
-// One word of FixArtistWords; @p w is the word lower-cased. A null result leaves the word
-// as it is.
-// Every lower-cased word some rule below knows; any other word is left alone at once.
+// Every lower-cased word some rule of FixWord knows; any other word is left alone at once.
 bool KnownFixWord(QStringView w)
 {
     struct Known {
@@ -257,7 +183,18 @@ bool KnownFixWord(QStringView w)
     return known.words.contains(w);
 }
 
-QString FixWord(QStringView word, QStringView w, bool last, bool only, const QString &context)
+// A question about the whole text a name was taken from; counted when @p questions is given.
+bool TextHasAny(const QString &text, std::initializer_list<QStringView> words, int *questions)
+{
+    if (questions)
+        ++*questions;
+    return NamingText::ContainsAny(text, words);
+}
+
+// One word of FixArtistWords; @p w is the word lower-cased. A null result leaves the word
+// as it is.
+QString FixWord(QStringView word, QStringView w, bool last, bool only, const QString &wholeName,
+                int *questions)
 {
     if (!KnownFixWord(w))
         return QString();
@@ -296,29 +233,32 @@ QString FixWord(QStringView word, QStringView w, bool last, bool only, const QSt
     if (NamingText::Same(w, u"t")) {
         if (!last)
             return QString();
-        if (NamingText::ContainsAny(context, {u"tpain", u"t-pain", u"t pain"}))
+        if (TextHasAny(wholeName, {u"tpain", u"t-pain", u"t pain"}, questions))
             return QStringLiteral("T Pain");
-        if (NamingText::ContainsAny(context, {u"t.i.", u"ti", u"t i"}))
+        if (TextHasAny(wholeName, {u"t.i.", u"ti", u"t i"}, questions))
             return QStringLiteral("T.I.");
         return QString();
     }
     if (NamingText::Same(w, u"e"))
-        return last && NamingText::ContainsAny(context, {u"e40", u"e-40", u"e 40"}) ? QStringLiteral("E 40")
-                                                                      : QString();
+        return last && TextHasAny(wholeName, {u"e40", u"e-40", u"e 40"}, questions)
+                   ? QStringLiteral("E 40")
+                   : QString();
     if (NamingText::Same(w, u"ne"))
-        return last && NamingText::ContainsAny(context, {u"yo"}) ? QStringLiteral("NeYo") : QString();
+        return last && TextHasAny(wholeName, {u"yo"}, questions) ? QStringLiteral("NeYo")
+                                                                 : QString();
     if (NamingText::OneOf(w, {u"cent", u"cents"}))
         return only ? QStringLiteral("50 Cent") : QString();
     if (NamingText::Same(w, u"eightball"))
         return only ? QStringLiteral("8 Ball") : QString();
     if (NamingText::Same(w, u"zz"))
-        return last && NamingText::ContainsAny(context, {u"top"}) ? QStringLiteral("ZZ Top") : QString();
+        return last && TextHasAny(wholeName, {u"top"}, questions) ? QStringLiteral("ZZ Top")
+                                                                  : QString();
     if (NamingText::Same(w, u"r"))
-        return last && NamingText::ContainsAny(context, {u"r kelly", u"rkelly", u"r-kelly"})
+        return last && TextHasAny(wholeName, {u"r kelly", u"rkelly", u"r-kelly"}, questions)
                    ? QStringLiteral("R Kelly")
                    : QString();
     if (NamingText::Same(w, u"h"))
-        return last && NamingText::ContainsAny(context, {u"htown", u"h-town", u"h town"})
+        return last && TextHasAny(wholeName, {u"htown", u"h-town", u"h town"}, questions)
                    ? QStringLiteral("H Town")
                    : QString();
     if (NamingText::Same(w, u"acdc"))
@@ -395,57 +335,30 @@ bool IsUpperWord(QStringView lowerWord)
 }
 
 namespace {
-thread_local NormalizeArtistMemo *activeMemo = nullptr;
-thread_local QHash<QString, QString> memoAnswers;
-thread_local quint64 memoGeneration = 0;
-// Enough for every artist of a large collection; past it the memo starts afresh.
-constexpr qsizetype kMemoLimit = 65536;
-
-QString NormalizeArtistUncached(const QString &raw);
+QString NormalizeArtistUncached(const QString &raw, const NamingOptions &options,
+                                std::vector<PreparedRule> &prepared);
 } // namespace
 
-NormalizeArtistMemo::NormalizeArtistMemo() : m_outer(activeMemo)
+QString NormalizeArtist(const QString &raw, const NamingOptions &options, NamingContext *context)
 {
-    if (!m_outer) {
-        memoAnswers.clear();
-        ++memoGeneration;
+    if (!context) {
+        std::vector<PreparedRule> prepared;
+        return NormalizeArtistUncached(raw, options, prepared);
     }
-    activeMemo = this;
-}
-
-NormalizeArtistMemo::~NormalizeArtistMemo()
-{
-    activeMemo = m_outer;
-    if (!m_outer)
-        memoAnswers = QHash<QString, QString>();
-}
-
-bool NamingMemo::Active()
-{
-    return activeMemo != nullptr;
-}
-
-quint64 NamingMemo::Generation()
-{
-    return memoGeneration;
-}
-
-QString NormalizeArtist(const QString &raw)
-{
-    if (!activeMemo)
-        return NormalizeArtistUncached(raw);
-    const auto it = memoAnswers.constFind(raw);
-    if (it != memoAnswers.cend())
+    NamingMemo::Caches &memo = context->Memo(options);
+    const auto it = memo.artists.constFind(raw);
+    if (it != memo.artists.cend())
         return *it;
-    if (memoAnswers.size() >= kMemoLimit)
-        memoAnswers.clear();
-    const QString answer = NormalizeArtistUncached(raw);
-    memoAnswers.insert(raw, answer);
+    if (memo.artists.size() >= NamingMemo::kLimit)
+        memo.artists.clear();
+    const QString answer = NormalizeArtistUncached(raw, options, memo.builtInRules);
+    memo.artists.insert(raw, answer);
     return answer;
 }
 
 namespace {
-QString NormalizeArtistUncached(const QString &raw)
+QString NormalizeArtistUncached(const QString &raw, const NamingOptions &options,
+                                std::vector<PreparedRule> &prepared)
 {
     QString name = Trimmed(raw);
     const QString context = name;
@@ -456,7 +369,7 @@ QString NormalizeArtistUncached(const QString &raw)
         name = Trim(QStringView(name).left(paren));
     CollapseBlanks(name);
 
-    name = ApplyBuiltIn(BuiltInReplaceList, std::move(name));
+    name = ApplyBuiltIn(options.builtInRules, std::move(name), prepared);
 
     if (name.size() > 4) {
         while (name.size() >= 4 && NamingText::StartsWithIgnoringCase(name, QLatin1StringView("the ")))
@@ -473,7 +386,7 @@ QString NormalizeArtistUncached(const QString &raw)
         }
     }
 
-    name = UserReplaceList.ApplyGuarded(name);
+    name = options.userRules.ApplyGuarded(name);
 
     if (name.size() > 35)
         name = LimitNameWords(name.left(35));
@@ -515,7 +428,7 @@ QString NormalizeArtistUncached(const QString &raw)
 
 } // namespace
 
-QString FixArtistWords(const QString &name, const QString &context)
+QString FixArtistWords(const QString &name, const QString &wholeName, int *questions)
 {
     const QString trimmed = Trimmed(name);
     const QStringView view(trimmed);
@@ -536,7 +449,7 @@ QString FixArtistWords(const QString &name, const QString &context)
         // No fix-up word is longer than 11 characters.
         if (word.size() <= 11) {
             const QStringView lower = NamingText::LowerShort(word, buffer, spill);
-            fixed = FixWord(word, lower, last, only, context);
+            fixed = FixWord(word, lower, last, only, wholeName, questions);
         }
         if (!building && !fixed.isNull()) {
             building = true;

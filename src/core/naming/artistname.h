@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringView>
 
+class NamingContext;
+struct NamingOptions;
+
 /**
  * Proper case: each word's first character upper case, the others lower case. Only
  * blanks, tabs, line breaks and NUL separate words, so "trans-siberian" gives
@@ -16,35 +19,22 @@ bool IsUpperWord(QStringView lowerWord);
 /**
  * The folder name proposed for a raw artist text: brackets, disc numbers, leading
  * articles and track numbers dropped, "featuring" forms turned into "With", both replace
- * lists applied, special names mapped, proper case and word fix-ups. May be empty.
+ * lists of @p options applied, special names mapped, proper case and word fix-ups. May be
+ * empty. With a @p context the answer is remembered for the rest of the load.
  */
-QString NormalizeArtist(const QString &raw);
+QString NormalizeArtist(const QString &raw, const NamingOptions &options,
+                        NamingContext *context = nullptr);
 
 /**
  * Word-by-word fix-ups (capitals for short names, split artist names joined), decided in
- * part by what @p context contains. Words joined by single blanks, trimmed.
+ * part by what @p wholeName, the text the name was taken from, contains. Words joined by
+ * single blanks, trimmed. When @p questions is given it grows by one per question asked of
+ * @p wholeName, so a cache knows whether the answer depended on more than @p name.
  */
-QString FixArtistWords(const QString &name, const QString &context);
+QString FixArtistWords(const QString &name, const QString &wholeName, int *questions = nullptr);
 
 /**
  * At most five counted words, stray numbers dropped (years and a few artist numbers kept),
  * at most 35 characters, trimmed.
  */
 QString LimitNameWords(const QString &name);
-
-/**
- * While an object of this class lives, NormalizeArtist on this thread remembers its answers:
- * a load names thousands of files after the same few hundred artists and albums. The
- * replace lists must not change meanwhile (a load keeps the window locked).
- */
-class NormalizeArtistMemo
-{
-public:
-    NormalizeArtistMemo();
-    ~NormalizeArtistMemo();
-    NormalizeArtistMemo(const NormalizeArtistMemo &) = delete;
-    NormalizeArtistMemo &operator=(const NormalizeArtistMemo &) = delete;
-
-private:
-    NormalizeArtistMemo *m_outer;
-};

@@ -1,10 +1,12 @@
 #include "naming/foldername.h"
 
-#include "base/settings.h"
 #include "base/textutil.h"
-#include "naming/namingmemo.h"
-#include "naming/namingtext.h"
 #include "naming/artistname.h"
+#include "naming/namingcontext.h"
+#include "naming/namingmemo.h"
+#include "naming/namingoptions.h"
+#include "naming/namingtext.h"
+#include "naming/tagname.h"
 #include "tags/id3v1tag.h"
 
 #include <QHash>
@@ -13,9 +15,10 @@
 #include <initializer_list>
 #include <vector>
 
-bool BadRowsFound = false;
-
 namespace {
+using NamingMemo::ByteRange;
+using NamingMemo::TagAnswer;
+using NamingMemo::TailAnswers;
 using NamingText::Numeric;
 using TextUtil::Trim;
 
@@ -38,7 +41,6 @@ bool IsFrontDropped(QChar c)
 
 FolderNameResult Bad()
 {
-    BadRowsFound = true;
     return FolderNameResult{};
 }
 
@@ -90,17 +92,21 @@ bool StartsWithCi(QStringView text, QStringView prefix)
            text.left(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
 }
 
-// @p trans tells whether the context holds "trans" (without regard to case).
-QString SpecialArtists(QString folder, const QString &context, bool trans)
+// @p trans tells whether the cleaned file name holds "trans" (without regard to case);
+// @p questions counts the questions asked of that name.
+QString SpecialArtists(QString folder, const QString &cleaned, bool trans, int &questions)
 {
+    const auto has = [&](std::initializer_list<QStringView> words) {
+        ++questions;
+        return NamingText::ContainsAny(cleaned, words);
+    };
     if (NamingText::Same(folder, u"Trans")) {
-        if (NamingText::ContainsAny(context, {u"trans-siberian"}))
+        if (has({u"trans-siberian"}))
             folder = QStringLiteral("Trans-Siberian Orchestra");
-    } else if (trans && NamingText::ContainsAny(context, {u"transiberian", u"transsiberian"})) {
+    } else if (trans && has({u"transiberian", u"transsiberian"})) {
         folder = QStringLiteral("Trans-Siberian Orchestra");
     } else if (StartsWithCi(folder, u"one hit wonders") &&
-               folder.left(15).toLower() == u"one hit wonders" &&
-               NamingText::ContainsAny(context, {u"one hit wonders"})) {
+               folder.left(15).toLower() == u"one hit wonders" && has({u"one hit wonders"})) {
         folder = QStringLiteral("One Hit Wonders");
     }
 
@@ -109,18 +115,18 @@ QString SpecialArtists(QString folder, const QString &context, bool trans)
     if (folder.size() == 1 || folder.size() == 3) {
         const QString u = folder.toUpper();
         if (NamingText::Same(u, u"E")) {
-            if (NamingText::ContainsAny(context, {u"e 40", u"e-40", u"e40"}))
+            if (has({u"e 40", u"e-40", u"e40"}))
                 folder = QStringLiteral("E 40");
         } else if (NamingText::Same(u, u"C")) {
-            if (NamingText::ContainsAny(context, {u"c murder", u"c-murder", u"cmurder"}))
+            if (has({u"c murder", u"c-murder", u"cmurder"}))
                 folder = QStringLiteral("C Murder");
         } else if (NamingText::Same(u, u"ALL")) {
-            if (NamingText::ContainsAny(context, {u"rejects"}))
+            if (has({u"rejects"}))
                 folder = QStringLiteral("All American Rejects");
-            else if (NamingText::ContainsAny(context, {u"saints"}))
+            else if (has({u"saints"}))
                 folder = QStringLiteral("All Saints");
         } else if (NamingText::Same(u, u"DEF")) {
-            if (NamingText::ContainsAny(context, {u"lep"}))
+            if (has({u"lep"}))
                 folder = QStringLiteral("Def Lepard");
         }
     }
@@ -192,44 +198,18 @@ struct SectionViews {
 };
 QString NextSection(int k, const SectionViews &sections);
 
-// The names derived during one load, by artist candidate: a load names thousands of files
-// after the same artists. A result is kept only when it did not depend on the rest of the
-// file name beyond whether "trans" occurs in it (the slot also holds the primary-artist
-// option), so a hit answers exactly as the derivation would.
-struct TailAnswers {
-    FolderNameResult result[4];
-    bool known[4] = {false, false, false, false};
-};
-thread_local QHash<QString, TailAnswers> tailMemo;
-thread_local quint64 tailMemoGeneration = 0;
-constexpr qsizetype kTailMemoLimit = 65536;
-
-// What a tag block gave: no name at all (the file name decides), or a finished result.
-struct TagAnswer {
-    bool named = false;
-    FolderNameResult result;
-};
-// Tag names by the bytes of the fields the name is built from: a collection's albums
-// repeat on every one of their files.
-thread_local QHash<QByteArray, TagAnswer> tagMemo;
-// The byte ranges of the block those fields occupy, in the list's order.
-struct ByteRange {
-    int offset;
-    int width;
-};
-thread_local std::vector<ByteRange> tagKeyRanges;
-
-void PrepareTagKey()
+// The byte ranges of the tag block that the folder name is built from, in the list's order.
+void PrepareTagKey(std::vector<ByteRange> &ranges, const NamingOptions &options)
 {
-    tagKeyRanges.clear();
+    ranges.clear();
     // The same reading of the list as BuildTagName's; a name it ignores adds nothing.
-    const QString list =
-        Settings.foldernamelist.isEmpty() ? QStringLiteral("Album") : Settings.foldernamelist;
-    const auto add = [](int offset, int width) {
-        for (const ByteRange &r : tagKeyRanges)
+    const QString list = options.folderNameFields.isEmpty() ? QStringLiteral("Album")
+                                                             : options.folderNameFields;
+    const auto add = [&ranges](int offset, int width) {
+        for (const ByteRange &r : ranges)
             if (r.offset == offset)
                 return; // a field named twice adds nothing new to the key
-        tagKeyRanges.push_back({offset, width});
+        ranges.push_back({offset, width});
     };
     for (const QStringView name : QStringView(list).split(QLatin1Char(','))) {
         if (name == QLatin1String("Song"))
@@ -249,35 +229,25 @@ void PrepareTagKey()
 
 // The bytes that decide the tag's name, copied into @p key; returns their count.
 // Each field at most once: the six fit in one block's size.
-qsizetype TagKey(const char (&block)[Id3v1Tag::BlockSize], char (&key)[Id3v1Tag::BlockSize])
+qsizetype TagKey(const std::vector<ByteRange> &ranges, const char (&block)[Id3v1Tag::BlockSize],
+                 char (&key)[Id3v1Tag::BlockSize])
 {
     qsizetype n = 0;
-    for (const ByteRange &r : tagKeyRanges) {
+    for (const ByteRange &r : ranges) {
         std::memcpy(key + n, block + r.offset, static_cast<size_t>(r.width));
         n += r.width;
     }
     return n;
 }
 
-QHash<QString, TailAnswers> *ActiveTailMemo()
-{
-    if (!NamingMemo::Active())
-        return nullptr;
-    if (tailMemoGeneration != NamingMemo::Generation()) {
-        tailMemo.clear();
-        tagMemo.clear();
-        PrepareTagKey();
-        tailMemoGeneration = NamingMemo::Generation();
-    }
-    return &tailMemo;
-}
-
 // The name from a tag block that carries the marker.
-TagAnswer NameFromTag(const char (&block)[Id3v1Tag::BlockSize])
+TagAnswer NameFromTag(const char (&block)[Id3v1Tag::BlockSize], const NamingOptions &options,
+                      NamingContext *context)
 {
     Id3v1Tag tag;
     tag.FromBlock(QByteArray::fromRawData(block, Id3v1Tag::BlockSize));
-    const QString name = NormalizeArtist(BuildTagName(tag, true));
+    const QString name =
+        NormalizeArtist(BuildTagName(tag, TagNameFor::Folder, options), options, context);
     if (name.isEmpty())
         return TagAnswer{};
     return TagAnswer{true, Finish(name, true)};
@@ -339,35 +309,50 @@ bool IsNumberWord(const QString &text)
     return false;
 }
 
-FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fullPath)
+namespace {
+// The name from the file's tag when the options ask for one and the tag gives one.
+bool DeriveFromTag(const QString &relativePath, const QString &fullPath,
+                   const NamingOptions &options, NamingContext *context, FolderNameResult &result)
 {
-    if (Settings.renamefolders > 0 && IsMp3(relativePath)) {
-        char block[Id3v1Tag::BlockSize];
-        if (ReadTagBlock(fullPath, block) && TagBlockHasMarker(block)) {
-            TagAnswer r;
-            if (ActiveTailMemo()) {
-                char keyBytes[Id3v1Tag::BlockSize];
-                const qsizetype keySize = TagKey(block, keyBytes);
-                const QByteArray key = QByteArray::fromRawData(keyBytes, keySize);
-                const auto it = tagMemo.constFind(key);
-                if (it != tagMemo.cend()) {
-                    r = *it;
-                } else {
-                    r = NameFromTag(block);
-                    if (tagMemo.size() >= kTailMemoLimit)
-                        tagMemo.clear();
-                    tagMemo.insert(QByteArray(keyBytes, keySize), r);
-                }
-            } else {
-                r = NameFromTag(block);
-            }
-            if (r.named) {
-                if (!r.result.ok)
-                    BadRowsFound = true;
-                return r.result;
-            }
+    if (!options.folderFromTag || !IsMp3(relativePath))
+        return false;
+    char block[Id3v1Tag::BlockSize];
+    if (!ReadTagBlock(fullPath, block) || !TagBlockHasMarker(block))
+        return false;
+    TagAnswer r;
+    if (context) {
+        NamingMemo::Caches &memo = context->Memo(options);
+        if (!memo.tagKeyReady) {
+            PrepareTagKey(memo.tagKeyRanges, options);
+            memo.tagKeyReady = true;
         }
+        char keyBytes[Id3v1Tag::BlockSize];
+        const qsizetype keySize = TagKey(memo.tagKeyRanges, block, keyBytes);
+        const auto it = memo.tags.constFind(QByteArray::fromRawData(keyBytes, keySize));
+        if (it != memo.tags.cend()) {
+            r = *it;
+        } else {
+            r = NameFromTag(block, options, context);
+            if (memo.tags.size() >= NamingMemo::kLimit)
+                memo.tags.clear();
+            memo.tags.insert(QByteArray(keyBytes, keySize), r);
+        }
+    } else {
+        r = NameFromTag(block, options, context);
     }
+    if (!r.named)
+        return false;
+    result = r.result;
+    return true;
+}
+} // namespace
+
+FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fullPath,
+                                  const NamingOptions &options, NamingContext *context)
+{
+    FolderNameResult fromTag;
+    if (DeriveFromTag(relativePath, fullPath, options, context, fromTag))
+        return fromTag;
 
     QStringView name = QStringView(relativePath).mid(NamingText::FindLast(relativePath, u'/') + 1);
     // Dots: leading ones go, the extension goes, the others become blanks.
@@ -400,8 +385,8 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     // replacement brings in no character another one looks for, so one pass answers as
     // the replacements one after another do. Blanks at the ends go only when a run of
     // blanks was found.
-    QString context(name.size() * 3, Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(context.data());
+    QString cleaned(name.size() * 3, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(cleaned.data());
     qsizetype n = 0;
     bool blankRun = false;
     for (qsizetype i = 0; i < name.size(); ++i) {
@@ -454,22 +439,22 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         while (n > first && out[n - 1] == u' ')
             --n;
     }
-    context.truncate(n);
+    cleaned.truncate(n);
     if (first > 0)
-        context.remove(0, first);
+        cleaned.remove(0, first);
 
-    // The sections, as views into the context (or into the one-section scan).
+    // The sections, as views into the cleaned name (or into the one-section scan).
     QString single;
     SectionStore sectionStore;
     QChar separator;
     for (const char c : {'-', ',', ' '}) {
-        if (NamingText::Find(context, char16_t(c)) >= 0) {
+        if (NamingText::Find(cleaned, char16_t(c)) >= 0) {
             separator = QLatin1Char(c);
             break;
         }
     }
     if (!separator.isNull()) {
-        const QStringView view(context);
+        const QStringView view(cleaned);
         for (qsizetype start = 0;;) {
             const qsizetype end = NamingText::Find(view, separator.unicode(), start);
             if (end < 0) {
@@ -480,16 +465,16 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
             start = end + 1;
         }
     } else {
-        if (context.isEmpty())
+        if (cleaned.isEmpty())
             return Bad();
-        single = SingleSection(context);
+        single = SingleSection(cleaned);
         if (single.isEmpty())
             return Bad();
         sectionStore.push_back(single);
     }
     const SectionViews sections{sectionStore};
 
-    const int dash = std::max(0, Settings.dashoption);
+    const int dash = std::max(0, options.dashSection);
     const int upper = static_cast<int>(sections.size()) - 1;
     if (upper < dash)
         return Bad();
@@ -533,21 +518,19 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
             return Bad();
     }
 
-    const bool trans = NamingText::Contains(context, u"trans", Qt::CaseInsensitive);
-    const int slot = (trans ? 1 : 0) | (Settings.removesubs != 0 ? 2 : 0);
-    QHash<QString, TailAnswers> *memo = ActiveTailMemo();
+    const bool trans = NamingText::Contains(cleaned, u"trans", Qt::CaseInsensitive);
+    const int slot = (trans ? 1 : 0) | (options.primaryArtistOnly ? 2 : 0);
+    QHash<QString, TailAnswers> *memo = context ? &context->Memo(options).tails : nullptr;
     if (memo) {
         const auto it = memo->constFind(candidate);
-        if (it != memo->cend() && it->known[slot]) {
-            if (!it->result[slot].ok)
-                BadRowsFound = true;
+        if (it != memo->cend() && it->known[slot])
             return it->result[slot];
-        }
     }
-    const quint64 questions = NamingMemo::ContextQuestions;
+    // Questions asked of the rest of the file name; an answer that needed none is kept.
+    int questions = 0;
     const auto remember = [&](FolderNameResult r) {
-        if (memo && questions == NamingMemo::ContextQuestions) {
-            if (memo->size() >= kTailMemoLimit)
+        if (memo && questions == 0) {
+            if (memo->size() >= NamingMemo::kLimit)
                 memo->clear();
             TailAnswers &a = (*memo)[candidate];
             a.result[slot] = r;
@@ -556,7 +539,7 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         return r;
     };
 
-    QString folder = NormalizeArtist(candidate);
+    QString folder = NormalizeArtist(candidate, options, context);
     if (folder.isEmpty())
         return remember(Bad());
 
@@ -575,14 +558,14 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
                 continue;
             }
             if (!s.isEmpty() && !Numeric(s)) {
-                folder += QLatin1Char(' ') + NormalizeArtist(s.toString());
+                folder += QLatin1Char(' ') + NormalizeArtist(s.toString(), options, context);
                 break;
             }
         }
     }
 
-    folder = SpecialArtists(folder, context, trans);
-    if (Settings.removesubs != 0)
+    folder = SpecialArtists(folder, cleaned, trans, questions);
+    if (options.primaryArtistOnly)
         folder = PrimaryArtist(folder);
-    return remember(Finish(FixArtistWords(folder, context), false));
+    return remember(Finish(FixArtistWords(folder, cleaned, &questions), false));
 }

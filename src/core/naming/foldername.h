@@ -4,12 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+class NamingContext;
+struct NamingOptions;
+
 /** The error text of every file whose folder name could not be derived. */
 inline constexpr QLatin1StringView UnnamedFolderMessage{
     "Sortiva Was Unable To Decipher A Folder Name From This File Name Or ID3 Tag."};
-
-/** Set by DeriveFolderName on every "bad" result; the Load command clears it per load. */
-extern bool BadRowsFound;
 
 /** What DeriveFolderName decided for one file. */
 struct FolderNameResult {
@@ -26,14 +26,15 @@ struct FolderNameResult {
 };
 
 /**
- * The folder a media file is organized into, from its ID3 tag (Settings.renamefolders,
- * MP3 files only) or else from its file name (Settings.dashoption picks the section,
- * Settings.removesubs keeps only the primary artist). @p relativePath is the path below
- * the Source Media folder ("Live/song.mp3"), @p fullPath the file itself (for the tag).
- * A "bad" result sets BadRowsFound. An ok name never holds "/" or control characters and
- * is never "." or "..".
+ * The folder a media file is organized into, from its ID3 tag (folderFromTag, MP3 files
+ * only) or else from its file name (dashSection picks the section, primaryArtistOnly keeps
+ * only the primary artist). @p relativePath is the path below the Source Media folder
+ * ("Live/song.mp3"), @p fullPath the file itself (for the tag). An ok name never holds "/"
+ * or control characters and is never "." or "..". With a @p context, answers are remembered
+ * for the rest of the load.
  */
-FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fullPath);
+FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fullPath,
+                                  const NamingOptions &options, NamingContext *context = nullptr);
 
 /**
  * Section k+1 when there is one: as it stands when it is not numeric, and only when it is

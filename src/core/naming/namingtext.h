@@ -1,7 +1,6 @@
 #pragma once
 
 #include "base/textutil.h"
-#include "naming/namingmemo.h"
 
 #include <QString>
 #include <QStringView>
@@ -263,13 +262,9 @@ inline bool OneOf(QStringView s, std::initializer_list<QStringView> list)
     return false;
 }
 
-/**
- * True when @p text contains one of the words, without regard to case. Counted, so a
- * load's name cache knows the rest of the file name was consulted.
- */
+/** True when @p text contains one of the words, without regard to case. */
 inline bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
 {
-    ++NamingMemo::ContextQuestions;
     for (const QStringView item : list)
         if (Contains(text, item, Qt::CaseInsensitive))
             return true;

@@ -1,7 +1,10 @@
 #include "organize/loadcommand.h"
 
 #include "base/dialogseam.h"
+#include "base/filehelpers.h"
 #include "base/progressview.h"
+#include "base/replacelist.h"
+#include "base/runcontrol.h"
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
@@ -68,15 +71,11 @@ void ClearAskedFolderNames()
     askedFolderNames.clear();
 }
 
-void LoadClick(OrganizeList &list, ProgressView &view, CommandButton &button,
-               const QString &mediaFolderText, const QString &outFolderText,
-               const std::function<void(bool)> &showList)
+void RunLoad(OrganizeList &list, ProgressView &view, CommandButton &button, RunControl &run,
+             const QString &mediaFolderText, const QString &outFolderText,
+             const std::function<void(bool)> &showList)
 {
-    if (button.Caption() == CancelCaption) {
-        view.Status(1, QStringLiteral("Please wait... Cancelling"));
-        CancelRequested = true;
-        return;
-    }
+    run.Reset();
     const QString caption = button.Caption();
     button.SetCaption(CancelCaption);
     view.EnableButtons(false);
@@ -85,32 +84,31 @@ void LoadClick(OrganizeList &list, ProgressView &view, CommandButton &button,
     Settings.inpath = mediaFolderText;
     Settings.outpath = outFolderText;
     SaveSettings();
-    CancelRequested = false;
 
-    LoadMediaFiles(list, view, showList);
+    LoadMediaFiles(list, view, run, showList);
 
     button.SetCaption(caption);
     view.EnableButtons(true);
-    if (list.Count() == 0 && !CloseRequested)
+    if (list.Count() == 0 && !run.CloseRequested())
         Dialogs().Message(NoFilesMessage(), MsgButtons::Ok, MsgIcon::Critical);
 }
 
-void LoadMediaFiles(OrganizeList &list, ProgressView &view,
+void LoadMediaFiles(OrganizeList &list, ProgressView &view, RunControl &run,
                     const std::function<void(bool)> &showList)
 {
     list.Clear();
     askedFolderNames.clear();
-    BadRowsFound = false;
 
-    const QString inpath = Settings.inpath;
+    const LoadScanOptions options = LoadScanOptions::FromSettings();
+    const QString &inpath = options.inpath;
+    const bool tagNote = Settings.renamefolders != 0;
     [&] {
         if (!FolderExists(inpath)) {
             view.Status(1, QStringLiteral("Folder does not exist!"));
             return;
         }
         view.Status(1, QStringLiteral("Searching ") + inpath + QStringLiteral(" For Files..."));
-        const QStringList found =
-            FindMediaFiles(inpath, Settings.filter, Settings.recursivesearch != 0);
+        const QStringList found = FindMediaFiles(inpath, options.filter, options.recursive);
         const int n = static_cast<int>(found.size());
         if (n == 0) {
             view.Status(1, QStringLiteral("No files found!"));
@@ -139,13 +137,15 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view,
             view.Status(1, processing + QString::number(number));
         };
         yield(1);
+        bool badRows = false;
         DeriveLoadRows(
-            inpath, found,
+            inpath, found, options.naming,
             [&](const LoadRow &loaded, int number, int) {
+                badRows = badRows || !loaded.name.ok;
                 list.Append(OrganizeRow::FromLoad(loaded));
                 if (loaded.name.fromTag || list.Count() % 100 == 0)
                     yield(number + 1 <= n ? number + 1 : n);
-                return !CancelRequested;
+                return !run.CancelRequested();
             },
             false);
         list.EndBatch();
@@ -154,11 +154,11 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view,
                            QStringLiteral(" Files"));
         Show(showList, true);
         view.SetProgress(0);
-        if (CloseRequested)
+        if (run.CloseRequested())
             return;
         QString text;
         MsgIcon icon;
-        if (BadRowsFound) {
+        if (badRows) {
             icon = MsgIcon::Critical;
             text = QStringLiteral(
                 "File's were found that a folder name could not be derived from. Please edit "
@@ -171,7 +171,7 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view,
                 "click on 'Organize' to organize your files into folders. You can right-click "
                 "on files in the list for more options.");
         }
-        if (Settings.renamefolders != 0)
+        if (tagNote)
             text += QStringLiteral(
                 " You also have the option enabled to use the MP3 ID3 v1.1 Tags from music "
                 "files. If the ID3 tags are not formatted well you wont get very good folder "

@@ -8,6 +8,7 @@
 class CommandButton;
 class OrganizeList;
 class ProgressView;
+class RunControl;
 
 /** The message the Load command shows when the list stays empty. */
 QString NoFilesMessage();
@@ -15,20 +16,22 @@ QString NoFilesMessage();
 const QStringList &AutoAddExclusions();
 
 /**
- * The Load button. While a load runs (caption "Cancel") a click requests cancellation;
- * otherwise it takes the two folder texts into the settings, saves them, locks the window
- * and runs LoadMediaFiles.
+ * Starts a load from the Load button: takes the two folder texts into the settings, saves
+ * them, clears @p run's requests, locks the window (the button reads "Cancel" and stays
+ * enabled) and runs LoadMediaFiles. A click while the load runs is the window's to turn
+ * into a request on @p run.
  */
-void LoadClick(OrganizeList &list, ProgressView &view, CommandButton &button,
-               const QString &mediaFolderText, const QString &outFolderText,
-               const std::function<void(bool visible)> &showList = {});
+void RunLoad(OrganizeList &list, ProgressView &view, CommandButton &button, RunControl &run,
+             const QString &mediaFolderText, const QString &outFolderText,
+             const std::function<void(bool visible)> &showList = {});
 
 /**
- * Clears and fills the list from Settings.inpath: search, one derived row per file,
- * status and progress on the view, and the end-of-load message. @p showList hides the
- * list view while it fills.
+ * Clears and fills the list from Settings.inpath with the options the settings hold when it
+ * starts: search, one derived row per file, status and progress on the view, and the
+ * end-of-load message. Stops after the row in hand when @p run asks to cancel, and ends
+ * without the message when it asks to close. @p showList hides the list view while it fills.
  */
-void LoadMediaFiles(OrganizeList &list, ProgressView &view,
+void LoadMediaFiles(OrganizeList &list, ProgressView &view, RunControl &run,
                     const std::function<void(bool visible)> &showList = {});
 
 /**

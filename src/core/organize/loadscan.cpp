@@ -4,6 +4,7 @@
 #include "naming/artistname.h"
 #include "naming/filesearch.h"
 #include "base/paths.h"
+#include "naming/namingcontext.h"
 
 QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive)
 {
@@ -21,21 +22,22 @@ QString RelativeMediaPath(const QString &inpath, const QString &foundPath)
 }
 
 std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &found,
-                                    const LoadRowCallback &onRow, bool keep)
+                                    const NamingOptions &naming, const LoadRowCallback &onRow,
+                                    bool keep)
 {
     std::vector<LoadRow> rows;
     if (keep)
         rows.reserve(static_cast<size_t>(found.size()));
     const int total = static_cast<int>(found.size());
     const QString base = SearchFolderBase(inpath);
-    const NormalizeArtistMemo memo;
+    NamingContext context;
     for (int i = 0; i < total; ++i) {
         const QString &path = found.at(i);
         if (!path.startsWith(base) || path.size() == base.size())
             continue;
         LoadRow row;
         row.relativePath = path.mid(base.size());
-        row.name = DeriveFolderName(row.relativePath, path);
+        row.name = DeriveFolderName(row.relativePath, path, naming, &context);
         const bool goOn = !onRow || onRow(row, i + 1, total);
         if (keep)
             rows.push_back(std::move(row));
@@ -45,12 +47,26 @@ std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &fo
     return rows;
 }
 
+LoadScanOptions LoadScanOptions::FromSettings()
+{
+    LoadScanOptions o;
+    o.inpath = Settings.inpath;
+    o.filter = Settings.filter;
+    o.recursive = Settings.recursivesearch != 0;
+    o.naming = NamingOptions::FromSettings();
+    return o;
+}
+
+std::vector<LoadRow> LoadScan(const LoadScanOptions &options, const LoadRowCallback &onRow,
+                              bool keep)
+{
+    if (!FolderExists(options.inpath))
+        return {};
+    const QStringList found = FindMediaFiles(options.inpath, options.filter, options.recursive);
+    return DeriveLoadRows(options.inpath, found, options.naming, onRow, keep);
+}
+
 std::vector<LoadRow> LoadScan(const LoadRowCallback &onRow, bool keep)
 {
-    BadRowsFound = false;
-    if (!FolderExists(Settings.inpath))
-        return {};
-    const QStringList found =
-        FindMediaFiles(Settings.inpath, Settings.filter, Settings.recursivesearch != 0);
-    return DeriveLoadRows(Settings.inpath, found, onRow, keep);
+    return LoadScan(LoadScanOptions::FromSettings(), onRow, keep);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "naming/foldername.h"
+#include "naming/namingoptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,17 +35,33 @@ using LoadRowCallback = std::function<bool(const LoadRow &row, int number, int t
 
 /**
  * Derives one row per found path (paths that leave no relative path are skipped), handing
- * each to @p onRow; also returns them when @p keep is true. Uses the naming options of
- * Settings and sets BadRowsFound like DeriveFolderName. Artist names are remembered for
- * the length of the call (NormalizeArtistMemo), so the replace lists must not change
- * while it runs.
+ * each to @p onRow; also returns them when @p keep is true. Names are remembered for the
+ * length of the call (one NamingContext), so a row whose name is not ok is a "bad" row.
  */
 std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &found,
+                                    const NamingOptions &naming,
                                     const LoadRowCallback &onRow = {}, bool keep = true);
 
+/** What one load searches and how it names what it finds. */
+struct LoadScanOptions {
+    /** The Source Media folder. */
+    QString inpath;
+    /** The pattern-form filter ("*.mp3;*.wma"). */
+    QString filter;
+    /** Sub-folders are searched too. */
+    bool recursive = false;
+    NamingOptions naming;
+
+    /** The options as Settings and the replace lists hold them now. */
+    static LoadScanOptions FromSettings();
+};
+
 /**
- * The whole scan of a load from Settings (inpath, filter, recursivesearch and the naming
- * options): BadRowsFound cleared, search, then DeriveLoadRows. No rows when the folder
- * does not exist.
+ * The whole scan of a load: search, then DeriveLoadRows. No rows when the folder does not
+ * exist.
  */
+std::vector<LoadRow> LoadScan(const LoadScanOptions &options, const LoadRowCallback &onRow = {},
+                              bool keep = true);
+
+/** LoadScan with the options Settings holds when it starts. */
 std::vector<LoadRow> LoadScan(const LoadRowCallback &onRow = {}, bool keep = true);

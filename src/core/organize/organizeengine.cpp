@@ -7,6 +7,7 @@
 #include "base/runcontrol.h"
 #include "base/settings.h"
 #include "base/testseams.h"
+#include "naming/tagname.h"
 #include "tags/id3v1tag.h"
 #include "organize/organizelist.h"
 #include "organize/destinationindex.h"
@@ -91,6 +92,7 @@ OrganizeOptions OrganizeOptions::FromSettings()
     o.replaceExisting = Settings.replaceexisting != 0;
     o.doNothing = Settings.donothing != 0;
     o.renameFromTag = Settings.renamefiles >= 1;
+    o.naming = NamingOptions::FromSettings();
     return o;
 }
 
@@ -180,7 +182,7 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
             if (mp3 && options.renameFromTag) {
                 Id3v1Tag tag;
                 if (ReadTag(tag, source)) {
-                    const QString tagName = BuildTagName(tag, false);
+                    const QString tagName = BuildTagName(tag, TagNameFor::File, options.naming);
                     if (!tagName.isEmpty())
                         name = tagName + QStringLiteral(".mp3");
                 }

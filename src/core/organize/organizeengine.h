@@ -1,5 +1,7 @@
 #pragma once
 
+#include "naming/namingoptions.h"
+
 #include <QString>
 
 #include <functional>
@@ -20,6 +22,8 @@ struct OrganizeOptions {
     bool renameFromTag = false;
     /** Plan only: report each row's destination, touch no file and keep every row. */
     bool dryRun = false;
+    /** How file names are built from tags (renameFromTag). */
+    NamingOptions naming;
 
     /** The options as the settings hold them. */
     static OrganizeOptions FromSettings();

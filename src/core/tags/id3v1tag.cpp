@@ -1,12 +1,8 @@
 #include "tags/id3v1tag.h"
 
-#include "base/settings.h"
 #include "base/textutil.h"
-#include "naming/namingtext.h"
-#include "tags/genres.h"
 
 #include <QFile>
-#include <QStringList>
 
 #include <array>
 #include <cstring>
@@ -36,20 +32,6 @@ bool OnlyChar(const QString &s, QChar c)
         if (ch != c)
             return false;
     return true;
-}
-
-// The cleaned text goes back into the record at the field's full width.
-void StoreField(QString &field, const QString &cleaned, int width)
-{
-    field = cleaned.leftJustified(width, QLatin1Char(' '));
-}
-
-QString CleanedTextField(QString &field, int width)
-{
-    QString work = field;
-    const bool usable = CleanTagField(work, true);
-    StoreField(field, work, width);
-    return usable ? NamingText::Trimmed(work) : QString();
 }
 } // namespace
 
@@ -96,7 +78,7 @@ bool IsMp3(const QString &name)
     QStringView t(name);
     while (t.endsWith(QLatin1Char(' ')))
         t.chop(1);
-    return NamingText::EndsWithIgnoringCase(t, QLatin1StringView(".mp3"));
+    return t.endsWith(QLatin1StringView(".mp3"), Qt::CaseInsensitive);
 }
 
 namespace {
@@ -177,71 +159,10 @@ bool CleanTagField(QString &field, bool removeHigh)
 {
     if (field.isEmpty() || OnlyChar(field, QLatin1Char(' ')) || OnlyChar(field, QChar(0)))
         return false;
-    QString t = NamingText::Trimmed(field);
+    QString t = TextUtil::Trim(field);
     t.removeIf([removeHigh](QChar c) {
         return c.unicode() < 32 || (removeHigh && c.unicode() > 127);
     });
-    field = NamingText::Trimmed(t);
+    field = TextUtil::Trim(t);
     return !field.isEmpty();
-}
-
-QString BuildTagName(Id3v1Tag &tag, bool folder)
-{
-    QString list = folder ? Settings.foldernamelist : Settings.filenamelist;
-    if (list.isEmpty())
-        list = folder ? QStringLiteral("Album") : QStringLiteral("Song");
-    const QStringList names = list.split(QLatin1Char(','));
-    QString result;
-    for (const QString &name : names) {
-        QString value;
-        if (name == QLatin1String("Song")) {
-            value = CleanedTextField(tag.title, Id3v1Tag::TitleWidth);
-        } else if (name == QLatin1String("Artist")) {
-            value = CleanedTextField(tag.artist, Id3v1Tag::ArtistWidth);
-        } else if (name == QLatin1String("Album")) {
-            value = CleanedTextField(tag.album, Id3v1Tag::AlbumWidth);
-        } else if (name == QLatin1String("Genre")) {
-            QString genre = NamingText::Trimmed(GenreName(tag.genre));
-            if (CleanTagField(genre, true))
-                value = genre;
-        } else if (name == QLatin1String("Year")) {
-            const QString year = NamingText::Trimmed(tag.year);
-            QString probe = year;
-            if (CleanTagField(probe, true))
-                value = year;
-        } else if (name == QLatin1String("Track")) {
-            value = QString::number(tag.track);
-        }
-        if (!value.isEmpty())
-            result += NamingText::Trimmed(value) + QLatin1String(" - ");
-    }
-    if (result.size() <= 3)
-        return QString();
-    result.chop(3);
-    return RemoveInvalidChars(result);
-}
-
-QString RemoveInvalidChars(const QString &text)
-{
-    if (text.isEmpty())
-        return text;
-    // Before the settings are loaded the set is still empty; the fixed set stands in.
-    static const QString fallback = BuildInvalidNameChars();
-    const QString &invalid = InvalidNameChars.isEmpty() ? fallback : InvalidNameChars;
-    // The set is ASCII: a bit mask answers for those characters without a search.
-    thread_local QString maskedSet;
-    thread_local quint64 mask[2] = {0, 0};
-    if (maskedSet.constData() != invalid.constData() || maskedSet.size() != invalid.size()) {
-        maskedSet = invalid;
-        mask[0] = mask[1] = 0;
-        for (const QChar c : invalid)
-            if (c.unicode() < 128)
-                mask[c.unicode() >> 6] |= quint64(1) << (c.unicode() & 63);
-    }
-    QString t = text;
-    t.removeIf([&invalid](QChar c) {
-        const char16_t u = c.unicode();
-        return u < 128 ? ((mask[u >> 6] >> (u & 63)) & 1) != 0 : invalid.contains(c);
-    });
-    return NamingText::Trimmed(t);
 }

@@ -59,14 +59,3 @@ bool TagBlockHasMarker(const char (&block)[Id3v1Tag::BlockSize]);
  * trims again and says whether text remains.
  */
 bool CleanTagField(QString &field, bool removeHigh);
-
-/**
- * The name built from the fields listed in Settings.foldernamelist (@p folder true;
- * empty list: "Album") or Settings.filenamelist (empty list: "Song"), joined by " - ".
- * Song, artist and album are cleaned in place in the record. Empty when no field yields
- * text.
- */
-QString BuildTagName(Id3v1Tag &tag, bool folder);
-
-/** The text without any character of InvalidNameChars, trimmed. */
-QString RemoveInvalidChars(const QString &text);

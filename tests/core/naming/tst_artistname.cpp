@@ -1,6 +1,6 @@
 #include "naming/artistname.h"
 
-#include "base/replacelist.h"
+#include "naming/namingoptions.h"
 
 #include <QTest>
 
@@ -8,23 +8,16 @@ class TestArtistName : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
-    {
-        BuildBuiltInReplaceList(BuiltInReplaceList);
-        UserReplaceList.Clear();
-    }
+    // The built-in rules and no user rule.
+    const NamingOptions m_options;
 
-    void cleanup()
-    {
-        UserReplaceList.Clear();
-    }
+private slots:
 
     void normalizeArtist_data()
     {
         QTest::addColumn<QString>("raw");
         QTest::addColumn<QString>("result");
-        // the worked examples
+        // everyday names
         QTest::newRow("leading article dropped, proper case") << "the velvet lanterns"
                                                               << "Velvet Lanterns";
         QTest::newRow("feat. becomes With") << "Pembo feat. Kaz" << "Pembo With Kaz";
@@ -89,7 +82,7 @@ private slots:
     {
         QFETCH(QString, raw);
         QFETCH(QString, result);
-        QCOMPARE(NormalizeArtist(raw), result);
+        QCOMPARE(NormalizeArtist(raw, m_options), result);
     }
 
     void normalizeArtistWithUserRules_data()
@@ -122,8 +115,9 @@ private slots:
         QFETCH(int, caseSensitive);
         QFETCH(QString, raw);
         QFETCH(QString, result);
-        UserReplaceList.Add(newVal, oldVal, caseSensitive);
-        QCOMPARE(NormalizeArtist(raw), result);
+        NamingOptions options;
+        options.userRules.Add(newVal, oldVal, caseSensitive);
+        QCOMPARE(NormalizeArtist(raw, options), result);
     }
 
     void fixArtistWords_data()

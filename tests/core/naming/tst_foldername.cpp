@@ -1,7 +1,6 @@
 #include "naming/foldername.h"
 
-#include "base/settings.h"
-#include "base/replacelist.h"
+#include "naming/namingoptions.h"
 #include "tags/genres.h"
 #include "support/testenv.h"
 
@@ -15,6 +14,7 @@ class TestFolderName : public QObject
 
 private:
     QTemporaryDir m_dir;
+    NamingOptions m_options;
 
     QString WriteTagged(const QString &name, const QByteArray &album, const QByteArray &artist,
                         qsizetype padding = 200)
@@ -29,22 +29,13 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        BuildBuiltInReplaceList(BuiltInReplaceList);
-        InvalidNameChars = BuildInvalidNameChars();
         LoadGenres();
     }
 
     void init()
     {
-        Settings = SettingsRecord();
-        Settings.removesubs = 1;
-        UserReplaceList.Clear();
-        BadRowsFound = false;
-    }
-
-    void cleanup()
-    {
-        UserReplaceList.Clear();
+        m_options = NamingOptions();
+        m_options.primaryArtistOnly = true;
     }
 
     void deriveFromFileName_data()
@@ -56,7 +47,7 @@ private slots:
         QTest::addColumn<QString>("folder");
         const QString corvelle =
             QStringLiteral("Corvelle - 04 - Dont Cry For Me Argentina - Orlan SoundTrack.mp3");
-        // the worked examples
+        // everyday names
         QTest::newRow("first section") << corvelle << 0 << 1 << true << "Corvelle";
         QTest::newRow("second section skips the track number")
             << corvelle << 1 << 1 << true << "Dont Cry For Me Argentina";
@@ -141,13 +132,12 @@ private slots:
         QFETCH(int, removesubs);
         QFETCH(bool, ok);
         QFETCH(QString, folder);
-        Settings.dashoption = dash;
-        Settings.removesubs = removesubs;
-        const FolderNameResult r = DeriveFolderName(file, m_dir.filePath(file));
+        m_options.dashSection = dash;
+        m_options.primaryArtistOnly = removesubs != 0;
+        const FolderNameResult r = DeriveFolderName(file, m_dir.filePath(file), m_options);
         QCOMPARE(r.folder, folder);
         QCOMPARE(r.ok, ok);
         QCOMPARE(r.Status(), ok ? QStringLiteral("ok") : QStringLiteral("bad"));
-        QCOMPARE(BadRowsFound, !ok);
         QVERIFY(!r.fromTag);
     }
 
@@ -179,32 +169,34 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(bool, fromTag);
         const QString path = WriteTagged(file, "Live, Vol. 2", "The Band feat. Kaz");
-        Settings.renamefolders = renamefolders;
-        Settings.foldernamelist = list;
-        Settings.removesubs = 1; // not applied to tag names
-        const FolderNameResult r = DeriveFolderName(file, path);
+        m_options.folderFromTag = renamefolders > 0;
+        m_options.folderNameFields = list;
+        m_options.primaryArtistOnly = true; // not applied to tag names
+        const FolderNameResult r = DeriveFolderName(file, path, m_options);
         QCOMPARE(r.folder, folder);
         QVERIFY(r.ok);
         QCOMPARE(r.fromTag, fromTag);
     }
 
-    void badResultSetsFlagAndMessage()
+    void badResultCarriesMessage()
     {
-        Settings.renamefolders = 1;
+        m_options.folderFromTag = true;
         const QString shortFile = m_dir.filePath(QStringLiteral("short.mp3"));
         QFile f(shortFile);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(127, 'x'));
         f.close();
-        QCOMPARE(DeriveFolderName(QStringLiteral("Corvelle - A.mp3"), shortFile).folder,
-                 QStringLiteral("Corvelle")); // unreadable tag falls back to the name
-        QVERIFY(!BadRowsFound);
-        const FolderNameResult r = DeriveFolderName(QStringLiteral("..."), shortFile);
+        const FolderNameResult named =
+            DeriveFolderName(QStringLiteral("Corvelle - A.mp3"), shortFile, m_options);
+        QCOMPARE(named.folder, QStringLiteral("Corvelle")); // unreadable tag falls back to the name
+        QVERIFY(named.ok);
+        const FolderNameResult r = DeriveFolderName(QStringLiteral("..."), shortFile, m_options);
         QVERIFY(!r.ok);
-        QVERIFY(BadRowsFound);
         QCOMPARE(r.ErrorText(), QStringLiteral("Sortiva Was Unable To Decipher A Folder Name From "
                                                "This File Name Or ID3 Tag."));
-        QVERIFY(DeriveFolderName(QStringLiteral("A - B.mp3"), shortFile).ErrorText().isEmpty());
+        QVERIFY(DeriveFolderName(QStringLiteral("A - B.mp3"), shortFile, m_options)
+                    .ErrorText()
+                    .isEmpty());
     }
 
     void unsafeNamesNeverOk_data()
@@ -231,8 +223,8 @@ private slots:
         QFETCH(QString, file);
         QFETCH(bool, ok);
         QFETCH(QString, folder);
-        UserReplaceList.Add(newVal, oldVal, 0);
-        const FolderNameResult r = DeriveFolderName(file, file);
+        m_options.userRules.Add(newVal, oldVal, 0);
+        const FolderNameResult r = DeriveFolderName(file, file, m_options);
         QCOMPARE(r.ok, ok);
         QCOMPARE(r.folder, folder);
     }

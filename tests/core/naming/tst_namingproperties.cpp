@@ -1,10 +1,11 @@
 #include "base/settings.h"
 #include "naming/artistname.h"
 #include "naming/foldername.h"
-#include "tags/id3v1tag.h"
+#include "naming/namingoptions.h"
 #include "naming/namingtext.h"
-#include "base/replacelist.h"
+#include "naming/tagname.h"
 #include "tags/genres.h"
+#include "tags/id3v1tag.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -78,9 +79,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        BuildBuiltInReplaceList(BuiltInReplaceList);
-        UserReplaceList.Clear();
-        InvalidNameChars = BuildInvalidNameChars();
         LoadGenres();
     }
 
@@ -98,21 +96,21 @@ private slots:
     {
         QFETCH(int, dash);
         QFETCH(int, removesubs);
-        Settings = SettingsRecord();
-        Settings.dashoption = dash;
-        Settings.removesubs = removesubs;
+        NamingOptions options;
+        options.dashSection = dash;
+        options.primaryArtistOnly = removesubs != 0;
         QRandomGenerator rng(20261206u + quint32(dash));
         for (int i = 0; i < 1500; ++i) {
             const QString name = RandomName(rng);
             const QString rel = rng.bounded(3) == 0 ? QStringLiteral("sub dir/") + name : name;
-            const FolderNameResult first = DeriveFolderName(rel, QString());
+            const FolderNameResult first = DeriveFolderName(rel, QString(), options);
             CheckFolder(first, rel);
-            const FolderNameResult again = DeriveFolderName(rel, QString());
+            const FolderNameResult again = DeriveFolderName(rel, QString(), options);
             QCOMPARE(again.folder, first.folder);
             QCOMPARE(again.ok, first.ok);
             // the building blocks on their own
-            const QString n = NormalizeArtist(name);
-            QCOMPARE(NormalizeArtist(name), n);
+            const QString n = NormalizeArtist(name, options);
+            QCOMPARE(NormalizeArtist(name, options), n);
             QVERIFY(LimitNameWords(name).size() <= 35);
             QCOMPARE(FixArtistWords(name, name), FixArtistWords(name, name));
         }
@@ -121,6 +119,7 @@ private slots:
     void randomTagBlocks()
     {
         QRandomGenerator rng(1206u);
+        NamingOptions options;
         for (int i = 0; i < 3000; ++i) {
             const QByteArray block = RandomBlock(rng);
             QString list;
@@ -128,25 +127,25 @@ private slots:
                 list += QString::fromLatin1(kFields[rng.bounded(int(std::size(kFields)))]) +
                         QLatin1Char(',');
             list.chop(rng.bounded(2));
-            Settings.foldernamelist = list;
+            options.folderNameFields = list;
             Id3v1Tag tag;
             QVERIFY(tag.FromBlock(block));
             QCOMPARE(tag.title.size(), 30);
             Id3v1Tag copy = tag;
-            const QString name = BuildTagName(tag, true);
-            QCOMPARE(BuildTagName(copy, true), name);
+            const QString name = BuildTagName(tag, TagNameFor::Folder, options);
+            QCOMPARE(BuildTagName(copy, TagNameFor::Folder, options), name);
             for (const QChar c : name)
                 QVERIFY2(c.unicode() >= 32 && c != QLatin1Char('/'), qPrintable(list));
-            const QString folder = NormalizeArtist(name);
-            QCOMPARE(NormalizeArtist(name), folder);
+            const QString folder = NormalizeArtist(name, options);
+            QCOMPARE(NormalizeArtist(name, options), folder);
         }
     }
 
     void randomTagFiles()
     {
         QRandomGenerator rng(7u);
-        Settings = SettingsRecord();
-        Settings.renamefolders = 1;
+        NamingOptions options;
+        options.folderFromTag = true;
         for (int i = 0; i < 300; ++i) {
             const QString path = m_dir.filePath(QStringLiteral("f%1.mp3").arg(i));
             QFile f(path);
@@ -154,12 +153,12 @@ private slots:
             f.write(QByteArray(rng.bounded(0, 300), 'x') +
                     RandomBlock(rng).left(rng.bounded(100, 129)));
             f.close();
-            Settings.foldernamelist =
+            options.folderNameFields =
                 QString::fromLatin1(kFields[rng.bounded(int(std::size(kFields)))]);
             const QString rel = RandomName(rng) + QStringLiteral(".mp3");
-            const FolderNameResult r = DeriveFolderName(rel, path);
+            const FolderNameResult r = DeriveFolderName(rel, path, options);
             CheckFolder(r, rel);
-            const FolderNameResult again = DeriveFolderName(rel, path);
+            const FolderNameResult again = DeriveFolderName(rel, path, options);
             QCOMPARE(again.folder, r.folder);
             QCOMPARE(again.fromTag, r.fromTag);
         }
@@ -172,6 +171,7 @@ private slots:
                                    U'I', U'\u0130', U'\u0131', U'ß', U'é', U'É', U' ', U'-',
                                    U'\U00010400', U'\U00010428', U'1'};
         QRandomGenerator rng(99u);
+        const NamingOptions options;
         const auto random = [&](int maxLength) {
             QString s;
             for (int n = rng.bounded(0, maxLength + 1); n > 0; --n) {
@@ -204,7 +204,7 @@ private slots:
             QString plain = hay + QStringLiteral("a/b.c?") + QChar(7);
             QString reference = plain;
             reference.removeIf([](QChar c) { return BuildInvalidNameChars().contains(c); });
-            QCOMPARE(RemoveInvalidChars(plain), TextUtil::Trim(reference));
+            QCOMPARE(RemoveInvalidChars(plain, options), TextUtil::Trim(reference));
         }
     }
 };

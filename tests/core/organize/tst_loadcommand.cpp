@@ -1,11 +1,12 @@
 #include "organize/loadcommand.h"
 
+#include "base/replacelist.h"
+#include "base/runcontrol.h"
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
 #include "base/testseams.h"
 #include "organize/organizelist.h"
-#include "base/replacelist.h"
 #include "support/fakeprogressview.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
@@ -58,14 +59,18 @@ private:
         r.relativePath = relative;
         return r;
     }
-    // What one click on Load touches: the list, the window, the button and the dialogs.
+    // What one load touches: the list, the window, the button, its requests and the dialogs.
     struct Load {
         OrganizeList list;
         FakeProgressView view;
         FakeButton button{QStringLiteral("1. Load    ")};
+        RunControl run;
         ScriptedDialogs dialogs;
     };
-    void RunLoad(Load &l, const QString &media) { LoadClick(l.list, l.view, l.button, media, in); }
+    void Start(Load &l, const QString &media)
+    {
+        RunLoad(l.list, l.view, l.button, l.run, media, in);
+    }
     // Renames the only row from @p oldName to @p newName as the list editor does.
     static void Rename(OrganizeList &list, const QString &oldName, const QString &newName)
     {
@@ -95,8 +100,6 @@ private slots:
         Settings.dashoption = 0;
         Settings.autoadd = 0;
         UserReplaceList.Clear();
-        CancelRequested = false;
-        CloseRequested = false;
     }
 
     void loadWithBadRows()
@@ -106,7 +109,7 @@ private slots:
         Touch(QStringLiteral("Dalvern - Tune.mp3"));
         Touch(QStringLiteral("notes.txt"));
         Load l;
-        RunLoad(l, in);
+        Start(l, in);
 
         QCOMPARE(l.list.Count(), 3);
         QCOMPARE(l.list.Row(0).relativePath, QStringLiteral("---.mp3"));
@@ -157,7 +160,7 @@ private slots:
         if (withBadRow)
             Touch(QStringLiteral("---.mp3"));
         Load l;
-        RunLoad(l, in);
+        Start(l, in);
         QCOMPARE(l.dialogs.MessageTexts(), QStringList({expected}));
         QCOMPARE(int(l.dialogs.asked.first().icon), icon);
     }
@@ -177,7 +180,7 @@ private slots:
         const QString media = folderExists ? in : in + QStringLiteral("/missing");
         Load l;
         l.list.Append(Row(QStringLiteral("Old")));
-        RunLoad(l, media);
+        Start(l, media);
         QCOMPARE(l.list.Count(), 0);
         QCOMPARE(l.view.status1.last(), status);
         QCOMPARE(l.view.status2.last(), QStringLiteral("0 Files"));
@@ -207,7 +210,7 @@ private slots:
         Touch(QStringLiteral("Corvelle - Song.mp3"));
         Touch(QStringLiteral("Live/Dalvern - Tune.mp3"));
         Load l;
-        RunLoad(l, trailingSlash ? in + QLatin1Char('/') : in);
+        Start(l, trailingSlash ? in + QLatin1Char('/') : in);
         QStringList got;
         for (int i = 0; i < l.list.Count(); ++i)
             got << l.list.Row(i).relativePath;
@@ -225,19 +228,21 @@ private slots:
         l.view.onStatus = [&](int index, const QString &text) {
             if (index == 1 && text.startsWith(QLatin1String("Found 250 Files. Processing #")) &&
                 ++yields == 3)
-                RunLoad(l, in); // the Cancel click, handled in a yield
+                l.run.RequestCancel(); // the Cancel click, handled in a yield
         };
-        RunLoad(l, in);
+        Start(l, in);
         // Yields come before file 1, after row 100 and after row 200: the click during the
         // third one stops the load after the row in hand.
         QCOMPARE(l.list.Count(), 200);
         QCOMPARE(l.list.Row(199).relativePath, QStringLiteral("Artist199 - Song.mp3"));
-        QVERIFY(l.view.status1.contains(QStringLiteral("Please wait... Cancelling")));
         QCOMPARE(l.view.status1.last(), QStringLiteral("Processed 200 Files"));
         QCOMPARE(l.view.status2.last(), QStringLiteral("200 Files"));
         QCOMPARE(l.dialogs.MessageTexts(), QStringList({GoodEnd}));
         QCOMPARE(l.button.caption, QStringLiteral("1. Load    "));
         QCOMPARE(l.list.ShownCount(), 200);
+        l.view.onStatus = {};
+        Start(l, in); // a new load forgets the old request
+        QCOMPARE(l.list.Count(), 250);
     }
 
     void rowsAreAnnouncedInBatches()
@@ -247,7 +252,7 @@ private slots:
         Load l;
         int notices = 0;
         connect(&l.list, &OrganizeList::rowsAdded, this, [&] { ++notices; });
-        RunLoad(l, in);
+        Start(l, in);
         QCOMPARE(l.list.Count(), 250);
         QCOMPARE(l.list.ShownCount(), 250);
         QCOMPARE(notices, 3);

@@ -1,9 +1,10 @@
 #include "organize/loadscan.h"
 
+#include "base/replacelist.h"
 #include "base/settings.h"
 #include "naming/artistname.h"
 #include "naming/filesearch.h"
-#include "base/replacelist.h"
+#include "naming/namingcontext.h"
 #include "tags/genres.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ private slots:
     void callbackStopsTheLoad();
     void rowsNotKept();
     void memoGivesTheSameNames();
-    void memoForgetsWhenTheLoadEnds();
+    void memoForgetsWhenTheOptionsChange();
     void loadRowsMatchSingleNames_data();
     void loadRowsMatchSingleNames();
 
@@ -115,9 +116,7 @@ void TestLoadScan::loadScanFollowsSettings()
 void TestLoadScan::loadScanOfMissingFolder()
 {
     Settings.inpath = m_dir.filePath(QStringLiteral("missing"));
-    BadRowsFound = true;
     QVERIFY(LoadScan().empty());
-    QVERIFY(!BadRowsFound);
 }
 
 void TestLoadScan::callbackStopsTheLoad()
@@ -141,17 +140,17 @@ void TestLoadScan::memoGivesTheSameNames()
 {
     const QStringList names{"the velvet lanterns", "Pembo feat. Kaz", "02 Artist", "abba",
                             "the velvet lanterns", "t", "2pac", "Pembo feat. Kaz", ""};
+    const NamingOptions options;
     QStringList plain;
     for (const QString &n : names)
-        plain << NormalizeArtist(n);
+        plain << NormalizeArtist(n, options);
     QStringList remembered;
     {
-        const NormalizeArtistMemo memo;
+        NamingContext context;
         for (const QString &n : names)
-            remembered << NormalizeArtist(n);
-        const NormalizeArtistMemo inner; // nested scopes share the answers
-        for (const QString &n : names)
-            QCOMPARE(NormalizeArtist(n), plain.at(names.indexOf(n)));
+            remembered << NormalizeArtist(n, options, &context);
+        for (const QString &n : names) // now answered from what the context remembered
+            QCOMPARE(NormalizeArtist(n, options, &context), plain.at(names.indexOf(n)));
     }
     QCOMPARE(remembered, plain);
 }
@@ -242,50 +241,44 @@ void TestLoadScan::loadRowsMatchSingleNames()
         QVERIFY(f.write(b) == b.size());
     }
 
-    Settings.renamefolders = renamefolders;
-    Settings.foldernamelist = foldernamelist;
-    Settings.dashoption = dash;
-    Settings.removesubs = removesubs;
+    NamingOptions options;
+    options.folderFromTag = renamefolders > 0;
+    options.folderNameFields = foldernamelist;
+    options.dashSection = dash;
+    options.primaryArtistOnly = removesubs != 0;
     const QStringList found = FindMediaFiles(dir.path(), QStringLiteral("*.*"), false);
     QVERIFY(found.size() >= 40);
     const QString base = SearchFolderBase(dir.path());
     QStringList alone;
     for (const QString &path : found) {
-        BadRowsFound = false;
-        const FolderNameResult r = DeriveFolderName(path.mid(base.size()), path);
-        alone << QStringLiteral("%1|%2|%3|%4")
-                     .arg(r.folder, r.Status())
-                     .arg(r.fromTag)
-                     .arg(BadRowsFound);
+        const FolderNameResult r = DeriveFolderName(path.mid(base.size()), path, options);
+        alone << QStringLiteral("%1|%2|%3").arg(r.folder, r.Status()).arg(r.fromTag);
     }
     // Twice over in one load, so the second round answers from what the first remembered.
     const QStringList twice = found + found;
     QStringList loaded;
-    BadRowsFound = false;
-    DeriveLoadRows(dir.path(), twice, [&](const LoadRow &row, int, int) {
-        loaded << QStringLiteral("%1|%2|%3|%4")
+    DeriveLoadRows(dir.path(), twice, options, [&](const LoadRow &row, int, int) {
+        loaded << QStringLiteral("%1|%2|%3")
                       .arg(row.name.folder, row.name.Status())
-                      .arg(row.name.fromTag)
-                      .arg(BadRowsFound);
-        BadRowsFound = false;
+                      .arg(row.name.fromTag);
         return true;
     });
     QCOMPARE(loaded.mid(0, found.size()), alone);
     QCOMPARE(loaded.mid(found.size()), alone);
 }
 
-void TestLoadScan::memoForgetsWhenTheLoadEnds()
+void TestLoadScan::memoForgetsWhenTheOptionsChange()
 {
-    {
-        const NormalizeArtistMemo memo;
-        QCOMPARE(NormalizeArtist(QStringLiteral("Corvelle")), QStringLiteral("Corvelle"));
-    }
-    UserReplaceList.Add(QStringLiteral("Korvel"), QStringLiteral("Corvelle"), 0);
-    QCOMPARE(NormalizeArtist(QStringLiteral("Corvelle")), QStringLiteral("Korvel"));
-    {
-        const NormalizeArtistMemo memo; // a new load sees the changed list
-        QCOMPARE(NormalizeArtist(QStringLiteral("Corvelle")), QStringLiteral("Korvel"));
-    }
+    const NamingOptions options;
+    NamingContext context;
+    QCOMPARE(NormalizeArtist(QStringLiteral("Corvelle"), options, &context),
+             QStringLiteral("Corvelle"));
+    NamingOptions edited = options;
+    edited.userRules.Add(QStringLiteral("Korvel"), QStringLiteral("Corvelle"), 0);
+    QCOMPARE(NormalizeArtist(QStringLiteral("Corvelle"), edited), QStringLiteral("Korvel"));
+    // the context starts afresh for the changed options
+    QCOMPARE(NormalizeArtist(QStringLiteral("Corvelle"), edited, &context),
+             QStringLiteral("Korvel"));
 }
 
 QTEST_GUILESS_MAIN(TestLoadScan)

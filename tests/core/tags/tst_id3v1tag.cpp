@@ -1,7 +1,5 @@
 #include "tags/id3v1tag.h"
 
-#include "base/settings.h"
-#include "tags/genres.h"
 #include "support/testenv.h"
 
 #include <QFile>
@@ -11,7 +9,7 @@
 #include <sys/stat.h>
 
 namespace {
-struct BlockSpec {
+struct BlockFields {
     QByteArray marker = "TAG";
     QByteArray title = "Song A";
     QByteArray artist = "The Band";
@@ -29,7 +27,7 @@ QByteArray Padded(QByteArray b, int width)
     return b + QByteArray(width - b.size(), '\0');
 }
 
-QByteArray MakeBlock(const BlockSpec &s)
+QByteArray MakeBlock(const BlockFields &s)
 {
     QByteArray b = Padded(s.marker, 3) + Padded(s.title, 30) + Padded(s.artist, 30) +
                    Padded(s.album, 30) + Padded(s.year, 4) + Padded(s.comment, 28);
@@ -39,8 +37,6 @@ QByteArray MakeBlock(const BlockSpec &s)
     return b;
 }
 } // namespace
-
-Q_DECLARE_METATYPE(BlockSpec)
 
 class TestId3v1Tag : public QObject
 {
@@ -59,8 +55,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        LoadGenres();
-        InvalidNameChars = BuildInvalidNameChars();
     }
 
     void isMp3_data()
@@ -90,12 +84,12 @@ private slots:
         QTest::addColumn<bool>("read");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("track");
-        const QByteArray block = MakeBlock(BlockSpec());
-        BlockSpec lower;
+        const QByteArray block = MakeBlock(BlockFields());
+        BlockFields lower;
         lower.marker = "tag";
-        BlockSpec mixed;
+        BlockFields mixed;
         mixed.marker = "Tag";
-        BlockSpec none;
+        BlockFields none;
         none.marker = "XYZ";
         QTest::newRow("block is the whole 128-byte file") << block << true << "Song A" << 5;
         QTest::newRow("block at the end of a long file")
@@ -150,7 +144,7 @@ private slots:
 
     void decodesWindows1252()
     {
-        BlockSpec s;
+        BlockFields s;
         s.title = "Caf\xE9 \x80 \x93x\x94 \x81";
         const QString path = WriteFile(QStringLiteral("cp.mp3"), MakeBlock(s));
         Id3v1Tag tag;
@@ -188,101 +182,6 @@ private slots:
         QFETCH(QString, cleaned);
         QCOMPARE(CleanTagField(field, removeHigh), usable);
         QCOMPARE(field, cleaned);
-    }
-
-    void buildTagName_data()
-    {
-        QTest::addColumn<BlockSpec>("block");
-        QTest::addColumn<bool>("folder");
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("name");
-        const BlockSpec base;
-        QTest::newRow("empty folder list means album") << base << true << "" << "Live Vol 2";
-        QTest::newRow("artist") << base << true << "Artist" << "The Band";
-        QTest::newRow("artist and album") << base << true << "Artist,Album"
-                                          << "The Band - Live Vol 2";
-        QTest::newRow("track and song") << base << false << "Track,Song" << "5 - Song A";
-        QTest::newRow("year and artist") << base << true << "Year,Artist" << "1999 - The Band";
-        QTest::newRow("genre by name") << base << true << "Genre" << "Rock";
-        QTest::newRow("empty file list means song") << base << false << "" << "Song A";
-        QTest::newRow("blank around a field name yields nothing") << base << true << " Album" << "";
-        QTest::newRow("unknown field name yields nothing") << base << true << "Comment" << "";
-        QTest::newRow("field names are case-sensitive") << base << true << "album" << "";
-        BlockSpec zeroTrack = base;
-        zeroTrack.track = 0;
-        QTest::newRow("track 0 is written") << zeroTrack << false << "Track,Song" << "0 - Song A";
-        BlockSpec nulTitle = base;
-        nulTitle.title = QByteArray(30, '\0');
-        QTest::newRow("NUL title rejected") << nulTitle << false << "Song" << "";
-        QTest::newRow("track always present") << nulTitle << false << "Song,Track" << "5";
-        BlockSpec acdc = base;
-        acdc.title = "AC/DC";
-        QTest::newRow("slash removed") << acdc << false << "Song" << "ACDC";
-        BlockSpec cafe = base;
-        cafe.title = "Caf\xE9";
-        QTest::newRow("accented last letter dropped") << cafe << false << "Song" << "Caf";
-        BlockSpec v10 = base;
-        v10.comment = QByteArray(28, 'c');
-        v10.zero = 'c';
-        v10.track = 'X';
-        QTest::newRow("version 1.0 comment end read as track") << v10 << false << "Track" << "88";
-        BlockSpec blankYear = base;
-        blankYear.year = "    ";
-        QTest::newRow("blank year gives nothing") << blankYear << true << "Year,Artist"
-                                                  << "The Band";
-        BlockSpec unknownGenre = base;
-        unknownGenre.genre = 200;
-        QTest::newRow("genre beyond the table is Unknown") << unknownGenre << true << "Genre"
-                                                            << "Unknown";
-        BlockSpec blanks = base;
-        blanks.artist = "  Spaced   Out  ";
-        QTest::newRow("inner blanks kept, outer trimmed") << blanks << true << "Artist"
-                                                          << "Spaced   Out";
-    }
-
-    void buildTagName()
-    {
-        QFETCH(BlockSpec, block);
-        QFETCH(bool, folder);
-        QFETCH(QString, list);
-        QFETCH(QString, name);
-        Id3v1Tag tag;
-        QVERIFY(tag.FromBlock(MakeBlock(block)));
-        Settings.foldernamelist = folder ? list : QString();
-        Settings.filenamelist = folder ? QString() : list;
-        QCOMPARE(BuildTagName(tag, folder), name);
-    }
-
-    void buildTagNameWritesCleanedFieldsBack()
-    {
-        Id3v1Tag tag;
-        BlockSpec s;
-        s.album = "  Live\x01";
-        QVERIFY(tag.FromBlock(MakeBlock(s)));
-        Settings.foldernamelist = QStringLiteral("Album,Year");
-        QCOMPARE(BuildTagName(tag, true), QStringLiteral("Live - 1999"));
-        QCOMPARE(tag.album, QStringLiteral("Live").leftJustified(30, QLatin1Char(' ')));
-        QCOMPARE(tag.title.left(6), QStringLiteral("Song A")); // fields not listed stay as read
-        QCOMPARE(tag.title.at(6), QChar(0));
-    }
-
-    void removeInvalidChars_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("punctuation removed, dash kept")
-            << "A\\B/C:D*E?F<G>H|I$J#K@L!M^N;O,P.Q\"R - S" << "ABCDEFGHIJKLMNOPQR - S";
-        QTest::newRow("control characters removed") << QStringLiteral("A\tB\nC") + QChar(0)
-                                                    << "ABC";
-        QTest::newRow("trimmed afterwards") << " .Name. " << "Name";
-        QTest::newRow("empty stays empty") << "" << "";
-    }
-
-    void removeInvalidChars()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, result);
-        QCOMPARE(RemoveInvalidChars(text), result);
     }
 };
 

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "base/settings.h"
 #include "clicommand.h"
+#include "naming/namingoptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 /**
- * The naming options that derive and load share. They override the desktop program's
- * settings in memory for this run only.
+ * The naming flags that derive, load and organize share. Each overrides its saved option for
+ * this run only, in the NamingOptions the command names its files with.
  */
-namespace NamingOptions {
+namespace NamingFlags {
 inline void Add(QCommandLineParser &parser)
 {
     parser.addOption({QStringLiteral("dash"),
@@ -22,10 +23,10 @@ inline void Add(QCommandLineParser &parser)
                       QStringLiteral("Keep featured artists in folder names.")});
 }
 
-/** Copies the given options into Settings; false (with a message) for a bad value. */
-inline bool Apply(const QCommandLineParser &parser)
+/** Copies the given flags into @p options; false (with a message) for a bad value. */
+inline bool Apply(const QCommandLineParser &parser, NamingOptions &options)
 {
-    const auto pair = [&parser](const char *on, const char *off, int &field) {
+    const auto pair = [&parser](const char *on, const char *off, bool &field) {
         const bool yes = parser.isSet(QString::fromLatin1(on));
         const bool no = parser.isSet(QString::fromLatin1(off));
         if (yes && no) {
@@ -34,11 +35,11 @@ inline bool Apply(const QCommandLineParser &parser)
             return false;
         }
         if (yes || no)
-            field = yes ? 1 : 0;
+            field = yes;
         return true;
     };
-    if (!pair("tag", "no-tag", Settings.renamefolders) ||
-        !pair("primary", "no-primary", Settings.removesubs))
+    if (!pair("tag", "no-tag", options.folderFromTag) ||
+        !pair("primary", "no-primary", options.primaryArtistOnly))
         return false;
     if (parser.isSet(QStringLiteral("dash"))) {
         bool ok = false;
@@ -47,7 +48,7 @@ inline bool Apply(const QCommandLineParser &parser)
             Err(QStringLiteral("--dash takes a number from 0 to 3\n"));
             return false;
         }
-        Settings.dashoption = dash;
+        options.dashSection = dash;
     }
     return true;
 }
@@ -72,4 +73,4 @@ inline int Parse(QCommandLineParser &parser, const QStringList &arguments)
     }
     return 0;
 }
-} // namespace NamingOptions
+} // namespace NamingFlags
