@@ -1,7 +1,6 @@
 #include "organize/loadcommand.h"
 
 #include "base/dialogseam.h"
-#include "base/filehelpers.h"
 #include "base/progressview.h"
 #include "base/replacelist.h"
 #include "base/runcontrol.h"

@@ -1,8 +1,5 @@
 #include "organize/organizelist.h"
 
-bool CancelRequested = false;
-bool CloseRequested = false;
-
 QString OrganizeRow::StatusKey() const
 {
     return status == RowStatus::Ok ? QStringLiteral("ok") : QStringLiteral("bad");

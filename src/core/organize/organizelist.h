@@ -7,17 +7,10 @@
 
 #include <deque>
 
-/** Set by the Cancel caption of the running Load or Organize button; read by its loop. */
-extern bool CancelRequested;
-/**
- * Set when the main window is being closed during a run: the loop stops like a Cancel
- * and the run ends without its closing message.
- */
-extern bool CloseRequested;
-
 /**
  * The button of a long command (Load, Organize): while the command runs its caption is
- * "Cancel" and it stays enabled, so that a click can cancel.
+ * "Cancel" and it stays enabled, so that a click can cancel (the window turns that click
+ * into a request on the run's RunControl).
  */
 class CommandButton
 {
