@@ -9,8 +9,7 @@
 #include <QCoreApplication>
 
 namespace {
-int Derive(const QStringList &arguments)
-{
+int Derive(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Prints, per NAME, STATUS<TAB>FOLDER<TAB>NAME as the Load command would "
@@ -34,8 +33,8 @@ int Derive(const QStringList &arguments)
     NamingContext context;
     for (const QString &name : names) {
         const FolderNameResult r = DeriveFolderName(name, name, naming, &context);
-        Out(r.Status() + QLatin1Char('\t') + OneLine(r.folder) + QLatin1Char('\t') +
-            OneLine(name) + QLatin1Char('\n'));
+        Out(r.Status() + QLatin1Char('\t') + OneLine(r.folder) + QLatin1Char('\t') + OneLine(name) +
+            QLatin1Char('\n'));
     }
     return 0;
 }

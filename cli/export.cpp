@@ -1,17 +1,16 @@
 #include "clicommand.h"
 
 #include "base/extensionfilter.h"
+#include "base/paths.h"
 #include "base/settings.h"
 #include "listing/folderlist.h"
 #include "listing/listingoptions.h"
-#include "base/paths.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 
 namespace {
-int RunExportCommand(const QStringList &arguments)
-{
+int RunExportCommand(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Writes a directory listing of ROOT and every folder below it to FILE, as XHTML or "

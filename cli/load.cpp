@@ -2,8 +2,8 @@
 #include "namingflags.h"
 
 #include "base/extensionfilter.h"
-#include "organize/loadscan.h"
 #include "base/paths.h"
+#include "organize/loadscan.h"
 #include "tags/genres.h"
 
 #include <QCommandLineParser>
@@ -14,8 +14,7 @@
 namespace {
 // Appends the name, through OneLine only where it needs it: most names hold no tab or
 // line break.
-void AppendPrintable(QString &block, const QString &name)
-{
+void AppendPrintable(QString &block, const QString &name) {
     const char16_t *p = reinterpret_cast<const char16_t *>(name.constData());
     const qsizetype n = name.size();
     char16_t lowest = 0xFFFF; // one sweep without early exit: the compiler can vectorise it
@@ -32,8 +31,7 @@ void AppendPrintable(QString &block, const QString &name)
     block += QStringView(p, n);
 }
 
-int Load(const QStringList &arguments)
-{
+int Load(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Runs the Load command's search and naming on DIR and prints one line "

@@ -19,14 +19,12 @@ struct Entry {
     CliCommand::Run run;
 };
 
-QMap<QString, Entry> &Registry()
-{
+QMap<QString, Entry> &Registry() {
     static QMap<QString, Entry> commands;
     return commands;
 }
 
-void Usage()
-{
+void Usage() {
     QString text = QStringLiteral("Usage: sortiva-cli COMMAND [options] [arguments]\n\n"
                                   "Batch front end of Sortiva Media Organizer. It reads the "
                                   "desktop program's settings and never writes them.\n\n"
@@ -38,25 +36,21 @@ void Usage()
 }
 } // namespace
 
-CliCommand::CliCommand(const char *name, const char *summary, Run run)
-{
+CliCommand::CliCommand(const char *name, const char *summary, Run run) {
     Registry().insert(QString::fromLatin1(name), {QString::fromLatin1(summary), std::move(run)});
 }
 
-void Out(const QString &text)
-{
+void Out(const QString &text) {
     const QByteArray b = text.toUtf8();
     std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stdout);
 }
 
-void Err(const QString &text)
-{
+void Err(const QString &text) {
     const QByteArray b = text.toUtf8();
     std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stderr);
 }
 
-QString OneLine(const QString &name)
-{
+QString OneLine(const QString &name) {
     const auto breaks = [](QChar c) {
         return c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
     };
@@ -70,8 +64,7 @@ QString OneLine(const QString &name)
     return s;
 }
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     // A command's help reads "Usage: sortiva-cli COMMAND ...": Qt takes that name from the
     // first argument, so the command word moves into it.
     QByteArray commandName = "sortiva-cli";

@@ -11,21 +11,20 @@
  * this run only, in the NamingOptions the command names its files with.
  */
 namespace NamingFlags {
-inline void Add(QCommandLineParser &parser)
-{
+inline void Add(QCommandLineParser &parser) {
     parser.addOption({QStringLiteral("dash"),
                       QStringLiteral("Use section N of the file name (0 to 3; dash option)."),
                       QStringLiteral("N")});
     parser.addOption({QStringLiteral("tag"), QStringLiteral("Name MP3 folders from the ID3 tag.")});
-    parser.addOption({QStringLiteral("no-tag"), QStringLiteral("Name folders from file names only.")});
+    parser.addOption(
+        {QStringLiteral("no-tag"), QStringLiteral("Name folders from file names only.")});
     parser.addOption({QStringLiteral("primary"), QStringLiteral("Keep only the primary artist.")});
-    parser.addOption({QStringLiteral("no-primary"),
-                      QStringLiteral("Keep featured artists in folder names.")});
+    parser.addOption(
+        {QStringLiteral("no-primary"), QStringLiteral("Keep featured artists in folder names.")});
 }
 
 /** Copies the given flags into @p options; false (with a message) for a bad value. */
-inline bool Apply(const QCommandLineParser &parser, NamingOptions &options)
-{
+inline bool Apply(const QCommandLineParser &parser, NamingOptions &options) {
     const auto pair = [&parser](const char *on, const char *off, bool &field) {
         const bool yes = parser.isSet(QString::fromLatin1(on));
         const bool no = parser.isSet(QString::fromLatin1(off));
@@ -54,8 +53,7 @@ inline bool Apply(const QCommandLineParser &parser, NamingOptions &options)
 }
 
 /** Parses; 0 to go on, otherwise the exit status (help shown or an error reported). */
-inline int Parse(QCommandLineParser &parser, const QStringList &arguments)
-{
+inline int Parse(QCommandLineParser &parser, const QStringList &arguments) {
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (!parser.parse(arguments)) {

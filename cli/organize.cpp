@@ -1,15 +1,15 @@
 #include "clicommand.h"
 #include "namingflags.h"
 
+#include "base/extensionfilter.h"
+#include "base/fileoperations.h"
+#include "base/paths.h"
 #include "base/progressview.h"
 #include "base/runcontrol.h"
 #include "base/settings.h"
-#include "base/extensionfilter.h"
 #include "organize/loadscan.h"
-#include "organize/organizelist.h"
-#include "base/fileoperations.h"
-#include "base/paths.h"
 #include "organize/organizeengine.h"
+#include "organize/organizelist.h"
 #include "tags/genres.h"
 
 #include <QCommandLineParser>
@@ -18,8 +18,7 @@
 
 namespace {
 
-bool Exclusive(const QCommandLineParser &parser, const char *a, const char *b)
-{
+bool Exclusive(const QCommandLineParser &parser, const char *a, const char *b) {
     if (parser.isSet(QString::fromLatin1(a)) && parser.isSet(QString::fromLatin1(b))) {
         Err(QStringLiteral("--%1 and --%2 exclude each other\n")
                 .arg(QLatin1String(a), QLatin1String(b)));
@@ -28,8 +27,7 @@ bool Exclusive(const QCommandLineParser &parser, const char *a, const char *b)
     return true;
 }
 
-int Organize(const QStringList &arguments)
-{
+int Organize(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Loads SOURCE as the Load command does and organizes the rows into DEST with the saved "
@@ -39,20 +37,22 @@ int Organize(const QStringList &arguments)
         "organized, 1 when rows are left."));
     parser.addOption({QStringLiteral("dry-run"), QStringLiteral("Plan only; touch no file.")});
     parser.addOption({QStringLiteral("yes"), QStringLiteral("Really copy, move and create.")});
-    parser.addOption({QStringLiteral("move"), QStringLiteral("Delete each source once organized.")});
+    parser.addOption(
+        {QStringLiteral("move"), QStringLiteral("Delete each source once organized.")});
     parser.addOption({QStringLiteral("copy"), QStringLiteral("Keep the source files.")});
-    parser.addOption({QStringLiteral("replace"),
-                      QStringLiteral("Replace an existing file of the same name.")});
+    parser.addOption(
+        {QStringLiteral("replace"), QStringLiteral("Replace an existing file of the same name.")});
     parser.addOption({QStringLiteral("skip-existing"),
                       QStringLiteral("Leave a row when its file already exists at DEST.")});
-    parser.addOption({QStringLiteral("rename-from-tag"),
-                      QStringLiteral("Name MP3 files after their ID3 tag.")});
+    parser.addOption(
+        {QStringLiteral("rename-from-tag"), QStringLiteral("Name MP3 files after their ID3 tag.")});
     parser.addOption({QStringLiteral("recursive"), QStringLiteral("Search sub-folders too.")});
     parser.addOption({QStringLiteral("filter"),
                       QStringLiteral("Extensions to load, comma separated (mp3,wma; * for all)."),
                       QStringLiteral("LIST")});
     NamingFlags::Add(parser);
-    parser.addPositionalArgument(QStringLiteral("SOURCE"), QStringLiteral("The Source Media folder."));
+    parser.addPositionalArgument(QStringLiteral("SOURCE"),
+                                 QStringLiteral("The Source Media folder."));
     parser.addPositionalArgument(QStringLiteral("DEST"), QStringLiteral("The Organize To folder."));
     if (const int status = NamingFlags::Parse(parser, arguments))
         return status < 0 ? 0 : status;

@@ -18,27 +18,25 @@
 
 namespace {
 // Root, then first-level folders, then second-level folders spread over them.
-QStringList MakeFolders(const QString &root, int folders)
-{
+QStringList MakeFolders(const QString &root, int folders) {
     QStringList paths{root};
     const int top = std::max(1, std::min(50, folders - 1));
     for (int i = 0; i < top && paths.size() < folders; ++i)
         paths << root + QStringLiteral("/Artist %1").arg(i, 2, 10, QLatin1Char('0'));
     for (int j = 0; paths.size() < folders; ++j)
-        paths << paths.at(1 + j % top) + QStringLiteral("/Album %1").arg(j, 4, 10, QLatin1Char('0'));
+        paths << paths.at(1 + j % top) +
+                     QStringLiteral("/Album %1").arg(j, 4, 10, QLatin1Char('0'));
     for (const QString &p : paths)
         QDir().mkpath(p);
     return paths;
 }
 
 // Media-sized files (2 to 8 MB, as MP3s are) written sparse, so the tree costs no disk.
-void MakeFiles(const QStringList &folders, int files)
-{
+void MakeFiles(const QStringList &folders, int files) {
     for (int i = 0; i < files; ++i) {
-        const QString name = folders.at(i % folders.size()) +
-                             QStringLiteral("/%1 - Track %2.mp3")
-                                 .arg(i % 97)
-                                 .arg(i, 6, 10, QLatin1Char('0'));
+        const QString name =
+            folders.at(i % folders.size()) +
+            QStringLiteral("/%1 - Track %2.mp3").arg(i % 97).arg(i, 6, 10, QLatin1Char('0'));
         QFile f(name);
         if (f.open(QIODevice::WriteOnly))
             f.resize(2000000 + (static_cast<qint64>(i) * 7919) % 6000000);
@@ -50,8 +48,7 @@ struct Timing {
     double cpu = -1;  // user + system milliseconds of the program
 };
 
-double ChildrenCpuMs()
-{
+double ChildrenCpuMs() {
     rusage u{};
     getrusage(RUSAGE_CHILDREN, &u);
     return (static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3) +
@@ -60,8 +57,7 @@ double ChildrenCpuMs()
 
 // Wall-clock and processor time of one run; -1 when the program failed. Processor time
 // stays meaningful when other work shares the machine.
-Timing Run(const QString &program, const QStringList &arguments, const QString &workDir)
-{
+Timing Run(const QString &program, const QStringList &arguments, const QString &workDir) {
     QProcess p;
     p.setProgram(program);
     p.setArguments(arguments);
@@ -80,15 +76,13 @@ Timing Run(const QString &program, const QStringList &arguments, const QString &
     return {wall, ChildrenCpuMs() - cpuBefore};
 }
 
-double Median(QList<double> v)
-{
+double Median(QList<double> v) {
     std::sort(v.begin(), v.end());
     return v.isEmpty() ? -1 : v.at(v.size() / 2);
 }
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int files = args.size() > 1 ? args.at(1).toInt() : 100000;
@@ -116,9 +110,13 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QString cli = QStringLiteral(SORTIVA_CLI);
-    const QStringList cliArgs{QStringLiteral("export"), QStringLiteral("--html"),
-                              QStringLiteral("--filter"), QStringLiteral("*"),
-                              QStringLiteral("--force"), root, ours};
+    const QStringList cliArgs{QStringLiteral("export"),
+                              QStringLiteral("--html"),
+                              QStringLiteral("--filter"),
+                              QStringLiteral("*"),
+                              QStringLiteral("--force"),
+                              root,
+                              ours};
     const QStringList treeArgs{QStringLiteral("-H"), QStringLiteral("."), QStringLiteral("-o"),
                                theirs};
 

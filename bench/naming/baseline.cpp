@@ -9,8 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: bench_naming_baseline DIR\n");
         return 2;

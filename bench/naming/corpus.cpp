@@ -17,14 +17,12 @@ struct Song {
     QString title;
 };
 
-QByteArray Field(const QString &text, int width)
-{
+QByteArray Field(const QString &text, int width) {
     QByteArray b = text.toLatin1().left(width);
     return b + QByteArray(width - b.size(), '\0');
 }
 
-QByteArray TagBlock(const Song &s, int track, int genre, std::mt19937 &rng)
-{
+QByteArray TagBlock(const Song &s, int track, int genre, std::mt19937 &rng) {
     QByteArray b = "TAG";
     b += Field(s.title, 30);
     b += Field(s.artist, 30);
@@ -37,15 +35,13 @@ QByteArray TagBlock(const Song &s, int track, int genre, std::mt19937 &rng)
     return b;
 }
 
-QString Clean(QString s)
-{
+QString Clean(QString s) {
     s.replace(QLatin1Char('/'), QLatin1Char('-'));
     return s;
 }
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 4) {
@@ -116,8 +112,8 @@ int main(int argc, char **argv)
             name = s.title;
             break;
         case 7:
-            name = QString(s.artist + QStringLiteral("_-_") + s.title).replace(QLatin1Char(' '),
-                                                                               QLatin1Char('_'));
+            name = QString(s.artist + QStringLiteral("_-_") + s.title)
+                       .replace(QLatin1Char(' '), QLatin1Char('_'));
             break;
         case 8:
             name = QStringLiteral("%1. ").arg(track) + s.artist + QStringLiteral(" ft ") +
@@ -141,7 +137,7 @@ int main(int argc, char **argv)
         f.write(audio);
         f.write(i % 3 == 0 ? TagBlock(s, track, int(rng() % 148), rng) : QByteArray(128, '\x55'));
     }
-    std::printf("%d files in %lld folders under %s\n", count, static_cast<long long>(folders.size()),
-                qPrintable(root));
+    std::printf("%d files in %lld folders under %s\n", count,
+                static_cast<long long>(folders.size()), qPrintable(root));
     return 0;
 }

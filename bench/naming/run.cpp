@@ -25,8 +25,7 @@ struct Sample {
     int status = -1;
 };
 
-Sample RunQuiet(const std::vector<QByteArray> &argv)
-{
+Sample RunQuiet(const std::vector<QByteArray> &argv) {
     std::vector<char *> raw;
     for (const QByteArray &a : argv)
         raw.push_back(const_cast<char *>(a.constData()));
@@ -53,8 +52,7 @@ Sample RunQuiet(const std::vector<QByteArray> &argv)
     return s;
 }
 
-Sample Median(std::vector<Sample> samples)
-{
+Sample Median(std::vector<Sample> samples) {
     std::sort(samples.begin(), samples.end(),
               [](const Sample &a, const Sample &b) { return a.seconds < b.seconds; });
     Sample m = samples[samples.size() / 2];
@@ -64,8 +62,7 @@ Sample Median(std::vector<Sample> samples)
 }
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
     if (args.size() < 2) {
@@ -98,9 +95,9 @@ int main(int argc, char **argv)
                                       corpus.toLocal8Bit()};
 
     QProcess check;
-    check.start(QStringLiteral(SORTIVA_CLI_PATH),
-                {QStringLiteral("load"), QStringLiteral("--recursive"), QStringLiteral("--tag"),
-                 corpus});
+    check.start(
+        QStringLiteral(SORTIVA_CLI_PATH),
+        {QStringLiteral("load"), QStringLiteral("--recursive"), QStringLiteral("--tag"), corpus});
     check.waitForFinished(-1);
     const QByteArray out = check.readAllStandardOutput();
     std::printf("corpus: %s\nsortiva-cli summary: %s", qPrintable(corpus),
@@ -117,7 +114,8 @@ int main(int argc, char **argv)
     const Sample mb = Median(b);
     const Sample mc = Median(c);
     const auto medianCpu = [](std::vector<Sample> v) {
-        std::sort(v.begin(), v.end(), [](const Sample &x, const Sample &y) { return x.cpu < y.cpu; });
+        std::sort(v.begin(), v.end(),
+                  [](const Sample &x, const Sample &y) { return x.cpu < y.cpu; });
         return v[v.size() / 2].cpu;
     };
     const double cb = medianCpu(b);
@@ -125,8 +123,8 @@ int main(int argc, char **argv)
     std::printf("%-36s %9s %9s %9s\n", "program (median of runs)", "wall s", "cpu s", "peak MB");
     std::printf("%-36s %9.3f %9.3f %9.1f\n", "baseline walk + last 128 bytes", mb.seconds, cb,
                 mb.peakKb / 1024.0);
-    std::printf("%-36s %9.3f %9.3f %9.1f\n", "sortiva-cli load --recursive --tag", mc.seconds,
-                cc, mc.peakKb / 1024.0);
+    std::printf("%-36s %9.3f %9.3f %9.1f\n", "sortiva-cli load --recursive --tag", mc.seconds, cc,
+                mc.peakKb / 1024.0);
     std::printf("ratio cli / baseline: wall %.2f, cpu %.2f (target 1.5 or less); peak %s 200 MB\n",
                 mc.seconds / mb.seconds, cc / cb, mc.peakKb / 1024.0 < 200 ? "under" : "OVER");
     return mb.status == 0 && mc.status == 0 ? 0 : 1;

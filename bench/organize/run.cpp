@@ -4,8 +4,8 @@
 #include "base/runcontrol.h"
 #include "base/settings.h"
 #include "organize/loadscan.h"
-#include "organize/organizelist.h"
 #include "organize/organizeengine.h"
+#include "organize/organizelist.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,15 +24,13 @@ const int LoadFiles = 100000;
 const int OrganizeFilesCount = 20000;
 const int Artists = 200;
 
-QString Name(int i)
-{
+QString Name(int i) {
     return QStringLiteral("Artist%1 - Song%2.mp3")
         .arg(i % Artists, 3, 10, QLatin1Char('0'))
         .arg(i, 6, 10, QLatin1Char('0'));
 }
 
-void MakeCorpus(const QString &folder, int count, const QByteArray &content)
-{
+void MakeCorpus(const QString &folder, int count, const QByteArray &content) {
     QDir().mkpath(folder);
     for (int i = 0; i < count; ++i) {
         QFile f(folder + QLatin1Char('/') + Name(i));
@@ -42,8 +40,7 @@ void MakeCorpus(const QString &folder, int count, const QByteArray &content)
     ::sync();
 }
 
-qint64 RunTimed(const QString &program, const QStringList &args, QByteArray *output = nullptr)
-{
+qint64 RunTimed(const QString &program, const QStringList &args, QByteArray *output = nullptr) {
     QProcess p;
     p.setStandardOutputFile(output ? QString() : QProcess::nullDevice());
     QElapsedTimer t;
@@ -58,8 +55,7 @@ qint64 RunTimed(const QString &program, const QStringList &args, QByteArray *out
 
 // The baseline: one mkdir and one mv (or cp) per target folder.
 qint64 Baseline(const QString &tool, const QStringList &toolArgs, const QString &in,
-                const QString &out)
-{
+                const QString &out) {
     QMap<int, QStringList> byArtist;
     for (int i = 0; i < OrganizeFilesCount; ++i)
         byArtist[i % Artists] << in + QLatin1Char('/') + Name(i);
@@ -74,8 +70,7 @@ qint64 Baseline(const QString &tool, const QStringList &toolArgs, const QString 
     return t.elapsed();
 }
 
-qint64 Engine(const QString &in, const QString &out, bool move, int *left)
-{
+qint64 Engine(const QString &in, const QString &out, bool move, int *left) {
     Settings.inpath = in;
     Settings.recursivesearch = 0;
     OrganizeList list;
@@ -105,16 +100,14 @@ qint64 Engine(const QString &in, const QString &out, bool move, int *left)
     return ms;
 }
 
-void Ratio(const char *what, qint64 ours, qint64 base)
-{
+void Ratio(const char *what, qint64 ours, qint64 base) {
     std::printf("%-28s %8lld ms  baseline %8lld ms  ratio %.2f\n", what,
                 static_cast<long long>(ours), static_cast<long long>(base),
                 base > 0 ? double(ours) / double(base) : 0.0);
 }
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QTemporaryDir work;
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
@@ -185,8 +178,8 @@ int main(int argc, char *argv[])
     for (int round = 0; round < 2; ++round) {
         for (int side = 0; side < 2; ++side) {
             if ((side + round) % 2 == 0) {
-                best(cpMs, Baseline(QStringLiteral("cp"),
-                                    {QStringLiteral("--preserve=timestamps")}, in, cpOut));
+                best(cpMs, Baseline(QStringLiteral("cp"), {QStringLiteral("--preserve=timestamps")},
+                                    in, cpOut));
                 clear(cpOut);
             } else {
                 best(copyMs, Engine(in, copyOut, false, &copyLeft));

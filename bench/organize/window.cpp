@@ -1,9 +1,9 @@
 // The main window offscreen: Load of the folder given, then (unless --load-only) scrolling
 // and shrinking the list; prints timings and the process's peak memory.
-#include "gui/mainwindow.h"
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
+#include "gui/mainwindow.h"
 #include "organize/organizelist.h"
 #include "tags/genres.h"
 
@@ -16,8 +16,7 @@
 #include <cstdio>
 
 namespace {
-long PeakKb()
-{
+long PeakKb() {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
         return -1;
@@ -28,8 +27,7 @@ long PeakKb()
 }
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) {

@@ -15,8 +15,7 @@ namespace {
 QPointer<AboutDialog> openWindow;
 } // namespace
 
-AboutDialog *AboutDialog::openOrRaise(QWidget *owner)
-{
+AboutDialog *AboutDialog::openOrRaise(QWidget *owner) {
     if (!openWindow)
         openWindow = new AboutDialog(owner);
     openWindow->show();
@@ -25,13 +24,11 @@ AboutDialog *AboutDialog::openOrRaise(QWidget *owner)
     return openWindow;
 }
 
-AboutDialog *AboutDialog::instance()
-{
+AboutDialog *AboutDialog::instance() {
     return openWindow;
 }
 
-AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner)
-{
+AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner) {
     setObjectName(QStringLiteral("AboutDialog"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About Sortiva Media Organizer"));

@@ -5,16 +5,15 @@
 class QLabel;
 
 /** About window: picture, product name, running version, description and credits. */
-class AboutDialog : public QDialog
-{
+class AboutDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     /** Opens the one About window (not modal, owned by @p owner), or raises it. */
     static AboutDialog *openOrRaise(QWidget *owner);
     /** The open About window, or nullptr. */
     static AboutDialog *instance();
 
-private:
+  private:
     explicit AboutDialog(QWidget *owner);
     ~AboutDialog() override;
 

@@ -2,8 +2,8 @@
 
 #include "options/dashwarning.h"
 
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -12,8 +12,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-QIcon DashWarningDialog::badIcon()
-{
+QIcon DashWarningDialog::badIcon() {
     // The main window's row icon when the program carries one; the platform's error
     // picture otherwise.
     const QString bad = QStringLiteral(":/images/bad.svg");
@@ -22,8 +21,7 @@ QIcon DashWarningDialog::badIcon()
     return QIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical));
 }
 
-DashWarningDialog::DashWarningDialog(QWidget *owner) : QDialog(owner)
-{
+DashWarningDialog::DashWarningDialog(QWidget *owner) : QDialog(owner) {
     setObjectName(QStringLiteral("DashWarningDialog"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Warning"));
@@ -82,13 +80,11 @@ DashWarningDialog::DashWarningDialog(QWidget *owner) : QDialog(owner)
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void DashWarningDialog::storeChoice()
-{
+void DashWarningDialog::storeChoice() {
     StoreShowWarn(m_dontShowAgainBox->isChecked());
 }
 
-void DashWarningDialog::done(int result)
-{
+void DashWarningDialog::done(int result) {
     storeChoice();
     QDialog::done(result);
 }

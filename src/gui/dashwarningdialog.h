@@ -7,18 +7,17 @@ class QLabel;
 class QPushButton;
 
 // Option warning window: late file-name sections may give poor folder names; can be switched off.
-class DashWarningDialog : public QDialog
-{
+class DashWarningDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     /** A modal warning owned by @p owner; it deletes itself when closed. */
     explicit DashWarningDialog(QWidget *owner);
 
     /** Closes the window by any way: the choice of the check box is stored first. */
     void done(int result) override;
 
-private:
+  private:
     /** The "bad" status picture the warning and its window icon show. */
     static QIcon badIcon();
     void storeChoice();

@@ -4,8 +4,7 @@
 #include "listing/listingexport.h"
 
 void ShowExportDialog(QWidget *owner, ProgressView &progress, const QString &mediaFolder,
-                      const QString &outFolder)
-{
+                      const QString &outFolder) {
     ExportRequest request{mediaFolder, outFolder, ListedFolder::OrganizeTo};
     {
         // Gone before the export starts, so the file dialog opens over the main window.

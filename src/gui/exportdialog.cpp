@@ -19,8 +19,7 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel *Heading(const QString &text, QWidget *parent)
-{
+QLabel *Heading(const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
     QFont f = label->font();
     f.setBold(true);
@@ -28,8 +27,7 @@ QLabel *Heading(const QString &text, QWidget *parent)
     return label;
 }
 
-QPixmap Logo(int side)
-{
+QPixmap Logo(int side) {
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(QStringLiteral(":/images/sortiva.svg"));
@@ -41,8 +39,7 @@ QPixmap Logo(int side)
 }
 } // namespace
 
-const QList<QPair<QString, QString>> &ExportDialog::Presets()
-{
+const QList<QPair<QString, QString>> &ExportDialog::Presets() {
     static const QList<QPair<QString, QString>> presets = {
         {QStringLiteral("All"), QStringLiteral("*")},
         {QStringLiteral("Default"),
@@ -71,8 +68,7 @@ const QList<QPair<QString, QString>> &ExportDialog::Presets()
     return presets;
 }
 
-ExportDialog::ExportDialog(QWidget *parent) : QDialog(parent)
-{
+ExportDialog::ExportDialog(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ExportDialog"));
     setWindowTitle(QStringLiteral("Tabulo Lite"));
     const QPixmap logo = Logo(48);
@@ -156,8 +152,7 @@ ExportDialog::ExportDialog(QWidget *parent) : QDialog(parent)
     m_noEmptyCheck->setChecked(Settings.noempty != 0);
 }
 
-void ExportDialog::applyPreset(int index)
-{
+void ExportDialog::applyPreset(int index) {
     if (index == m_lastPreset)
         return;
     m_lastPreset = index;
@@ -167,8 +162,7 @@ void ExportDialog::applyPreset(int index)
     }
 }
 
-void ExportDialog::showHelp()
-{
+void ExportDialog::showHelp() {
     Dialogs().Message(
         QStringLiteral("Tabulo Lite (Tabulon) is a small utility that lets you list all the "
                        "files that are contained in a folder. This is useful if you want to show "
@@ -178,12 +172,11 @@ void ExportDialog::showHelp()
         MsgButtons::Ok, MsgIcon::Information);
 }
 
-void ExportDialog::confirm()
-{
+void ExportDialog::confirm() {
     // Taken at every OK: after an abandoned page look the user may switch back to the
     // "Organize To" folder before pressing OK again.
-    m_listedFolder = m_sourceMediaRadio->isChecked() ? ListedFolder::SourceMedia
-                                                     : ListedFolder::OrganizeTo;
+    m_listedFolder =
+        m_sourceMediaRadio->isChecked() ? ListedFolder::SourceMedia : ListedFolder::OrganizeTo;
     Settings.saveashtml = m_saveAsHtmlCheck->isChecked() ? 1 : 0;
     Settings.noempty = m_noEmptyCheck->isChecked() ? 1 : 0;
     Settings.dlistfilter = FilterToPatterns(m_filterEdit->text());

@@ -14,10 +14,9 @@ class QRadioButton;
  * The export dialog "Tabulo Lite": the filter, the folder to list and the output options.
  * It ends accepted when the user confirmed the export, rejected when the user abandoned it.
  */
-class ExportDialog : public QDialog
-{
+class ExportDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     /** The quick filter presets: caption and filter text, in list order. */
     static const QList<QPair<QString, QString>> &Presets();
 
@@ -36,7 +35,7 @@ public:
      */
     void confirm();
 
-private:
+  private:
     QLineEdit *m_filterEdit = nullptr;
     QComboBox *m_presetCombo = nullptr;
     QRadioButton *m_organizeToRadio = nullptr;

@@ -8,8 +8,7 @@
 #include <QWidget>
 
 namespace Options {
-void AskFirstRunQuestion(QWidget *mainWindow)
-{
+void AskFirstRunQuestion(QWidget *mainWindow) {
     if (!TakeFirstRun())
         return;
     if (mainWindow)

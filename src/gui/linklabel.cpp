@@ -2,13 +2,11 @@
 
 #include <QMouseEvent>
 
-QColor ColorFromBgr(int bgr)
-{
+QColor ColorFromBgr(int bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
-{
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
     setAutoFillBackground(true);
     setAlignment(Qt::AlignCenter);
@@ -17,15 +15,13 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
     setFont(f);
 }
 
-void LinkLabel::setColors(int textBgr, int backBgr)
-{
+void LinkLabel::setColors(int textBgr, int backBgr) {
     m_textColor = ColorFromBgr(textBgr);
     m_backColor = ColorFromBgr(backBgr);
     showTextColor(m_textColor);
 }
 
-void LinkLabel::showTextColor(const QColor &c)
-{
+void LinkLabel::showTextColor(const QColor &c) {
     m_shownColor = c;
     QPalette p = palette();
     p.setColor(QPalette::Window, m_backColor);
@@ -36,15 +32,13 @@ void LinkLabel::showTextColor(const QColor &c)
     setPalette(p);
 }
 
-void LinkLabel::mousePressEvent(QMouseEvent *event)
-{
+void LinkLabel::mousePressEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton && m_pressFeedback)
         showTextColor(QColor(255, 0, 0));
     QLabel::mousePressEvent(event);
 }
 
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
-{
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
     if (m_pressFeedback)
         showTextColor(m_textColor);
     QLabel::mouseReleaseEvent(event);

@@ -7,10 +7,9 @@
  * A label that acts as a link: hand cursor, a click signal on release inside it, and,
  * when asked for, red text while the mouse button is held.
  */
-class LinkLabel : public QLabel
-{
+class LinkLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
     /** Red text while pressed, the normal colour again on release. */
     void setPressFeedback(bool on) { m_pressFeedback = on; }
@@ -19,14 +18,14 @@ public:
     /** The text colour now shown (for tests of the press feedback). */
     QColor textColor() const { return m_shownColor; }
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
-private:
+  private:
     void showTextColor(const QColor &c);
 
     bool m_pressFeedback = false;

@@ -20,13 +20,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -50,11 +50,9 @@ constexpr int kClientHeightTwips = 6405;
 constexpr int kLinkBackColor = 0xFF8080; // 0x00BBGGRR
 constexpr int kLinkTextColor = 0xFFFFFF;
 
-
 // Fonts here are often wider than the ones the layout was drawn for; a caption that would be
 // clipped at its width gets a slightly smaller font instead.
-void FitText(QWidget *w, const QString &text)
-{
+void FitText(QWidget *w, const QString &text) {
     QFont f = w->font();
     while (f.pointSizeF() > 6.0 && QFontMetrics(f).horizontalAdvance(text) > w->width() - 6)
         f.setPointSizeF(f.pointSizeF() - 0.5);
@@ -62,8 +60,7 @@ void FitText(QWidget *w, const QString &text)
 }
 
 QPushButton *MakeButton(QWidget *parent, const QString &caption, const QString &tip,
-                        const char *name)
-{
+                        const char *name) {
     auto *b = new QPushButton(caption, parent);
     b->setToolTip(tip);
     b->setObjectName(QLatin1String(name));
@@ -72,23 +69,20 @@ QPushButton *MakeButton(QWidget *parent, const QString &caption, const QString &
 }
 
 // A picture label that reports clicks (the logo and the help icon).
-class PictureLabel : public QLabel
-{
-public:
+class PictureLabel : public QLabel {
+  public:
     using QLabel::QLabel;
     std::function<void()> onClick;
 
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
+  protected:
+    void mouseReleaseEvent(QMouseEvent *event) override {
         QLabel::mouseReleaseEvent(event);
         if (onClick && rect().contains(event->position().toPoint()))
             onClick();
     }
 };
 
-PictureLabel *MakePicture(QWidget *parent, const QString &resource, const char *name)
-{
+PictureLabel *MakePicture(QWidget *parent, const QString &resource, const char *name) {
     auto *picture = new PictureLabel(parent);
     picture->setObjectName(QLatin1String(name));
     picture->setPixmap(QPixmap(resource));
@@ -97,8 +91,7 @@ PictureLabel *MakePicture(QWidget *parent, const QString &resource, const char *
 }
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
-{
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Sortiva Media Organizer\u2122"));
     setWindowIcon(QIcon(QStringLiteral(":/images/sortiva.svg")));
@@ -113,8 +106,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildControls()
-{
+void MainWindow::buildControls() {
     QFont normal = font();
     normal.setPointSizeF(8.5);
     setFont(normal);
@@ -171,8 +163,7 @@ void MainWindow::buildControls()
 
     m_sourceFolderEdit = new QLineEdit(central);
     m_sourceFolderEdit->setObjectName(QStringLiteral("sourceFolderEdit"));
-    m_sourceFolderEdit->setToolTip(
-        QStringLiteral("Path To The Folder That You Wish To Organize"));
+    m_sourceFolderEdit->setToolTip(QStringLiteral("Path To The Folder That You Wish To Organize"));
     PlaceTwips(m_sourceFolderEdit, 1770, 1350, 5115, 315);
     m_outFolderEdit = new QLineEdit(central);
     m_outFolderEdit->setObjectName(QStringLiteral("outFolderEdit"));
@@ -254,8 +245,7 @@ void MainWindow::buildControls()
     statusBar()->addWidget(m_countPanel, 1);
 }
 
-void MainWindow::buildListMenu()
-{
+void MainWindow::buildListMenu() {
     m_listMenu = new QMenu(QStringLiteral("LvMenu"), this);
     m_listMenu->setObjectName(QStringLiteral("listMenu"));
     const auto add = [this](const QString &text, const char *name) {
@@ -275,8 +265,7 @@ void MainWindow::buildListMenu()
     m_propertiesAction = add(QStringLiteral("Properties"), "propertiesAction");
 }
 
-void MainWindow::fitCaptions()
-{
+void MainWindow::fitCaptions() {
     for (LinkLabel *l : {m_optionsLink, m_exportLink, m_filterLink, m_updateLink})
         FitText(l, l->text());
     for (QLabel *l : {m_sourceFolderLabel, m_outFolderLabel})
@@ -294,8 +283,7 @@ void MainWindow::fitCaptions()
         FitText(b, b->text());
 }
 
-void MainWindow::showAtStartup()
-{
+void MainWindow::showAtStartup() {
     // Hand cursors on the links and pictures, as the export link carries.
     for (QWidget *w : {static_cast<QWidget *>(m_optionsLink), static_cast<QWidget *>(m_filterLink),
                        static_cast<QWidget *>(m_updateLink), static_cast<QWidget *>(m_logo),
@@ -319,30 +307,25 @@ void MainWindow::showAtStartup()
     CleanUpInstaller();
 }
 
-void MainWindow::setSourceFolder(const QString &folder)
-{
+void MainWindow::setSourceFolder(const QString &folder) {
     m_sourceFolderEdit->setText(folder);
 }
 
-void MainWindow::setOutFolder(const QString &folder)
-{
+void MainWindow::setOutFolder(const QString &folder) {
     m_outFolderEdit->setText(folder);
 }
 
-QSize MainWindow::outerTwips() const
-{
+QSize MainWindow::outerTwips() const {
     return QSize(ToTwips(this, width()) + kFrameWidthTwips,
                  ToTwips(this, height()) + kFrameHeightTwips);
 }
 
-void MainWindow::resizeEvent(QResizeEvent *event)
-{
+void MainWindow::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
     applyResizeRules();
 }
 
-void MainWindow::applyResizeRules()
-{
+void MainWindow::applyResizeRules() {
     if (isMinimized() || !m_list)
         return;
     const QSize outer = outerTwips();
@@ -356,12 +339,11 @@ void MainWindow::applyResizeRules()
     PlaceTwips(m_list, left(m_list), top(m_list), W - 200, H - 3400);
     const int progressTop = top(m_list) + (H - 3400) + 100;
     const int progressWidth = W - (tw(m_editButton) + tw(m_removeButton) + 600);
-    PlaceTwips(m_progressBar, left(m_progressBar), progressTop, progressWidth,
-               th(m_progressBar));
+    PlaceTwips(m_progressBar, left(m_progressBar), progressTop, progressWidth, th(m_progressBar));
     const int editLeft = progressWidth + 200;
     PlaceTwips(m_editButton, editLeft, progressTop, tw(m_editButton), th(m_editButton));
-    PlaceTwips(m_removeButton, editLeft + tw(m_editButton) + 50, progressTop,
-               tw(m_removeButton), th(m_removeButton));
+    PlaceTwips(m_removeButton, editLeft + tw(m_editButton) + 50, progressTop, tw(m_removeButton),
+               th(m_removeButton));
     PlaceTwips(m_linkFrame, W - (tw(m_linkFrame) + 200), top(m_linkFrame), tw(m_linkFrame),
                th(m_linkFrame));
     const int textWidth = W - left(m_sourceFolderEdit) - (tw(m_commandFrame) + 200);
@@ -373,8 +355,7 @@ void MainWindow::applyResizeRules()
                tw(m_commandFrame), th(m_commandFrame));
 }
 
-void MainWindow::Status(int index, const QString &text)
-{
+void MainWindow::Status(int index, const QString &text) {
     if (index == 1)
         m_activityPanel->setText(text);
     else if (index == 2)
@@ -384,8 +365,7 @@ void MainWindow::Status(int index, const QString &text)
     QCoreApplication::processEvents();
 }
 
-QString MainWindow::statusText(int index) const
-{
+QString MainWindow::statusText(int index) const {
     if (index == 1)
         return m_activityPanel->text();
     if (index == 2)
@@ -393,21 +373,18 @@ QString MainWindow::statusText(int index) const
     return QString();
 }
 
-void MainWindow::SetProgressMax(int max)
-{
+void MainWindow::SetProgressMax(int max) {
     m_progressBar->setValue(0);
     if (max > 0)
         m_progressBar->setMaximum(max);
 }
 
-void MainWindow::SetProgress(int value)
-{
+void MainWindow::SetProgress(int value) {
     if (value >= m_progressBar->minimum() && value <= m_progressBar->maximum())
         m_progressBar->setValue(value);
 }
 
-void MainWindow::EnableButtons(bool enable)
-{
+void MainWindow::EnableButtons(bool enable) {
     for (QWidget *w :
          {static_cast<QWidget *>(m_organizeButton), static_cast<QWidget *>(m_exportLink),
           static_cast<QWidget *>(m_optionsLink), static_cast<QWidget *>(m_filterLink),
@@ -417,8 +394,7 @@ void MainWindow::EnableButtons(bool enable)
         w->setEnabled(enable);
 }
 
-void MainWindow::closeEvent(QCloseEvent *event)
-{
+void MainWindow::closeEvent(QCloseEvent *event) {
     // A running Load or Organize is asked to stop and finishes the row in hand; the window
     // closes as soon as the loop has returned, so no file is left half handled.
     if (m_busy) {
@@ -447,18 +423,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void MainWindow::openOptions()
-{
+void MainWindow::openOptions() {
     openOptionsWindow(std::nullopt);
 }
 
-void MainWindow::openFilterSettings()
-{
+void MainWindow::openFilterSettings() {
     openOptionsWindow(OptionsDialog::Page::Filter);
 }
 
-void MainWindow::openOptionsWindow(std::optional<OptionsDialog::Page> page)
-{
+void MainWindow::openOptionsWindow(std::optional<OptionsDialog::Page> page) {
     const bool isNew = OptionsDialog::instance() == nullptr;
     OptionsDialog *options = OptionsDialog::open(this, page);
     // A new Options window opens over the main window, not wherever the desktop puts it.
@@ -470,26 +443,22 @@ void MainWindow::openOptionsWindow(std::optional<OptionsDialog::Page> page)
     }
 }
 
-void MainWindow::exportListing()
-{
+void MainWindow::exportListing() {
     ShowExportDialog(this, *this, m_sourceFolderEdit->text(), m_outFolderEdit->text());
 }
 
-void MainWindow::checkForUpdates()
-{
+void MainWindow::checkForUpdates() {
     // One instance for the window's life, so a setup download goes on after its check.
     if (!m_updates)
         m_updates = new MainWindowUpdates(this, *this, m_updateLink);
     m_updates->check().Start();
 }
 
-void MainWindow::showAbout()
-{
+void MainWindow::showAbout() {
     AboutDialog::openOrRaise(this);
 }
 
-void MainWindow::showHelp()
-{
+void MainWindow::showHelp() {
     Dialogs().Message(QStringLiteral("Help is not yet implemented in this version. See the "
                                      "included readme.txt file for more information, help, "
                                      "and tips."),

@@ -27,10 +27,9 @@ class TagWindow;
  * Main window: the two folder fields, Load and Organize, the organize list with Edit and
  * Remove, progress and status, and the column of links to the other windows.
  */
-class MainWindow : public QMainWindow, public ProgressView
-{
+class MainWindow : public QMainWindow, public ProgressView {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -58,7 +57,7 @@ public:
     /** Puts @p folder into the Organize To field (which stores it). */
     void setOutFolder(const QString &folder);
 
-public slots:
+  public slots:
     /** Load: fills the list from the Source Media folder; while a run goes on, cancels it. */
     void load();
     /** Organize: moves the listed files; while a run goes on, cancels it. */
@@ -85,11 +84,11 @@ public slots:
     /** The help icon. */
     void showHelp();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
-private:
+  private:
     void buildControls();
     void buildListMenu();
     void fitCaptions();

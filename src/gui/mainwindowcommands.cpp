@@ -22,33 +22,29 @@
 
 namespace {
 // The button of a long command, as the core commands toggle it.
-class PushCommandButton final : public CommandButton
-{
-public:
+class PushCommandButton final : public CommandButton {
+  public:
     explicit PushCommandButton(QPushButton *button) : m_button(button) {}
     QString Caption() const override { return m_button->text(); }
     void SetCaption(const QString &caption) override { m_button->setText(caption); }
     void SetEnabled(bool enabled) override { m_button->setEnabled(enabled); }
 
-private:
+  private:
     QPushButton *m_button;
 };
 
-OrganizeListModel *ModelOf(const QTreeView *view)
-{
+OrganizeListModel *ModelOf(const QTreeView *view) {
     return static_cast<OrganizeListModel *>(view->model());
 }
 
 // The list row selected in the view, or -1.
-int ViewSelectedRow(const QTreeView *view)
-{
+int ViewSelectedRow(const QTreeView *view) {
     const QModelIndexList rows = view->selectionModel()->selectedRows();
     return rows.size() == 1 ? ModelOf(view)->listRow(rows.first().row()) : -1;
 }
 } // namespace
 
-void MainWindow::setUpList()
-{
+void MainWindow::setUpList() {
     OrganizeList *list = new OrganizeList(this);
     // Tests and benchmarks look the rows up by this name.
     list->setObjectName(QStringLiteral("organizeList"));
@@ -61,8 +57,7 @@ void MainWindow::setUpList()
     m_list->setModel(model);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setEditTriggers(QAbstractItemView::SelectedClicked |
-                            QAbstractItemView::EditKeyPressed);
+    m_list->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     m_list->header()->setStretchLastSection(true);
     m_list->header()->resizeSection(0, m_list->width() / 2);
 
@@ -87,10 +82,12 @@ void MainWindow::setUpList()
 
     connect(m_removeAction, &QAction::triggered, this, &MainWindow::removeRow);
     connect(m_editAction, &QAction::triggered, this, &MainWindow::editRow);
-    connect(m_renameAction, &QAction::triggered, list, [list] { ListActions::RenameRowFile(*list, ListActionOptions::FromSettings()); });
+    connect(m_renameAction, &QAction::triggered, list,
+            [list] { ListActions::RenameRowFile(*list, ListActionOptions::FromSettings()); });
     connect(m_deleteAction, &QAction::triggered, list,
             [list] { ListActions::DeleteRowFile(*list, ListActionOptions::FromSettings()); });
-    connect(m_playAction, &QAction::triggered, list, [list] { ListActions::OpenRowFile(*list, ListActionOptions::FromSettings()); });
+    connect(m_playAction, &QAction::triggered, list,
+            [list] { ListActions::OpenRowFile(*list, ListActionOptions::FromSettings()); });
     connect(m_viewTagAction, &QAction::triggered, this, &MainWindow::viewTag);
     connect(m_errorDetailsAction, &QAction::triggered, list,
             [list] { ListActions::ShowErrorDetails(*list); });
@@ -98,8 +95,7 @@ void MainWindow::setUpList()
             [list] { ListActions::ShowRowProperties(*list, ListActionOptions::FromSettings()); });
 }
 
-void MainWindow::showListMenu(const QPoint &pos)
-{
+void MainWindow::showListMenu(const QPoint &pos) {
     OrganizeList &list = *m_organizeList;
     if (QGuiApplication::keyboardModifiers() &
             (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier) ||
@@ -119,26 +115,24 @@ void MainWindow::showListMenu(const QPoint &pos)
     m_listMenu->popup(m_list->viewport()->mapToGlobal(pos));
 }
 
-void MainWindow::viewTag()
-{
+void MainWindow::viewTag() {
     OrganizeList &list = *m_organizeList;
     if (!list.HasSelection())
         return;
     if (!m_tagWindow)
         m_tagWindow = new TagWindow(this);
-    m_tagWindow->showFile(ListActions::RowFile(list.Row(list.Selected()), ListActionOptions::FromSettings()));
+    m_tagWindow->showFile(
+        ListActions::RowFile(list.Row(list.Selected()), ListActionOptions::FromSettings()));
     m_tagWindow->show();
     m_tagWindow->raise();
 }
 
-void MainWindow::cancelRun()
-{
+void MainWindow::cancelRun() {
     Status(1, QStringLiteral("Please wait... Cancelling"));
     m_run.RequestCancel();
 }
 
-void MainWindow::load()
-{
+void MainWindow::load() {
     if (m_busy) {
         cancelRun();
         return;
@@ -146,13 +140,12 @@ void MainWindow::load()
     m_run.Reset();
     m_busy = true;
     PushCommandButton button(m_loadButton);
-    RunLoad(*m_organizeList, *this, button, m_run, m_sourceFolderEdit->text(), m_outFolderEdit->text(),
-              [this](bool visible) { m_list->setVisible(visible); });
+    RunLoad(*m_organizeList, *this, button, m_run, m_sourceFolderEdit->text(),
+            m_outFolderEdit->text(), [this](bool visible) { m_list->setVisible(visible); });
     m_busy = false;
 }
 
-void MainWindow::organize()
-{
+void MainWindow::organize() {
     if (m_busy) {
         cancelRun();
         return;
@@ -161,12 +154,11 @@ void MainWindow::organize()
     m_busy = true;
     PushCommandButton button(m_organizeButton);
     RunOrganize(*m_organizeList, *this, button, m_run, m_sourceFolderEdit->text(),
-                  m_outFolderEdit->text());
+                m_outFolderEdit->text());
     m_busy = false;
 }
 
-void MainWindow::browseSourceFolder()
-{
+void MainWindow::browseSourceFolder() {
     const BrowseChoice choice = BrowseMediaFolder(m_sourceFolderEdit->text());
     if (choice.folder.isEmpty())
         return;
@@ -176,19 +168,16 @@ void MainWindow::browseSourceFolder()
     load();
 }
 
-void MainWindow::browseOutFolder()
-{
+void MainWindow::browseOutFolder() {
     const BrowseChoice choice = BrowseOutFolder(m_outFolderEdit->text());
     if (!choice.folder.isEmpty())
         setOutFolder(choice.folder);
 }
 
-void MainWindow::editRow()
-{
+void MainWindow::editRow() {
     ListActions::EditRowFolder(*m_organizeList);
 }
 
-void MainWindow::removeRow()
-{
+void MainWindow::removeRow() {
     ListActions::RemoveRow(*m_organizeList, ListActionOptions::FromSettings());
 }

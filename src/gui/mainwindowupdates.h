@@ -14,11 +14,10 @@ class QWidget;
  * install step hides and closes the window. Lives as a child of the window, so a setup
  * download goes on after the check itself has finished.
  */
-class MainWindowUpdates : public QObject, public UpdateHost
-{
+class MainWindowUpdates : public QObject, public UpdateHost {
     Q_OBJECT
 
-public:
+  public:
     /**
      * Made by @p mainWindow, whose child it becomes; @p progress is the window's progress
      * bar and status bar, @p updateLink its "Check For Updates" link (none: captions go
@@ -32,7 +31,7 @@ public:
     void SetMainWindowVisible(bool visible) override;
     void CloseMainWindow() override;
 
-private:
+  private:
     QPointer<QWidget> m_window;
     QPointer<QLabel> m_updateLink;
     UpdateCheck m_check;

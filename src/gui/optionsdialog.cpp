@@ -3,9 +3,9 @@
 #include "base/dialogseam.h"
 #include "base/settings.h"
 #include "base/settingsstore.h"
-#include "options/fieldlists.h"
-#include "gui/replacelisteditor.h"
 #include "gui/dashwarningdialog.h"
+#include "gui/replacelisteditor.h"
+#include "options/fieldlists.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -59,16 +59,14 @@ const QString kHelpAutoAdd = QStringLiteral(
 const QString kNoteText =
     QStringLiteral("Note: For more options click the tabs at the top of this window.");
 
-QStringList Entries(const QListWidget *list)
-{
+QStringList Entries(const QListWidget *list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i)
         out << list->item(i)->text();
     return out;
 }
 
-void SetEntries(QListWidget *list, const QStringList &entries, int selected)
-{
+void SetEntries(QListWidget *list, const QStringList &entries, int selected) {
     list->clear();
     list->addItems(entries);
     if (selected >= 0 && selected < list->count())
@@ -76,25 +74,21 @@ void SetEntries(QListWidget *list, const QStringList &entries, int selected)
 }
 
 // The selected entry, or -1: a current entry that is not selected does not count.
-int SelectedRow(const QListWidget *list)
-{
+int SelectedRow(const QListWidget *list) {
     const QListWidgetItem *item = list->currentItem();
     return item && item->isSelected() ? list->currentRow() : -1;
 }
 
-int Checked(const QCheckBox *box)
-{
+int Checked(const QCheckBox *box) {
     return box->isChecked() ? 1 : 0;
 }
 
-template <typename T> T *Named(T *widget, const char *name)
-{
+template <typename T> T *Named(T *widget, const char *name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
-QLabel *Note(QWidget *parent)
-{
+QLabel *Note(QWidget *parent) {
     auto *note = new QLabel(kNoteText, parent);
     note->setWordWrap(true);
     note->setStyleSheet(QStringLiteral("color: #505050; font-style: italic;"));
@@ -102,8 +96,7 @@ QLabel *Note(QWidget *parent)
 }
 
 // A check box followed by its help link on one line.
-QHBoxLayout *WithLink(QWidget *box, QLabel *link)
-{
+QHBoxLayout *WithLink(QWidget *box, QLabel *link) {
     auto *row = new QHBoxLayout;
     row->addWidget(box);
     row->addSpacing(6);
@@ -113,8 +106,7 @@ QHBoxLayout *WithLink(QWidget *box, QLabel *link)
 }
 } // namespace
 
-OptionsDialog *OptionsDialog::open(QWidget *owner, std::optional<Page> page)
-{
+OptionsDialog *OptionsDialog::open(QWidget *owner, std::optional<Page> page) {
     if (openWindow) {
         if (page)
             openWindow->showPage(*page);
@@ -132,29 +124,24 @@ OptionsDialog *OptionsDialog::open(QWidget *owner, std::optional<Page> page)
     return window;
 }
 
-OptionsDialog *OptionsDialog::instance()
-{
+OptionsDialog *OptionsDialog::instance() {
     return openWindow;
 }
 
-void OptionsDialog::closeWindows()
-{
+void OptionsDialog::closeWindows() {
     if (openWindow)
         openWindow->closeBy(CloseReason::Owner);
 }
 
-ReplaceListEditor *OptionsDialog::replaceListEditor() const
-{
+ReplaceListEditor *OptionsDialog::replaceListEditor() const {
     return m_editor;
 }
 
-DashWarningDialog *OptionsDialog::dashWarning() const
-{
+DashWarningDialog *OptionsDialog::dashWarning() const {
     return m_warning;
 }
 
-OptionsDialog::OptionsDialog(QWidget *owner) : QWidget(owner, Qt::Dialog)
-{
+OptionsDialog::OptionsDialog(QWidget *owner) : QWidget(owner, Qt::Dialog) {
     setObjectName(QStringLiteral("OptionsDialog"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Options..."));
@@ -203,17 +190,16 @@ OptionsDialog::OptionsDialog(QWidget *owner) : QWidget(owner, Qt::Dialog)
     QApplication::instance()->installEventFilter(this);
 }
 
-void OptionsDialog::connectControls()
-{
+void OptionsDialog::connectControls() {
     connect(m_defaultsButton, &QPushButton::clicked, this, &OptionsDialog::resetToDefaults);
     connect(m_applyButton, &QPushButton::clicked, this, &OptionsDialog::apply);
     connect(m_okButton, &QPushButton::clicked, this, &OptionsDialog::applyAndClose);
     connect(m_cancelButton, &QPushButton::clicked, this, &OptionsDialog::cancel);
 
-    for (QCheckBox *box : {m_showSplashBox, m_replaceExistingBox, m_deleteSourceBox,
-                           m_rememberFoldersBox, m_confirmRemoveBox, m_autoAddBox,
-                           m_searchSubFoldersBox, m_skipExistingBox, m_primaryArtistsBox,
-                           m_renameFilesBox})
+    for (QCheckBox *box :
+         {m_showSplashBox, m_replaceExistingBox, m_deleteSourceBox, m_rememberFoldersBox,
+          m_confirmRemoveBox, m_autoAddBox, m_searchSubFoldersBox, m_skipExistingBox,
+          m_primaryArtistsBox, m_renameFilesBox})
         connect(box, &QCheckBox::clicked, this, &OptionsDialog::markChanged);
     connect(m_folderSources, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
@@ -225,8 +211,7 @@ void OptionsDialog::connectControls()
     });
     connect(m_dashOptions, &QButtonGroup::idClicked, this, &OptionsDialog::warnAboutDashOption);
     connect(m_filterPreset, &QComboBox::activated, this, &OptionsDialog::choosePreset);
-    connect(m_editReplaceListButton, &QPushButton::clicked, this,
-            &OptionsDialog::editReplaceList);
+    connect(m_editReplaceListButton, &QPushButton::clicked, this, &OptionsDialog::editReplaceList);
     connect(m_useFolderFieldButton, &QPushButton::clicked, this,
             [this] { moveField(m_folderFieldsAvailable, m_folderFieldsChosen); });
     connect(m_dropFolderFieldButton, &QPushButton::clicked, this,
@@ -245,34 +230,33 @@ void OptionsDialog::connectControls()
             [this] { moveFieldDown(m_fileFieldsChosen); });
 }
 
-void OptionsDialog::buildGeneralPage(QWidget *page)
-{
+void OptionsDialog::buildGeneralPage(QWidget *page) {
     auto *group = new QGroupBox(QStringLiteral("General Program Options"), page);
-    m_showSplashBox = Named(
-        new QCheckBox(QStringLiteral("Show Splash Screen On Program Startup"), group),
-        "showSplashBox");
-    m_replaceExistingBox = Named(new QCheckBox(QStringLiteral("Replace Existing Files"), group),
-                                 "replaceExistingBox");
-    m_deleteSourceBox = Named(
-        new QCheckBox(QStringLiteral("Delete Source File Once Organized"), group),
-        "deleteSourceBox");
+    m_showSplashBox =
+        Named(new QCheckBox(QStringLiteral("Show Splash Screen On Program Startup"), group),
+              "showSplashBox");
+    m_replaceExistingBox =
+        Named(new QCheckBox(QStringLiteral("Replace Existing Files"), group), "replaceExistingBox");
+    m_deleteSourceBox =
+        Named(new QCheckBox(QStringLiteral("Delete Source File Once Organized"), group),
+              "deleteSourceBox");
     m_rememberFoldersBox =
         Named(new QCheckBox(QStringLiteral("Remember Last Used Folders When Starting"), group),
               "rememberFoldersBox");
-    m_confirmRemoveBox = Named(
-        new QCheckBox(QStringLiteral("Confirm When Removing Files (Clicking Remove From List)"),
-                      group),
-        "confirmRemoveBox");
+    m_confirmRemoveBox =
+        Named(new QCheckBox(
+                  QStringLiteral("Confirm When Removing Files (Clicking Remove From List)"), group),
+              "confirmRemoveBox");
     m_autoAddBox = Named(new QCheckBox(QStringLiteral("Automatically Add Folder Names That I "
                                                       "Change To The 'Replace With' List"),
                                        group),
                          "autoAddBox");
-    m_searchSubFoldersBox = Named(
-        new QCheckBox(QStringLiteral("Search For Files In Sub Folders"), group),
-        "searchSubFoldersBox");
-    m_skipExistingBox = Named(
-        new QCheckBox(QStringLiteral("If File Already Exists Do Nothing"), group),
-        "skipExistingBox");
+    m_searchSubFoldersBox =
+        Named(new QCheckBox(QStringLiteral("Search For Files In Sub Folders"), group),
+              "searchSubFoldersBox");
+    m_skipExistingBox =
+        Named(new QCheckBox(QStringLiteral("If File Already Exists Do Nothing"), group),
+              "skipExistingBox");
 
     m_replaceExistingHelp =
         Named(new QLabel(QStringLiteral("More Info"), group), "replaceExistingHelp");
@@ -291,9 +275,9 @@ void OptionsDialog::buildGeneralPage(QWidget *page)
     v->addLayout(WithLink(m_skipExistingBox, m_skipExistingHelp));
 
     auto *listGroup = new QGroupBox(QStringLiteral("Folder Name \"Replace With\" List"), page);
-    m_editReplaceListButton = Named(
-        new QPushButton(QStringLiteral("Edit 'Replace With' List"), listGroup),
-        "editReplaceListButton");
+    m_editReplaceListButton =
+        Named(new QPushButton(QStringLiteral("Edit 'Replace With' List"), listGroup),
+              "editReplaceListButton");
     m_editReplaceListButton->setToolTip(QStringLiteral("Edit The 'Replace With' List"));
     m_editReplaceListButton->setMinimumWidth(200);
     auto *h = new QHBoxLayout(listGroup);
@@ -307,8 +291,7 @@ void OptionsDialog::buildGeneralPage(QWidget *page)
     layout->addWidget(Note(page));
 }
 
-void OptionsDialog::buildNamingPage(QWidget *page)
-{
+void OptionsDialog::buildNamingPage(QWidget *page) {
     m_primaryArtistsBox =
         Named(new QCheckBox(QStringLiteral("Attempt To Show Only Primary Artists (Ex: 'Pembo Ft. "
                                            "Kaz' will become just 'Pembo')"),
@@ -317,10 +300,10 @@ void OptionsDialog::buildNamingPage(QWidget *page)
 
     // Folder names: from the file name (with its dash options) or from the tag fields.
     auto *folderGroup = new QGroupBox(QStringLiteral("Folder Names"), page);
-    auto *fromFileName = Named(
-        new QRadioButton(QStringLiteral("Create Folder Name From File Name Only (Default)"),
-                         folderGroup),
-        "folderFromFileName");
+    auto *fromFileName =
+        Named(new QRadioButton(QStringLiteral("Create Folder Name From File Name Only (Default)"),
+                               folderGroup),
+              "folderFromFileName");
     auto *fromTag = Named(
         new QRadioButton(QStringLiteral("Create Folder Name From ID3 v1 Tag (MP3 Files Only)"),
                          folderGroup),
@@ -471,8 +454,7 @@ void OptionsDialog::buildNamingPage(QWidget *page)
     layout->addStretch(1);
 }
 
-void OptionsDialog::buildFilterPage(QWidget *page)
-{
+void OptionsDialog::buildFilterPage(QWidget *page) {
     auto *group = new QGroupBox(QStringLiteral("File Search Filter"), page);
     auto *presetLabel = new QLabel(QStringLiteral("Quick Filter Settings:"), group);
     m_filterPreset = Named(new QComboBox(group), "filterPreset");
@@ -505,8 +487,7 @@ void OptionsDialog::buildFilterPage(QWidget *page)
     layout->addWidget(Note(page));
 }
 
-void OptionsDialog::load()
-{
+void OptionsDialog::load() {
     const OptionsValues v = OptionsFromSettings(Settings);
     m_filterEdit->setText(v.filterText);
 
@@ -532,13 +513,11 @@ void OptionsDialog::load()
     QCoreApplication::processEvents();
 }
 
-void OptionsDialog::showPage(Page page)
-{
+void OptionsDialog::showPage(Page page) {
     m_pages->setCurrentIndex(static_cast<int>(page));
 }
 
-void OptionsDialog::setCheckBoxes(const OptionsValues &v)
-{
+void OptionsDialog::setCheckBoxes(const OptionsValues &v) {
     m_primaryArtistsBox->setChecked(v.removesubs != 0);
     m_deleteSourceBox->setChecked(v.deleteold != 0);
     m_replaceExistingBox->setChecked(v.replaceexisting != 0);
@@ -552,8 +531,7 @@ void OptionsDialog::setCheckBoxes(const OptionsValues &v)
 }
 
 void OptionsDialog::setFieldLists(QListWidget *available, QListWidget *chosen,
-                                  const QString &stored)
-{
+                                  const QString &stored) {
     QStringList avail = Id3FieldNames();
     QStringList picked;
     FillFieldLists(avail, picked, stored);
@@ -561,8 +539,7 @@ void OptionsDialog::setFieldLists(QListWidget *available, QListWidget *chosen,
     SetEntries(chosen, picked, -1);
 }
 
-OptionsValues OptionsDialog::pendingValues() const
-{
+OptionsValues OptionsDialog::pendingValues() const {
     OptionsValues v;
     v.filterText = m_filterEdit->text();
     v.dashoption = m_dashOption;
@@ -582,32 +559,28 @@ OptionsValues OptionsDialog::pendingValues() const
     return v;
 }
 
-void OptionsDialog::showFolderExample()
-{
+void OptionsDialog::showFolderExample() {
     const QStringList chosen = Entries(m_folderFieldsChosen);
     m_folderExample->setText(FolderTitleExample(chosen));
     m_folderFieldList = JoinListItems(chosen, QStringLiteral(","));
     m_changed = true;
 }
 
-void OptionsDialog::showFileExample()
-{
+void OptionsDialog::showFileExample() {
     const QStringList chosen = Entries(m_fileFieldsChosen);
     m_fileExample->setText(FileTitleExample(chosen));
     m_fileFieldList = JoinListItems(chosen, QStringLiteral(","));
     m_changed = true;
 }
 
-void OptionsDialog::showExampleFor(QListWidget *list)
-{
+void OptionsDialog::showExampleFor(QListWidget *list) {
     if (list == m_folderFieldsAvailable || list == m_folderFieldsChosen)
         showFolderExample();
     else
         showFileExample();
 }
 
-void OptionsDialog::moveField(QListWidget *from, QListWidget *to)
-{
+void OptionsDialog::moveField(QListWidget *from, QListWidget *to) {
     QStringList source = Entries(from);
     QStringList target = Entries(to);
     const int selected = SelectedRow(from);
@@ -619,8 +592,7 @@ void OptionsDialog::moveField(QListWidget *from, QListWidget *to)
     }
 }
 
-void OptionsDialog::moveFieldUp(QListWidget *list)
-{
+void OptionsDialog::moveFieldUp(QListWidget *list) {
     const int selected = SelectedRow(list);
     if (selected <= 0)
         return;
@@ -629,8 +601,7 @@ void OptionsDialog::moveFieldUp(QListWidget *list)
     showExampleFor(list);
 }
 
-void OptionsDialog::moveFieldDown(QListWidget *list)
-{
+void OptionsDialog::moveFieldDown(QListWidget *list) {
     const int selected = SelectedRow(list);
     if (selected < 0 || selected >= list->count() - 1)
         return;
@@ -639,26 +610,22 @@ void OptionsDialog::moveFieldDown(QListWidget *list)
     showExampleFor(list);
 }
 
-void OptionsDialog::markChanged()
-{
+void OptionsDialog::markChanged() {
     m_changed = true;
 }
 
-void OptionsDialog::setFolderSource(int source)
-{
+void OptionsDialog::setFolderSource(int source) {
     m_folderSource = source;
     m_changed = true;
 }
 
-void OptionsDialog::setDashOption(int option)
-{
+void OptionsDialog::setDashOption(int option) {
     m_dashOption = option;
     m_dashExample->setText(DashSection(m_dashSample->text(), option));
     m_changed = true;
 }
 
-void OptionsDialog::warnAboutDashOption(int option)
-{
+void OptionsDialog::warnAboutDashOption(int option) {
     // The first two sections give good folder names; later ones deserve a word of warning.
     if (option < 2 || Settings.showwarn == 0 || m_warning)
         return;
@@ -666,8 +633,7 @@ void OptionsDialog::warnAboutDashOption(int option)
     m_warning->open();
 }
 
-void OptionsDialog::choosePreset(int index)
-{
+void OptionsDialog::choosePreset(int index) {
     QString text = m_filterEdit->text();
     if (!m_presets.Choose(index, text))
         return;
@@ -676,8 +642,7 @@ void OptionsDialog::choosePreset(int index)
     m_changed = true;
 }
 
-void OptionsDialog::editReplaceList()
-{
+void OptionsDialog::editReplaceList() {
     if (!m_editor)
         m_editor = new ReplaceListEditor(this);
     m_editor->show();
@@ -685,27 +650,23 @@ void OptionsDialog::editReplaceList()
     m_editor->activateWindow();
 }
 
-void OptionsDialog::commit()
-{
+void OptionsDialog::commit() {
     ApplySettings(pendingValues(), Settings);
     SaveSettings();
     SettingsStore::Sync();
 }
 
-void OptionsDialog::apply()
-{
+void OptionsDialog::apply() {
     commit();
     m_changed = false;
 }
 
-void OptionsDialog::applyAndClose()
-{
+void OptionsDialog::applyAndClose() {
     commit();
     closeBy(CloseReason::Buttons);
 }
 
-void OptionsDialog::cancel()
-{
+void OptionsDialog::cancel() {
     if (m_changed) {
         const MsgResult answer = Dialogs().Message(
             QStringLiteral("You have made changes to your settings. Would you like to save "
@@ -720,8 +681,7 @@ void OptionsDialog::cancel()
     closeBy(CloseReason::Buttons);
 }
 
-void OptionsDialog::resetToDefaults()
-{
+void OptionsDialog::resetToDefaults() {
     if (Dialogs().Message(
             QStringLiteral("Are you sure you want to reset all settings to thier default values?"),
             MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
@@ -741,20 +701,17 @@ void OptionsDialog::resetToDefaults()
     showFolderExample();
 }
 
-void OptionsDialog::showNextPage()
-{
+void OptionsDialog::showNextPage() {
     m_pages->setCurrentIndex((m_pages->currentIndex() + 1) % m_pages->count());
 }
 
-bool OptionsDialog::isHelpLink(const QObject *object) const
-{
+bool OptionsDialog::isHelpLink(const QObject *object) const {
     return object == m_folderFromTagHelp || object == m_renameFilesHelp ||
            object == m_replaceExistingHelp || object == m_skipExistingHelp ||
            object == m_autoAddHelp;
 }
 
-void OptionsDialog::showHelp(const QObject *link)
-{
+void OptionsDialog::showHelp(const QObject *link) {
     QString text;
     if (link == m_folderFromTagHelp)
         text = kHelpFolderFromTag;
@@ -770,8 +727,7 @@ void OptionsDialog::showHelp(const QObject *link)
         Dialogs().Message(text, MsgButtons::Ok, MsgIcon::Information);
 }
 
-bool OptionsDialog::eventFilter(QObject *watched, QEvent *event)
-{
+bool OptionsDialog::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Close && watched == parentWidget()) {
         // The owner is closing and may close this window from its handler: that close asks
         // nothing. Should the owner refuse to close, the mark is gone by the next event.
@@ -796,8 +752,7 @@ bool OptionsDialog::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void OptionsDialog::keyPressEvent(QKeyEvent *event)
-{
+void OptionsDialog::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         cancel();
         return;
@@ -805,15 +760,13 @@ void OptionsDialog::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void OptionsDialog::closeBy(CloseReason reason)
-{
+void OptionsDialog::closeBy(CloseReason reason) {
     m_closeReason = reason;
     close();
     m_closeReason = CloseReason::CloseBox;
 }
 
-void OptionsDialog::closeEvent(QCloseEvent *event)
-{
+void OptionsDialog::closeEvent(QCloseEvent *event) {
     if (m_warning)
         m_warning->close();
     if (m_editor)
@@ -835,8 +788,7 @@ void OptionsDialog::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void OptionsDialog::bringOwnerToFront()
-{
+void OptionsDialog::bringOwnerToFront() {
     QWidget *owner = parentWidget();
     if (owner && !owner->isMinimized()) {
         owner->raise();

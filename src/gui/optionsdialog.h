@@ -20,11 +20,10 @@ class QTabWidget;
 class DashWarningDialog;
 
 // Options window: three pages of user options, applied on OK or Apply.
-class OptionsDialog : public QWidget
-{
+class OptionsDialog : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     /** The pages, in tab order. */
     enum class Page { General, Naming, Filter };
 
@@ -52,12 +51,12 @@ public:
     /** The dash-option warning while it is open, or nullptr. */
     DashWarningDialog *dashWarning() const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
-private:
+  private:
     enum class CloseReason { CloseBox, Buttons, Owner };
 
     explicit OptionsDialog(QWidget *owner);

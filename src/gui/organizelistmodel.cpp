@@ -6,8 +6,7 @@
 
 OrganizeListModel::OrganizeListModel(OrganizeList &list, QObject *parent)
     : QAbstractTableModel(parent), m_list(list), m_okIcon(QStringLiteral(":/images/ok.svg")),
-      m_badIcon(QStringLiteral(":/images/bad.svg"))
-{
+      m_badIcon(QStringLiteral(":/images/bad.svg")) {
     m_removalTimer.setSingleShot(true);
     m_removalTimer.setInterval(kRemovalPauseMs);
     connect(&m_removalTimer, &QTimer::timeout, this, &OrganizeListModel::showRemovals);
@@ -31,16 +30,14 @@ OrganizeListModel::OrganizeListModel(OrganizeList &list, QObject *parent)
     });
 }
 
-int OrganizeListModel::listRow(int row) const
-{
+int OrganizeListModel::listRow(int row) const {
     const auto at = std::lower_bound(m_heldRows.cbegin(), m_heldRows.cend(), row);
     if (at != m_heldRows.cend() && *at == row)
         return -1;
     return row - static_cast<int>(at - m_heldRows.cbegin());
 }
 
-int OrganizeListModel::viewRow(int row) const
-{
+int OrganizeListModel::viewRow(int row) const {
     if (row < 0)
         return -1;
     int v = row;
@@ -52,8 +49,7 @@ int OrganizeListModel::viewRow(int row) const
     return v;
 }
 
-void OrganizeListModel::holdRemovedRow(int row)
-{
+void OrganizeListModel::holdRemovedRow(int row) {
     const int v = viewRow(row);
     m_heldRows.insert(std::lower_bound(m_heldRows.begin(), m_heldRows.end(), v), v);
     // The first removal after a quiet spell shows at once; a burst is shown in steps.
@@ -64,8 +60,7 @@ void OrganizeListModel::holdRemovedRow(int row)
         m_removalTimer.start();
 }
 
-void OrganizeListModel::showRemovals()
-{
+void OrganizeListModel::showRemovals() {
     m_removalTimer.stop();
     if (m_heldRows.empty())
         return;
@@ -82,18 +77,15 @@ void OrganizeListModel::showRemovals()
     }
 }
 
-int OrganizeListModel::rowCount(const QModelIndex &parent) const
-{
+int OrganizeListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : m_list.ShownCount() + static_cast<int>(m_heldRows.size());
 }
 
-int OrganizeListModel::columnCount(const QModelIndex &parent) const
-{
+int OrganizeListModel::columnCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : 2;
 }
 
-QVariant OrganizeListModel::data(const QModelIndex &index, int role) const
-{
+QVariant OrganizeListModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid())
         return QVariant();
     const int r = listRow(index.row());
@@ -115,8 +107,7 @@ QVariant OrganizeListModel::data(const QModelIndex &index, int role) const
     }
 }
 
-QVariant OrganizeListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant OrganizeListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QVariant();
     if (section == 0)
@@ -126,8 +117,7 @@ QVariant OrganizeListModel::headerData(int section, Qt::Orientation orientation,
     return QVariant();
 }
 
-Qt::ItemFlags OrganizeListModel::flags(const QModelIndex &index) const
-{
+Qt::ItemFlags OrganizeListModel::flags(const QModelIndex &index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
@@ -136,8 +126,7 @@ Qt::ItemFlags OrganizeListModel::flags(const QModelIndex &index) const
     return f;
 }
 
-bool OrganizeListModel::setData(const QModelIndex &index, const QVariant &value, int role)
-{
+bool OrganizeListModel::setData(const QModelIndex &index, const QVariant &value, int role) {
     if (!index.isValid() || index.column() != 0 || role != Qt::EditRole)
         return false;
     const int r = listRow(index.row());

@@ -20,10 +20,9 @@ class OrganizeList;
  * kRemovalPauseMs: rows removed in between stay as empty rows until then. View rows and
  * list rows differ only during such a pause; listRow and viewRow convert.
  */
-class OrganizeListModel : public QAbstractTableModel
-{
+class OrganizeListModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     using EditHandler = std::function<void(int listRow, const QString &text)>;
     static constexpr int kRemovalPauseMs = 100;
 
@@ -47,7 +46,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
-private:
+  private:
     void holdRemovedRow(int row);
 
     OrganizeList &m_list;

@@ -22,8 +22,7 @@ constexpr std::array<int, 7> kDefaultColors{0x000000, 0xFDF5D5, 0x800000, 0xC0C0
                                             0x000000, 0xC56A31, 0xFFFFFF};
 
 // A size box's text as a border or spacing: a whole number of 0 or more.
-std::optional<int> SizeValue(const QString &text)
-{
+std::optional<int> SizeValue(const QString &text) {
     bool ok = false;
     const int value = TextUtil::Trim(text).toInt(&ok, 10);
     if (!ok || value < 0)
@@ -32,8 +31,7 @@ std::optional<int> SizeValue(const QString &text)
 }
 } // namespace
 
-PagePropertiesDialog::PagePropertiesDialog(QWidget *parent) : QDialog(parent)
-{
+PagePropertiesDialog::PagePropertiesDialog(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PagePropertiesDialog"));
     setWindowTitle(QStringLiteral("Modify Html Page Properties"));
     if (parent)
@@ -142,23 +140,20 @@ PagePropertiesDialog::PagePropertiesDialog(QWidget *parent) : QDialog(parent)
     m_alternateCheck->setChecked(h.alternate != 0);
 }
 
-void PagePropertiesDialog::setSwatch(int index, int colour)
-{
+void PagePropertiesDialog::setSwatch(int index, int colour) {
     m_colors[static_cast<size_t>(index)] = colour;
     m_colorSwatches[static_cast<size_t>(index)]->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }")
             .arg(HtmlColor(colour)));
 }
 
-void PagePropertiesDialog::chooseColor(int index)
-{
+void PagePropertiesDialog::chooseColor(int index) {
     const int chosen = Dialogs().ChooseColor(swatchColor(index));
     if (chosen != -1)
         setSwatch(index, chosen);
 }
 
-void PagePropertiesDialog::applyDefaults()
-{
+void PagePropertiesDialog::applyDefaults() {
     for (int i = 0; i < 7; ++i)
         setSwatch(i, kDefaultColors[static_cast<size_t>(i)]);
     for (int i = 0; i < 4; ++i)
@@ -166,15 +161,13 @@ void PagePropertiesDialog::applyDefaults()
             QString::number(kDefaultSizes[static_cast<size_t>(i)]));
     m_alignCombo->setEditText(QStringLiteral("center"));
     m_alternateCheck->setChecked(true);
-    const std::optional<QString> name =
-        Dialogs().InputBox(QStringLiteral("Please enter your name."), QStringLiteral("Enter Name"),
-                           QString());
+    const std::optional<QString> name = Dialogs().InputBox(
+        QStringLiteral("Please enter your name."), QStringLiteral("Enter Name"), QString());
     m_titleEdit->setText(name && !name->isEmpty() ? *name + QLatin1String("'s Media File List")
                                                   : QStringLiteral("My Media File List"));
 }
 
-void PagePropertiesDialog::saveLook()
-{
+void PagePropertiesDialog::saveLook() {
     HtmlPageSettingsRecord &h = HtmlPageSettings;
     h.colors = m_colors;
     for (int i = 0; i < 4; ++i) {

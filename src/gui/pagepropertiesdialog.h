@@ -13,10 +13,9 @@ class QPushButton;
  * The HTML page properties window: title, alignment, table sizes and colours of the XHTML
  * listing. It ends accepted when OK stored the look, rejected when the user abandoned it.
  */
-class PagePropertiesDialog : public QDialog
-{
+class PagePropertiesDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit PagePropertiesDialog(QWidget *parent = nullptr);
 
     /** The colour swatch @p index shows (0x00BBGGRR), numbered as the page look's colours. */
@@ -28,7 +27,7 @@ public:
     /** OK: stores the window's values in the page look and the settings store. */
     void saveLook();
 
-private:
+  private:
     void setSwatch(int index, int colour);
 
     std::array<QPushButton *, 7> m_colorSwatches{};

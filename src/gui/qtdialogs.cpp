@@ -19,23 +19,19 @@
 #include <QVBoxLayout>
 
 namespace {
-QWidget *Owner()
-{
+QWidget *Owner() {
     return QApplication::activeWindow();
 }
 
-QColor FromBgr(int bgr)
-{
+QColor FromBgr(int bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-int ToBgr(const QColor &c)
-{
+int ToBgr(const QColor &c) {
     return c.red() | (c.green() << 8) | (c.blue() << 16);
 }
 
-QString PermissionText(QFile::Permissions p)
-{
+QString PermissionText(QFile::Permissions p) {
     QString s;
     const QFile::Permission bits[] = {QFile::ReadOwner, QFile::WriteOwner, QFile::ExeOwner,
                                       QFile::ReadGroup, QFile::WriteGroup, QFile::ExeGroup,
@@ -48,8 +44,7 @@ QString PermissionText(QFile::Permissions p)
 } // namespace
 
 MsgResult QtDialogs::Message(const QString &text, MsgButtons buttons, MsgIcon icon,
-                             const QString &title)
-{
+                             const QString &title) {
     QMessageBox box(Owner());
     box.setWindowTitle(title.isEmpty() ? AppTitle() : title);
     box.setText(text);
@@ -103,8 +98,7 @@ MsgResult QtDialogs::Message(const QString &text, MsgButtons buttons, MsgIcon ic
 }
 
 std::optional<QString> QtDialogs::InputBox(const QString &prompt, const QString &title,
-                                           const QString &defaultText)
-{
+                                           const QString &defaultText) {
     bool ok = false;
     const QString answer = QInputDialog::getText(Owner(), title.isEmpty() ? AppTitle() : title,
                                                  prompt, QLineEdit::Normal, defaultText, &ok);
@@ -113,15 +107,13 @@ std::optional<QString> QtDialogs::InputBox(const QString &prompt, const QString 
     return answer;
 }
 
-QString QtDialogs::BrowseForFolder(const QString &title, const QString &startFolder)
-{
+QString QtDialogs::BrowseForFolder(const QString &title, const QString &startFolder) {
     return QFileDialog::getExistingDirectory(Owner(), title, startFolder);
 }
 
 QString QtDialogs::FileDialog(bool save, const QString &filter, const QString &cancelValue,
                               const QString &title, const QString &defaultExt,
-                              const QString &startFolder)
-{
+                              const QString &startFolder) {
     // "description|pattern|description|pattern" becomes Qt's "description (pattern)" list.
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList nameFilters;
@@ -144,19 +136,16 @@ QString QtDialogs::FileDialog(bool save, const QString &filter, const QString &c
     return chosen.isEmpty() ? cancelValue : chosen;
 }
 
-int QtDialogs::ChooseColor(int initialColor)
-{
+int QtDialogs::ChooseColor(int initialColor) {
     const QColor c = QColorDialog::getColor(FromBgr(initialColor), Owner());
     return c.isValid() ? ToBgr(c) : -1;
 }
 
-bool QtDialogs::OpenPath(const QString &path)
-{
+bool QtDialogs::OpenPath(const QString &path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void QtDialogs::ShowProperties(const QString &path)
-{
+void QtDialogs::ShowProperties(const QString &path) {
     const QFileInfo info(path);
     auto *dialog = new QDialog(Owner());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -170,9 +159,11 @@ void QtDialogs::ShowProperties(const QString &path)
     addRow(QStringLiteral("Name:"), info.fileName());
     addRow(QStringLiteral("Folder:"), info.absolutePath());
     addRow(QStringLiteral("Size:"), QLocale().toString(info.size()) + QStringLiteral(" bytes"));
-    addRow(QStringLiteral("Type:"), info.isDir() ? QStringLiteral("Folder")
-                                                 : info.suffix().toUpper() + QStringLiteral(" File"));
-    addRow(QStringLiteral("Modified:"), QLocale().toString(info.lastModified(), QLocale::LongFormat));
+    addRow(QStringLiteral("Type:"), info.isDir()
+                                        ? QStringLiteral("Folder")
+                                        : info.suffix().toUpper() + QStringLiteral(" File"));
+    addRow(QStringLiteral("Modified:"),
+           QLocale().toString(info.lastModified(), QLocale::LongFormat));
     addRow(QStringLiteral("Permissions:"), PermissionText(info.permissions()));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
@@ -182,14 +173,12 @@ void QtDialogs::ShowProperties(const QString &path)
     dialog->show();
 }
 
-bool QtDialogs::StartProgram(const QString &program, const QStringList &arguments)
-{
+bool QtDialogs::StartProgram(const QString &program, const QStringList &arguments) {
     QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner | QFile::ExeUser);
     return QProcess::startDetached(program, arguments);
 }
 
-void QtDialogs::SetClipboardText(const QString &text)
-{
+void QtDialogs::SetClipboardText(const QString &text) {
     if (QClipboard *cb = QGuiApplication::clipboard())
         cb->setText(text);
 }

@@ -3,9 +3,8 @@
 #include "base/dialogseam.h"
 
 /** The desktop program's dialogs and shell services, shown with Qt. */
-class QtDialogs final : public DialogSeam
-{
-public:
+class QtDialogs final : public DialogSeam {
+  public:
     MsgResult Message(const QString &text, MsgButtons buttons, MsgIcon icon,
                       const QString &title = QString()) override;
     std::optional<QString> InputBox(const QString &prompt, const QString &title,

@@ -19,22 +19,19 @@
 
 namespace {
 // Only the first column is edited in place, and an edit to empty text is refused.
-class ReplaceThisDelegate final : public QStyledItemDelegate
-{
-public:
+class ReplaceThisDelegate final : public QStyledItemDelegate {
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override
-    {
+                          const QModelIndex &index) const override {
         if (index.column() != 0)
             return nullptr;
         return QStyledItemDelegate::createEditor(parent, option, index);
     }
 
     void setModelData(QWidget *editor, QAbstractItemModel *model,
-                      const QModelIndex &index) const override
-    {
+                      const QModelIndex &index) const override {
         if (auto *line = qobject_cast<QLineEdit *>(editor); line && line->text().isEmpty())
             return;
         QStyledItemDelegate::setModelData(editor, model, index);
@@ -42,8 +39,7 @@ public:
 };
 
 // The header band: the program's picture on a blue gradient.
-QPixmap HeaderPicture(int width, int height)
-{
+QPixmap HeaderPicture(int width, int height) {
     QPixmap pix(width, height);
     QPainter p(&pix);
     QLinearGradient g(0, 0, width, 0);
@@ -63,8 +59,7 @@ QPixmap HeaderPicture(int width, int height)
 }
 } // namespace
 
-ReplaceListEditor::ReplaceListEditor(QWidget *owner) : QWidget(owner, Qt::Dialog)
-{
+ReplaceListEditor::ReplaceListEditor(QWidget *owner) : QWidget(owner, Qt::Dialog) {
     setObjectName(QStringLiteral("ReplaceListEditor"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Edit Replace With List..."));
@@ -80,7 +75,7 @@ ReplaceListEditor::ReplaceListEditor(QWidget *owner) : QWidget(owner, Qt::Dialog
     m_list->setObjectName(QStringLiteral("list"));
     m_list->setColumnCount(3);
     m_list->setHeaderLabels({QStringLiteral("Replace This"), QStringLiteral("With This"),
-                          QStringLiteral("Case Sensitive")});
+                             QStringLiteral("Case Sensitive")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
@@ -166,15 +161,13 @@ ReplaceListEditor::ReplaceListEditor(QWidget *owner) : QWidget(owner, Qt::Dialog
     loadRows();
 }
 
-void ReplaceListEditor::alignBoxesToColumns()
-{
+void ReplaceListEditor::alignBoxesToColumns() {
     // The text boxes sit under the first two columns, as wide as those columns.
     m_replaceThisEdit->setFixedWidth(m_list->columnWidth(0) + m_list->frameWidth());
     m_withThisEdit->setFixedWidth(m_list->columnWidth(1));
 }
 
-void ReplaceListEditor::loadRows()
-{
+void ReplaceListEditor::loadRows() {
     m_filling = true;
     m_list->clear();
     for (const ReplaceRow &row : ReplaceEditor::Rows()) {
@@ -187,16 +180,14 @@ void ReplaceListEditor::loadRows()
     m_filling = false;
 }
 
-int ReplaceListEditor::selectedPosition() const
-{
+int ReplaceListEditor::selectedPosition() const {
     const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
     if (selected.isEmpty())
         return 0;
     return m_list->indexOfTopLevelItem(selected.first()) + 1;
 }
 
-void ReplaceListEditor::selectRow(int position)
-{
+void ReplaceListEditor::selectRow(int position) {
     m_filling = true;
     if (QTreeWidgetItem *item = m_list->topLevelItem(position - 1)) {
         m_list->setCurrentItem(item);
@@ -206,8 +197,7 @@ void ReplaceListEditor::selectRow(int position)
     m_filling = false;
 }
 
-void ReplaceListEditor::showRule(QTreeWidgetItem *item)
-{
+void ReplaceListEditor::showRule(QTreeWidgetItem *item) {
     if (m_filling || !item)
         return;
     m_replaceThisEdit->setText(item->text(0));
@@ -215,23 +205,21 @@ void ReplaceListEditor::showRule(QTreeWidgetItem *item)
     m_caseSensitiveBox->setChecked(item->text(2) == QLatin1String("Yes"));
 }
 
-void ReplaceListEditor::replaceThisEdited(QTreeWidgetItem *item, int column)
-{
+void ReplaceListEditor::replaceThisEdited(QTreeWidgetItem *item, int column) {
     if (m_filling || column != 0)
         return;
     const int position = m_list->indexOfTopLevelItem(item) + 1;
     if (!ReplaceEditor::EditReplaceThis(position, item->text(0))) {
         // Refused: the row shows the rule's text again.
         m_filling = true;
-        if (const QList<ReplaceRow> rows = ReplaceEditor::Rows(); position >= 1 &&
-                                                                   position <= rows.size())
+        if (const QList<ReplaceRow> rows = ReplaceEditor::Rows();
+            position >= 1 && position <= rows.size())
             item->setText(0, rows[position - 1].replaceThis);
         m_filling = false;
     }
 }
 
-void ReplaceListEditor::addRule()
-{
+void ReplaceListEditor::addRule() {
     if (!ReplaceEditor::Add(m_replaceThisEdit->text(), m_withThisEdit->text(),
                             m_caseSensitiveBox->isChecked() ? 1 : 0))
         return;
@@ -240,8 +228,7 @@ void ReplaceListEditor::addRule()
     loadRows();
 }
 
-void ReplaceListEditor::removeRule()
-{
+void ReplaceListEditor::removeRule() {
     const int position = selectedPosition();
     if (position == 0)
         return;
@@ -251,8 +238,7 @@ void ReplaceListEditor::removeRule()
         selectRow(next);
 }
 
-void ReplaceListEditor::modifyRule()
-{
+void ReplaceListEditor::modifyRule() {
     const int position = selectedPosition();
     // The text checks come first: they are reported even without a selected row.
     if (!ReplaceEditor::Modify(position, m_replaceThisEdit->text(), m_withThisEdit->text(),
@@ -264,14 +250,12 @@ void ReplaceListEditor::modifyRule()
     m_replaceThisEdit->clear();
 }
 
-void ReplaceListEditor::clearAll()
-{
+void ReplaceListEditor::clearAll() {
     if (ReplaceEditor::ClearAll())
         loadRows();
 }
 
-void ReplaceListEditor::closeEvent(QCloseEvent *event)
-{
+void ReplaceListEditor::closeEvent(QCloseEvent *event) {
     SaveSettings();
     SettingsStore::Sync();
     event->accept();

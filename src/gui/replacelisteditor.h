@@ -10,21 +10,20 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // Replace-list editor: shows and edits the user's "Replace With" list, saved on close.
-class ReplaceListEditor : public QWidget
-{
+class ReplaceListEditor : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     /** The editor, not modal, owned by @p owner (the Options window); deleted when closed. */
     explicit ReplaceListEditor(QWidget *owner);
 
     /** The 1-based position of the selected row, 0 when none is selected. */
     int selectedPosition() const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
 
-private:
+  private:
     /** Rebuilds the rows from the user's replace list; nothing is selected after. */
     void loadRows();
     void selectRow(int position);

@@ -8,8 +8,7 @@
 #include <QVBoxLayout>
 
 SplashScreen::SplashScreen(QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-{
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("SplashScreen"));
     setAutoFillBackground(true);
     QPalette p = palette();

@@ -5,12 +5,11 @@
 class QLabel;
 
 /** Splash window: the logo, the product name, the slogan and the version, for two seconds. */
-class SplashScreen : public QWidget
-{
+class SplashScreen : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SplashScreen(QWidget *parent = nullptr);
 
-private:
+  private:
     QLabel *m_versionLabel = nullptr;
 };

@@ -17,8 +17,7 @@
 
 #include <cstdlib>
 
-bool RunApplication()
-{
+bool RunApplication() {
     std::srand(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay()));
     SetProgramFolder(QCoreApplication::applicationDirPath());
     static QtDialogs qtDialogs;
@@ -53,8 +52,7 @@ bool RunApplication()
     return true;
 }
 
-void CenterWindow(QWidget *window)
-{
+void CenterWindow(QWidget *window) {
     if (!window)
         return;
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -73,7 +71,6 @@ void CenterWindow(QWidget *window)
     window->move(area.x() + x, area.y() + y);
 }
 
-void CopyToClipboard(const QString &text)
-{
+void CopyToClipboard(const QString &text) {
     Dialogs().SetClipboardText(text);
 }

@@ -13,8 +13,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-TagWindow::TagWindow(QWidget *owner) : QWidget(owner, Qt::Window)
-{
+TagWindow::TagWindow(QWidget *owner) : QWidget(owner, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("MP3 ID3 Tag Properties"));
     if (owner)
@@ -48,8 +47,8 @@ TagWindow::TagWindow(QWidget *owner) : QWidget(owner, Qt::Window)
     auto *id3v2Box = new QGroupBox(QStringLiteral("MP3 Tag IDv3 Information"), this);
     auto *id3v2List = new QListWidget(id3v2Box);
     id3v2Box->hide();
-    auto *note = new QLabel(
-        QStringLiteral("Note: Click an item to copy its value to the clipboard."), this);
+    auto *note =
+        new QLabel(QStringLiteral("Note: Click an item to copy its value to the clipboard."), this);
     auto *closeButton = new QPushButton(QStringLiteral("Close"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
 
@@ -82,8 +81,7 @@ TagWindow::TagWindow(QWidget *owner) : QWidget(owner, Qt::Window)
     m_tagList->viewport()->installEventFilter(this);
 }
 
-void TagWindow::showFile(const QString &path)
-{
+void TagWindow::showFile(const QString &path) {
     const TagDisplay d = BuildTagDisplay(path);
     m_fileNameLabel->setText(d.fileNameLine);
     m_fileSizeLabel->setText(d.sizeLine);
@@ -92,15 +90,13 @@ void TagWindow::showFile(const QString &path)
     m_tagList->addItems(d.lines);
 }
 
-bool TagWindow::eventFilter(QObject *watched, QEvent *event)
-{
+bool TagWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_tagList->viewport() && event->type() == QEvent::MouseButtonRelease)
         copySelectedValue();
     return QWidget::eventFilter(watched, event);
 }
 
-void TagWindow::copySelectedValue()
-{
+void TagWindow::copySelectedValue() {
     const QListWidgetItem *item = m_tagList->currentItem();
     if (!item)
         return;

@@ -7,10 +7,9 @@ class QLineEdit;
 class QListWidget;
 
 /** The tag properties window: the ID3 v1.1 tag of MP3 files as lines; a click copies a value. */
-class TagWindow : public QWidget
-{
+class TagWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TagWindow(QWidget *owner = nullptr);
 
     /**
@@ -19,10 +18,10 @@ public:
      */
     void showFile(const QString &path);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     /** Puts the value of the selected tag line on the clipboard. */
     void copySelectedValue();
 

@@ -10,23 +10,20 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel *Caption(const QString &text)
-{
+QLabel *Caption(const QString &text) {
     auto *label = new QLabel(text);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
 
-QFrame *Rule()
-{
+QFrame *Rule() {
     auto *line = new QFrame;
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
 }
 
-QLabel *Value(const QString &name)
-{
+QLabel *Value(const QString &name) {
     auto *label = new QLabel;
     label->setObjectName(name);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -41,8 +38,7 @@ UpdateOfferDialog::UpdateOfferDialog(QWidget *owner)
       m_sizeLabel(Value(QStringLiteral("sizeLabel"))),
       m_dateLabel(Value(QStringLiteral("dateLabel"))),
       m_downloadButton(new QPushButton(QStringLiteral("Download"))),
-      m_cancelButton(new QPushButton(QStringLiteral("Cancel")))
-{
+      m_cancelButton(new QPushButton(QStringLiteral("Cancel"))) {
     setObjectName(QStringLiteral("UpdateOfferDialog"));
     setWindowTitle(QStringLiteral("Update Available"));
     QIcon icon = owner ? owner->windowIcon() : QIcon();
@@ -111,27 +107,23 @@ UpdateOfferDialog::UpdateOfferDialog(QWidget *owner)
     connect(m_cancelButton, &QPushButton::clicked, this, &UpdateOfferDialog::declineOffer);
 }
 
-void UpdateOfferDialog::setOffer(const UpdateOffer &offer)
-{
+void UpdateOfferDialog::setOffer(const UpdateOffer &offer) {
     m_currentVersionLabel->setText(offer.currentVersion);
     m_versionLabel->setText(offer.version);
     m_sizeLabel->setText(offer.size);
     m_dateLabel->setText(offer.date);
 }
 
-bool UpdateOfferDialog::showOffer(QWidget *owner, const UpdateOffer &offer)
-{
+bool UpdateOfferDialog::showOffer(QWidget *owner, const UpdateOffer &offer) {
     UpdateOfferDialog window(owner);
     window.setOffer(offer);
     return window.exec() == QDialog::Accepted;
 }
 
-void UpdateOfferDialog::acceptOffer()
-{
+void UpdateOfferDialog::acceptOffer() {
     accept();
 }
 
-void UpdateOfferDialog::declineOffer()
-{
+void UpdateOfferDialog::declineOffer() {
     reject();
 }

@@ -8,11 +8,10 @@ class QLabel;
 class QPushButton;
 
 /** "Update Available" window: shows the offered release and asks whether to download it. */
-class UpdateOfferDialog : public QDialog
-{
+class UpdateOfferDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     /** The window takes its icon from @p owner (the main window) when it has one. */
     explicit UpdateOfferDialog(QWidget *owner = nullptr);
 
@@ -22,13 +21,13 @@ public:
     /** Shows the offer modally; true when the user chose "Download". */
     static bool showOffer(QWidget *owner, const UpdateOffer &offer);
 
-public slots:
+  public slots:
     /** "Download". */
     void acceptOffer();
     /** "Cancel". */
     void declineOffer();
 
-private:
+  private:
     QLabel *m_currentVersionLabel;
     QLabel *m_versionLabel;
     QLabel *m_sizeLabel;

@@ -7,11 +7,10 @@
 #include <QTest>
 
 // sortiva-cli run as a user runs it, against a private settings folder.
-class TestCli : public QObject
-{
+class TestCli : public QObject {
     Q_OBJECT
 
-private:
+  private:
     struct Run {
         int status = -1;
         QString out;
@@ -21,13 +20,11 @@ private:
     QTemporaryDir m_config;
     QString m_media;
 
-    void Write(const QString &relative, const QByteArray &content = "x")
-    {
+    void Write(const QString &relative, const QByteArray &content = "x") {
         QVERIFY(TestEnv::WriteFile(m_media + QLatin1Char('/') + relative, content));
     }
 
-    Run Cli(const QStringList &arguments, const QString &workingDir = QString())
-    {
+    Run Cli(const QStringList &arguments, const QString &workingDir = QString()) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
@@ -47,9 +44,8 @@ private:
         return r;
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         QVERIFY(m_dir.isValid());
         QVERIFY(m_config.isValid());
         m_media = m_dir.filePath(QStringLiteral("media"));
@@ -68,8 +64,7 @@ private slots:
                             m_media + QStringLiteral("/Live/Deep/up")));
     }
 
-    void load_data()
-    {
+    void load_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
@@ -101,8 +96,7 @@ private slots:
             << "6 files, 2 without a folder name\n";
     }
 
-    void load()
-    {
+    void load() {
         QFETCH(QStringList, options);
         QFETCH(QString, out);
         QFETCH(QString, err);
@@ -113,8 +107,7 @@ private slots:
         QCOMPARE(r.err, err);
     }
 
-    void loadMissingFolder()
-    {
+    void loadMissingFolder() {
         const Run r = Cli({QStringLiteral("load"), m_dir.filePath(QStringLiteral("nothing"))});
         QCOMPARE(r.status, 2);
         QCOMPARE(r.err, QStringLiteral("Folder does not exist!\n"));
@@ -126,8 +119,7 @@ private slots:
             2);
     }
 
-    void derive_data()
-    {
+    void derive_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("out");
         QTest::newRow("several names")
@@ -138,8 +130,8 @@ private slots:
         QTest::newRow("featured artists kept")
             << QStringList{"--no-primary", "Pembo Ft. Kaz - Song.mp3"}
             << "ok\tPembo With Kaz\tPembo Ft. Kaz - Song.mp3\n";
-        QTest::newRow("line break escaped") << QStringList{"Line\nBreak - x.mp3"}
-                                            << "ok\tLine Break\tLine\\nBreak - x.mp3\n";
+        QTest::newRow("line break escaped")
+            << QStringList{"Line\nBreak - x.mp3"} << "ok\tLine Break\tLine\\nBreak - x.mp3\n";
         QTest::newRow("tag read from an existing file")
             << QStringList{"--tag", "tagged.mp3", "missing.mp3"}
             << "ok\tVelvet Lanterns\ttagged.mp3\nok\tMissing\tmissing.mp3\n";
@@ -147,8 +139,7 @@ private slots:
                                  << "ok\tTagged\ttagged.mp3\n";
     }
 
-    void derive()
-    {
+    void derive() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, out);
         QTemporaryDir work;
@@ -164,8 +155,7 @@ private slots:
         QCOMPARE(r.out, out);
     }
 
-    void deriveReadsStoredSettings()
-    {
+    void deriveReadsStoredSettings() {
         const QString conf = m_config.filePath(QStringLiteral("Sortiva/Sortiva.conf"));
         QVERIFY(QDir().mkpath(m_config.filePath(QStringLiteral("Sortiva"))));
         QFile f(conf);
@@ -187,8 +177,7 @@ private slots:
         QVERIFY(QFile::remove(conf));
     }
 
-    void neverWritesTheStore()
-    {
+    void neverWritesTheStore() {
         QVERIFY(Cli({QStringLiteral("derive"), QStringLiteral("a - b.mp3")}).status == 0);
         QVERIFY(Cli({QStringLiteral("load"), m_media}).status == 0);
         QVERIFY(!QFile::exists(m_config.filePath(QStringLiteral("Sortiva/Sortiva.conf"))));
@@ -196,5 +185,5 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestCli)
-#include "tst_cli.moc"
 #include "support/testenv.h"
+#include "tst_cli.moc"

@@ -8,40 +8,36 @@
 
 #include <memory>
 
-class TestCliExport : public QObject
-{
+class TestCliExport : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> dir;
     QString root;
 
-    void Write(const QString &path, const QByteArray &data)
-    {
+    void Write(const QString &path, const QByteArray &data) {
         QVERIFY(TestEnv::WriteFile(path, data));
     }
 
     // sortiva-cli export with @p arguments; its exit code and what it printed on either stream.
-    static std::pair<int, QString> Export(const QStringList &arguments, bool errors)
-    {
+    static std::pair<int, QString> Export(const QStringList &arguments, bool errors) {
         QProcess p;
-        p.start(QStringLiteral(SORTIVA_CLI_PATH), QStringList{QStringLiteral("export")} + arguments);
+        p.start(QStringLiteral(SORTIVA_CLI_PATH),
+                QStringList{QStringLiteral("export")} + arguments);
         if (!p.waitForFinished(30000))
             return {-1, QString()};
-        return {p.exitCode(), QString::fromUtf8(errors ? p.readAllStandardError()
-                                                       : p.readAllStandardOutput())};
+        return {p.exitCode(),
+                QString::fromUtf8(errors ? p.readAllStandardError() : p.readAllStandardOutput())};
     }
 
-    static QByteArray Read(const QString &path)
-    {
+    static QByteArray Read(const QString &path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-private slots:
+  private slots:
     void initTestCase() { TestEnv::IsolateSettings(); }
-    void init()
-    {
+    void init() {
         dir = std::make_unique<QTemporaryDir>();
         root = dir->filePath(QStringLiteral("music"));
         Write(root + QStringLiteral("/a.mp3"), "abc");
@@ -49,13 +45,12 @@ private slots:
         QDir().mkpath(root + QStringLiteral("/Empty"));
     }
 
-    void run_data()
-    {
+    void run_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("target"); // relative to the temporary folder
         QTest::addColumn<bool>("existing");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("output");    // start of stdout or stderr
+        QTest::addColumn<QString>("output");     // start of stdout or stderr
         QTest::addColumn<QByteArray>("written"); // start of the file, empty for untouched
         QTest::newRow("xhtml listing")
             << QStringList{"--html", "--filter", "mp3"} << "l.html" << false << 0
@@ -76,14 +71,13 @@ private slots:
             << QStringList{"--text", "--force", "--filter", "*"} << "l.txt" << true << 0
             << "Complete. Found 2 Folders With 2 Files Totaling 8 Bytes\n"
             << QByteArray("Folder Directory Listing By Sortiva");
-        QTest::newRow("both formats refused") << QStringList{"--text", "--html"} << "l.txt"
-                                              << false << 2 << "Usage:" << QByteArray();
+        QTest::newRow("both formats refused")
+            << QStringList{"--text", "--html"} << "l.txt" << false << 2 << "Usage:" << QByteArray();
         QTest::newRow("unwritable file reported")
             << QStringList{"--text"} << "no/such/l.txt" << false << 1
             << "Unable to write the list file! (" << QByteArray();
     }
-    void run()
-    {
+    void run() {
         QFETCH(QStringList, options);
         QFETCH(QString, target);
         QFETCH(bool, existing);
@@ -104,14 +98,12 @@ private slots:
             QVERIFY(!QFile::exists(file));
     }
 
-    void noEmptyLeavesOutEmptyFolders_data()
-    {
+    void noEmptyLeavesOutEmptyFolders_data() {
         QTest::addColumn<bool>("noEmpty");
         QTest::newRow("empty folder listed") << false;
         QTest::newRow("empty folder left out") << true;
     }
-    void noEmptyLeavesOutEmptyFolders()
-    {
+    void noEmptyLeavesOutEmptyFolders() {
         QFETCH(bool, noEmpty);
         const QString file = dir->filePath(QStringLiteral("l.txt"));
         QStringList args{QStringLiteral("--text"), QStringLiteral("--filter"),
@@ -124,8 +116,7 @@ private slots:
         QCOMPARE(text.contains("Empty (0 Bytes - 0 files)"), !noEmpty);
     }
 
-    void missingRootExitsWithTwo()
-    {
+    void missingRootExitsWithTwo() {
         const QString missing = dir->filePath(QStringLiteral("gone"));
         const auto [code, said] =
             Export({missing + QStringLiteral("/"), dir->filePath(QStringLiteral("l.html"))}, true);

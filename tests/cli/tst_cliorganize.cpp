@@ -8,21 +8,18 @@
 #include <QtTest>
 
 // sortiva-cli organize, run as a user runs it.
-class TestCliOrganize : public QObject
-{
+class TestCliOrganize : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir;
     QString in;
     QString out;
 
-    static void Write(const QString &path, const QByteArray &data)
-    {
+    static void Write(const QString &path, const QByteArray &data) {
         QVERIFY(TestEnv::WriteFile(path, data));
     }
-    static int Run(const QStringList &args, QString &output)
-    {
+    static int Run(const QStringList &args, QString &output) {
         QProcess p;
         p.start(QStringLiteral(SORTIVA_CLI_PATH), QStringList{"organize"} + args);
         if (!p.waitForFinished(30000))
@@ -31,10 +28,9 @@ private:
         return p.exitCode();
     }
 
-private slots:
+  private slots:
     void initTestCase() { TestEnv::IsolateSettings(); }
-    void init()
-    {
+    void init() {
         QVERIFY(dir.isValid());
         in = dir.filePath(QStringLiteral("in"));
         out = dir.filePath(QStringLiteral("out"));
@@ -45,8 +41,7 @@ private slots:
         Write(out + QStringLiteral("/corvelle/Corvelle - A.mp3"), "old");
     }
 
-    void refusesWithoutYesOrDryRun()
-    {
+    void refusesWithoutYesOrDryRun() {
         QString output;
         QCOMPARE(Run({in, out}, output), 2);
         QVERIFY(output.isEmpty());
@@ -54,8 +49,7 @@ private slots:
         QVERIFY(!QFile::exists(out + QStringLiteral("/Dalvern")));
     }
 
-    void dryRunPrintsThePlan()
-    {
+    void dryRunPrintsThePlan() {
         QString output;
         QCOMPARE(Run({QStringLiteral("--dry-run"), in, out}, output), 0);
         const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -67,8 +61,7 @@ private slots:
         QVERIFY(!QFile::exists(out + QStringLiteral("/Dalvern")));
     }
 
-    void moveWithSkipLeavesARow()
-    {
+    void moveWithSkipLeavesARow() {
         QString output;
         QCOMPARE(Run({QStringLiteral("--yes"), QStringLiteral("--move"),
                       QStringLiteral("--skip-existing"), in, out},
@@ -82,11 +75,10 @@ private slots:
         QVERIFY(QFile::exists(out + QStringLiteral("/Dalvern/Dalvern - B.mp3")));
     }
 
-    void replaceCopies()
-    {
+    void replaceCopies() {
         QString output;
-        QCOMPARE(Run({QStringLiteral("--yes"), QStringLiteral("--copy"), QStringLiteral("--replace"),
-                      in, out},
+        QCOMPARE(Run({QStringLiteral("--yes"), QStringLiteral("--copy"),
+                      QStringLiteral("--replace"), in, out},
                      output),
                  0);
         QFile f(out + QStringLiteral("/corvelle/Corvelle - A.mp3"));

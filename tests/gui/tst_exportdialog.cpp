@@ -20,9 +20,8 @@
 #include <functional>
 
 namespace {
-class QuietView final : public ProgressView
-{
-public:
+class QuietView final : public ProgressView {
+  public:
     void Status(int, const QString &) override {}
     void SetProgressMax(int) override {}
     void SetProgress(int) override {}
@@ -30,9 +29,7 @@ public:
 };
 
 // Runs @p action on the next modal dialog of type T as soon as it is shown.
-template <typename T>
-void WhenShown(std::function<void(T *)> action, int *shown = nullptr)
-{
+template <typename T> void WhenShown(std::function<void(T *)> action, int *shown = nullptr) {
     QTimer::singleShot(0, [action, shown] {
         auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
         if (!dialog) {
@@ -46,34 +43,48 @@ void WhenShown(std::function<void(T *)> action, int *shown = nullptr)
 }
 
 // The widget of @p dialog named @p name; tests find widgets by their role.
-template <typename T>
-T *Find(QWidget *dialog, const char *name)
-{
+template <typename T> T *Find(QWidget *dialog, const char *name) {
     T *widget = dialog->findChild<T *>(QLatin1String(name));
     if (!widget)
         qFatal("no widget %s", name);
     return widget;
 }
 
-QLineEdit *FilterEdit(QWidget *d) { return Find<QLineEdit>(d, "filterEdit"); }
-QComboBox *PresetCombo(QWidget *d) { return Find<QComboBox>(d, "presetCombo"); }
-QRadioButton *OrganizeToRadio(QWidget *d) { return Find<QRadioButton>(d, "organizeToRadio"); }
-QRadioButton *SourceMediaRadio(QWidget *d) { return Find<QRadioButton>(d, "sourceMediaRadio"); }
-QCheckBox *SaveAsHtmlCheck(QWidget *d) { return Find<QCheckBox>(d, "saveAsHtmlCheck"); }
-QCheckBox *NoEmptyCheck(QWidget *d) { return Find<QCheckBox>(d, "noEmptyCheck"); }
-QPushButton *ExportButton(QWidget *d) { return Find<QPushButton>(d, "exportButton"); }
-QPushButton *CancelButton(QWidget *d) { return Find<QPushButton>(d, "cancelButton"); }
-QPushButton *PageOkButton(QWidget *d) { return Find<QPushButton>(d, "okButton"); }
+QLineEdit *FilterEdit(QWidget *d) {
+    return Find<QLineEdit>(d, "filterEdit");
+}
+QComboBox *PresetCombo(QWidget *d) {
+    return Find<QComboBox>(d, "presetCombo");
+}
+QRadioButton *OrganizeToRadio(QWidget *d) {
+    return Find<QRadioButton>(d, "organizeToRadio");
+}
+QRadioButton *SourceMediaRadio(QWidget *d) {
+    return Find<QRadioButton>(d, "sourceMediaRadio");
+}
+QCheckBox *SaveAsHtmlCheck(QWidget *d) {
+    return Find<QCheckBox>(d, "saveAsHtmlCheck");
+}
+QCheckBox *NoEmptyCheck(QWidget *d) {
+    return Find<QCheckBox>(d, "noEmptyCheck");
+}
+QPushButton *ExportButton(QWidget *d) {
+    return Find<QPushButton>(d, "exportButton");
+}
+QPushButton *CancelButton(QWidget *d) {
+    return Find<QPushButton>(d, "cancelButton");
+}
+QPushButton *PageOkButton(QWidget *d) {
+    return Find<QPushButton>(d, "okButton");
+}
 } // namespace
 
-class TestExportDialog : public QObject
-{
+class TestExportDialog : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { TestEnv::IsolateSettings(); }
-    void init()
-    {
+    void init() {
         Settings = SettingsRecord();
         Settings.dlistfilter = QStringLiteral("*.mp3;*.wav");
         Settings.saveashtml = 0;
@@ -81,8 +92,7 @@ private slots:
         HtmlPageSettings.align = QStringLiteral("center");
     }
 
-    void opensWithTheStoredChoices()
-    {
+    void opensWithTheStoredChoices() {
         ExportDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Tabulo Lite"));
         QCOMPARE(FilterEdit(&dialog)->text(), QStringLiteral("mp3,wav"));
@@ -96,22 +106,22 @@ private slots:
         QCOMPARE(dialog.listedFolder(), ListedFolder::OrganizeTo);
     }
 
-    void presets_data()
-    {
+    void presets_data() {
         QTest::addColumn<QList<int>>("picks");
         QTest::addColumn<QString>("typed"); // typed after the first pick
         QTest::addColumn<QString>("expected");
-        QTest::newRow("a preset replaces the filter") << QList<int>{2} << "" << "mp3,mp4,mid,ogg,vob,wma,wav";
-        QTest::newRow("the same preset again keeps typed text")
-            << QList<int>{2, 2} << "mp3,flac" << "mp3,flac";
-        QTest::newRow("another preset replaces typed text")
-            << QList<int>{2, 8} << "mp3,flac" << "torrent,ini,dat";
-        QTest::newRow("All lists everything") << QList<int>{0} << "" << "*";
-        QTest::newRow("a position outside the list changes nothing")
-            << QList<int>{13} << "" << "mp3,wav";
+        QTest::newRow("a preset replaces the filter") << QList<int>{2} << ""
+                                                      << "mp3,mp4,mid,ogg,vob,wma,wav";
+        QTest::newRow("the same preset again keeps typed text") << QList<int>{2, 2} << "mp3,flac"
+                                                                << "mp3,flac";
+        QTest::newRow("another preset replaces typed text") << QList<int>{2, 8} << "mp3,flac"
+                                                            << "torrent,ini,dat";
+        QTest::newRow("All lists everything") << QList<int>{0} << ""
+                                              << "*";
+        QTest::newRow("a position outside the list changes nothing") << QList<int>{13} << ""
+                                                                     << "mp3,wav";
     }
-    void presets()
-    {
+    void presets() {
         QFETCH(QList<int>, picks);
         QFETCH(QString, typed);
         QFETCH(QString, expected);
@@ -126,8 +136,7 @@ private slots:
         QCOMPARE(FilterEdit(&dialog)->text(), expected);
     }
 
-    void whatsThis()
-    {
+    void whatsThis() {
         ScriptedDialogs dialogs;
         ExportDialog dialog;
         dialog.showHelp();
@@ -140,18 +149,17 @@ private slots:
         QCOMPARE(dialogs.asked.at(0).buttons, MsgButtons::Ok);
     }
 
-    void okTakesTheChoices_data()
-    {
+    void okTakesTheChoices_data() {
         QTest::addColumn<bool>("source");
         QTest::addColumn<bool>("noEmpty");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("patterns");
-        QTest::newRow("source folder, blanks in the list")
-            << true << false << "mp3, ogg" << "*.mp3;*.ogg";
-        QTest::newRow("organize-to folder, empty list means all") << false << true << "" << "*.*";
+        QTest::newRow("source folder, blanks in the list") << true << false << "mp3, ogg"
+                                                           << "*.mp3;*.ogg";
+        QTest::newRow("organize-to folder, empty list means all") << false << true << ""
+                                                                  << "*.*";
     }
-    void okTakesTheChoices()
-    {
+    void okTakesTheChoices() {
         QFETCH(bool, source);
         QFETCH(bool, noEmpty);
         QFETCH(QString, typed);
@@ -171,8 +179,7 @@ private slots:
         QCOMPARE(Settings.dlistfilter, patterns);
     }
 
-    void cancelledPageLookKeepsTheDialogOpen()
-    {
+    void cancelledPageLookKeepsTheDialogOpen() {
         ExportDialog dialog;
         dialog.show();
         SaveAsHtmlCheck(&dialog)->setChecked(true);
@@ -191,8 +198,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
-    void secondOkFollowsTheFolderChoice()
-    {
+    void secondOkFollowsTheFolderChoice() {
         ExportDialog dialog;
         dialog.show();
         SaveAsHtmlCheck(&dialog)->setChecked(true);
@@ -206,8 +212,7 @@ private slots:
         QCOMPARE(dialog.listedFolder(), ListedFolder::OrganizeTo);
     }
 
-    void cancelAfterAnEarlierOkKeepsItsChoices()
-    {
+    void cancelAfterAnEarlierOkKeepsItsChoices() {
         ExportDialog dialog;
         dialog.show();
         SaveAsHtmlCheck(&dialog)->setChecked(true);
@@ -226,14 +231,12 @@ private slots:
         QVERIFY(OrganizeToRadio(&again)->isChecked());
     }
 
-    void closingCancels_data()
-    {
+    void closingCancels_data() {
         QTest::addColumn<bool>("escape");
         QTest::newRow("title-bar close") << false;
         QTest::newRow("escape key") << true;
     }
-    void closingCancels()
-    {
+    void closingCancels() {
         QFETCH(bool, escape);
         WhenShown<ExportDialog>([escape](ExportDialog *f) {
             if (escape)
@@ -246,8 +249,7 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
-    void cancelledDialogAsksNothingMore()
-    {
+    void cancelledDialogAsksNothingMore() {
         ScriptedDialogs dialogs;
         QuietView view;
         WhenShown<ExportDialog>([](ExportDialog *f) { CancelButton(f)->click(); });
@@ -255,8 +257,7 @@ private slots:
         QVERIFY(dialogs.asked.isEmpty());
     }
 
-    void confirmedDialogExportsTheChosenFolder()
-    {
+    void confirmedDialogExportsTheChosenFolder() {
         QTemporaryDir dir;
         ScriptedDialogs dialogs;
         dialogs.AnswerPath(dir.filePath(QStringLiteral("list.txt")));

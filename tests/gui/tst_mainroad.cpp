@@ -1,10 +1,10 @@
-#include "gui/mainwindow.h"
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
 #include "base/testseams.h"
-#include "organize/organizelist.h"
+#include "gui/mainwindow.h"
 #include "organize/organizeengine.h"
+#include "organize/organizelist.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
@@ -25,17 +25,15 @@
 
 // The main road through the real main window: Load, edits, the pop-up menu, Organize, and
 // closing the window in the middle of a run.
-class TestMainRoad : public QObject
-{
+class TestMainRoad : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> dir;
     QString in;
     QString out;
 
-    void Touch(const QString &relative)
-    {
+    void Touch(const QString &relative) {
         const QString path = in + QLatin1Char('/') + relative;
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile f(path);
@@ -43,44 +41,36 @@ private:
         f.write("x");
     }
     // A control of the window, found by its role.
-    template <class T = QWidget>
-    static T *Child(const MainWindow &w, const char *name)
-    {
+    template <class T = QWidget> static T *Child(const MainWindow &w, const char *name) {
         T *child = w.findChild<T *>(QLatin1String(name));
         if (!child)
             qFatal("no child %s", name);
         return child;
     }
-    static OrganizeList &List(MainWindow &w)
-    {
+    static OrganizeList &List(MainWindow &w) {
         return *w.findChild<OrganizeList *>(QStringLiteral("organizeList"));
     }
     static QTreeView *View(const MainWindow &w) { return Child<QTreeView>(w, "list"); }
     static QAbstractItemModel *Model(const MainWindow &w) { return View(w)->model(); }
-    static QString Cell(MainWindow &w, int row, int column)
-    {
+    static QString Cell(MainWindow &w, int row, int column) {
         return Model(w)->index(row, column).data().toString();
     }
-    static void Click(const MainWindow &w, const char *button)
-    {
+    static void Click(const MainWindow &w, const char *button) {
         QTest::mouseClick(Child(w, button), Qt::LeftButton);
     }
-    void Load(MainWindow &w)
-    {
+    void Load(MainWindow &w) {
         w.setSourceFolder(in);
         Click(w, "loadButton");
     }
-    void Fill(MainWindow &w, int files)
-    {
+    void Fill(MainWindow &w, int files) {
         for (int i = 0; i < files; ++i)
             Touch(QStringLiteral("Artist%1 - Song.mp3").arg(i, 3, 10, QLatin1Char('0')));
         w.setSourceFolder(in);
         w.setOutFolder(out);
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         TestEnv::IsolateSettings();
         LoadSettings();
         SettingsStore::Save(Keys::firstrun, QStringLiteral("no"));
@@ -89,8 +79,7 @@ private slots:
         } noPause;
         InstallTestSeams(&noPause);
     }
-    void init()
-    {
+    void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         in = dir->filePath(QStringLiteral("in"));
@@ -104,8 +93,7 @@ private slots:
         Settings.autoadd = 0;
     }
 
-    void loadFillsTheList()
-    {
+    void loadFillsTheList() {
         Touch(QStringLiteral("Corvelle - Song.mp3"));
         Touch(QStringLiteral("---.mp3"));
         ScriptedDialogs dialogs;
@@ -128,8 +116,7 @@ private slots:
         QCOMPARE(w.statusText(2), QStringLiteral("2 Files"));
     }
 
-    void browseStartsALoad()
-    {
+    void browseStartsALoad() {
         Touch(QStringLiteral("Corvelle - Song.mp3"));
         ScriptedDialogs dialogs;
         dialogs.AnswerPath(in);
@@ -142,8 +129,7 @@ private slots:
         QCOMPARE(Model(w)->rowCount(), 1);
     }
 
-    void editInPlace()
-    {
+    void editInPlace() {
         ScriptedDialogs dialogs;
         MainWindow w;
         Fill(w, 2);
@@ -164,8 +150,7 @@ private slots:
         QCOMPARE(Cell(w, 1, 0), QStringLiteral("Artist001"));
     }
 
-    void editButtonNamesAnUnnamedRow()
-    {
+    void editButtonNamesAnUnnamedRow() {
         Touch(QStringLiteral("---.mp3"));
         ScriptedDialogs dialogs;
         MainWindow w;
@@ -179,8 +164,7 @@ private slots:
         QCOMPARE(Model(w)->rowCount(), 0);
     }
 
-    void popupMenuFollowsTheRow_data()
-    {
+    void popupMenuFollowsTheRow_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("playVisible");
         QTest::addColumn<QString>("playCaption");
@@ -191,8 +175,7 @@ private slots:
         QTest::newRow("setup.exe") << "setup.exe" << false << "" << false;
         QTest::newRow("notes.txt") << "notes.txt" << true << "Open File" << false;
     }
-    void popupMenuFollowsTheRow()
-    {
+    void popupMenuFollowsTheRow() {
         QFETCH(QString, file);
         QFETCH(bool, playVisible);
         QFETCH(QString, playCaption);
@@ -214,8 +197,7 @@ private slots:
         Child<QMenu>(w, "listMenu")->close();
     }
 
-    void clickShowsTheRowInTheStatusBar()
-    {
+    void clickShowsTheRowInTheStatusBar() {
         Touch(QStringLiteral("---.mp3"));
         ScriptedDialogs dialogs;
         MainWindow w;
@@ -229,8 +211,7 @@ private slots:
                                 "File Name Or ID3 Tag."));
     }
 
-    void organizeThroughTheWindow()
-    {
+    void organizeThroughTheWindow() {
         ScriptedDialogs dialogs;
         MainWindow w;
         Fill(w, 3);
@@ -246,14 +227,12 @@ private slots:
         QVERIFY(Child(w, "loadButton")->isEnabled());
     }
 
-    void stoppingALoad_data()
-    {
+    void stoppingALoad_data() {
         QTest::addColumn<bool>("closing");
         QTest::newRow("closing the window cancels, then closes") << true;
         QTest::newRow("a second click on Load cancels") << false;
     }
-    void stoppingALoad()
-    {
+    void stoppingALoad() {
         QFETCH(bool, closing);
         ScriptedDialogs dialogs;
         MainWindow w;
@@ -276,8 +255,7 @@ private slots:
             QVERIFY(w.isVisible());
     }
 
-    void closingDuringOrganizeFinishesTheRowInHand()
-    {
+    void closingDuringOrganizeFinishesTheRowInHand() {
         ScriptedDialogs dialogs;
         MainWindow w;
         Fill(w, 5);
@@ -294,8 +272,8 @@ private slots:
         QVERIFY(!QFile::exists(in + QStringLiteral("/Artist000 - Song.mp3")));
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(List(w).Row(i).StatusKey(), QStringLiteral("ok"));
-            QVERIFY(QFile::exists(in + QStringLiteral("/Artist%1 - Song.mp3")
-                                           .arg(i + 1, 3, 10, QLatin1Char('0'))));
+            QVERIFY(QFile::exists(
+                in + QStringLiteral("/Artist%1 - Song.mp3").arg(i + 1, 3, 10, QLatin1Char('0'))));
         }
         QCOMPARE(dialogs.MessageTexts().size(), 1); // only the confirmation
         QTRY_VERIFY(!w.isVisible());

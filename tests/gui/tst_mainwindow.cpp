@@ -1,10 +1,10 @@
 #include "base/appinfo.h"
-#include "gui/mainwindow.h"
-#include "gui/aboutdialog.h"
-#include "gui/linklabel.h"
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
+#include "gui/aboutdialog.h"
+#include "gui/linklabel.h"
+#include "gui/mainwindow.h"
 #include "gui/twips.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
@@ -18,9 +18,7 @@
 
 namespace {
 // A control of the window, found by its role.
-template <class T = QWidget>
-T *Child(const QWidget &window, const char *name)
-{
+template <class T = QWidget> T *Child(const QWidget &window, const char *name) {
     T *child = window.findChild<T *>(QLatin1String(name));
     if (!child)
         qFatal("no child %s", name);
@@ -28,21 +26,18 @@ T *Child(const QWidget &window, const char *name)
 }
 } // namespace
 
-class TstMainWindow : public QObject
-{
+class TstMainWindow : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         TestEnv::IsolateSettings();
         LoadSettings();
     }
 
     void init() { TestEnv::ClearStore(); }
 
-    void captionAndVersionAfterLoad()
-    {
+    void captionAndVersionAfterLoad() {
         ScriptedDialogs dialogs;
         SettingsStore::Save(Keys::firstrun, QStringLiteral("no"));
         MainWindow w;
@@ -52,25 +47,33 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
-    void controlsCarryTheirCaptionsAndTips_data()
-    {
+    void controlsCarryTheirCaptionsAndTips_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("tip");
         QTest::newRow("load keeps trailing blanks")
-            << "loadButton" << "1. Load    "
+            << "loadButton"
+            << "1. Load    "
             << "Load The \"Source Media\" Folder Path Into The List";
         QTest::newRow("organize keeps leading blanks")
-            << "organizeButton" << "  2. Organize"
+            << "organizeButton"
+            << "  2. Organize"
             << "Organize The Files In The List Into The \"Organize To\" Folder...";
-        QTest::newRow("source browse") << "sourceBrowseButton" << "..." << "Browse For Folder";
-        QTest::newRow("out browse") << "outBrowseButton" << "..." << "Browse For Folder";
-        QTest::newRow("edit") << "editButton" << "Edit" << "Edit An Item In The List";
-        QTest::newRow("remove") << "removeButton" << "Remove" << "Remove Item From List";
+        QTest::newRow("source browse") << "sourceBrowseButton"
+                                       << "..."
+                                       << "Browse For Folder";
+        QTest::newRow("out browse") << "outBrowseButton"
+                                    << "..."
+                                    << "Browse For Folder";
+        QTest::newRow("edit") << "editButton"
+                              << "Edit"
+                              << "Edit An Item In The List";
+        QTest::newRow("remove") << "removeButton"
+                                << "Remove"
+                                << "Remove Item From List";
     }
 
-    void controlsCarryTheirCaptionsAndTips()
-    {
+    void controlsCarryTheirCaptionsAndTips() {
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QString, tip);
@@ -81,8 +84,7 @@ private slots:
         QCOMPARE(b->toolTip(), tip);
     }
 
-    void linksAndFieldsCarryTheirTexts()
-    {
+    void linksAndFieldsCarryTheirTexts() {
         MainWindow w;
         QCOMPARE(Child<QLabel>(w, "optionsLink")->text(), QStringLiteral("Edit Program Options"));
         QCOMPARE(Child<QLabel>(w, "exportLink")->text(), QStringLiteral("Export To Text/Html"));
@@ -100,8 +102,7 @@ private slots:
         QCOMPARE(options->textColor(), QColor(Qt::white));
     }
 
-    void pressFeedbackTurnsTheLinkRedWhileHeld_data()
-    {
+    void pressFeedbackTurnsTheLinkRedWhileHeld_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("feedback");
         QTest::newRow("options link") << "optionsLink" << true;
@@ -110,8 +111,7 @@ private slots:
         QTest::newRow("update link has none") << "updateLink" << false;
     }
 
-    void pressFeedbackTurnsTheLinkRedWhileHeld()
-    {
+    void pressFeedbackTurnsTheLinkRedWhileHeld() {
         QFETCH(QString, name);
         QFETCH(bool, feedback);
         MainWindow w;
@@ -125,8 +125,7 @@ private slots:
         QCOMPARE(l->textColor(), QColor(Qt::white));
     }
 
-    void minimumWindowSizeIs7000By5000Twips()
-    {
+    void minimumWindowSizeIs7000By5000Twips() {
         MainWindow w;
         w.show();
         w.resize(10, 10);
@@ -136,8 +135,7 @@ private slots:
                  qPrintable(QStringLiteral("%1x%2").arg(outer.width()).arg(outer.height())));
     }
 
-    void resizeRulesMoveTheListAndProgressRow()
-    {
+    void resizeRulesMoveTheListAndProgressRow() {
         MainWindow w;
         w.show();
         w.resize(Twips(&w, 12000), Twips(&w, 9000));
@@ -160,8 +158,7 @@ private slots:
         QVERIFY(Child(w, "commandFrame")->geometry().right() < w.width());
     }
 
-    void progressOperationsRefuseWhatTheBarCannotShow_data()
-    {
+    void progressOperationsRefuseWhatTheBarCannotShow_data() {
         QTest::addColumn<int>("max");
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("expectMax");
@@ -173,8 +170,7 @@ private slots:
         QTest::newRow("value equal to maximum") << 10 << 10 << 10 << 10;
     }
 
-    void progressOperationsRefuseWhatTheBarCannotShow()
-    {
+    void progressOperationsRefuseWhatTheBarCannotShow() {
         QFETCH(int, max);
         QFETCH(int, value);
         QFETCH(int, expectMax);
@@ -190,14 +186,13 @@ private slots:
         QCOMPARE(bar->value(), expectValue);
     }
 
-    void enableButtonsLocksCommandsButNotFieldsOrList()
-    {
+    void enableButtonsLocksCommandsButNotFieldsOrList() {
         MainWindow w;
         w.EnableButtons(false);
         QList<QWidget *> commands;
-        for (const char *name : {"organizeButton", "exportLink", "optionsLink", "filterLink",
-                                 "updateLink", "sourceBrowseButton", "outBrowseButton",
-                                 "loadButton", "removeButton", "editButton"})
+        for (const char *name :
+             {"organizeButton", "exportLink", "optionsLink", "filterLink", "updateLink",
+              "sourceBrowseButton", "outBrowseButton", "loadButton", "removeButton", "editButton"})
             commands << Child(w, name);
         for (QWidget *c : commands)
             QVERIFY2(!c->isEnabled(), qPrintable(c->objectName()));
@@ -208,8 +203,7 @@ private slots:
             QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
     }
 
-    void typingAFolderStoresItAtOnce()
-    {
+    void typingAFolderStoresItAtOnce() {
         MainWindow w;
         QTest::keyClicks(Child(w, "sourceFolderEdit"), QStringLiteral("/m"));
         QCOMPARE(Settings.inpath, QStringLiteral("/m"));
@@ -219,8 +213,7 @@ private slots:
         QCOMPARE(SettingsStore::Get(Keys::outpath), QStringLiteral("/out"));
     }
 
-    void helpIconShowsItsMessage()
-    {
+    void helpIconShowsItsMessage() {
         ScriptedDialogs dialogs;
         MainWindow w;
         w.show();
@@ -233,8 +226,7 @@ private slots:
         QCOMPARE(dialogs.asked[0].title, QStringLiteral("Sortiva Media Organizer"));
     }
 
-    void logoOpensOneAboutWindow()
-    {
+    void logoOpensOneAboutWindow() {
         MainWindow w;
         w.show();
         QTest::mouseClick(Child(w, "logo"), Qt::LeftButton);
@@ -246,8 +238,7 @@ private slots:
                     .contains(AppVersionString()));
     }
 
-    void closingSavesSettingsAndClosesOtherWindows()
-    {
+    void closingSavesSettingsAndClosesOtherWindows() {
         ScriptedDialogs dialogs;
         SettingsStore::Save(Keys::firstrun, QStringLiteral("no"));
         MainWindow w;

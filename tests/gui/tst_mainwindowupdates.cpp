@@ -4,10 +4,10 @@
 #include "base/progressview.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
-#include "support/scripteddialogs.h"
-#include "support/testenv.h"
 #include "gui/updateofferdialog.h"
 #include "support/httptestserver.h"
+#include "support/scripteddialogs.h"
+#include "support/testenv.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,17 +19,14 @@
 
 namespace {
 // Stands in for the main window: a progress view with the "Check For Updates" link.
-class FakeMainWindow : public QWidget, public ProgressView
-{
-public:
-    FakeMainWindow()
-    {
+class FakeMainWindow : public QWidget, public ProgressView {
+  public:
+    FakeMainWindow() {
         link = new QLabel(QStringLiteral("Check For Updates"), this);
         (new QVBoxLayout(this))->addWidget(link);
     }
     MainWindowUpdates *MakeUpdates() { return new MainWindowUpdates(this, *this, link); }
-    void Status(int index, const QString &text) override
-    {
+    void Status(int index, const QString &text) override {
         if (index == 1)
             status << text;
     }
@@ -40,23 +37,19 @@ public:
     QLabel *link;
     QStringList status;
 };
-template <class T>
-T *Child(const QWidget *window, const char *name)
-{
+template <class T> T *Child(const QWidget *window, const char *name) {
     return window->findChild<T *>(QLatin1String(name));
 }
-UpdateOffer Offer()
-{
-    return UpdateOffer{QStringLiteral("1.4.1"), QStringLiteral("1.4.2"),
-                       QStringLiteral("4.88 Mb"), QStringLiteral("30 November 2026")};
+UpdateOffer Offer() {
+    return UpdateOffer{QStringLiteral("1.4.1"), QStringLiteral("1.4.2"), QStringLiteral("4.88 Mb"),
+                       QStringLiteral("30 November 2026")};
 }
 } // namespace
 
-class tst_MainWindowUpdates : public QObject
-{
+class tst_MainWindowUpdates : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void livesAsAChildOfTheWindow();
     void linkFollowsTheCheck();
@@ -69,14 +62,12 @@ private slots:
     void closingTheOfferCountsAsCancel();
 };
 
-void tst_MainWindowUpdates::initTestCase()
-{
+void tst_MainWindowUpdates::initTestCase() {
     TestEnv::IsolateSettings();
     TestEnv::UseEnglishLocale();
 }
 
-void tst_MainWindowUpdates::livesAsAChildOfTheWindow()
-{
+void tst_MainWindowUpdates::livesAsAChildOfTheWindow() {
     FakeMainWindow window;
     MainWindowUpdates *updates = window.MakeUpdates();
     QCOMPARE(updates->parent(), &window);
@@ -86,8 +77,7 @@ void tst_MainWindowUpdates::livesAsAChildOfTheWindow()
     QCOMPARE(window.link->text(), QStringLiteral("Check For Updates"));
 }
 
-void tst_MainWindowUpdates::linkFollowsTheCheck()
-{
+void tst_MainWindowUpdates::linkFollowsTheCheck() {
     HttpTestServer server;
     server.Serve("/update/sortiva/sortiva.dat", "version=1.4.1\r\n");
     SettingsStore::Save(Keys::updateserver, server.Base());
@@ -102,8 +92,7 @@ void tst_MainWindowUpdates::linkFollowsTheCheck()
     QCOMPARE(window.status, QStringList{QStringLiteral("Update check complete")});
 }
 
-void tst_MainWindowUpdates::newerVersionOpensTheOffer()
-{
+void tst_MainWindowUpdates::newerVersionOpensTheOffer() {
     HttpTestServer server;
     server.Serve("/update/sortiva/sortiva.dat",
                  "version=1.4.2\r\nsize=5000000\r\ndate=today\r\nurl=http://127.0.0.1:1/s\r\n");
@@ -131,8 +120,7 @@ void tst_MainWindowUpdates::newerVersionOpensTheOffer()
     QCOMPARE(dialogs.asked.size(), 0);
 }
 
-void tst_MainWindowUpdates::installStepHidesAndClosesWindow()
-{
+void tst_MainWindowUpdates::installStepHidesAndClosesWindow() {
     FakeMainWindow window;
     window.show();
     MainWindowUpdates *updates = window.MakeUpdates();
@@ -144,8 +132,7 @@ void tst_MainWindowUpdates::installStepHidesAndClosesWindow()
     QVERIFY(!window.isVisible());
 }
 
-void tst_MainWindowUpdates::offerShowsCaptionsAndValues()
-{
+void tst_MainWindowUpdates::offerShowsCaptionsAndValues() {
     UpdateOfferDialog window;
     window.setOffer(Offer());
     QCOMPARE(window.windowTitle(), QStringLiteral("Update Available"));
@@ -165,15 +152,13 @@ void tst_MainWindowUpdates::offerShowsCaptionsAndValues()
         QVERIFY2(texts.contains(QLatin1String(caption)), caption);
 }
 
-void tst_MainWindowUpdates::offerButtonsAnswer_data()
-{
+void tst_MainWindowUpdates::offerButtonsAnswer_data() {
     QTest::addColumn<bool>("download");
     QTest::newRow("Download accepts the offer") << true;
     QTest::newRow("Cancel declines it") << false;
 }
 
-void tst_MainWindowUpdates::offerButtonsAnswer()
-{
+void tst_MainWindowUpdates::offerButtonsAnswer() {
     QFETCH(bool, download);
     bool clicked = false;
     QTimer::singleShot(0, [&] {
@@ -189,8 +174,7 @@ void tst_MainWindowUpdates::offerButtonsAnswer()
     QVERIFY(clicked);
 }
 
-void tst_MainWindowUpdates::closingTheOfferCountsAsCancel()
-{
+void tst_MainWindowUpdates::closingTheOfferCountsAsCancel() {
     QTimer::singleShot(0, [] {
         if (QWidget *window = QApplication::activeModalWidget())
             window->close();

@@ -1,19 +1,19 @@
-#include "gui/firstrun.h"
-#include "gui/replacelisteditor.h"
-#include "gui/optionsdialog.h"
 #include "gui/dashwarningdialog.h"
+#include "gui/firstrun.h"
+#include "gui/optionsdialog.h"
+#include "gui/replacelisteditor.h"
 
+#include "base/extensionfilter.h"
+#include "base/replacelist.h"
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
-#include "base/extensionfilter.h"
-#include "base/replacelist.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
-#include <QCheckBox>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -28,8 +28,8 @@
 namespace {
 const QString ApplyQuestion = QStringLiteral(
     "You have made changes to your settings. Would you like to apply those settings now?");
-const QString SaveQuestion = QStringLiteral(
-    "You have made changes to your settings. Would you like to save settings now?");
+const QString SaveQuestion =
+    QStringLiteral("You have made changes to your settings. Would you like to save settings now?");
 const QString Welcome = QStringLiteral(
     "Welcome To Sortiva Media Organizer! It appears that this is the first time you are "
     "running this program... It is recommended that you set and adjust the options you prefer "
@@ -38,95 +38,79 @@ const QString DefaultsQuestion =
     QStringLiteral("Are you sure you want to reset all settings to thier default values?");
 
 // The window's controls, found by their object names.
-template <typename T> T *Find(const QWidget *window, const char *name)
-{
+template <typename T> T *Find(const QWidget *window, const char *name) {
     T *control = window->findChild<T *>(QLatin1String(name));
     if (!control)
         qFatal("no control named %s", name);
     return control;
 }
 
-QPushButton *Button(const QWidget *w, const char *name)
-{
+QPushButton *Button(const QWidget *w, const char *name) {
     return Find<QPushButton>(w, name);
 }
 
-QCheckBox *Box(const QWidget *w, const char *name)
-{
+QCheckBox *Box(const QWidget *w, const char *name) {
     return Find<QCheckBox>(w, name);
 }
 
-QListWidget *List(const QWidget *w, const char *name)
-{
+QListWidget *List(const QWidget *w, const char *name) {
     return Find<QListWidget>(w, name);
 }
 
-QLabel *Label(const QWidget *w, const char *name)
-{
+QLabel *Label(const QWidget *w, const char *name) {
     return Find<QLabel>(w, name);
 }
 
-QLineEdit *FilterEdit(const QWidget *w)
-{
+QLineEdit *FilterEdit(const QWidget *w) {
     return Find<QLineEdit>(w, "filterEdit");
 }
 
-QTabWidget *Pages(const QWidget *w)
-{
+QTabWidget *Pages(const QWidget *w) {
     return Find<QTabWidget>(w, "pages");
 }
 
-QRadioButton *DashOption(const QWidget *w, int option)
-{
+QRadioButton *DashOption(const QWidget *w, int option) {
     return qobject_cast<QRadioButton *>(Find<QButtonGroup>(w, "dashOptions")->button(option));
 }
 
-QRadioButton *FolderSource(const QWidget *w, int source)
-{
+QRadioButton *FolderSource(const QWidget *w, int source) {
     return qobject_cast<QRadioButton *>(Find<QButtonGroup>(w, "folderSources")->button(source));
 }
 
-void ClickRadio(QRadioButton *button)
-{
+void ClickRadio(QRadioButton *button) {
     // On the indicator: the middle of a wide button may lie beside its caption.
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
-void ClickBox(QCheckBox *box)
-{
+void ClickBox(QCheckBox *box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
 }
 
-QStringList Entries(const QListWidget *list)
-{
+QStringList Entries(const QListWidget *list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i)
         out << list->item(i)->text();
     return out;
 }
 
-QString Selected(const QListWidget *list)
-{
+QString Selected(const QListWidget *list) {
     const QList<QListWidgetItem *> items = list->selectedItems();
     return items.isEmpty() ? QString() : items.first()->text();
 }
 
-void Select(QListWidget *list, const QString &text)
-{
+void Select(QListWidget *list, const QString &text) {
     const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
     QVERIFY(!found.isEmpty());
     list->setCurrentItem(found.first());
 }
 // Closes every other window from its close handler, as the main window does; refuses the
 // first close when asked to.
-class Owner : public QWidget
-{
-public:
+class Owner : public QWidget {
+  public:
     bool refuse = false;
 
-protected:
-    void closeEvent(QCloseEvent *event) override
-    {
+  protected:
+    void closeEvent(QCloseEvent *event) override {
         if (refuse) {
             refuse = false;
             event->ignore();
@@ -141,11 +125,10 @@ protected:
 };
 } // namespace
 
-class tst_OptionsDialog : public QObject
-{
+class tst_OptionsDialog : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void init();
     void cleanup();
@@ -182,7 +165,7 @@ private slots:
     void warningClosing();
     void warningBoxStoredWhenClicked();
 
-private:
+  private:
     OptionsDialog *OpenFresh();
     void WaitClosed();
 
@@ -190,42 +173,36 @@ private:
     QPointer<OptionsDialog> m_form;
 };
 
-void tst_OptionsDialog::initTestCase()
-{
+void tst_OptionsDialog::initTestCase() {
     TestEnv::IsolateSettings();
     m_main = new QWidget;
     m_main->resize(300, 200);
     m_main->show();
 }
 
-void tst_OptionsDialog::init()
-{
+void tst_OptionsDialog::init() {
     TestEnv::ClearStore();
     LoadSettings();
     UserReplaceList.Clear();
     Settings.showwarn = 0;
 }
 
-void tst_OptionsDialog::cleanup()
-{
+void tst_OptionsDialog::cleanup() {
     OptionsDialog::closeWindows();
     WaitClosed();
 }
 
-OptionsDialog *tst_OptionsDialog::OpenFresh()
-{
+OptionsDialog *tst_OptionsDialog::OpenFresh() {
     m_form = OptionsDialog::open(m_main);
     return m_form;
 }
 
-void tst_OptionsDialog::WaitClosed()
-{
+void tst_OptionsDialog::WaitClosed() {
     QTRY_VERIFY(OptionsDialog::instance() == nullptr);
     QTRY_VERIFY(m_form.isNull());
 }
 
-void tst_OptionsDialog::opensWithTheStoredValues()
-{
+void tst_OptionsDialog::opensWithTheStoredValues() {
     Settings.filter = QStringLiteral("*.mp3;*.wma");
     Settings.foldernamelist = QStringLiteral("Artist,Album");
     Settings.filenamelist = QString();
@@ -257,8 +234,7 @@ void tst_OptionsDialog::opensWithTheStoredValues()
     QVERIFY(!f->hasChanges());
 }
 
-void tst_OptionsDialog::storedIndexOutsideTheButtonsOpensTheFirst()
-{
+void tst_OptionsDialog::storedIndexOutsideTheButtonsOpensTheFirst() {
     Settings.dashoption = 7;
     Settings.renamefolders = -1;
     OptionsDialog *f = OpenFresh();
@@ -268,8 +244,7 @@ void tst_OptionsDialog::storedIndexOutsideTheButtonsOpensTheFirst()
     QCOMPARE(f->pendingValues().dashoption, 0);
 }
 
-void tst_OptionsDialog::oneInstanceAtATime()
-{
+void tst_OptionsDialog::oneInstanceAtATime() {
     OptionsDialog *f = OpenFresh();
     OptionsDialog::open(m_main, OptionsDialog::Page::Naming);
     QCOMPARE(OptionsDialog::open(m_main), f);
@@ -288,8 +263,7 @@ void tst_OptionsDialog::oneInstanceAtATime()
     m_form = second;
 }
 
-void tst_OptionsDialog::dashExample_data()
-{
+void tst_OptionsDialog::dashExample_data() {
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("example");
     QTest::newRow("first section") << 0 << "Corvelle";
@@ -297,8 +271,7 @@ void tst_OptionsDialog::dashExample_data()
     QTest::newRow("fourth section") << 3 << "Orlan SoundTrack";
 }
 
-void tst_OptionsDialog::dashExample()
-{
+void tst_OptionsDialog::dashExample() {
     QFETCH(int, option);
     QFETCH(QString, example);
     OptionsDialog *f = OpenFresh();
@@ -311,8 +284,7 @@ void tst_OptionsDialog::dashExample()
     QCOMPARE(f->hasChanges(), option != 0);
 }
 
-void tst_OptionsDialog::defaults()
-{
+void tst_OptionsDialog::defaults() {
     Settings.foldernamelist = QStringLiteral("Artist,Year");
     Settings.filenamelist = QStringLiteral("Track");
     Settings.filter = QStringLiteral("*.txt");
@@ -356,8 +328,7 @@ void tst_OptionsDialog::defaults()
     QCOMPARE(SettingsStore::Get(Keys::removesubs), QStringLiteral("0"));
 }
 
-void tst_OptionsDialog::cancel_data()
-{
+void tst_OptionsDialog::cancel_data() {
     QTest::addColumn<bool>("edit");
     QTest::addColumn<bool>("escape");
     QTest::addColumn<int>("answer");
@@ -367,15 +338,13 @@ void tst_OptionsDialog::cancel_data()
     QTest::newRow("untouched closes without asking") << false << false << yes << true << 0;
     QTest::newRow("yes saves and closes") << true << false << yes << true << 1;
     QTest::newRow("no drops and closes") << true << false << no << true << 0;
-    QTest::newRow("cancel keeps the window and the edits") << true << false << cancel << false
-                                                           << 0;
+    QTest::newRow("cancel keeps the window and the edits") << true << false << cancel << false << 0;
     QTest::newRow("escape asks the same, no drops") << true << true << no << true << 0;
-    QTest::newRow("escape answered cancel keeps the window") << true << true << cancel << false
-                                                             << 0;
+    QTest::newRow("escape answered cancel keeps the window")
+        << true << true << cancel << false << 0;
 }
 
-void tst_OptionsDialog::cancel()
-{
+void tst_OptionsDialog::cancel() {
     QFETCH(bool, edit);
     QFETCH(bool, escape);
     QFETCH(int, answer);
@@ -411,16 +380,15 @@ void tst_OptionsDialog::cancel()
     }
 }
 
-void tst_OptionsDialog::closeBox_data()
-{
+void tst_OptionsDialog::closeBox_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<QString>("filter");
     QTest::addColumn<int>("recursivesearch");
     const QString defaultFilter = FilterToPatterns(Defaults::filterExtensions);
-    QTest::newRow("untouched asks nothing") << "" << int(MsgResult::Yes) << false << defaultFilter
-                                            << 0;
+    QTest::newRow("untouched asks nothing")
+        << "" << int(MsgResult::Yes) << false << defaultFilter << 0;
     QTest::newRow("filter text only asks nothing and is lost")
         << "filter" << int(MsgResult::Yes) << false << defaultFilter << 0;
     QTest::newRow("check box answered yes applies all")
@@ -429,8 +397,7 @@ void tst_OptionsDialog::closeBox_data()
         << "both" << int(MsgResult::No) << true << defaultFilter << 0;
 }
 
-void tst_OptionsDialog::closeBox()
-{
+void tst_OptionsDialog::closeBox() {
     QFETCH(QString, edit);
     QFETCH(int, answer);
     QFETCH(bool, asked);
@@ -459,15 +426,13 @@ void tst_OptionsDialog::closeBox()
     QCOMPARE(Settings.recursivesearch, recursivesearch);
 }
 
-void tst_OptionsDialog::okAndApplyAskNothing_data()
-{
+void tst_OptionsDialog::okAndApplyAskNothing_data() {
     QTest::addColumn<bool>("apply");
     QTest::newRow("OK stores and closes") << false;
     QTest::newRow("Apply stores and keeps the window open") << true;
 }
 
-void tst_OptionsDialog::okAndApplyAskNothing()
-{
+void tst_OptionsDialog::okAndApplyAskNothing() {
     QFETCH(bool, apply);
     OptionsDialog *f = OpenFresh();
     FilterEdit(f)->setText(QStringLiteral("mp3"));
@@ -486,15 +451,13 @@ void tst_OptionsDialog::okAndApplyAskNothing()
     QCOMPARE(SettingsStore::Get(Keys::loadsplash), QStringLiteral("0"));
 }
 
-void tst_OptionsDialog::closingForTheOwnerAsksNothing_data()
-{
+void tst_OptionsDialog::closingForTheOwnerAsksNothing_data() {
     QTest::addColumn<bool>("ownerClosesEveryWindow");
     QTest::newRow("closed for the owner") << false;
     QTest::newRow("owner closing every window") << true;
 }
 
-void tst_OptionsDialog::closingForTheOwnerAsksNothing()
-{
+void tst_OptionsDialog::closingForTheOwnerAsksNothing() {
     QFETCH(bool, ownerClosesEveryWindow);
     Owner owner;
     owner.show();
@@ -513,8 +476,7 @@ void tst_OptionsDialog::closingForTheOwnerAsksNothing()
     QCOMPARE(Settings.loadsplash, 1);
 }
 
-void tst_OptionsDialog::ownerRefusingToCloseLeavesTheQuestion()
-{
+void tst_OptionsDialog::ownerRefusingToCloseLeavesTheQuestion() {
     Owner owner;
     owner.show();
     m_form = OptionsDialog::open(&owner);
@@ -531,8 +493,7 @@ void tst_OptionsDialog::ownerRefusingToCloseLeavesTheQuestion()
     QCOMPARE(Settings.loadsplash, 0);
 }
 
-void tst_OptionsDialog::samePresetTwice()
-{
+void tst_OptionsDialog::samePresetTwice() {
     OptionsDialog *f = OpenFresh();
     OptionsDialog::open(m_main, OptionsDialog::Page::Filter);
     emit Find<QComboBox>(f, "filterPreset")->activated(3);
@@ -545,8 +506,7 @@ void tst_OptionsDialog::samePresetTwice()
     QVERIFY(!f->hasChanges());
 }
 
-void tst_OptionsDialog::movingFieldsBetweenLists()
-{
+void tst_OptionsDialog::movingFieldsBetweenLists() {
     OptionsDialog *f = OpenFresh();
     OptionsDialog::open(m_main, OptionsDialog::Page::Naming);
     Select(List(f, "folderFieldsAvailable"), QStringLiteral("Artist"));
@@ -584,8 +544,7 @@ void tst_OptionsDialog::movingFieldsBetweenLists()
     QCOMPARE(Settings.filenamelist, QString());
 }
 
-void tst_OptionsDialog::movingFieldsUpAndDown()
-{
+void tst_OptionsDialog::movingFieldsUpAndDown() {
     Settings.foldernamelist = QStringLiteral("Artist,Album,Year");
     Settings.filenamelist = QStringLiteral("Track,Song");
     OptionsDialog *f = OpenFresh();
@@ -603,8 +562,7 @@ void tst_OptionsDialog::movingFieldsUpAndDown()
     QCOMPARE(Label(f, "fileExample")->text(), QStringLiteral("Track - Song.mp3"));
 }
 
-void tst_OptionsDialog::movingWithoutSelectionDoesNothing()
-{
+void tst_OptionsDialog::movingWithoutSelectionDoesNothing() {
     Settings.foldernamelist = QStringLiteral("Artist,Album");
     OptionsDialog *f = OpenFresh();
     List(f, "folderFieldsAvailable")->clearSelection();
@@ -618,8 +576,7 @@ void tst_OptionsDialog::movingWithoutSelectionDoesNothing()
     QVERIFY(!f->hasChanges());
 }
 
-void tst_OptionsDialog::warningOnlyOnThirdAndFourthOption()
-{
+void tst_OptionsDialog::warningOnlyOnThirdAndFourthOption() {
     Settings.showwarn = 1;
     OptionsDialog *f = OpenFresh();
     OptionsDialog::open(m_main, OptionsDialog::Page::Naming);
@@ -647,8 +604,7 @@ void tst_OptionsDialog::warningOnlyOnThirdAndFourthOption()
     QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("0"));
 }
 
-void tst_OptionsDialog::ctrlTabCyclesThePages()
-{
+void tst_OptionsDialog::ctrlTabCyclesThePages() {
     OptionsDialog *f = OpenFresh();
     QTest::keyClick(Box(f, "showSplashBox"), Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(Pages(f)->currentIndex(), 1);
@@ -666,8 +622,7 @@ void tst_OptionsDialog::ctrlTabCyclesThePages()
     QCOMPARE(Pages(f)->currentIndex(), 0);
 }
 
-void tst_OptionsDialog::helpLinks_data()
-{
+void tst_OptionsDialog::helpLinks_data() {
     QTest::addColumn<QString>("link");
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("text");
@@ -700,8 +655,7 @@ void tst_OptionsDialog::helpLinks_data()
            "names start showing up when you load a folder.";
 }
 
-void tst_OptionsDialog::helpLinks()
-{
+void tst_OptionsDialog::helpLinks() {
     QFETCH(QString, link);
     QFETCH(int, page);
     QFETCH(QString, text);
@@ -719,8 +673,7 @@ void tst_OptionsDialog::helpLinks()
     QVERIFY(!f->hasChanges());
 }
 
-void tst_OptionsDialog::editorOpensOnceAndClosesWithTheWindow()
-{
+void tst_OptionsDialog::editorOpensOnceAndClosesWithTheWindow() {
     OptionsDialog *f = OpenFresh();
     QPushButton *edit = Button(f, "editReplaceListButton");
     QCOMPARE(edit->text(), QStringLiteral("Edit 'Replace With' List"));
@@ -742,15 +695,13 @@ void tst_OptionsDialog::editorOpensOnceAndClosesWithTheWindow()
     QCOMPARE(SettingsStore::Get(QStringLiteral("rc")), QStringLiteral("1")); // saved on close
 }
 
-void tst_OptionsDialog::firstRunAskedOnceAcrossTwoStarts_data()
-{
+void tst_OptionsDialog::firstRunAskedOnceAcrossTwoStarts_data() {
     QTest::addColumn<int>("answer");
     QTest::newRow("answered no") << int(MsgResult::No);
     QTest::newRow("answered yes") << int(MsgResult::Yes);
 }
 
-void tst_OptionsDialog::firstRunAskedOnceAcrossTwoStarts()
-{
+void tst_OptionsDialog::firstRunAskedOnceAcrossTwoStarts() {
     QFETCH(int, answer);
     QWidget main;
     {
@@ -786,8 +737,7 @@ void tst_OptionsDialog::firstRunAskedOnceAcrossTwoStarts()
     }
 }
 
-void tst_OptionsDialog::warningShowsItsTexts()
-{
+void tst_OptionsDialog::warningShowsItsTexts() {
     QPointer<DashWarningDialog> w = new DashWarningDialog(nullptr);
     w->open();
     QCOMPARE(w->windowTitle(), QStringLiteral("Warning"));
@@ -796,8 +746,10 @@ void tst_OptionsDialog::warningShowsItsTexts()
              QStringLiteral("Using an option other than the first option (Use First Section) may "
                             "result in Sortiva not being able to create a proper folder name "
                             "from the file! "));
-    QVERIFY(Label(w, "adviceText")->text().startsWith(
-        QStringLiteral("It is recommended that you use at least no more then option 2")));
+    QVERIFY(Label(w, "adviceText")
+                ->text()
+                .startsWith(QStringLiteral(
+                    "It is recommended that you use at least no more then option 2")));
     QCOMPARE(Box(w, "dontShowAgainBox")->text(),
              QStringLiteral("Do not show me this warning in the future."));
     QVERIFY(!Box(w, "dontShowAgainBox")->isChecked());
@@ -807,8 +759,7 @@ void tst_OptionsDialog::warningShowsItsTexts()
     QTRY_VERIFY(w.isNull());
 }
 
-void tst_OptionsDialog::warningClosing_data()
-{
+void tst_OptionsDialog::warningClosing_data() {
     QTest::addColumn<bool>("check");
     QTest::addColumn<bool>("byOk");
     QTest::addColumn<QString>("stored");
@@ -818,8 +769,7 @@ void tst_OptionsDialog::warningClosing_data()
     QTest::newRow("close box with box checked stores 0") << true << false << "0";
 }
 
-void tst_OptionsDialog::warningClosing()
-{
+void tst_OptionsDialog::warningClosing() {
     QFETCH(bool, check);
     QFETCH(bool, byOk);
     QFETCH(QString, stored);
@@ -837,8 +787,7 @@ void tst_OptionsDialog::warningClosing()
     QCOMPARE(Settings.showwarn, stored.toInt());
 }
 
-void tst_OptionsDialog::warningBoxStoredWhenClicked()
-{
+void tst_OptionsDialog::warningBoxStoredWhenClicked() {
     QPointer<DashWarningDialog> w = new DashWarningDialog(nullptr);
     w->open();
     ClickBox(Box(w, "dontShowAgainBox"));

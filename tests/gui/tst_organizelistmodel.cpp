@@ -7,25 +7,23 @@
 #include <QtTest>
 
 // The list model: notices in batches, removals held back during a burst, rows mapped.
-class TestOrganizeListModel : public QObject
-{
+class TestOrganizeListModel : public QObject {
     Q_OBJECT
 
-private:
-    static OrganizeRow Row(int i)
-    {
+  private:
+    static OrganizeRow Row(int i) {
         OrganizeRow r;
         r.folder = QStringLiteral("F%1").arg(i);
         r.relativePath = QStringLiteral("f%1.mp3").arg(i);
         return r;
     }
 
-private slots:
-    void batchedAppendsAndRemovals()
-    {
+  private slots:
+    void batchedAppendsAndRemovals() {
         OrganizeList list;
         OrganizeListModel model(list);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
         QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
 
@@ -60,8 +58,7 @@ private slots:
         QCOMPARE(removed.size(), 3); // once, then one notice per run of neighbours
     }
 
-    void heldBackRemovalsShowAfterThePause()
-    {
+    void heldBackRemovalsShowAfterThePause() {
         OrganizeList list;
         OrganizeListModel model(list);
         for (int i = 0; i < 10; ++i)
@@ -72,8 +69,7 @@ private slots:
         QTRY_COMPARE(model.rowCount(), 8);
     }
 
-    void inPlaceEditGoesToTheHandlerWithTheListRow()
-    {
+    void inPlaceEditGoesToTheHandlerWithTheListRow() {
         OrganizeList list;
         OrganizeListModel model(list);
         for (int i = 0; i < 4; ++i)
@@ -95,8 +91,7 @@ private slots:
         QVERIFY(!(model.flags(model.index(1, 1)) & Qt::ItemIsEditable));
     }
 
-    void selectionFollowsRemovals()
-    {
+    void selectionFollowsRemovals() {
         OrganizeList list;
         for (int i = 0; i < 4; ++i)
             list.Append(Row(i));

@@ -20,52 +20,47 @@ const HtmlPageSettingsRecord Stored{QStringLiteral("Stored Title"),
                                     {0, 1, 2, 3, 0x0000FF, 0xC56A31, 0xFFFFFF},
                                     0};
 
-bool SameLook(const HtmlPageSettingsRecord &a, const HtmlPageSettingsRecord &b)
-{
-    return a.title == b.title && a.align == b.align && a.sizes == b.sizes &&
-           a.colors == b.colors && a.alternate == b.alternate;
+bool SameLook(const HtmlPageSettingsRecord &a, const HtmlPageSettingsRecord &b) {
+    return a.title == b.title && a.align == b.align && a.sizes == b.sizes && a.colors == b.colors &&
+           a.alternate == b.alternate;
 }
 
 // The widget of @p window named @p name; tests find widgets by their role.
-template <typename T>
-T *Find(QWidget *window, const QString &name)
-{
+template <typename T> T *Find(QWidget *window, const QString &name) {
     T *widget = window->findChild<T *>(name);
     if (!widget)
         qFatal("no widget %s", qPrintable(name));
     return widget;
 }
 
-QComboBox *SizeCombo(QWidget *w, int i)
-{
+QComboBox *SizeCombo(QWidget *w, int i) {
     return Find<QComboBox>(w, QStringLiteral("sizeCombo%1").arg(i));
 }
-QComboBox *AlignCombo(QWidget *w) { return Find<QComboBox>(w, QStringLiteral("alignCombo")); }
-QLineEdit *TitleEdit(QWidget *w) { return Find<QLineEdit>(w, QStringLiteral("titleEdit")); }
-QCheckBox *AlternateCheck(QWidget *w)
-{
+QComboBox *AlignCombo(QWidget *w) {
+    return Find<QComboBox>(w, QStringLiteral("alignCombo"));
+}
+QLineEdit *TitleEdit(QWidget *w) {
+    return Find<QLineEdit>(w, QStringLiteral("titleEdit"));
+}
+QCheckBox *AlternateCheck(QWidget *w) {
     return Find<QCheckBox>(w, QStringLiteral("alternateCheck"));
 }
-QPushButton *Button(QWidget *w, const char *name)
-{
+QPushButton *Button(QWidget *w, const char *name) {
     return Find<QPushButton>(w, QLatin1String(name));
 }
 } // namespace
 
-class TestPagePropertiesDialog : public QObject
-{
+class TestPagePropertiesDialog : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { TestEnv::IsolateSettings(); }
-    void init()
-    {
+    void init() {
         TestEnv::ClearStore();
         HtmlPageSettings = Stored;
     }
 
-    void opensWithTheSettings()
-    {
+    void opensWithTheSettings() {
         PagePropertiesDialog window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Modify Html Page Properties"));
         for (int i = 0; i < 7; ++i)
@@ -80,17 +75,15 @@ private slots:
         QVERIFY(Button(&window, "colorSwatch0")->styleSheet().contains(QStringLiteral("#000000")));
     }
 
-    void defaults_data()
-    {
+    void defaults_data() {
         QTest::addColumn<std::optional<QString>>("answer");
         QTest::addColumn<QString>("title");
-        QTest::newRow("a name makes the title") << std::optional<QString>(QStringLiteral("Ann"))
-                                                << "Ann's Media File List";
+        QTest::newRow("a name makes the title")
+            << std::optional<QString>(QStringLiteral("Ann")) << "Ann's Media File List";
         QTest::newRow("empty answer") << std::optional<QString>(QString()) << "My Media File List";
         QTest::newRow("cancelled question") << std::optional<QString>() << "My Media File List";
     }
-    void defaults()
-    {
+    void defaults() {
         QFETCH(std::optional<QString>, answer);
         QFETCH(QString, title);
         ScriptedDialogs dialogs;
@@ -117,8 +110,7 @@ private slots:
         QVERIFY(SettingsStore::Get(Keys::htmltitle).isEmpty());
     }
 
-    void okStoresTheWindow()
-    {
+    void okStoresTheWindow() {
         ScriptedDialogs dialogs;
         dialogs.AnswerInput(QStringLiteral("Ann"));
         PagePropertiesDialog window;
@@ -136,8 +128,7 @@ private slots:
         QCOMPARE(SettingsStore::Get(Keys::htmltitle), QStringLiteral("Ann's Media File List"));
     }
 
-    void sizeBoxes_data()
-    {
+    void sizeBoxes_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("stored");
         QTest::newRow("whole number taken") << "4" << 4;
@@ -147,8 +138,7 @@ private slots:
         QTest::newRow("negative keeps the old size") << "-1" << 2;
         QTest::newRow("empty keeps the old size") << "" << 2;
     }
-    void sizeBoxes()
-    {
+    void sizeBoxes() {
         QFETCH(QString, typed);
         QFETCH(int, stored);
         PagePropertiesDialog window;
@@ -158,15 +148,13 @@ private slots:
         QCOMPARE(HtmlPageSettings.sizes[1], 3);
     }
 
-    void swatches_data()
-    {
+    void swatches_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("shown");
         QTest::newRow("picked colour taken") << 0x123456 << 0x123456;
         QTest::newRow("cancelled dialog changes nothing") << -1 << 0x0000FF;
     }
-    void swatches()
-    {
+    void swatches() {
         QFETCH(int, answer);
         QFETCH(int, shown);
         ScriptedDialogs dialogs;
@@ -183,8 +171,7 @@ private slots:
         QCOMPARE(HtmlPageSettings.colors[4], shown);
     }
 
-    void closingCancels()
-    {
+    void closingCancels() {
         PagePropertiesDialog window;
         QTimer::singleShot(0, &window, &QWidget::close);
         QCOMPARE(window.exec(), int(QDialog::Rejected));

@@ -1,8 +1,8 @@
 #include "gui/replacelisteditor.h"
 
+#include "base/replacelist.h"
 #include "base/settings.h"
 #include "base/settingsstore.h"
-#include "base/replacelist.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
@@ -16,8 +16,7 @@
 
 namespace {
 // The editor's controls, found by their object names.
-template <typename T> T *Find(const QWidget *window, const char *name)
-{
+template <typename T> T *Find(const QWidget *window, const char *name) {
     T *control = window->findChild<T *>(QLatin1String(name));
     if (!control)
         qFatal("no control named %s", name);
@@ -32,9 +31,7 @@ struct Controls {
           add(Find<QPushButton>(w, "addButton")), remove(Find<QPushButton>(w, "removeButton")),
           modify(Find<QPushButton>(w, "modifyButton")),
           clearAll(Find<QPushButton>(w, "clearAllButton")),
-          close(Find<QPushButton>(w, "closeButton"))
-    {
-    }
+          close(Find<QPushButton>(w, "closeButton")) {}
     QTreeWidget *list;
     QLineEdit *replaceThis;
     QLineEdit *withThis;
@@ -46,26 +43,23 @@ struct Controls {
     QPushButton *close;
 };
 
-QStringList Column(const QTreeWidget *lv, int column)
-{
+QStringList Column(const QTreeWidget *lv, int column) {
     QStringList out;
     for (int i = 0; i < lv->topLevelItemCount(); ++i)
         out << lv->topLevelItem(i)->text(column);
     return out;
 }
 
-void ClickRow(QTreeWidget *lv, int row)
-{
+void ClickRow(QTreeWidget *lv, int row) {
     const QRect r = lv->visualItemRect(lv->topLevelItem(row));
     QTest::mouseClick(lv->viewport(), Qt::LeftButton, {}, r.center());
 }
 } // namespace
 
-class tst_ReplaceListEditor : public QObject
-{
+class tst_ReplaceListEditor : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void init();
     void cleanup();
@@ -86,18 +80,16 @@ private slots:
     void clearAll();
     void closingSaves();
 
-private:
+  private:
     ReplaceListEditor *OpenEditor();
     QPointer<ReplaceListEditor> m_form;
 };
 
-void tst_ReplaceListEditor::initTestCase()
-{
+void tst_ReplaceListEditor::initTestCase() {
     TestEnv::IsolateSettings();
 }
 
-void tst_ReplaceListEditor::init()
-{
+void tst_ReplaceListEditor::init() {
     TestEnv::ClearStore();
     LoadSettings();
     UserReplaceList.Clear();
@@ -106,22 +98,19 @@ void tst_ReplaceListEditor::init()
     UserReplaceList.Add(QStringLiteral("Guns N' Roses"), QStringLiteral("Guns And Roses"), 0);
 }
 
-void tst_ReplaceListEditor::cleanup()
-{
+void tst_ReplaceListEditor::cleanup() {
     if (m_form)
         m_form->close();
     QTRY_VERIFY(m_form.isNull());
 }
 
-ReplaceListEditor *tst_ReplaceListEditor::OpenEditor()
-{
+ReplaceListEditor *tst_ReplaceListEditor::OpenEditor() {
     m_form = new ReplaceListEditor(nullptr);
     m_form->show();
     return m_form;
 }
 
-void tst_ReplaceListEditor::showsTheListInThreeColumns()
-{
+void tst_ReplaceListEditor::showsTheListInThreeColumns() {
     ReplaceListEditor *f = OpenEditor();
     const Controls c(f);
     QCOMPARE(f->windowTitle(), QStringLiteral("Edit Replace With List..."));
@@ -137,16 +126,14 @@ void tst_ReplaceListEditor::showsTheListInThreeColumns()
     QCOMPARE(c.close->text(), QStringLiteral("Close"));
 }
 
-void tst_ReplaceListEditor::rowClickFillsTheBoxes_data()
-{
+void tst_ReplaceListEditor::rowClickFillsTheBoxes_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<bool>("checked");
     QTest::newRow("yes checks the box") << 1 << true;
     QTest::newRow("no unchecks the box") << 2 << false;
 }
 
-void tst_ReplaceListEditor::rowClickFillsTheBoxes()
-{
+void tst_ReplaceListEditor::rowClickFillsTheBoxes() {
     QFETCH(int, row);
     QFETCH(bool, checked);
     ReplaceListEditor *f = OpenEditor();
@@ -161,26 +148,30 @@ void tst_ReplaceListEditor::rowClickFillsTheBoxes()
 
 // The refusal rules themselves are proven on ReplaceEditor; these rows prove the window
 // shows the answer, keeps or clears the boxes, and mirrors the list.
-void tst_ReplaceListEditor::add_data()
-{
+void tst_ReplaceListEditor::add_data() {
     QTest::addColumn<QString>("replaceThis");
     QTest::addColumn<QString>("withThis");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("lastRow");
     QTest::newRow("new entry appended, boxes cleared")
-        << "metalica" << "Metallica" << "" << QStringList{"metalica", "Metallica", "Yes"};
+        << "metalica"
+        << "Metallica"
+        << "" << QStringList{"metalica", "Metallica", "Yes"};
     QTest::newRow("duplicate refused, boxes kept")
-        << "ft" << "feat" << "This item already exists in the list."
+        << "ft"
+        << "feat"
+        << "This item already exists in the list."
         << QStringList{"Guns And Roses", "Guns N' Roses", "No"};
-    QTest::newRow("other case is no duplicate") << "ft" << "Feat" << ""
-                                                << QStringList{"ft", "Feat", "Yes"};
-    QTest::newRow("one letter refused")
-        << "x" << "y" << "'Replace This' value must be at least 2 letters long!"
-        << QStringList{"Guns And Roses", "Guns N' Roses", "No"};
+    QTest::newRow("other case is no duplicate") << "ft"
+                                                << "Feat"
+                                                << "" << QStringList{"ft", "Feat", "Yes"};
+    QTest::newRow("one letter refused") << "x"
+                                        << "y"
+                                        << "'Replace This' value must be at least 2 letters long!"
+                                        << QStringList{"Guns And Roses", "Guns N' Roses", "No"};
 }
 
-void tst_ReplaceListEditor::add()
-{
+void tst_ReplaceListEditor::add() {
     QFETCH(QString, replaceThis);
     QFETCH(QString, withThis);
     QFETCH(QString, message);
@@ -196,30 +187,31 @@ void tst_ReplaceListEditor::add()
     const int rows = message.isEmpty() ? 4 : 3;
     QCOMPARE(UserReplaceList.Count(), rows);
     QCOMPARE(c.list->topLevelItemCount(), rows);
-    QCOMPARE((QStringList{Column(c.list, 0).last(), Column(c.list, 1).last(),
-                          Column(c.list, 2).last()}),
-             lastRow);
+    QCOMPARE(
+        (QStringList{Column(c.list, 0).last(), Column(c.list, 1).last(), Column(c.list, 2).last()}),
+        lastRow);
     QCOMPARE(c.replaceThis->text(), message.isEmpty() ? QString() : replaceThis);
     QCOMPARE(c.withThis->text(), message.isEmpty() ? QString() : withThis);
     QVERIFY(c.caseSensitive->isChecked()); // keeps its state
 }
 
-void tst_ReplaceListEditor::modify_data()
-{
+void tst_ReplaceListEditor::modify_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("replaceThis");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("shown");
     const QStringList unchanged{"ft", "Jay Z", "Guns And Roses"};
     QTest::newRow("selected row changed, boxes cleared")
-        << 1 << "Jay-Z" << "" << QStringList{"ft", "Jay-Z", "Guns And Roses"};
+        << 1 << "Jay-Z"
+        << "" << QStringList{"ft", "Jay-Z", "Guns And Roses"};
     QTest::newRow("one character refused")
-        << 1 << "x" << "'Replace This' Value Must be at least 2 characters long!" << unchanged;
-    QTest::newRow("no selection changes nothing") << -1 << "abc" << "" << unchanged;
+        << 1 << "x"
+        << "'Replace This' Value Must be at least 2 characters long!" << unchanged;
+    QTest::newRow("no selection changes nothing") << -1 << "abc"
+                                                  << "" << unchanged;
 }
 
-void tst_ReplaceListEditor::modify()
-{
+void tst_ReplaceListEditor::modify() {
     QFETCH(int, row);
     QFETCH(QString, replaceThis);
     QFETCH(QString, message);
@@ -241,8 +233,7 @@ void tst_ReplaceListEditor::modify()
     QCOMPARE(c.replaceThis->text(), changed ? QString() : replaceThis);
 }
 
-void tst_ReplaceListEditor::removeSelection_data()
-{
+void tst_ReplaceListEditor::removeSelection_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("selectedAfter");
     QTest::addColumn<QStringList>("left");
@@ -253,8 +244,7 @@ void tst_ReplaceListEditor::removeSelection_data()
         << -1 << 0 << QStringList{"ft", "Jay Z", "Guns And Roses"};
 }
 
-void tst_ReplaceListEditor::removeSelection()
-{
+void tst_ReplaceListEditor::removeSelection() {
     QFETCH(int, row);
     QFETCH(int, selectedAfter);
     QFETCH(QStringList, left);
@@ -272,17 +262,18 @@ void tst_ReplaceListEditor::removeSelection()
     QVERIFY(c.replaceThis->text().isEmpty()); // selecting by the program fills nothing
 }
 
-void tst_ReplaceListEditor::editInPlace_data()
-{
+void tst_ReplaceListEditor::editInPlace_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("empty text is refused") << "" << "ft";
-    QTest::newRow("one character is accepted") << "f" << "f";
-    QTest::newRow("duplicate text is not tested") << "Jay Z" << "Jay Z";
+    QTest::newRow("empty text is refused") << ""
+                                           << "ft";
+    QTest::newRow("one character is accepted") << "f"
+                                               << "f";
+    QTest::newRow("duplicate text is not tested") << "Jay Z"
+                                                  << "Jay Z";
 }
 
-void tst_ReplaceListEditor::editInPlace()
-{
+void tst_ReplaceListEditor::editInPlace() {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     ReplaceListEditor *f = OpenEditor();
@@ -302,16 +293,14 @@ void tst_ReplaceListEditor::editInPlace()
     QCOMPARE(UserReplaceList.Item(1)->NewVal(), QStringLiteral("feat"));
 }
 
-void tst_ReplaceListEditor::otherColumnsAreNotEdited()
-{
+void tst_ReplaceListEditor::otherColumnsAreNotEdited() {
     ReplaceListEditor *f = OpenEditor();
     const Controls c(f);
     c.list->editItem(c.list->topLevelItem(0), 1);
     QVERIFY(!c.list->viewport()->findChild<QLineEdit *>());
 }
 
-void tst_ReplaceListEditor::clearAll_data()
-{
+void tst_ReplaceListEditor::clearAll_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("stored");
@@ -319,8 +308,7 @@ void tst_ReplaceListEditor::clearAll_data()
     QTest::newRow("yes empties view and store at once") << int(MsgResult::Yes) << 0 << "0";
 }
 
-void tst_ReplaceListEditor::clearAll()
-{
+void tst_ReplaceListEditor::clearAll() {
     QFETCH(int, answer);
     QFETCH(int, rows);
     QFETCH(QString, stored);
@@ -336,8 +324,7 @@ void tst_ReplaceListEditor::clearAll()
     QCOMPARE(SettingsStore::Get(QStringLiteral("rc"), QStringLiteral("missing")), stored);
 }
 
-void tst_ReplaceListEditor::closingSaves()
-{
+void tst_ReplaceListEditor::closingSaves() {
     ReplaceListEditor *f = OpenEditor();
     const Controls c(f);
     c.replaceThis->setText(QStringLiteral("areosmith"));

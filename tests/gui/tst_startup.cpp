@@ -8,13 +8,11 @@
 #include <QScreen>
 #include <QtTest>
 
-class TstStartup : public QObject
-{
+class TstStartup : public QObject {
     Q_OBJECT
 
-private slots:
-    void networkPathIsTwoLeadingBackslashes_data()
-    {
+  private slots:
+    void networkPathIsTwoLeadingBackslashes_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("network");
         QTest::newRow("unc path") << "\\\\server\\share\\sortiva" << true;
@@ -24,30 +22,29 @@ private slots:
         QTest::newRow("empty") << "" << false;
     }
 
-    void networkPathIsTwoLeadingBackslashes()
-    {
+    void networkPathIsTwoLeadingBackslashes() {
         QFETCH(QString, folder);
         QFETCH(bool, network);
         QCOMPARE(IsNetworkPath(folder), network);
     }
 
-    void centerWindowShiftsUpAndLeftWhenThereIsRoom_data()
-    {
+    void centerWindowShiftsUpAndLeftWhenThereIsRoom_data() {
         QTest::addColumn<int>("widthTwips");
         QTest::addColumn<int>("heightTwips");
         QTest::newRow("small window: shifted") << 6000 << 4000;
         QTest::newRow("window nearly as large as the screen: centred only") << -600 << -300;
     }
 
-    void centerWindowShiftsUpAndLeftWhenThereIsRoom()
-    {
+    void centerWindowShiftsUpAndLeftWhenThereIsRoom() {
         QFETCH(int, widthTwips);
         QFETCH(int, heightTwips);
         QWidget w;
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         // Negative sizes mean "this many twips smaller than the screen".
-        const int wpx = widthTwips > 0 ? Twips(&w, widthTwips) : screen.width() + Twips(&w, widthTwips);
-        const int hpx = heightTwips > 0 ? Twips(&w, heightTwips) : screen.height() + Twips(&w, heightTwips);
+        const int wpx =
+            widthTwips > 0 ? Twips(&w, widthTwips) : screen.width() + Twips(&w, widthTwips);
+        const int hpx =
+            heightTwips > 0 ? Twips(&w, heightTwips) : screen.height() + Twips(&w, heightTwips);
         w.resize(wpx, hpx);
         CenterWindow(&w);
         int x = (screen.width() - w.frameGeometry().width()) / 2;
@@ -61,15 +58,13 @@ private slots:
             QVERIFY(w.x() < (screen.width() - w.width()) / 2);
     }
 
-    void copyToClipboardGoesThroughTheSeam()
-    {
+    void copyToClipboardGoesThroughTheSeam() {
         ScriptedDialogs dialogs;
         CopyToClipboard(QStringLiteral("Artist: Corvelle"));
         QCOMPARE(dialogs.clipboard, QStringLiteral("Artist: Corvelle"));
     }
 
-    void splashShowsSloganAndVersion()
-    {
+    void splashShowsSloganAndVersion() {
         SplashScreen splash;
         auto *version = splash.findChild<QLabel *>(QStringLiteral("versionLabel"));
         QVERIFY(version);

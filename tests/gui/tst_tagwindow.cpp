@@ -10,8 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,23 +19,20 @@ namespace {
 using TestEnv::Id3Block;
 } // namespace
 
-class TestTagWindow : public QObject
-{
+class TestTagWindow : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir;
 
-    QString WriteFile(const QString &name, const QByteArray &tail)
-    {
+    QString WriteFile(const QString &name, const QByteArray &tail) {
         const QString path = dir.filePath(name);
         TestEnv::WriteFile(path, QByteArray(1000, 'a') + tail); // audio bytes, then the tag
         return path;
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         QVERIFY(dir.isValid());
         TestEnv::IsolateSettings();
         TestEnv::UseEnglishLocale();
@@ -43,8 +40,7 @@ private slots:
         LoadGenres();
     }
 
-    void tagLines_data()
-    {
+    void tagLines_data() {
         QTest::addColumn<QByteArray>("block");
         QTest::addColumn<QStringList>("lines");
         const QString pad30 = QString(30, QLatin1Char(' '));
@@ -52,20 +48,18 @@ private slots:
         QTest::newRow("every field")
             << Id3Block("Song A", "The Band", "Live", "1999", "Nice: really", 7, 17)
             << QStringList({"Title: " + p("Song A", 30), "Album: " + p("Live", 30),
-                            "Artist: " + p("The Band", 30), "Genre: Rock", "Year: 1999",
-                            "Track: 7", "Comment: " + p("Nice: really", 28)});
+                            "Artist: " + p("The Band", 30), "Genre: Rock", "Year: 1999", "Track: 7",
+                            "Comment: " + p("Nice: really", 28)});
         QTest::newRow("blank title shows the file name, no track 0, genre 255 hidden")
             << Id3Block(QByteArray(30, ' '), "Artist", "", "", "", 0, 255)
             << QStringList({"File Name: song.mp3", "Artist: " + p("Artist", 30)});
         QTest::newRow("NUL title, track 32 hidden")
             << Id3Block(QByteArray(30, '\0'), "", "", "", "", 32, 0)
             << QStringList({"File Name: song.mp3", "Genre: Blues"});
-        QTest::newRow("accented letters dropped")
-            << Id3Block("Caf\xe9", "", "", "", "", 0, 200)
-            << QStringList({"Title: " + p("Caf", 30)});
+        QTest::newRow("accented letters dropped") << Id3Block("Caf\xe9", "", "", "", "", 0, 200)
+                                                  << QStringList({"Title: " + p("Caf", 30)});
     }
-    void tagLines()
-    {
+    void tagLines() {
         QFETCH(QByteArray, block);
         QFETCH(QStringList, lines);
         const QString path = WriteFile(QStringLiteral("song.mp3"), block);
@@ -76,8 +70,7 @@ private slots:
         QCOMPARE(d.sizeLine, QStringLiteral("   File Size: 1.10 Kb"));
     }
 
-    void missingFileAndNoTag()
-    {
+    void missingFileAndNoTag() {
         const TagDisplay missing = BuildTagDisplay(dir.filePath(QStringLiteral("gone.mp3")));
         QCOMPARE(missing.location, QStringLiteral("FILE NOT FOUND! (Or unable to read file...)"));
         QVERIFY(missing.sizeLine.isEmpty());
@@ -88,23 +81,23 @@ private slots:
         QVERIFY(none.lines.isEmpty());
     }
 
-    void lineValue_data()
-    {
+    void lineValue_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("value");
-        QTest::newRow("artist trimmed") << "Artist: The Band        " << "The Band";
-        QTest::newRow("comment with its own colon") << "Comment: a: b  " << "a: b";
-        QTest::newRow("no colon copies nothing") << "nothing here" << "";
+        QTest::newRow("artist trimmed") << "Artist: The Band        "
+                                        << "The Band";
+        QTest::newRow("comment with its own colon") << "Comment: a: b  "
+                                                    << "a: b";
+        QTest::newRow("no colon copies nothing") << "nothing here"
+                                                 << "";
     }
-    void lineValue()
-    {
+    void lineValue() {
         QFETCH(QString, line);
         QFETCH(QString, value);
         QCOMPARE(TagLineValue(line), value);
     }
 
-    void windowAppendsAndCopies()
-    {
+    void windowAppendsAndCopies() {
         ScriptedDialogs dialogs;
         const QString a =
             WriteFile(QStringLiteral("a.mp3"), Id3Block("One", "Corvelle", "", "", "", 0, 255));

@@ -9,17 +9,14 @@
 
 // A progress view that records what a command reports, and a button that records its
 // captions; both can run a callback, so a test can click Cancel in the middle of a run.
-class FakeProgressView final : public ProgressView
-{
-public:
-    void Status(int index, const QString &text) override
-    {
+class FakeProgressView final : public ProgressView {
+  public:
+    void Status(int index, const QString &text) override {
         (index == 1 ? status1 : status2) << text;
         if (onStatus)
             onStatus(index, text);
     }
-    void SetProgressMax(int max) override
-    {
+    void SetProgressMax(int max) override {
         value = 0;
         if (max > 0)
             maximum = max;
@@ -35,13 +32,11 @@ public:
     std::function<void(int, const QString &)> onStatus;
 };
 
-class FakeButton final : public CommandButton
-{
-public:
+class FakeButton final : public CommandButton {
+  public:
     explicit FakeButton(QString text) : caption(std::move(text)) {}
     QString Caption() const override { return caption; }
-    void SetCaption(const QString &c) override
-    {
+    void SetCaption(const QString &c) override {
         caption = c;
         captions << c;
     }

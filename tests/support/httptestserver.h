@@ -12,17 +12,15 @@
  * A tiny HTTP/1.1 server on 127.0.0.1 for tests: answers GET requests from a table of
  * canned replies, 404 for anything else, and records every request it saw.
  */
-class HttpTestServer
-{
-public:
+class HttpTestServer {
+  public:
     struct Reply {
         int status = 200;
         QByteArray body;
         qint64 announcedLength = -1; // Content-Length sent; -1: the body's length
     };
 
-    HttpTestServer()
-    {
+    HttpTestServer() {
         m_server.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
             while (QTcpSocket *socket = m_server.nextPendingConnection())
@@ -32,13 +30,11 @@ public:
 
     bool IsListening() const { return m_server.isListening(); }
     /** "http://127.0.0.1:port" */
-    QString Base() const
-    {
+    QString Base() const {
         return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
     }
     void Serve(const QByteArray &path, const QByteArray &body, int status = 200,
-               qint64 announcedLength = -1)
-    {
+               qint64 announcedLength = -1) {
         m_replies.insert(path, Reply{status, body, announcedLength});
     }
 
@@ -47,9 +43,8 @@ public:
     /** The full head of every request. */
     QList<QByteArray> heads;
 
-private:
-    void Accept(QTcpSocket *socket)
-    {
+  private:
+    void Accept(QTcpSocket *socket) {
         QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
             QByteArray &pending = m_pending[socket];
@@ -64,9 +59,8 @@ private:
             paths << path;
             heads << head;
             const auto found = m_replies.constFind(path);
-            const Reply reply = found != m_replies.constEnd()
-                                    ? *found
-                                    : Reply{404, QByteArray("not here"), -1};
+            const Reply reply =
+                found != m_replies.constEnd() ? *found : Reply{404, QByteArray("not here"), -1};
             const qint64 length =
                 reply.announcedLength >= 0 ? reply.announcedLength : reply.body.size();
             QByteArray out = "HTTP/1.1 " + QByteArray::number(reply.status) +

@@ -1,17 +1,14 @@
 #include "support/scripteddialogs.h"
 
-ScriptedDialogs::ScriptedDialogs()
-{
+ScriptedDialogs::ScriptedDialogs() {
     SetDialogs(this);
 }
 
-ScriptedDialogs::~ScriptedDialogs()
-{
+ScriptedDialogs::~ScriptedDialogs() {
     SetDialogs(nullptr);
 }
 
-QStringList ScriptedDialogs::MessageTexts() const
-{
+QStringList ScriptedDialogs::MessageTexts() const {
     QStringList out;
     for (const Asked &a : asked)
         if (a.kind == QLatin1String("message"))
@@ -20,8 +17,7 @@ QStringList ScriptedDialogs::MessageTexts() const
 }
 
 MsgResult ScriptedDialogs::Message(const QString &text, MsgButtons buttons, MsgIcon icon,
-                                   const QString &title)
-{
+                                   const QString &title) {
     asked.append({QStringLiteral("message"), text, buttons, icon,
                   title.isEmpty() ? AppTitle() : title, QString()});
     if (!messages.isEmpty())
@@ -33,8 +29,7 @@ MsgResult ScriptedDialogs::Message(const QString &text, MsgButtons buttons, MsgI
 }
 
 std::optional<QString> ScriptedDialogs::InputBox(const QString &prompt, const QString &title,
-                                                 const QString &defaultText)
-{
+                                                 const QString &defaultText) {
     asked.append({QStringLiteral("input"), prompt, MsgButtons::OkCancel, MsgIcon::None,
                   title.isEmpty() ? AppTitle() : title, defaultText});
     if (!inputs.isEmpty())
@@ -43,10 +38,9 @@ std::optional<QString> ScriptedDialogs::InputBox(const QString &prompt, const QS
     return std::nullopt;
 }
 
-QString ScriptedDialogs::BrowseForFolder(const QString &title, const QString &startFolder)
-{
-    asked.append({QStringLiteral("folder"), title, MsgButtons::OkCancel, MsgIcon::None, title,
-                  startFolder});
+QString ScriptedDialogs::BrowseForFolder(const QString &title, const QString &startFolder) {
+    asked.append(
+        {QStringLiteral("folder"), title, MsgButtons::OkCancel, MsgIcon::None, title, startFolder});
     if (!paths.isEmpty())
         return paths.dequeue();
     ++unanswered;
@@ -55,8 +49,7 @@ QString ScriptedDialogs::BrowseForFolder(const QString &title, const QString &st
 
 QString ScriptedDialogs::FileDialog(bool save, const QString &filter, const QString &cancelValue,
                                     const QString &title, const QString &defaultExt,
-                                    const QString &startFolder)
-{
+                                    const QString &startFolder) {
     Q_UNUSED(defaultExt);
     Q_UNUSED(startFolder);
     asked.append({QStringLiteral("file"), save ? QStringLiteral("save") : QStringLiteral("open"),
@@ -69,8 +62,7 @@ QString ScriptedDialogs::FileDialog(bool save, const QString &filter, const QStr
     return cancelValue;
 }
 
-int ScriptedDialogs::ChooseColor(int initialColor)
-{
+int ScriptedDialogs::ChooseColor(int initialColor) {
     asked.append({QStringLiteral("color"), QString::number(initialColor), MsgButtons::OkCancel,
                   MsgIcon::None, QString(), QString()});
     if (!colors.isEmpty())
@@ -79,24 +71,22 @@ int ScriptedDialogs::ChooseColor(int initialColor)
     return -1;
 }
 
-bool ScriptedDialogs::OpenPath(const QString &path)
-{
+bool ScriptedDialogs::OpenPath(const QString &path) {
     opened << path;
     return openResult;
 }
 
-void ScriptedDialogs::ShowProperties(const QString &path)
-{
+void ScriptedDialogs::ShowProperties(const QString &path) {
     properties << path;
 }
 
-bool ScriptedDialogs::StartProgram(const QString &program, const QStringList &arguments)
-{
-    started << (arguments.isEmpty() ? program : program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
+bool ScriptedDialogs::StartProgram(const QString &program, const QStringList &arguments) {
+    started << (arguments.isEmpty()
+                    ? program
+                    : program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
     return startResult;
 }
 
-void ScriptedDialogs::SetClipboardText(const QString &text)
-{
+void ScriptedDialogs::SetClipboardText(const QString &text) {
     clipboard = text;
 }

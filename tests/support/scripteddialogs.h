@@ -20,30 +20,25 @@ struct Asked {
  * A dialog seam for tests: answers from queues, records every call. Installs itself on
  * construction and restores the quiet default on destruction.
  */
-class ScriptedDialogs final : public DialogSeam
-{
-public:
+class ScriptedDialogs final : public DialogSeam {
+  public:
     ScriptedDialogs();
     ~ScriptedDialogs() override;
 
-    ScriptedDialogs &AnswerMessage(MsgResult r)
-    {
+    ScriptedDialogs &AnswerMessage(MsgResult r) {
         messages.enqueue(r);
         return *this;
     }
-    ScriptedDialogs &AnswerInput(std::optional<QString> r)
-    {
+    ScriptedDialogs &AnswerInput(std::optional<QString> r) {
         inputs.enqueue(std::move(r));
         return *this;
     }
     /** Answer of the next folder picker or file dialog ("" cancels). */
-    ScriptedDialogs &AnswerPath(const QString &r)
-    {
+    ScriptedDialogs &AnswerPath(const QString &r) {
         paths.enqueue(r);
         return *this;
     }
-    ScriptedDialogs &AnswerColor(int r)
-    {
+    ScriptedDialogs &AnswerColor(int r) {
         colors.enqueue(r);
         return *this;
     }

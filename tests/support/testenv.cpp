@@ -9,8 +9,7 @@
 #include <QTemporaryDir>
 
 namespace TestEnv {
-void IsolateSettings()
-{
+void IsolateSettings() {
     static QTemporaryDir fallback;
     if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME") ||
         !qEnvironmentVariable("XDG_CONFIG_HOME").contains(QLatin1String("xdg")))
@@ -19,25 +18,21 @@ void IsolateSettings()
     ClearStore();
 }
 
-void ClearStore()
-{
+void ClearStore() {
     SettingsStore::Clear();
 }
 
-void UseEnglishLocale()
-{
+void UseEnglishLocale() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
-bool WriteFile(const QString &path, const QByteArray &data)
-{
+bool WriteFile(const QString &path, const QByteArray &data) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
 QByteArray Id3Block(const QByteArray &title, const QByteArray &artist, const QByteArray &album,
-                    const QByteArray &year, const QByteArray &comment, int track, int genre)
-{
+                    const QByteArray &year, const QByteArray &comment, int track, int genre) {
     QByteArray b("TAG");
     const auto field = [&b](const QByteArray &v, int width) {
         b += v.left(width) + QByteArray(width - qMin<int>(width, int(v.size())), '\0');

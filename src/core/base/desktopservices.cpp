@@ -7,8 +7,7 @@
 
 #include <QDir>
 
-ShellCommand PrepareShellRun(const QString &file, const QString &verb)
-{
+ShellCommand PrepareShellRun(const QString &file, const QString &verb) {
     const QChar sep = QLatin1Char('/');
     ShellCommand cmd;
     if (file.size() < 2)
@@ -28,8 +27,7 @@ ShellCommand PrepareShellRun(const QString &file, const QString &verb)
     return cmd;
 }
 
-bool ShellRun(const QString &file, const QString &verb, const QString &parameters, int showMode)
-{
+bool ShellRun(const QString &file, const QString &verb, const QString &parameters, int showMode) {
     Q_UNUSED(parameters);
     Q_UNUSED(showMode);
     const ShellCommand cmd = PrepareShellRun(file, verb);
@@ -41,15 +39,13 @@ bool ShellRun(const QString &file, const QString &verb, const QString &parameter
     return Dialogs().OpenPath(path);
 }
 
-void ShowFileProperties(const QString &path)
-{
+void ShowFileProperties(const QString &path) {
     Dialogs().ShowProperties(path);
 }
 
 QString ShowFileDialog(bool save, const QString &filter, const QString &cancelValue,
                        const QString &title, const QString &defaultExt,
-                       const QString &startFolder)
-{
+                       const QString &startFolder) {
     const QString result = Dialogs().FileDialog(
         save, filter.isEmpty() ? QStringLiteral("All Files (*.*)|*.*") : filter, cancelValue,
         title.isEmpty() ? QStringLiteral("Select File...") : title, defaultExt,
@@ -57,14 +53,12 @@ QString ShowFileDialog(bool save, const QString &filter, const QString &cancelVa
     return result.isEmpty() ? cancelValue : result;
 }
 
-QString BrowseForFolder(const QString &title, const QString &startFolder, int flags)
-{
+QString BrowseForFolder(const QString &title, const QString &startFolder, int flags) {
     Q_UNUSED(flags);
     return Dialogs().BrowseForFolder(title,
                                      startFolder.isEmpty() ? QDir::currentPath() : startFolder);
 }
 
-int ChooseColorDialog(int initialColor)
-{
+int ChooseColorDialog(int initialColor) {
     return Dialogs().ChooseColor(initialColor);
 }

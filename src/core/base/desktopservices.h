@@ -31,8 +31,7 @@ bool ShellRun(const QString &file, const QString &verb = QString(),
 void ShowFileProperties(const QString &path);
 /** Open or save dialog; the chosen path or @p cancelValue. */
 QString ShowFileDialog(bool save, const QString &filter, const QString &cancelValue,
-                       const QString &title, const QString &defaultExt,
-                       const QString &startFolder);
+                       const QString &title, const QString &defaultExt, const QString &startFolder);
 /** The folder picker; "" when cancelled. */
 QString BrowseForFolder(const QString &title, const QString &startFolder, int flags = 0);
 /** The colour dialog (0x00BBGGRR); -1 when cancelled. */

@@ -4,11 +4,9 @@
 
 namespace {
 // Used before any window exists and by batch programs: asks nobody, agrees to nothing.
-class QuietDialogs final : public DialogSeam
-{
-public:
-    MsgResult Message(const QString &, MsgButtons buttons, MsgIcon, const QString &) override
-    {
+class QuietDialogs final : public DialogSeam {
+  public:
+    MsgResult Message(const QString &, MsgButtons buttons, MsgIcon, const QString &) override {
         switch (buttons) {
         case MsgButtons::Ok:
             return MsgResult::Ok;
@@ -18,14 +16,12 @@ public:
             return MsgResult::Cancel;
         }
     }
-    std::optional<QString> InputBox(const QString &, const QString &, const QString &) override
-    {
+    std::optional<QString> InputBox(const QString &, const QString &, const QString &) override {
         return std::nullopt;
     }
     QString BrowseForFolder(const QString &, const QString &) override { return QString(); }
     QString FileDialog(bool, const QString &, const QString &cancelValue, const QString &,
-                       const QString &, const QString &) override
-    {
+                       const QString &, const QString &) override {
         return cancelValue;
     }
     int ChooseColor(int) override { return -1; }
@@ -39,17 +35,14 @@ QuietDialogs quiet;
 DialogSeam *current = &quiet;
 } // namespace
 
-DialogSeam &Dialogs()
-{
+DialogSeam &Dialogs() {
     return *current;
 }
 
-void SetDialogs(DialogSeam *seam)
-{
+void SetDialogs(DialogSeam *seam) {
     current = seam ? seam : &quiet;
 }
 
-QString AppTitle()
-{
+QString AppTitle() {
     return QStringLiteral("Sortiva Media Organizer");
 }

@@ -14,9 +14,8 @@ enum class MsgResult { Ok, Cancel, Yes, No, Retry };
  * program installs the Qt implementation; tests install a scripted one, so every command
  * runs headless.
  */
-class DialogSeam
-{
-public:
+class DialogSeam {
+  public:
     virtual ~DialogSeam() = default;
 
     /** A message box; an empty title shows the application title. */

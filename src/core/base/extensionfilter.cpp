@@ -6,8 +6,7 @@
 
 namespace {
 // Shared first steps of both conversions: no spaces, no leading or trailing commas.
-QString Tidy(const QString &text)
-{
+QString Tidy(const QString &text) {
     QString t = TextUtil::Trim(text);
     t.remove(QLatin1Char(' '));
     while (t.endsWith(QLatin1Char(',')))
@@ -18,8 +17,7 @@ QString Tidy(const QString &text)
 }
 } // namespace
 
-QString FilterToPatterns(const QString &list)
-{
+QString FilterToPatterns(const QString &list) {
     const QString t = Tidy(list.isEmpty() ? QStringLiteral("*") : list);
     if (!t.contains(QLatin1Char(',')))
         return QStringLiteral("*.") + t;
@@ -32,8 +30,7 @@ QString FilterToPatterns(const QString &list)
     return parts.join(QLatin1Char(';'));
 }
 
-QString PatternsToFilter(const QString &patterns)
-{
+QString PatternsToFilter(const QString &patterns) {
     if (patterns.isEmpty())
         return QStringLiteral("*");
     const QString t = Tidy(patterns);

@@ -20,18 +20,15 @@ namespace {
 const QChar kSep = QLatin1Char('/');
 constexpr qint64 kBlock = 1 << 20;
 
-QByteArray Native(const QString &path)
-{
+QByteArray Native(const QString &path) {
     return QFile::encodeName(path);
 }
 
-bool StatOf(const QByteArray &path, struct stat &st)
-{
+bool StatOf(const QByteArray &path, struct stat &st) {
     return ::stat(path.constData(), &st) == 0;
 }
 
-bool SameSize(const QByteArray &source, const QByteArray &destination)
-{
+bool SameSize(const QByteArray &source, const QByteArray &destination) {
     struct stat s {};
     struct stat d {};
     return StatOf(source, s) && StatOf(destination, d) && S_ISREG(d.st_mode) &&
@@ -42,24 +39,21 @@ bool SameSize(const QByteArray &source, const QByteArray &destination)
 struct Fd {
     int fd = -1;
     explicit Fd(int f) : fd(f) {}
-    ~Fd()
-    {
+    ~Fd() {
         if (fd >= 0)
             ::close(fd);
     }
     Fd(const Fd &) = delete;
     Fd &operator=(const Fd &) = delete;
     // Closing can report a deferred write error (network file systems), so it is checked.
-    bool Close()
-    {
+    bool Close() {
         const int f = fd;
         fd = -1;
         return ::close(f) == 0;
     }
 };
 
-bool WriteAll(int fd, const char *data, qint64 size)
-{
+bool WriteAll(int fd, const char *data, qint64 size) {
     while (size > 0) {
         const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
         if (n < 0) {
@@ -78,8 +72,7 @@ bool WriteAll(int fd, const char *data, qint64 size)
 // Copies @p count bytes from the current offset of @p in to @p out. The kernel copies
 // between the files where it can (no trip through our memory, a shared extent on file
 // systems that clone); elsewhere, plain reads and writes take over for the rest of the copy.
-bool CopyBlock(int in, int out, qint64 count, bool &kernelCopy, std::vector<char> &buffer)
-{
+bool CopyBlock(int in, int out, qint64 count, bool &kernelCopy, std::vector<char> &buffer) {
     while (count > 0) {
         if (kernelCopy) {
             const ssize_t n =
@@ -115,8 +108,7 @@ bool CopyBlock(int in, int out, qint64 count, bool &kernelCopy, std::vector<char
 }
 
 // Copies the first @p size bytes of @p in to @p out; false on any error or a short source.
-bool CopyData(int in, int out, qint64 size)
-{
+bool CopyData(int in, int out, qint64 size) {
     const TestSeams &seams = Seams();
     std::vector<char> buffer;
     bool kernelCopy = true;
@@ -135,8 +127,7 @@ bool CopyData(int in, int out, qint64 size)
     return true;
 }
 
-MoveResult MoveNoReplaceNative(const QByteArray &from, const QByteArray &to)
-{
+MoveResult MoveNoReplaceNative(const QByteArray &from, const QByteArray &to) {
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
         return MoveResult::Moved;
     if (errno == EEXIST)
@@ -169,8 +160,7 @@ enum class Durability { Synced, Cached };
 // The one copy: a temporary in the destination's folder that gets the destination name
 // only when it is complete, with the source's permissions and times.
 bool CopyAndPlace(const QString &source, const QString &destination, Placement placement,
-                  Durability durability)
-{
+                  Durability durability) {
     const QFileInfo destInfo(destination);
     if (source.isEmpty() || destInfo.fileName().isEmpty())
         return false;
@@ -216,8 +206,7 @@ bool CopyAndPlace(const QString &source, const QString &destination, Placement p
         struct stat placed;
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(out.fd);
         ok = ok && ::fstat(out.fd, &placed) == 0 &&
-             ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, to.constData(),
-                      AT_SYMLINK_FOLLOW) == 0;
+             ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) == 0;
         if (!out.Close() && ok) {
             // A write error reported only at close: the named file may be incomplete.
             struct stat now;
@@ -240,15 +229,13 @@ bool CopyAndPlace(const QString &source, const QString &destination, Placement p
 }
 } // namespace
 
-void MakeFolder(const QString &path)
-{
+void MakeFolder(const QString &path) {
     if (path.isEmpty())
         return;
     QDir().mkdir(path);
 }
 
-void MakeFolderPath(const QString &path)
-{
+void MakeFolderPath(const QString &path) {
     QString prefix;
     for (const QChar c : path) {
         prefix += c;
@@ -259,8 +246,7 @@ void MakeFolderPath(const QString &path)
         MakeFolder(path);
 }
 
-void DeleteFile(const QString &path)
-{
+void DeleteFile(const QString &path) {
     if (path.size() <= 3)
         return;
     const QFileInfo info(path);
@@ -271,13 +257,11 @@ void DeleteFile(const QString &path)
         QFile::remove(path);
 }
 
-bool CopyFile(const QString &source, const QString &destination)
-{
+bool CopyFile(const QString &source, const QString &destination) {
     return CopyAndPlace(source, destination, Placement::NoReplace, Durability::Synced);
 }
 
-bool CopyChecked(const QString &source, const QString &destination)
-{
+bool CopyChecked(const QString &source, const QString &destination) {
     if (!CopyFile(source, destination))
         return false;
     if (CompleteCopy(source, destination))
@@ -286,28 +270,23 @@ bool CopyChecked(const QString &source, const QString &destination)
     return false;
 }
 
-bool CopyKeepingSource(const QString &source, const QString &destination)
-{
+bool CopyKeepingSource(const QString &source, const QString &destination) {
     return CopyAndPlace(source, destination, Placement::NoReplace, Durability::Cached);
 }
 
-bool CopyReplacing(const QString &source, const QString &destination)
-{
+bool CopyReplacing(const QString &source, const QString &destination) {
     return CopyAndPlace(source, destination, Placement::Replace, Durability::Synced);
 }
 
-MoveResult MoveNoReplace(const QString &source, const QString &destination)
-{
+MoveResult MoveNoReplace(const QString &source, const QString &destination) {
     return MoveNoReplaceNative(Native(source), Native(destination));
 }
 
-bool MoveReplacing(const QString &source, const QString &destination)
-{
+bool MoveReplacing(const QString &source, const QString &destination) {
     return std::rename(Native(source).constData(), Native(destination).constData()) == 0;
 }
 
-bool RenameFile(const QString &oldPath, QString &newName, bool replace)
-{
+bool RenameFile(const QString &oldPath, QString &newName, bool replace) {
     // A path without any "/" names no folder to rename in.
     if (!oldPath.contains(kSep))
         return false;
@@ -337,15 +316,13 @@ bool RenameFile(const QString &oldPath, QString &newName, bool replace)
     return FileExists(newPath);
 }
 
-bool SameFile(const QString &a, const QString &b)
-{
+bool SameFile(const QString &a, const QString &b) {
     struct stat sa {};
     struct stat sb {};
     return StatOf(Native(a), sa) && StatOf(Native(b), sb) && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
 }
 
-bool CompleteCopy(const QString &source, const QString &destination)
-{
+bool CompleteCopy(const QString &source, const QString &destination) {
     return SameSize(Native(source), Native(destination));
 }

@@ -7,36 +7,31 @@ namespace {
 const QChar kSep = QLatin1Char('/');
 } // namespace
 
-bool FileExists(const QString &path)
-{
+bool FileExists(const QString &path) {
     if (path.isEmpty())
         return false;
     return QFileInfo(path).isFile();
 }
 
-bool FolderExists(const QString &path)
-{
+bool FolderExists(const QString &path) {
     if (path.size() <= 1)
         return false;
     return QFileInfo(path).isDir();
 }
 
-bool NothingAt(const QString &path)
-{
+bool NothingAt(const QString &path) {
     const QFileInfo info(path);
     return !info.exists() && !info.isSymLink();
 }
 
-qint64 GetFileSize(const QString &path)
-{
+qint64 GetFileSize(const QString &path) {
     if (path.isEmpty())
         return 0;
     const QFileInfo info(path);
     return info.isFile() ? info.size() : 0;
 }
 
-QString FolderPart(const QString &path)
-{
+QString FolderPart(const QString &path) {
     if (path.size() > 2 && path.endsWith(kSep)) {
         qsizetype end = path.size();
         while (end > 0 && path[end - 1] == kSep)
@@ -47,16 +42,14 @@ QString FolderPart(const QString &path)
     return last < 0 ? path : path.left(last);
 }
 
-QString FileNamePart(const QString &path)
-{
+QString FileNamePart(const QString &path) {
     if (path.isEmpty() || path.endsWith(kSep))
         return QString();
     const qsizetype last = path.lastIndexOf(kSep);
     return last < 0 ? path : path.mid(last + 1);
 }
 
-QString NormalizePath(const QString &path)
-{
+QString NormalizePath(const QString &path) {
     if (path.size() <= 2)
         return path;
     qsizetype end = path.size();
@@ -75,8 +68,7 @@ QString NormalizePath(const QString &path)
     return out;
 }
 
-QString UniqueFileName(const QString &path)
-{
+QString UniqueFileName(const QString &path) {
     if (NothingAt(path))
         return path;
     const qsizetype nameStart = path.lastIndexOf(kSep) + 1;
@@ -86,15 +78,14 @@ QString UniqueFileName(const QString &path)
     const QString base = hasExt ? path.left(dot) : path;
     const QString ext = hasExt ? path.mid(dot) : QString();
     for (qint64 n = 1;; ++n) {
-        const QString candidate = base + QLatin1Char('(') + QString::number(n) +
-                                  QLatin1Char(')') + ext;
+        const QString candidate =
+            base + QLatin1Char('(') + QString::number(n) + QLatin1Char(')') + ext;
         if (NothingAt(candidate))
             return candidate;
     }
 }
 
-QString FormatSize(double bytes)
-{
+QString FormatSize(double bytes) {
     const QLocale locale;
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);

@@ -6,9 +6,8 @@
  * How a long command reports and locks the window: the main window implements it, batch
  * programs and tests provide their own.
  */
-class ProgressView
-{
-public:
+class ProgressView {
+  public:
     virtual ~ProgressView() = default;
     /** Panel 1: what is being done; panel 2: counts. Lets pending events run once. */
     virtual void Status(int index, const QString &text) = 0;
@@ -21,9 +20,8 @@ public:
 };
 
 /** Shows nothing: for batch programs and benchmarks. */
-class NoProgressView final : public ProgressView
-{
-public:
+class NoProgressView final : public ProgressView {
+  public:
     void Status(int, const QString &) override {}
     void SetProgressMax(int) override {}
     void SetProgress(int) override {}

@@ -3,14 +3,11 @@
 #include <QString>
 
 /** One text replacement rule of a replace list. */
-class ReplaceItem
-{
-public:
+class ReplaceItem {
+  public:
     ReplaceItem() = default;
     ReplaceItem(QString oldVal, QString newVal, int caseSensitive)
-        : m_oldVal(std::move(oldVal)), m_newVal(std::move(newVal)),
-          m_caseSensitive(caseSensitive)
-    {
+        : m_oldVal(std::move(oldVal)), m_newVal(std::move(newVal)), m_caseSensitive(caseSensitive) {
     }
 
     /** 0: the old text is found without regard to case; any other value: exact. */
@@ -21,12 +18,11 @@ public:
     const QString &NewVal() const { return m_newVal; }
     void SetNewVal(const QString &v) { m_newVal = v; }
 
-    Qt::CaseSensitivity Sensitivity() const
-    {
+    Qt::CaseSensitivity Sensitivity() const {
         return m_caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
     }
 
-private:
+  private:
     QString m_oldVal;
     QString m_newVal;
     int m_caseSensitive = 0;

@@ -9,13 +9,11 @@
 ReplaceList BuiltInReplaceList;
 ReplaceList UserReplaceList;
 
-ReplaceList::ReplaceList(const ReplaceList &other)
-{
+ReplaceList::ReplaceList(const ReplaceList &other) {
     *this = other;
 }
 
-ReplaceList &ReplaceList::operator=(const ReplaceList &other)
-{
+ReplaceList &ReplaceList::operator=(const ReplaceList &other) {
     if (this == &other)
         return *this;
     std::vector<Entry> items;
@@ -27,28 +25,24 @@ ReplaceList &ReplaceList::operator=(const ReplaceList &other)
 }
 
 ReplaceItem *ReplaceList::Add(const QString &newVal, const QString &oldVal, int caseSensitive,
-                              const QString &key)
-{
+                              const QString &key) {
     return AddItem(ReplaceItem(oldVal, newVal, caseSensitive), key);
 }
 
-ReplaceItem *ReplaceList::AddItem(const ReplaceItem &item, const QString &key)
-{
+ReplaceItem *ReplaceList::AddItem(const ReplaceItem &item, const QString &key) {
     if (!key.isEmpty() && Item(key))
         return nullptr;
     m_items.push_back({std::make_unique<ReplaceItem>(item), key});
     return m_items.back().item.get();
 }
 
-ReplaceItem *ReplaceList::Item(int position) const
-{
+ReplaceItem *ReplaceList::Item(int position) const {
     if (position < 1 || position > Count())
         return nullptr;
     return m_items[static_cast<size_t>(position - 1)].item.get();
 }
 
-ReplaceItem *ReplaceList::Item(const QString &key) const
-{
+ReplaceItem *ReplaceList::Item(const QString &key) const {
     if (key.isEmpty())
         return nullptr;
     for (const auto &e : m_items)
@@ -57,15 +51,13 @@ ReplaceItem *ReplaceList::Item(const QString &key) const
     return nullptr;
 }
 
-void ReplaceList::Remove(int position)
-{
+void ReplaceList::Remove(int position) {
     if (position < 1 || position > Count())
         return;
     m_items.erase(m_items.begin() + (position - 1));
 }
 
-void ReplaceList::Remove(const QString &key)
-{
+void ReplaceList::Remove(const QString &key) {
     if (key.isEmpty())
         return;
     auto it = std::find_if(m_items.begin(), m_items.end(), [&](const Entry &e) {
@@ -75,13 +67,11 @@ void ReplaceList::Remove(const QString &key)
         m_items.erase(it);
 }
 
-void ReplaceList::Clear()
-{
+void ReplaceList::Clear() {
     m_items.clear();
 }
 
-QString ReplaceList::ApplyAll(const QString &name) const
-{
+QString ReplaceList::ApplyAll(const QString &name) const {
     QString n = name;
     for (const auto &e : m_items) {
         const ReplaceItem &r = *e.item;
@@ -91,8 +81,7 @@ QString ReplaceList::ApplyAll(const QString &name) const
     return n;
 }
 
-QString ReplaceList::ApplyGuarded(const QString &name) const
-{
+QString ReplaceList::ApplyGuarded(const QString &name) const {
     QString n = name;
     for (const auto &e : m_items) {
         const ReplaceItem &r = *e.item;
@@ -110,30 +99,58 @@ QString ReplaceList::ApplyGuarded(const QString &name) const
     return n;
 }
 
-void BuildBuiltInReplaceList(ReplaceList &list)
-{
+void BuildBuiltInReplaceList(ReplaceList &list) {
     struct Rule {
         const char *oldVal;
         const char *newVal;
         int caseSensitive;
     };
     static const Rule rules[] = {
-        {"with", "ft", 0},          {" F ", " ft ", 0},          {"ft.", "ft ", 0},
-        {"feat.", "ft ", 0},        {"fea.", "ft ", 0},          {"featuring.", "ft ", 0},
-        {"featuring", "ft", 0},     {"feat", "ft", 0},           {"f.", "ft", 0},
-        {"cd1", "", 0},             {"cd2", "", 0},              {"cd3", "", 0},
-        {".", " ", 0},              {"(", "", 0},                {")", "", 0},
-        {",", "", 0},               {"'", "", 0},                {"&", "And", 0},
-        {"metalica", "metallica", 0}, {"mettalica", "metallica", 0},
-        {" leppard", " lepard", 0}, {"deff ", "def ", 0},        {"heuy", "huey", 0},
-        {"osborne", "osbourne", 0}, {"cheryl crow", "sheryl crow", 0},
-        {"britney ", "britany ", 0}, {" speers", " spears", 0},  {"hilary", "hillary", 0},
-        {"areosmith", "aerosmith", 0}, {"hilery", "hillary", 0}, {"hillery", "hillary", 0},
-        {"kendals", "kendalls", 0}, {"agulera", "aguilera", 0},  {"agulara", "aguilera", 0},
-        {"aguilara", "aguilera", 0}, {"marylin", "marilyn", 0},  {"pantara", "pantera", 0},
-        {"uncle cracker", "uncle kracker", 0}, {"Trans-siber", "Trans-Siber", 1},
-        {"?", "", 0},               {"genuwine", "Ginuwine", 0}, {"genuine", "ginuwine", 0},
-        {"Notorius", "Notorious", 0}, {"Disterbed", "Disturbed", 0}, {"Jodice", "Jodeci", 0},
+        {"with", "ft", 0},
+        {" F ", " ft ", 0},
+        {"ft.", "ft ", 0},
+        {"feat.", "ft ", 0},
+        {"fea.", "ft ", 0},
+        {"featuring.", "ft ", 0},
+        {"featuring", "ft", 0},
+        {"feat", "ft", 0},
+        {"f.", "ft", 0},
+        {"cd1", "", 0},
+        {"cd2", "", 0},
+        {"cd3", "", 0},
+        {".", " ", 0},
+        {"(", "", 0},
+        {")", "", 0},
+        {",", "", 0},
+        {"'", "", 0},
+        {"&", "And", 0},
+        {"metalica", "metallica", 0},
+        {"mettalica", "metallica", 0},
+        {" leppard", " lepard", 0},
+        {"deff ", "def ", 0},
+        {"heuy", "huey", 0},
+        {"osborne", "osbourne", 0},
+        {"cheryl crow", "sheryl crow", 0},
+        {"britney ", "britany ", 0},
+        {" speers", " spears", 0},
+        {"hilary", "hillary", 0},
+        {"areosmith", "aerosmith", 0},
+        {"hilery", "hillary", 0},
+        {"hillery", "hillary", 0},
+        {"kendals", "kendalls", 0},
+        {"agulera", "aguilera", 0},
+        {"agulara", "aguilera", 0},
+        {"aguilara", "aguilera", 0},
+        {"marylin", "marilyn", 0},
+        {"pantara", "pantera", 0},
+        {"uncle cracker", "uncle kracker", 0},
+        {"Trans-siber", "Trans-Siber", 1},
+        {"?", "", 0},
+        {"genuwine", "Ginuwine", 0},
+        {"genuine", "ginuwine", 0},
+        {"Notorius", "Notorious", 0},
+        {"Disterbed", "Disturbed", 0},
+        {"Jodice", "Jodeci", 0},
     };
     list.Clear();
     for (const Rule &r : rules)
@@ -141,13 +158,11 @@ void BuildBuiltInReplaceList(ReplaceList &list)
 }
 
 namespace {
-QString RuleKey(int i, QLatin1StringView suffix)
-{
+QString RuleKey(int i, QLatin1StringView suffix) {
     return QString::number(i) + suffix;
 }
 
-void MigrateOldKeys()
-{
+void MigrateOldKeys() {
     const QString count = SettingsStore::Get(Keys::replacecount, QStringLiteral("xxxx"));
     if (count.isEmpty() || count == QLatin1String("xxxx"))
         return;
@@ -166,8 +181,7 @@ void MigrateOldKeys()
 }
 } // namespace
 
-void LoadReplaceLists()
-{
+void LoadReplaceLists() {
     BuildBuiltInReplaceList(BuiltInReplaceList);
     MigrateOldKeys();
     const int n = TextUtil::ToInt32(SettingsStore::Get(Keys::rc, QStringLiteral("0"))).value_or(0);
@@ -175,17 +189,16 @@ void LoadReplaceLists()
     for (int i = 0; i < n; ++i) {
         const QString newVal = SettingsStore::Get(RuleKey(i + 1, Keys::ruleNew));
         const QString oldVal = SettingsStore::Get(RuleKey(i + 1, Keys::ruleOld));
-        const int caseFlag =
-            TextUtil::ToInt32(SettingsStore::Get(RuleKey(i + 1, Keys::ruleCase), QStringLiteral("0")))
-                .value_or(0);
+        const int caseFlag = TextUtil::ToInt32(SettingsStore::Get(RuleKey(i + 1, Keys::ruleCase),
+                                                                  QStringLiteral("0")))
+                                 .value_or(0);
         UserReplaceList.Add(newVal, oldVal, caseFlag);
         if (i > 500)
             break;
     }
 }
 
-void SaveUserReplaceList()
-{
+void SaveUserReplaceList() {
     for (int i = 1; !SettingsStore::Get(RuleKey(i, Keys::casesens)).isEmpty(); ++i) {
         SettingsStore::Delete(RuleKey(i, Keys::casesens));
         SettingsStore::Delete(RuleKey(i, Keys::oldval));
@@ -208,8 +221,7 @@ void SaveUserReplaceList()
     }
 }
 
-bool ContainsPair(const QString &oldVal, const QString &newVal)
-{
+bool ContainsPair(const QString &oldVal, const QString &newVal) {
     for (int i = 1; i <= UserReplaceList.Count(); ++i) {
         const ReplaceItem *r = UserReplaceList.Item(i);
         if (r->OldVal() == oldVal && r->NewVal() == newVal)

@@ -11,9 +11,8 @@
  * An ordered list of replacement rules, addressed by 1-based position or by an optional
  * key (keys compared without regard to case).
  */
-class ReplaceList
-{
-public:
+class ReplaceList {
+  public:
     ReplaceList() = default;
     /** A deep copy: a load names its files with a copy that later edits cannot reach. */
     ReplaceList(const ReplaceList &other);
@@ -47,7 +46,7 @@ public:
      */
     QString ApplyGuarded(const QString &name) const;
 
-private:
+  private:
     struct Entry {
         std::unique_ptr<ReplaceItem> item;
         QString key;

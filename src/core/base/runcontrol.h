@@ -8,12 +8,10 @@
  * run and sets it from its Cancel button or close box; the command's loop asks it between
  * files. Atomic so a worker may ask too.
  */
-class RunControl
-{
-public:
+class RunControl {
+  public:
     /** Clears both requests; called before a run starts. */
-    void Reset()
-    {
+    void Reset() {
         m_cancel = false;
         m_close = false;
     }
@@ -23,15 +21,14 @@ public:
      * The window is being closed: the loop stops like a Cancel and the run ends without its
      * closing message.
      */
-    void RequestClose()
-    {
+    void RequestClose() {
         m_close = true;
         m_cancel = true;
     }
     bool CancelRequested() const { return m_cancel; }
     bool CloseRequested() const { return m_close; }
 
-private:
+  private:
     std::atomic<bool> m_cancel{false};
     std::atomic<bool> m_close{false};
 };

@@ -1,10 +1,10 @@
 #include "base/settings.h"
 
+#include "base/extensionfilter.h"
+#include "base/replacelist.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
 #include "base/textutil.h"
-#include "base/extensionfilter.h"
-#include "base/replacelist.h"
 
 #include <QDir>
 
@@ -14,24 +14,20 @@ QString InvalidNameChars;
 
 namespace {
 // A stored text that is not a number leaves the field as it was.
-void ReadInt(int &field, const QString &key, int def)
-{
+void ReadInt(int &field, const QString &key, int def) {
     if (const auto v = TextUtil::ToInt32(SettingsStore::Get(key, QString::number(def))))
         field = *v;
 }
 
-void SaveInt(const QString &key, int value)
-{
+void SaveInt(const QString &key, int value) {
     SettingsStore::Save(key, QString::number(value));
 }
 
-QString IndexedKey(QLatin1StringView stem, int i)
-{
+QString IndexedKey(QLatin1StringView stem, int i) {
     return stem + QString::number(i);
 }
 // Alignment, alternate flag, colours and sizes: written on first use and by every save.
-void SavePageLook(const HtmlPageSettingsRecord &h)
-{
+void SavePageLook(const HtmlPageSettingsRecord &h) {
     SettingsStore::Save(Keys::htmlalign, h.align);
     SaveInt(Keys::htmlalternate, h.alternate);
     for (int i = 0; i < 7; ++i)
@@ -41,16 +37,14 @@ void SavePageLook(const HtmlPageSettingsRecord &h)
 }
 } // namespace
 
-QString BuildInvalidNameChars()
-{
+QString BuildInvalidNameChars() {
     QString s = QStringLiteral("\\/:*?<>|$#@!^;,.\"");
     for (int c = 0; c < 32; ++c)
         s += QChar(c);
     return s;
 }
 
-void LoadSettings()
-{
+void LoadSettings() {
     InvalidNameChars = BuildInvalidNameChars();
     LoadReplaceLists();
 
@@ -113,8 +107,7 @@ void LoadSettings()
     }
 }
 
-void SaveSettings()
-{
+void SaveSettings() {
     SaveUserReplaceList();
 
     const SettingsRecord &s = Settings;

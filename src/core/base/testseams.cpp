@@ -8,13 +8,11 @@ const TestSeams kDefaults;
 std::atomic<const TestSeams *> installed{nullptr};
 } // namespace
 
-const TestSeams &Seams()
-{
+const TestSeams &Seams() {
     const TestSeams *seams = installed.load();
     return seams ? *seams : kDefaults;
 }
 
-void InstallTestSeams(const TestSeams *seams)
-{
+void InstallTestSeams(const TestSeams *seams) {
     installed.store(seams);
 }

@@ -9,9 +9,8 @@
  * and waits that only slow a test down. The program runs on the defaults; a test installs
  * its own subclass for as long as it needs it.
  */
-class TestSeams
-{
-public:
+class TestSeams {
+  public:
     virtual ~TestSeams() = default;
 
     /**
@@ -19,14 +18,12 @@ public:
      * copy. An answer below @p block writes that much and then fails the copy the way a
      * full disk does.
      */
-    virtual qint64 CopyAllowance(qint64 written, qint64 block) const
-    {
+    virtual qint64 CopyAllowance(qint64 written, qint64 block) const {
         Q_UNUSED(written);
         return block;
     }
     /** True when the organize run can neither delete nor move @p sourcePath. */
-    virtual bool SourceLocked(const QString &sourcePath) const
-    {
+    virtual bool SourceLocked(const QString &sourcePath) const {
         Q_UNUSED(sourcePath);
         return false;
     }

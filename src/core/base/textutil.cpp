@@ -4,8 +4,7 @@
 #include <limits>
 
 namespace TextUtil {
-QString Trim(QStringView s)
-{
+QString Trim(QStringView s) {
     qsizetype b = 0;
     qsizetype e = s.size();
     while (b < e && s[b] == QLatin1Char(' '))
@@ -15,29 +14,25 @@ QString Trim(QStringView s)
     return s.mid(b, e - b).toString();
 }
 
-QString LTrim(QStringView s)
-{
+QString LTrim(QStringView s) {
     qsizetype b = 0;
     while (b < s.size() && s[b] == QLatin1Char(' '))
         ++b;
     return s.mid(b).toString();
 }
 
-QString RTrim(QStringView s)
-{
+QString RTrim(QStringView s) {
     qsizetype e = s.size();
     while (e > 0 && s[e - 1] == QLatin1Char(' '))
         --e;
     return s.left(e).toString();
 }
 
-bool IsNumeric(QStringView s)
-{
+bool IsNumeric(QStringView s) {
     return NumericValue(s).has_value();
 }
 
-std::optional<double> NumericValue(QStringView s)
-{
+std::optional<double> NumericValue(QStringView s) {
     const QString t = Trim(s);
     qsizetype i = 0;
     if (i < t.size() && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
@@ -62,8 +57,7 @@ std::optional<double> NumericValue(QStringView s)
     return v;
 }
 
-std::optional<int> ToInt32(QStringView s)
-{
+std::optional<int> ToInt32(QStringView s) {
     const auto v = NumericValue(s);
     if (!v)
         return std::nullopt;

@@ -3,9 +3,8 @@
 #include <QString>
 
 /** One listed file of a directory listing. */
-class File
-{
-public:
+class File {
+  public:
     /** The file name: the part of Path after its last "/". */
     QString Title() const { return m_title; }
     void SetTitle(const QString &value) { m_title = value; }
@@ -26,7 +25,7 @@ public:
     /** ToHtml appended to @p out, with the colours already as page text. */
     void AppendHtml(QString &out, const QString &bgColor, const QString &fontColor) const;
 
-private:
+  private:
     QString m_title;
     QString m_path;
     QString m_size;

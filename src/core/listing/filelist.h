@@ -4,6 +4,4 @@
 #include "listing/keyedcollection.h"
 
 /** The listed files of one folder, in search order. */
-class FileList : public KeyedCollection<File>
-{
-};
+class FileList : public KeyedCollection<File> {};

@@ -7,9 +7,8 @@
 #include <memory>
 
 /** One listed folder of a directory listing, owning its listed files. */
-class Folder
-{
-public:
+class Folder {
+  public:
     Folder();
 
     /** The folder's own name: the part of Path after its last "/" (the whole path if none). */
@@ -42,7 +41,7 @@ public:
      */
     QString ToHtml(const QString &parentPath, int background, int text) const;
 
-private:
+  private:
     QString m_title;
     QString m_path;
     QString m_key;

@@ -7,35 +7,30 @@
 #include <QSaveFile>
 
 namespace {
-QString NamePart(const QString &path)
-{
+QString NamePart(const QString &path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
 // Collects the listing and hands it to the file in large pieces; text listings are UTF-8,
 // XHTML listings iso-8859-1 (every text from outside was escaped into Latin-1 already).
-class ListingWriter
-{
-public:
+class ListingWriter {
+  public:
     ListingWriter(QSaveFile &file, bool html) : m_file(file), m_html(html) {}
 
     /** One write of the listing: the text, then CR LF. */
-    void Line(const QString &text)
-    {
+    void Line(const QString &text) {
         m_buffer += text;
         EndLine();
     }
     /** The buffer, for a line built in place; EndLine finishes it. */
     QString &Buffer() { return m_buffer; }
-    void EndLine()
-    {
+    void EndLine() {
         m_buffer += ListingLineEnd;
         if (m_buffer.size() >= 512 * 1024)
             Flush();
     }
 
-    void Flush()
-    {
+    void Flush() {
         if (m_buffer.isEmpty())
             return;
         if (m_file.isOpen())
@@ -43,7 +38,7 @@ public:
         m_buffer.clear();
     }
 
-private:
+  private:
     QSaveFile &m_file;
     bool m_html;
     QString m_buffer;
@@ -52,8 +47,7 @@ private:
 
 FolderList::FolderList(QObject *parent) : QObject(parent) {}
 
-bool FolderList::SearchFiles(const QString &fileFilter)
-{
+bool FolderList::SearchFiles(const QString &fileFilter) {
     emit Status(QLatin1String("Searching For Folders In ") + m_rootPath);
     const QStringList folders = FindFolders(m_rootPath, FolderSearchMask);
     const int n = static_cast<int>(folders.size());
@@ -94,8 +88,7 @@ bool FolderList::SearchFiles(const QString &fileFilter)
     return true;
 }
 
-QString FolderList::ToText(const QDateTime &date) const
-{
+QString FolderList::ToText(const QDateTime &date) const {
     const QLatin1StringView n = ListingLineEnd;
     return QLatin1String("Folder Directory Listing By Sortiva - Coded by Quillon") + n +
            QLatin1String("\tPath: ") + PathWithoutDrive(m_rootPath) + n +
@@ -105,8 +98,7 @@ QString FolderList::ToText(const QDateTime &date) const
            QLatin1String("\tDate: ") + ListingDateText(date) + n;
 }
 
-QString FolderList::ToHtml(const ListingOptions &options) const
-{
+QString FolderList::ToHtml(const ListingOptions &options) const {
     const QString &align = options.page.align;
     const QString a = align == QLatin1String("left")
                           ? QString()
@@ -133,8 +125,7 @@ QString FolderList::ToHtml(const ListingOptions &options) const
            QLatin1String("</table><br>") + ListingLineEnd;
 }
 
-SaveResult FolderList::SaveFiles(const QString &filePath, const ListingOptions &options)
-{
+SaveResult FolderList::SaveFiles(const QString &filePath, const ListingOptions &options) {
     const int count = Count();
     if (count == 0)
         return SaveResult::NoFolders;

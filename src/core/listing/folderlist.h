@@ -19,10 +19,9 @@ enum class SaveResult {
  * files, and the totals. Filled once by SearchFiles and written by SaveFiles; both report
  * through Status and Progress.
  */
-class FolderList : public QObject, public KeyedCollection<Folder>
-{
+class FolderList : public QObject, public KeyedCollection<Folder> {
     Q_OBJECT
-public:
+  public:
     explicit FolderList(QObject *parent = nullptr);
 
     /** The folder whose tree is listed, without a trailing "/". */
@@ -53,13 +52,13 @@ public:
      */
     SaveResult SaveFiles(const QString &filePath, const ListingOptions &options);
 
-signals:
+  signals:
     /** A line of status text for the user. */
     void Status(const QString &text);
     /** @p value steps of @p max done in the current pass. */
     void Progress(int value, int max);
 
-private:
+  private:
     QString m_rootPath;
     qint64 m_size = 0;
     int m_fileCount = 0;

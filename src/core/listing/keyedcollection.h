@@ -11,10 +11,8 @@
  * 1-based positions, each under an optional key that is unique and compared without regard
  * to case. Members are shared, so one stays alive while any holder still refers to it.
  */
-template <typename T>
-class KeyedCollection
-{
-public:
+template <typename T> class KeyedCollection {
+  public:
     using Member = std::shared_ptr<T>;
 
     /**
@@ -22,8 +20,7 @@ public:
      * caller's reference is cleared. A null member or a key already in use adds nothing,
      * returns null and leaves the caller's reference as it was.
      */
-    Member Add(Member &member, const QString &key = QString())
-    {
+    Member Add(Member &member, const QString &key = QString()) {
         if (!member)
             return nullptr;
         const QString folded = key.isEmpty() ? QString() : key.toCaseFolded();
@@ -39,15 +36,13 @@ public:
     }
 
     /** The member at 1-based @p index; null outside 1 to Count. */
-    Member Item(int index) const
-    {
+    Member Item(int index) const {
         if (index < 1 || index > m_members.size())
             return nullptr;
         return m_members.at(index - 1);
     }
     /** The member under @p key (any case); null when no member carries it. */
-    Member Item(const QString &key) const
-    {
+    Member Item(const QString &key) const {
         if (key.isEmpty())
             return nullptr;
         return m_byKey.value(key.toCaseFolded());
@@ -56,8 +51,7 @@ public:
     int Count() const { return static_cast<int>(m_members.size()); }
 
     /** Removes the member at 1-based @p index; false when there is none. */
-    bool Remove(int index)
-    {
+    bool Remove(int index) {
         if (index < 1 || index > m_members.size())
             return false;
         const qsizetype i = index - 1;
@@ -68,8 +62,7 @@ public:
         return true;
     }
     /** Removes the member under @p key (any case); false when there is none. */
-    bool Remove(const QString &key)
-    {
+    bool Remove(const QString &key) {
         const Member m = Item(key);
         if (!m)
             return false;
@@ -85,7 +78,7 @@ public:
     auto begin() const { return m_members.cbegin(); }
     auto end() const { return m_members.cend(); }
 
-private:
+  private:
     QList<Member> m_members;
     QList<QString> m_keys; // case-folded key of each member, empty for none
     QHash<QString, Member> m_byKey;

@@ -1,33 +1,30 @@
 #include "listing/listingexport.h"
 
+#include "base/desktopservices.h"
 #include "base/dialogseam.h"
+#include "base/paths.h"
 #include "base/progressview.h"
 #include "base/settings.h"
 #include "listing/folderlist.h"
 #include "listing/listingoptions.h"
-#include "base/desktopservices.h"
-#include "base/paths.h"
 
 #include <QCoreApplication>
 
 namespace {
-void ShowProgress(ProgressView &progress, int value, int max)
-{
+void ShowProgress(ProgressView &progress, int value, int max) {
     progress.SetProgressMax(max);
     progress.SetProgress(value);
 }
 
 // One more event round after each status line keeps the window painting during the search.
-void ShowStatus(ProgressView &progress, const QString &text)
-{
+void ShowStatus(ProgressView &progress, const QString &text) {
     progress.Status(1, text);
     QCoreApplication::processEvents();
 }
 
 // Searches @p root into a list of its own and writes it to @p path, reporting to @p progress.
 SaveResult WriteListing(ProgressView &progress, const QString &root, const QString &filter,
-                        const QString &path, const ListingOptions &options)
-{
+                        const QString &path, const ListingOptions &options) {
     FolderList list;
     QObject::connect(&list, &FolderList::Status, &list,
                      [&progress](const QString &text) { ShowStatus(progress, text); });
@@ -39,17 +36,15 @@ SaveResult WriteListing(ProgressView &progress, const QString &root, const QStri
 }
 } // namespace
 
-void RunExport(ProgressView &progress, const ExportRequest &request)
-{
+void RunExport(ProgressView &progress, const ExportRequest &request) {
     // The choices of the export dialog and the page look, taken once for the whole run.
     const ListingOptions options = ListingOptions::From(Settings, HtmlPageSettings);
     const QString patterns = Settings.dlistfilter;
     const QString filter = options.html ? QStringLiteral("Html Files (*.Html)|*.html")
                                         : QStringLiteral("Text Files (*.txt)|*.txt");
     const QString extension = options.html ? QStringLiteral("html") : QStringLiteral("txt");
-    const QString path = ShowFileDialog(true, filter, QString(),
-                                        QStringLiteral("Select File to Save To"), extension,
-                                        QString());
+    const QString path = ShowFileDialog(
+        true, filter, QString(), QStringLiteral("Select File to Save To"), extension, QString());
     if (path.isEmpty())
         return;
     if (FileExists(path) &&
@@ -66,8 +61,7 @@ void RunExport(ProgressView &progress, const ExportRequest &request)
     const QString root = NormalizePath(
         request.listed == ListedFolder::SourceMedia ? request.mediaFolder : request.outFolder);
     if (!FolderExists(root)) {
-        Dialogs().Message(QLatin1String("Unable to read directory! (") + root +
-                              QLatin1Char(')'),
+        Dialogs().Message(QLatin1String("Unable to read directory! (") + root + QLatin1Char(')'),
                           MsgButtons::Ok, MsgIcon::Critical);
         progress.EnableButtons(true);
         return;
@@ -75,8 +69,7 @@ void RunExport(ProgressView &progress, const ExportRequest &request)
 
     switch (WriteListing(progress, root, patterns, path, options)) {
     case SaveResult::NoFolders:
-        Dialogs().Message(QStringLiteral("No folders to save!"), MsgButtons::Ok,
-                          MsgIcon::Critical);
+        Dialogs().Message(QStringLiteral("No folders to save!"), MsgButtons::Ok, MsgIcon::Critical);
         break;
     case SaveResult::WriteFailed:
         Dialogs().Message(QLatin1String("Unable to write the list file! (") + path +

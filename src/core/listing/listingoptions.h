@@ -19,8 +19,7 @@ struct ListingOptions {
     QDateTime date;
 
     /** The listing choices of @p settings (saveashtml, noempty) with the page look @p page. */
-    static ListingOptions From(const SettingsRecord &settings, const HtmlPageSettingsRecord &page)
-    {
+    static ListingOptions From(const SettingsRecord &settings, const HtmlPageSettingsRecord &page) {
         ListingOptions options;
         options.html = settings.saveashtml != 0;
         options.noEmpty = settings.noempty != 0;

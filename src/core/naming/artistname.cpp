@@ -22,15 +22,14 @@ using NamingText::Trimmed;
 using TextUtil::Trim;
 
 constexpr QStringView kUpperWords[] = {
-    u"ugk", u"nas", u"big",  u"bj",  u"abba", u"3lw", u"tq",  u"tj",  u"atl", u"b2k",
-    u"ccr", u"i",   u"ii",   u"iii", u"jd",   u"d4l", u"swv", u"icp", u"dkg", u"fyc",
-    u"kd",  u"psc", u"ti",   u"tso", u"ub40", u"mjg", u"mc",  u"dmc", u"dj",  u"aka",
-    u"dmx", u"tlc", u"mtv",  u"nwa", u"pm",   u"la",  u"tka",
+    u"ugk", u"nas", u"big", u"bj",  u"abba", u"3lw", u"tq",  u"tj",  u"atl", u"b2k",
+    u"ccr", u"i",   u"ii",  u"iii", u"jd",   u"d4l", u"swv", u"icp", u"dkg", u"fyc",
+    u"kd",  u"psc", u"ti",  u"tso", u"ub40", u"mjg", u"mc",  u"dmc", u"dj",  u"aka",
+    u"dmx", u"tlc", u"mtv", u"nwa", u"pm",   u"la",  u"tka",
 };
 static_assert(std::size(kUpperWords) == 37);
 
-bool IsWordBreak(char32_t c)
-{
+bool IsWordBreak(char32_t c) {
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0;
 }
 
@@ -38,8 +37,7 @@ bool IsWordBreak(char32_t c)
 // cannot all occur in the name is skipped without a search, which keeps a load of many
 // thousand files from spending its time in forty-five failed searches per name. @p prepared
 // keeps the rules' letters from one name to the next.
-QString ApplyBuiltIn(const ReplaceList &list, QString name, std::vector<PreparedRule> &prepared)
-{
+QString ApplyBuiltIn(const ReplaceList &list, QString name, std::vector<PreparedRule> &prepared) {
     prepared.resize(static_cast<size_t>(list.Count()));
     AsciiSet present(name);
     for (int i = 0; i < list.Count(); ++i) {
@@ -60,8 +58,7 @@ QString ApplyBuiltIn(const ReplaceList &list, QString name, std::vector<Prepared
     return name;
 }
 
-void CollapseBlanks(QString &s)
-{
+void CollapseBlanks(QString &s) {
     while (NamingText::Contains(s, u"  ", Qt::CaseSensitive)) {
         s.replace(QStringLiteral("  "), QStringLiteral(" "));
         NamingText::TrimInPlace(s);
@@ -70,8 +67,7 @@ void CollapseBlanks(QString &s)
 
 // Distance from the first @p a to the first @p b in the context (both found without regard
 // to case); 0 when either is missing.
-qsizetype Gap(const QString &context, QStringView a, QStringView b)
-{
+qsizetype Gap(const QString &context, QStringView a, QStringView b) {
     const qsizetype ia = NamingText::IndexOf(context, a, Qt::CaseInsensitive);
     const qsizetype ib = NamingText::IndexOf(context, b, Qt::CaseInsensitive);
     if (ia < 0 || ib < 0)
@@ -81,8 +77,7 @@ qsizetype Gap(const QString &context, QStringView a, QStringView b)
 
 // The names that are known by their own spelling (and the one-letter names the rest of the
 // text completes); sets @p atOnce when the answer skips the final word fix-ups.
-QString SpecialName(const QString &name, const QString &context, bool &atOnce)
-{
+QString SpecialName(const QString &name, const QString &context, bool &atOnce) {
     atOnce = false;
     // Every name in the table is short; longer or non-ASCII names go through Qt.
     char16_t buffer[24];
@@ -103,7 +98,7 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
     if (NamingText::OneOf(l, {u"easy", u"eazy", u"easy e"}))
         return QStringLiteral("Eazy E");
     if (NamingText::OneOf(l, {u"three six mafia", u"three mafia", u"3 mafia", u"three 6 mafia",
-                  u"3 six mafia", u"mafia", u"three six", u"six mafia"}))
+                              u"3 six mafia", u"mafia", u"three six", u"six mafia"}))
         return QStringLiteral("36 Mafia");
     if (NamingText::OneOf(l, {u"zz top", u"zztop", u"zz topp"}))
         return QStringLiteral("ZZ Top");
@@ -148,8 +143,7 @@ QString SpecialName(const QString &name, const QString &context, bool &atOnce)
 }
 
 // Every lower-cased word some rule of FixWord knows; any other word is left alone at once.
-bool KnownFixWord(QStringView w)
-{
+bool KnownFixWord(QStringView w) {
     struct Known {
         QSet<QStringView> words;
         quint64 firsts[2] = {0, 0}; // ASCII first characters of the words
@@ -167,10 +161,10 @@ bool KnownFixWord(QStringView w)
         for (const QStringView u : kUpperWords)
             add(u);
         for (const QStringView t :
-             {u"masterp", u"50cent", u"boys2men", u"boysiimen", u"bunb", u"crüe", u"mötley",
-              u"queensrÿche", u"karaoké", u"kareoke", u"cee", u"easye", u"eazye", u"jay", u"bun",
-              u"jayz", u"8ball", u"36mafia", u"t", u"e", u"ne", u"cent", u"cents", u"eightball",
-              u"zz", u"r", u"h", u"acdc"})
+             {u"masterp",     u"50cent",  u"boys2men",  u"boysiimen", u"bunb",  u"crüe",  u"mötley",
+              u"queensrÿche", u"karaoké", u"kareoke",   u"cee",       u"easye", u"eazye", u"jay",
+              u"bun",         u"jayz",    u"8ball",     u"36mafia",   u"t",     u"e",     u"ne",
+              u"cent",        u"cents",   u"eightball", u"zz",        u"r",     u"h",     u"acdc"})
             add(t);
         return k;
     }();
@@ -184,8 +178,7 @@ bool KnownFixWord(QStringView w)
 }
 
 // A question about the whole text a name was taken from; counted when @p questions is given.
-bool TextHasAny(const QString &text, std::initializer_list<QStringView> words, int *questions)
-{
+bool TextHasAny(const QString &text, std::initializer_list<QStringView> words, int *questions) {
     if (questions)
         ++*questions;
     return NamingText::ContainsAny(text, words);
@@ -194,8 +187,7 @@ bool TextHasAny(const QString &text, std::initializer_list<QStringView> words, i
 // One word of FixArtistWords; @p w is the word lower-cased. A null result leaves the word
 // as it is.
 QString FixWord(QStringView word, QStringView w, bool last, bool only, const QString &wholeName,
-                int *questions)
-{
+                int *questions) {
     if (!KnownFixWord(w))
         return QString();
     if (IsUpperWord(w))
@@ -267,8 +259,7 @@ QString FixWord(QStringView word, QStringView w, bool last, bool only, const QSt
 }
 } // namespace
 
-QString ProperCase(QStringView text)
-{
+QString ProperCase(QStringView text) {
     // Plain ASCII (nearly every name) is cased in place, one character each.
     {
         QString out(text.size(), Qt::Uninitialized);
@@ -326,8 +317,7 @@ QString ProperCase(QStringView text)
     return out;
 }
 
-bool IsUpperWord(QStringView lowerWord)
-{
+bool IsUpperWord(QStringView lowerWord) {
     for (const QStringView w : kUpperWords)
         if (NamingText::Same(lowerWord, w))
             return true;
@@ -339,8 +329,7 @@ QString NormalizeArtistUncached(const QString &raw, const NamingOptions &options
                                 std::vector<PreparedRule> &prepared);
 } // namespace
 
-QString NormalizeArtist(const QString &raw, const NamingOptions &options, NamingContext *context)
-{
+QString NormalizeArtist(const QString &raw, const NamingOptions &options, NamingContext *context) {
     if (!context) {
         std::vector<PreparedRule> prepared;
         return NormalizeArtistUncached(raw, options, prepared);
@@ -358,8 +347,7 @@ QString NormalizeArtist(const QString &raw, const NamingOptions &options, Naming
 
 namespace {
 QString NormalizeArtistUncached(const QString &raw, const NamingOptions &options,
-                                std::vector<PreparedRule> &prepared)
-{
+                                std::vector<PreparedRule> &prepared) {
     QString name = Trimmed(raw);
     const QString context = name;
 
@@ -372,7 +360,8 @@ QString NormalizeArtistUncached(const QString &raw, const NamingOptions &options
     name = ApplyBuiltIn(options.builtInRules, std::move(name), prepared);
 
     if (name.size() > 4) {
-        while (name.size() >= 4 && NamingText::StartsWithIgnoringCase(name, QLatin1StringView("the ")))
+        while (name.size() >= 4 &&
+               NamingText::StartsWithIgnoringCase(name, QLatin1StringView("the ")))
             name = Trim(QStringView(name).mid(4));
     }
 
@@ -428,8 +417,7 @@ QString NormalizeArtistUncached(const QString &raw, const NamingOptions &options
 
 } // namespace
 
-QString FixArtistWords(const QString &name, const QString &wholeName, int *questions)
-{
+QString FixArtistWords(const QString &name, const QString &wholeName, int *questions) {
     const QString trimmed = Trimmed(name);
     const QStringView view(trimmed);
     const bool only = NamingText::Find(view, u' ') < 0;
@@ -475,8 +463,7 @@ QString FixArtistWords(const QString &name, const QString &wholeName, int *quest
     return result;
 }
 
-QString LimitNameWords(const QString &name)
-{
+QString LimitNameWords(const QString &name) {
     const QString trimmed = Trimmed(name);
     if (trimmed.size() <= 2 || NamingText::Find(trimmed, u' ') < 0)
         return trimmed;
@@ -534,7 +521,8 @@ QString LimitNameWords(const QString &name)
             else if (NamingText::OneOf(w, {u"112", u"702", u"504", u"36", u"3"}))
                 keep = true;
             else if (NamingText::Same(w, u"40"))
-                keep = i > 0 && words.at(i - 1).compare(QLatin1String("e"), Qt::CaseInsensitive) == 0;
+                keep =
+                    i > 0 && words.at(i - 1).compare(QLatin1String("e"), Qt::CaseInsensitive) == 0;
             else
                 keep = false;
         } else if (numeric) {

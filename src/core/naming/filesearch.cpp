@@ -17,15 +17,14 @@
 namespace {
 struct Entry {
     QString name;
-    QString key; // the name case-folded, for the order; empty for plain ASCII names
+    QString key;           // the name case-folded, for the order; empty for plain ASCII names
     bool asciiKey = false; // the key is the name with A-Z lower-cased, made while sorting
     bool dir = false;
     bool link = false; // a symbolic link (to a folder: listed, never entered)
 };
 
 // The name case-folded; plain ASCII names (nearly all) without Qt's table look-ups.
-QString FoldedKey(const QString &name)
-{
+QString FoldedKey(const QString &name) {
     QString key = name;
     QChar *p = key.data();
     for (qsizetype i = 0; i < key.size(); ++i) {
@@ -39,8 +38,7 @@ QString FoldedKey(const QString &name)
 }
 
 // The keys of two entries compared code unit by code unit, ASCII keys folded on the fly.
-int CompareKeys(const Entry &a, const Entry &b)
-{
+int CompareKeys(const Entry &a, const Entry &b) {
     const QString &sa = a.asciiKey ? a.name : a.key;
     const QString &sb = b.asciiKey ? b.name : b.key;
     const char16_t *pa = reinterpret_cast<const char16_t *>(sa.constData());
@@ -59,16 +57,14 @@ int CompareKeys(const Entry &a, const Entry &b)
     return sa.size() == sb.size() ? 0 : (sa.size() < sb.size() ? -1 : 1);
 }
 
-bool IsHiddenName(const QString &name)
-{
+bool IsHiddenName(const QString &name) {
     return name.startsWith(QLatin1Char('.'));
 }
 
 // Reads one folder, sorted by name without regard to case (ties in exact order) so results
 // never depend on the file system. Only regular files and folders (links followed) are
 // kept: sockets, pipes and devices are no media, and opening a pipe would block a load.
-std::vector<Entry> ReadFolder(const QString &folder)
-{
+std::vector<Entry> ReadFolder(const QString &folder) {
     std::vector<Entry> entries;
     const QByteArray encoded = QFile::encodeName(folder);
     DIR *dir = ::opendir(encoded.constData());
@@ -132,8 +128,7 @@ std::vector<Entry> ReadFolder(const QString &folder)
     return entries;
 }
 
-bool Admitted(const Entry &e, int mask)
-{
+bool Admitted(const Entry &e, int mask) {
     if (e.dir && !(mask & SearchAttr::Directory))
         return false;
     if (IsHiddenName(e.name) && !(mask & SearchAttr::Hidden))
@@ -143,11 +138,9 @@ bool Admitted(const Entry &e, int mask)
 
 // One wildcard pattern. "*" and "?" are the only special characters; everything else,
 // brackets included, matches itself without regard to case.
-class Pattern
-{
-public:
-    explicit Pattern(const QString &text)
-    {
+class Pattern {
+  public:
+    explicit Pattern(const QString &text) {
         if (text.isEmpty()) {
             m_kind = Kind::Nothing;
         } else if (text == QLatin1String("*") || text == QLatin1String("*.*")) {
@@ -176,15 +169,13 @@ public:
      * The last character, lower-cased, every name this pattern matches ends with when that
      * name's own last character is ASCII; 0 when there is no such character.
      */
-    char16_t LastCharacter() const
-    {
+    char16_t LastCharacter() const {
         if (m_kind != Kind::Suffix || m_suffix.isEmpty() || m_suffix.back().unicode() >= 128)
             return 0;
         return m_suffix.back().unicode();
     }
 
-    bool Matches(const QString &name) const
-    {
+    bool Matches(const QString &name) const {
         switch (m_kind) {
         case Kind::Nothing:
             return false;
@@ -198,11 +189,10 @@ public:
         return false;
     }
 
-private:
+  private:
     // Extensions are compared many thousand times a load: plain ASCII is compared here,
     // anything else (where case folding is more than A-Z) by Qt.
-    bool EndsWithSuffix(const QString &name) const
-    {
+    bool EndsWithSuffix(const QString &name) const {
         const qsizetype n = m_suffix.size();
         if (name.size() < n)
             return false;
@@ -220,8 +210,7 @@ private:
         return true;
     }
 
-    static bool IsLiteral(QStringView s)
-    {
+    static bool IsLiteral(QStringView s) {
         return !s.contains(QLatin1Char('*')) && !s.contains(QLatin1Char('?'));
     }
 
@@ -231,8 +220,7 @@ private:
     QRegularExpression m_regex;
 };
 
-std::vector<Pattern> CompilePatterns(const QString &patterns)
-{
+std::vector<Pattern> CompilePatterns(const QString &patterns) {
     const QString list = patterns.isEmpty() ? QStringLiteral("*.*") : patterns;
     QChar sep;
     for (const char c : {';', ',', '|'}) {
@@ -250,8 +238,7 @@ std::vector<Pattern> CompilePatterns(const QString &patterns)
 }
 
 void AppendMatches(QStringList &result, const QString &base, const std::vector<Entry> &entries,
-                   const std::vector<Pattern> &patterns, int mask)
-{
+                   const std::vector<Pattern> &patterns, int mask) {
     // Whether an entry is admitted does not depend on the pattern: settled once, with the
     // entry's last character lower-cased (kNotAscii when it is not ASCII), which rules out
     // most extensions at a glance.
@@ -290,9 +277,7 @@ struct Pending {
 
 // The breadth-first walk shared by both tree searches; @p visit gets each folder's path,
 // its base and its entries (empty for a linked folder, which is never read).
-template <typename Visit>
-void WalkTree(const QString &root, int folderMask, Visit visit)
-{
+template <typename Visit> void WalkTree(const QString &root, int folderMask, Visit visit) {
     if (root.size() <= 1)
         return;
     const int mask = folderMask | SearchAttr::Directory;
@@ -316,8 +301,7 @@ void WalkTree(const QString &root, int folderMask, Visit visit)
 }
 } // namespace
 
-QString SearchFolderBase(const QString &folder)
-{
+QString SearchFolderBase(const QString &folder) {
     QString p = folder;
     // Doubled separators collapse, except a leading pair (a network-style root).
     for (qsizetype i = p.indexOf(QLatin1String("//"), 2); i >= 0;
@@ -330,8 +314,7 @@ QString SearchFolderBase(const QString &folder)
     return p;
 }
 
-QStringList FindFiles(const QString &folder, const QString &patterns, int mask)
-{
+QStringList FindFiles(const QString &folder, const QString &patterns, int mask) {
     QStringList result;
     if (folder.size() <= 1)
         return result;
@@ -341,8 +324,7 @@ QStringList FindFiles(const QString &folder, const QString &patterns, int mask)
     return result;
 }
 
-QStringList FindFolders(const QString &root, int mask)
-{
+QStringList FindFolders(const QString &root, int mask) {
     QStringList result;
     WalkTree(root, mask, [&](const QString &path, const QString &, const std::vector<Entry> &) {
         result.append(path);
@@ -351,8 +333,7 @@ QStringList FindFolders(const QString &root, int mask)
 }
 
 QStringList FindFilesRecursive(const QString &root, const QString &patterns, int fileMask,
-                               int folderMask)
-{
+                               int folderMask) {
     QStringList result;
     const std::vector<Pattern> compiled = CompilePatterns(patterns);
     WalkTree(root, folderMask,

@@ -22,33 +22,30 @@ using NamingMemo::TailAnswers;
 using NamingText::Numeric;
 using TextUtil::Trim;
 
-constexpr QStringView kNumberArtistSections[] = {u"40", u"2",   u"50",  u"112", u"8",
-                                                 u"3",  u"6",   u"504", u"702"};
-constexpr QStringView kNumberWords[] = {u"one",   u"two",   u"three", u"four",
-                                        u"five",  u"six",   u"seven", u"eight",
-                                        u"nine",  u"ten",   u"eleven", u"twelve"};
-constexpr QStringView kNumberPrefixes[] = {u"three", u"seven", u"eight", u"four",
-                                           u"nine",  u"one",   u"two",   u"six", u"ten"};
+constexpr QStringView kNumberArtistSections[] = {u"40", u"2", u"50",  u"112", u"8",
+                                                 u"3",  u"6", u"504", u"702"};
+constexpr QStringView kNumberWords[] = {u"one",  u"two", u"three",  u"four",
+                                        u"five", u"six", u"seven",  u"eight",
+                                        u"nine", u"ten", u"eleven", u"twelve"};
+constexpr QStringView kNumberPrefixes[] = {u"three", u"seven", u"eight", u"four", u"nine",
+                                           u"one",   u"two",   u"six",   u"ten"};
 constexpr char16_t kFrontDropped[] = u"- .,_~%()][";
 
-bool IsFrontDropped(QChar c)
-{
+bool IsFrontDropped(QChar c) {
     for (const char16_t d : kFrontDropped)
         if (d != 0 && c == QChar(d))
             return true;
     return false;
 }
 
-FolderNameResult Bad()
-{
+FolderNameResult Bad() {
     return FolderNameResult{};
 }
 
 // A derived name becomes a folder on disk: whatever a replace rule or an odd file name let
 // through, it must never name another place (separators, "." or "..") or carry control
 // characters that break the list and the listing files.
-FolderNameResult Finish(QString folder, bool fromTag)
-{
+FolderNameResult Finish(QString folder, bool fromTag) {
     if (!folder.isEmpty()) {
         // Proper case already treated tabs and line breaks as word breaks: they become blanks.
         for (QChar &c : folder)
@@ -70,8 +67,7 @@ FolderNameResult Finish(QString folder, bool fromTag)
 
 // The one-section scan of a text without "-", "," or blanks: stops at brackets and at
 // digits, except the digits of "UB40" and "E 40".
-QString SingleSection(const QString &text)
-{
+QString SingleSection(const QString &text) {
     QString section;
     for (const QChar c : text) {
         if (section.size() >= 35 || c == QLatin1Char('[') || c == QLatin1Char('('))
@@ -86,16 +82,14 @@ QString SingleSection(const QString &text)
     return section;
 }
 
-bool StartsWithCi(QStringView text, QStringView prefix)
-{
+bool StartsWithCi(QStringView text, QStringView prefix) {
     return text.size() >= prefix.size() &&
            text.left(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
 }
 
 // @p trans tells whether the cleaned file name holds "trans" (without regard to case);
 // @p questions counts the questions asked of that name.
-QString SpecialArtists(QString folder, const QString &cleaned, bool trans, int &questions)
-{
+QString SpecialArtists(QString folder, const QString &cleaned, bool trans, int &questions) {
     const auto has = [&](std::initializer_list<QStringView> words) {
         ++questions;
         return NamingText::ContainsAny(cleaned, words);
@@ -147,8 +141,7 @@ QString SpecialArtists(QString folder, const QString &cleaned, bool trans, int &
 
 // Only the primary artist: cut at " with ", else at " and " (but never inside
 // "X and the Y", which is one band).
-QString PrimaryArtist(QString folder)
-{
+QString PrimaryArtist(QString folder) {
     for (;;) {
         qsizetype p = NamingText::IndexOf(folder, u" with ", Qt::CaseInsensitive);
         if (p < 0) {
@@ -165,11 +158,9 @@ QString PrimaryArtist(QString folder)
 
 // The sections of a file name, as views into its cleaned text; a name has few, so they
 // live on the stack unless there are many.
-class SectionStore
-{
-public:
-    void push_back(QStringView v)
-    {
+class SectionStore {
+  public:
+    void push_back(QStringView v) {
         if (m_count < qsizetype(std::size(m_fixed))) {
             m_fixed[m_count] = v;
         } else {
@@ -180,12 +171,11 @@ public:
         ++m_count;
     }
     qsizetype size() const { return m_count; }
-    QStringView operator[](qsizetype i) const
-    {
+    QStringView operator[](qsizetype i) const {
         return m_more.empty() ? m_fixed[i] : m_more[size_t(i)];
     }
 
-private:
+  private:
     QStringView m_fixed[24];
     std::vector<QStringView> m_more;
     qsizetype m_count = 0;
@@ -199,12 +189,11 @@ struct SectionViews {
 QString NextSection(int k, const SectionViews &sections);
 
 // The byte ranges of the tag block that the folder name is built from, in the list's order.
-void PrepareTagKey(std::vector<ByteRange> &ranges, const NamingOptions &options)
-{
+void PrepareTagKey(std::vector<ByteRange> &ranges, const NamingOptions &options) {
     ranges.clear();
     // The same reading of the list as BuildTagName's; a name it ignores adds nothing.
-    const QString list = options.folderNameFields.isEmpty() ? QStringLiteral("Album")
-                                                             : options.folderNameFields;
+    const QString list =
+        options.folderNameFields.isEmpty() ? QStringLiteral("Album") : options.folderNameFields;
     const auto add = [&ranges](int offset, int width) {
         for (const ByteRange &r : ranges)
             if (r.offset == offset)
@@ -230,8 +219,7 @@ void PrepareTagKey(std::vector<ByteRange> &ranges, const NamingOptions &options)
 // The bytes that decide the tag's name, copied into @p key; returns their count.
 // Each field at most once: the six fit in one block's size.
 qsizetype TagKey(const std::vector<ByteRange> &ranges, const char (&block)[Id3v1Tag::BlockSize],
-                 char (&key)[Id3v1Tag::BlockSize])
-{
+                 char (&key)[Id3v1Tag::BlockSize]) {
     qsizetype n = 0;
     for (const ByteRange &r : ranges) {
         std::memcpy(key + n, block + r.offset, static_cast<size_t>(r.width));
@@ -242,8 +230,7 @@ qsizetype TagKey(const std::vector<ByteRange> &ranges, const char (&block)[Id3v1
 
 // The name from a tag block that carries the marker.
 TagAnswer NameFromTag(const char (&block)[Id3v1Tag::BlockSize], const NamingOptions &options,
-                      NamingContext *context)
-{
+                      NamingContext *context) {
     Id3v1Tag tag;
     tag.FromBlock(QByteArray::fromRawData(block, Id3v1Tag::BlockSize));
     const QString name =
@@ -254,16 +241,14 @@ TagAnswer NameFromTag(const char (&block)[Id3v1Tag::BlockSize], const NamingOpti
 }
 } // namespace
 
-bool IsNumberArtistSection(QStringView section)
-{
+bool IsNumberArtistSection(QStringView section) {
     for (const QStringView s : kNumberArtistSections)
         if (section == s)
             return true;
     return false;
 }
 
-QString NextSection(int k, const QStringList &sections)
-{
+QString NextSection(int k, const QStringList &sections) {
     if (k < 0 || k >= sections.size() - 1)
         return QString();
     const QString &t = sections.at(k + 1);
@@ -273,8 +258,7 @@ QString NextSection(int k, const QStringList &sections)
 }
 
 namespace {
-QString NextSection(int k, const SectionViews &sections)
-{
+QString NextSection(int k, const SectionViews &sections) {
     if (k < 0 || k >= sections.size() - 1)
         return QString();
     const QStringView t = sections.at(k + 1);
@@ -285,15 +269,15 @@ QString NextSection(int k, const SectionViews &sections)
 
 } // namespace
 
-bool IsNumberWord(const QString &text)
-{
+bool IsNumberWord(const QString &text) {
     // Every number word begins with one of these letters or ends in "teen"; only the ASCII
     // letters themselves lower-case to them, so other texts are settled without a copy.
     if (text.isEmpty())
         return false;
     const char16_t first = NamingText::Fold(text.front().unicode());
     if (first != u'o' && first != u't' && first != u'f' && first != u's' && first != u'e' &&
-        first != u'n' && !NamingText::Contains(QStringView(text).right(4), u"teen", Qt::CaseInsensitive))
+        first != u'n' &&
+        !NamingText::Contains(QStringView(text).right(4), u"teen", Qt::CaseInsensitive))
         return false;
     char16_t buffer[16];
     QString spill;
@@ -312,8 +296,7 @@ bool IsNumberWord(const QString &text)
 namespace {
 // The name from the file's tag when the options ask for one and the tag gives one.
 bool DeriveFromTag(const QString &relativePath, const QString &fullPath,
-                   const NamingOptions &options, NamingContext *context, FolderNameResult &result)
-{
+                   const NamingOptions &options, NamingContext *context, FolderNameResult &result) {
     if (!options.folderFromTag || !IsMp3(relativePath))
         return false;
     char block[Id3v1Tag::BlockSize];
@@ -348,8 +331,7 @@ bool DeriveFromTag(const QString &relativePath, const QString &fullPath,
 } // namespace
 
 FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fullPath,
-                                  const NamingOptions &options, NamingContext *context)
-{
+                                  const NamingOptions &options, NamingContext *context) {
     FolderNameResult fromTag;
     if (DeriveFromTag(relativePath, fullPath, options, context, fromTag))
         return fromTag;
@@ -491,7 +473,8 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     candidate = NamingText::Trimmed(candidate);
     while (!candidate.isEmpty() && Numeric(candidate)) {
         if (NamingText::OneOf(candidate, {u"8", u"50", u"2", u"3", u"6", u"504"})) {
-            candidate = candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
+            candidate =
+                candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
             break;
         }
         if (NamingText::OneOf(candidate, {u"112", u"702"}))

@@ -15,9 +15,8 @@ struct Caches;
  * forgets everything when handed another. One context belongs to one thread at a time;
  * threads that name files side by side each use their own.
  */
-class NamingContext
-{
-public:
+class NamingContext {
+  public:
     NamingContext();
     ~NamingContext();
     NamingContext(const NamingContext &) = delete;
@@ -29,7 +28,7 @@ public:
      */
     NamingMemo::Caches &Memo(const NamingOptions &options);
 
-private:
+  private:
     std::unique_ptr<NamingMemo::Caches> m_caches;
     const NamingOptions *m_options = nullptr;
 };

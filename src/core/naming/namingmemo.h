@@ -24,8 +24,7 @@ struct AsciiSet {
     quint64 pairs[kPairWords] = {};
     bool wild = false;
 
-    explicit AsciiSet(QStringView s)
-    {
+    explicit AsciiSet(QStringView s) {
         char16_t previous = 0;
         for (qsizetype i = 0; i < s.size(); ++i) {
             const char16_t u = s[i].unicode();
@@ -42,8 +41,7 @@ struct AsciiSet {
             previous = f;
         }
     }
-    static unsigned PairIndex(char16_t a, char16_t b)
-    {
+    static unsigned PairIndex(char16_t a, char16_t b) {
         return (unsigned(a) * 37u + b) & (kPairWords * 64 - 1);
     }
     bool HasPair(unsigned h) const { return ((pairs[h >> 6] >> (h & 63)) & 1) != 0; }
@@ -58,8 +56,7 @@ struct NeedleKey {
     int pairCount = 0;
     bool wild = false;
 
-    explicit NeedleKey(QStringView s)
-    {
+    explicit NeedleKey(QStringView s) {
         const AsciiSet set(s);
         wild = set.wild;
         bits[0] = set.bits[0];
@@ -68,13 +65,12 @@ struct NeedleKey {
             const auto fold = [](char16_t u) {
                 return (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
             };
-            pairIndex[pairCount++] = quint16(
-                AsciiSet::PairIndex(fold(s[i - 1].unicode()), fold(s[i].unicode())));
+            pairIndex[pairCount++] =
+                quint16(AsciiSet::PairIndex(fold(s[i - 1].unicode()), fold(s[i].unicode())));
         }
     }
     // True when the text may hold this needle.
-    bool MayOccurIn(const AsciiSet &text) const
-    {
+    bool MayOccurIn(const AsciiSet &text) const {
         if (wild || text.wild)
             return true;
         if ((bits[0] & ~text.bits[0]) != 0 || (bits[1] & ~text.bits[1]) != 0)

@@ -2,13 +2,11 @@
 
 #include "base/settings.h"
 
-NamingOptions::NamingOptions() : invalidNameChars(BuildInvalidNameChars())
-{
+NamingOptions::NamingOptions() : invalidNameChars(BuildInvalidNameChars()) {
     BuildBuiltInReplaceList(builtInRules);
 }
 
-NamingOptions NamingOptions::FromSettings()
-{
+NamingOptions NamingOptions::FromSettings() {
     NamingOptions o;
     o.dashSection = Settings.dashoption;
     o.primaryArtistOnly = Settings.removesubs != 0;

@@ -15,16 +15,14 @@
  */
 namespace NamingText {
 /** TextUtil::Trim, returning the same shared text when there is nothing to trim. */
-inline QString Trimmed(const QString &s)
-{
+inline QString Trimmed(const QString &s) {
     if (s.isEmpty() || (s.front() != QLatin1Char(' ') && s.back() != QLatin1Char(' ')))
         return s;
     return TextUtil::Trim(s);
 }
 
 /** Trimmed(), in place: a text of its own loses its blanks without a new copy. */
-inline void TrimInPlace(QString &s)
-{
+inline void TrimInPlace(QString &s) {
     qsizetype end = s.size();
     while (end > 0 && s.at(end - 1) == QLatin1Char(' '))
         --end;
@@ -38,15 +36,13 @@ inline void TrimInPlace(QString &s)
 }
 
 /** Exact equality, inline: the rule tables compare every word against dozens of names. */
-inline bool Same(QStringView a, QStringView b)
-{
+inline bool Same(QStringView a, QStringView b) {
     return a.size() == b.size() &&
            std::memcmp(a.data(), b.data(), static_cast<size_t>(a.size()) * sizeof(QChar)) == 0;
 }
 
 /** One UTF-16 unit case-folded as Qt's case-insensitive search folds it. */
-inline char16_t Fold(char16_t u)
-{
+inline char16_t Fold(char16_t u) {
     if (u < 128)
         return (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
     return QChar(u).toCaseFolded().unicode();
@@ -58,8 +54,7 @@ inline char16_t Fold(char16_t u)
  * characters beyond ASCII go to Qt, whose folding also joins surrogate pairs.
  */
 inline qsizetype IndexOf(QStringView hay, QStringView needle, Qt::CaseSensitivity cs,
-                         qsizetype from = 0)
-{
+                         qsizetype from = 0) {
     const qsizetype n = needle.size();
     if (n == 0 || from < 0)
         return hay.indexOf(needle, from, cs);
@@ -83,8 +78,7 @@ inline qsizetype IndexOf(QStringView hay, QStringView needle, Qt::CaseSensitivit
     }
     const char16_t first = Fold(nd[0]);
     // The other ASCII case of the first character; any character beyond ASCII is folded.
-    const char16_t firstOther =
-        (first >= u'a' && first <= u'z') ? char16_t(first - 32) : first;
+    const char16_t firstOther = (first >= u'a' && first <= u'z') ? char16_t(first - 32) : first;
     for (qsizetype i = from; i <= last; ++i) {
         const char16_t u = h[i];
         if (u != first && u != firstOther && (u < 128 || Fold(u) != first))
@@ -98,9 +92,9 @@ inline qsizetype IndexOf(QStringView hay, QStringView needle, Qt::CaseSensitivit
     return -1;
 }
 
-/** The first @p c at or after @p from, or -1; a plain loop (Qt's goes through its general search). */
-inline qsizetype Find(QStringView hay, char16_t c, qsizetype from = 0)
-{
+/** The first @p c at or after @p from, or -1; a plain loop (Qt's goes through its general search).
+ */
+inline qsizetype Find(QStringView hay, char16_t c, qsizetype from = 0) {
     const char16_t *h = reinterpret_cast<const char16_t *>(hay.data());
     for (qsizetype i = std::max<qsizetype>(from, 0); i < hay.size(); ++i)
         if (h[i] == c)
@@ -112,8 +106,7 @@ inline qsizetype Find(QStringView hay, char16_t c, qsizetype from = 0)
  * QStringView::compare(ascii, Qt::CaseInsensitive) == 0 for an ASCII @p word: folding keeps
  * the length, so other lengths differ at once; non-ASCII texts go to Qt.
  */
-inline bool SameIgnoringCase(QStringView s, QLatin1StringView word)
-{
+inline bool SameIgnoringCase(QStringView s, QLatin1StringView word) {
     if (s.size() != word.size())
         return false;
     for (qsizetype i = 0; i < s.size(); ++i) {
@@ -127,8 +120,7 @@ inline bool SameIgnoringCase(QStringView s, QLatin1StringView word)
 }
 
 /** The last @p c, or -1; a plain loop. */
-inline qsizetype FindLast(QStringView hay, char16_t c)
-{
+inline qsizetype FindLast(QStringView hay, char16_t c) {
     const char16_t *h = reinterpret_cast<const char16_t *>(hay.data());
     for (qsizetype i = hay.size() - 1; i >= 0; --i)
         if (h[i] == c)
@@ -137,19 +129,16 @@ inline qsizetype FindLast(QStringView hay, char16_t c)
 }
 
 /** QStringView::startsWith(ascii, Qt::CaseInsensitive) for an ASCII @p word. */
-inline bool StartsWithIgnoringCase(QStringView s, QLatin1StringView word)
-{
+inline bool StartsWithIgnoringCase(QStringView s, QLatin1StringView word) {
     return s.size() >= word.size() && SameIgnoringCase(s.left(word.size()), word);
 }
 
 /** QStringView::endsWith(ascii, Qt::CaseInsensitive) for an ASCII @p word. */
-inline bool EndsWithIgnoringCase(QStringView s, QLatin1StringView word)
-{
+inline bool EndsWithIgnoringCase(QStringView s, QLatin1StringView word) {
     return s.size() >= word.size() && SameIgnoringCase(s.right(word.size()), word);
 }
 
-inline bool Contains(QStringView hay, QStringView needle, Qt::CaseSensitivity cs)
-{
+inline bool Contains(QStringView hay, QStringView needle, Qt::CaseSensitivity cs) {
     return IndexOf(hay, needle, cs) >= 0;
 }
 
@@ -158,8 +147,7 @@ inline bool Contains(QStringView hay, QStringView needle, Qt::CaseSensitivity cs
  * Plain ASCII texts are searched here (Qt sets up a general matcher for every call); any
  * other character goes to Qt, whose case folding can map it onto ASCII.
  */
-inline void ReplaceAll(QString &s, QStringView before, QStringView after, Qt::CaseSensitivity cs)
-{
+inline void ReplaceAll(QString &s, QStringView before, QStringView after, Qt::CaseSensitivity cs) {
     bool ascii = !before.isEmpty();
     for (qsizetype i = 0; ascii && i < before.size(); ++i)
         ascii = before[i].unicode() < 128;
@@ -187,8 +175,7 @@ inline void ReplaceAll(QString &s, QStringView before, QStringView after, Qt::Ca
 }
 
 /** TextUtil::IsNumeric, with texts holding other characters rejected at once. */
-inline bool Numeric(QStringView s)
-{
+inline bool Numeric(QStringView s) {
     bool digit = false;
     bool onlyDigits = true;
     for (const QChar c : s) {
@@ -208,8 +195,7 @@ inline bool Numeric(QStringView s)
 }
 
 /** The value of a text for which Numeric() holds; 0 otherwise. */
-inline double NumericValue(QStringView s)
-{
+inline double NumericValue(QStringView s) {
     // Up to 15 plain digits are exact in a double, summed as they are.
     if (!s.isEmpty() && s.size() <= 15) {
         double v = 0;
@@ -233,8 +219,7 @@ inline double NumericValue(QStringView s)
  * otherwise into @p spill. The view is valid while both live.
  */
 template <qsizetype N>
-QStringView LowerShort(QStringView s, char16_t (&buffer)[N], QString &spill)
-{
+QStringView LowerShort(QStringView s, char16_t (&buffer)[N], QString &spill) {
     if (s.size() <= N) {
         bool ascii = true;
         for (qsizetype i = 0; i < s.size(); ++i) {
@@ -254,8 +239,7 @@ QStringView LowerShort(QStringView s, char16_t (&buffer)[N], QString &spill)
     return spill;
 }
 /** True when @p s equals one of the words exactly. */
-inline bool OneOf(QStringView s, std::initializer_list<QStringView> list)
-{
+inline bool OneOf(QStringView s, std::initializer_list<QStringView> list) {
     for (const QStringView item : list)
         if (Same(s, item))
             return true;
@@ -263,8 +247,7 @@ inline bool OneOf(QStringView s, std::initializer_list<QStringView> list)
 }
 
 /** True when @p text contains one of the words, without regard to case. */
-inline bool ContainsAny(const QString &text, std::initializer_list<QStringView> list)
-{
+inline bool ContainsAny(const QString &text, std::initializer_list<QStringView> list) {
     for (const QStringView item : list)
         if (Contains(text, item, Qt::CaseInsensitive))
             return true;

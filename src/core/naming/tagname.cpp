@@ -9,13 +9,11 @@
 
 namespace {
 // The cleaned text goes back into the record at the field's full width.
-void StoreField(QString &field, const QString &cleaned, int width)
-{
+void StoreField(QString &field, const QString &cleaned, int width) {
     field = cleaned.leftJustified(width, QLatin1Char(' '));
 }
 
-QString CleanedTextField(QString &field, int width)
-{
+QString CleanedTextField(QString &field, int width) {
     QString work = field;
     const bool usable = CleanTagField(work, true);
     StoreField(field, work, width);
@@ -23,8 +21,7 @@ QString CleanedTextField(QString &field, int width)
 }
 } // namespace
 
-QString BuildTagName(Id3v1Tag &tag, TagNameFor purpose, const NamingOptions &options)
-{
+QString BuildTagName(Id3v1Tag &tag, TagNameFor purpose, const NamingOptions &options) {
     const bool folder = purpose == TagNameFor::Folder;
     QString list = folder ? options.folderNameFields : options.fileNameFields;
     if (list.isEmpty())
@@ -60,8 +57,7 @@ QString BuildTagName(Id3v1Tag &tag, TagNameFor purpose, const NamingOptions &opt
     return RemoveInvalidChars(result, options);
 }
 
-QString RemoveInvalidChars(const QString &text, const NamingOptions &options)
-{
+QString RemoveInvalidChars(const QString &text, const NamingOptions &options) {
     if (text.isEmpty())
         return text;
     const QString &invalid = options.invalidNameChars;

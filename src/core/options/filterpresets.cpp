@@ -4,8 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-const std::array<FilterPreset, FilterPresetCount> &FilterPresets()
-{
+const std::array<FilterPreset, FilterPresetCount> &FilterPresets() {
     static const std::array<FilterPreset, FilterPresetCount> presets = {{
         {"All"_L1, "*"_L1},
         {"Default"_L1, Defaults::filterExtensions},
@@ -31,8 +30,7 @@ const std::array<FilterPreset, FilterPresetCount> &FilterPresets()
     return presets;
 }
 
-bool FilterPresetChooser::Choose(int index, QString &text)
-{
+bool FilterPresetChooser::Choose(int index, QString &text) {
     if (index < 0 || index >= FilterPresetCount || index == m_lastPreset)
         return false;
     m_lastPreset = index;

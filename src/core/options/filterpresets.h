@@ -22,9 +22,8 @@ const std::array<FilterPreset, FilterPresetCount> &FilterPresets();
  * Applies quick filter choices to the filter text, remembering the last preset applied so
  * that choosing the same entry again changes nothing.
  */
-class FilterPresetChooser
-{
-public:
+class FilterPresetChooser {
+  public:
     /**
      * The user chose entry @p index while the filter field held @p text. Returns true when
      * the choice counts as a change; @p text then holds the preset's filter.
@@ -34,6 +33,6 @@ public:
     void Reset() { m_lastPreset = -1; }
     int LastPreset() const { return m_lastPreset; }
 
-private:
+  private:
     int m_lastPreset = -1;
 };

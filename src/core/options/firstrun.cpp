@@ -3,8 +3,7 @@
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
 
-bool TakeFirstRun()
-{
+bool TakeFirstRun() {
     if (!SettingsStore::Get(Keys::firstrun).isEmpty())
         return false;
     SettingsStore::Save(Keys::firstrun, QStringLiteral("no"));

@@ -1,14 +1,13 @@
 #include "options/optionsvalues.h"
 
+#include "base/extensionfilter.h"
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/textutil.h"
-#include "base/extensionfilter.h"
 
 #include <QStringList>
 
-OptionsValues OptionsFromSettings(const SettingsRecord &s)
-{
+OptionsValues OptionsFromSettings(const SettingsRecord &s) {
     OptionsValues v;
     v.filterText = PatternsToFilter(s.filter);
     v.dashoption = s.dashoption;
@@ -28,8 +27,7 @@ OptionsValues OptionsFromSettings(const SettingsRecord &s)
     return v;
 }
 
-void ApplySettings(const OptionsValues &v, SettingsRecord &s)
-{
+void ApplySettings(const OptionsValues &v, SettingsRecord &s) {
     s.filter = FilterToPatterns(v.filterText);
     s.dashoption = v.dashoption;
     s.filenamelist = v.filenamelist;
@@ -47,8 +45,7 @@ void ApplySettings(const OptionsValues &v, SettingsRecord &s)
     s.donothing = v.donothing;
 }
 
-OptionsValues DefaultOptions(const OptionsValues &current)
-{
+OptionsValues DefaultOptions(const OptionsValues &current) {
     OptionsValues v;
     v.filterText = Defaults::filterExtensions;
     v.dashoption = Defaults::dashoption;
@@ -68,8 +65,7 @@ OptionsValues DefaultOptions(const OptionsValues &current)
     return v;
 }
 
-QString DashSection(const QString &fileName, int index)
-{
+QString DashSection(const QString &fileName, int index) {
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
     const QString stem = dot >= 0 ? fileName.left(dot) : fileName;
     const QStringList pieces = stem.split(QStringLiteral(" - "));

@@ -1,21 +1,19 @@
 #include "options/replaceeditor.h"
 
 #include "base/dialogseam.h"
+#include "base/replacelist.h"
 #include "base/settings.h"
 #include "base/settingsstore.h"
-#include "base/replacelist.h"
 
 namespace {
 // Counted in characters as the user sees them, not in UTF-16 units.
-qsizetype CharCount(const QString &s)
-{
+qsizetype CharCount(const QString &s) {
     return s.toUcs4().size();
 }
 } // namespace
 
 namespace ReplaceEditor {
-QList<ReplaceRow> Rows()
-{
+QList<ReplaceRow> Rows() {
     QList<ReplaceRow> rows;
     rows.reserve(UserReplaceList.Count());
     for (int i = 0; i < UserReplaceList.Count(); ++i) {
@@ -26,11 +24,9 @@ QList<ReplaceRow> Rows()
     return rows;
 }
 
-bool Add(const QString &replaceThis, const QString &withThis, int caseSensitive)
-{
+bool Add(const QString &replaceThis, const QString &withThis, int caseSensitive) {
     if (replaceThis.isEmpty()) {
-        Dialogs().Message(QStringLiteral("Cannot add nothing."), MsgButtons::Ok,
-                          MsgIcon::Critical);
+        Dialogs().Message(QStringLiteral("Cannot add nothing."), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
     if (CharCount(replaceThis) == 1) {
@@ -39,17 +35,15 @@ bool Add(const QString &replaceThis, const QString &withThis, int caseSensitive)
         return false;
     }
     if (ContainsPair(replaceThis, withThis)) {
-        Dialogs().Message(QStringLiteral("This item already exists in the list."),
-                          MsgButtons::Ok, MsgIcon::Information);
+        Dialogs().Message(QStringLiteral("This item already exists in the list."), MsgButtons::Ok,
+                          MsgIcon::Information);
         return false;
     }
     UserReplaceList.Add(withThis, replaceThis, caseSensitive != 0 ? 1 : 0);
     return true;
 }
 
-bool Modify(int position, const QString &replaceThis, const QString &withThis,
-            int caseSensitive)
-{
+bool Modify(int position, const QString &replaceThis, const QString &withThis, int caseSensitive) {
     if (replaceThis.isEmpty()) {
         Dialogs().Message(QStringLiteral("Cannot Replace Nothing!"), MsgButtons::Ok,
                           MsgIcon::Critical);
@@ -70,16 +64,14 @@ bool Modify(int position, const QString &replaceThis, const QString &withThis,
     return true;
 }
 
-int Remove(int position)
-{
+int Remove(int position) {
     if (!UserReplaceList.Item(position))
         return 0;
     UserReplaceList.Remove(position);
     return UserReplaceList.Count() >= position ? position : 0;
 }
 
-bool ClearAll()
-{
+bool ClearAll() {
     if (Dialogs().Message(QStringLiteral("Are you sure you want to clear all items in the list?"),
                           MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
         return false;
@@ -89,8 +81,7 @@ bool ClearAll()
     return true;
 }
 
-bool EditReplaceThis(int position, const QString &text)
-{
+bool EditReplaceThis(int position, const QString &text) {
     ReplaceItem *item = UserReplaceList.Item(position);
     if (text.isEmpty() || !item)
         return false;

@@ -21,8 +21,7 @@ QList<ReplaceRow> Rows();
 /** Appends a rule; false after a message (empty, one character, pair already there). */
 bool Add(const QString &replaceThis, const QString &withThis, int caseSensitive);
 /** Overwrites rule @p position; false after a message or without a selection. */
-bool Modify(int position, const QString &replaceThis, const QString &withThis,
-            int caseSensitive);
+bool Modify(int position, const QString &replaceThis, const QString &withThis, int caseSensitive);
 /** Removes rule @p position; returns the row to select afterwards, 0 for none. */
 int Remove(int position);
 /** Asks, and on Yes empties the list and saves all settings at once. */

@@ -6,19 +6,15 @@
 #include <QDir>
 
 DestinationIndex::DestinationIndex(QString outpath, Mode mode)
-    : m_outpath(std::move(outpath)), m_planning(mode == Mode::Planning)
-{
-}
+    : m_outpath(std::move(outpath)), m_planning(mode == Mode::Planning) {}
 
-QString DestinationIndex::Join(const QString &folder, const QString &name)
-{
+QString DestinationIndex::Join(const QString &folder, const QString &name) {
     if (folder.endsWith(QLatin1Char('/')))
         return folder + name;
     return folder + QLatin1Char('/') + name;
 }
 
-QString DestinationIndex::TargetFolder(const QString &folderName)
-{
+QString DestinationIndex::TargetFolder(const QString &folderName) {
     if (folderName.isEmpty())
         return m_outpath;
     const auto known = m_targets.constFind(folderName);
@@ -50,8 +46,7 @@ QString DestinationIndex::TargetFolder(const QString &folderName)
     return found;
 }
 
-void DestinationIndex::MakeTarget(const QString &folder)
-{
+void DestinationIndex::MakeTarget(const QString &folder) {
     if (folder == m_outpath || m_existing.contains(folder))
         return;
     if (!FolderExists(folder))
@@ -66,21 +61,18 @@ void DestinationIndex::MakeTarget(const QString &folder)
         m_folders.insert(name.toCaseFolded(), name);
 }
 
-DestinationIndex::Names &DestinationIndex::Files(const QString &folder)
-{
+DestinationIndex::Names &DestinationIndex::Files(const QString &folder) {
     auto it = m_files.find(folder);
     if (it != m_files.end())
         return *it;
     Names names;
-    const QStringList entries =
-        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &n : entries)
         names.insert(n.toCaseFolded(), n);
     return *m_files.insert(folder, std::move(names));
 }
 
-QString DestinationIndex::ExistingName(const QString &folder, const QString &name)
-{
+QString DestinationIndex::ExistingName(const QString &folder, const QString &name) {
     const Names &names = Files(folder);
     const auto it = names.constFind(name.toCaseFolded());
     if (it != names.cend() && (m_planning || FileExists(Join(folder, *it))))
@@ -90,8 +82,7 @@ QString DestinationIndex::ExistingName(const QString &folder, const QString &nam
     return QString();
 }
 
-QString DestinationIndex::FreeName(const QString &folder, const QString &name)
-{
+QString DestinationIndex::FreeName(const QString &folder, const QString &name) {
     if (ExistingName(folder, name).isEmpty())
         return name;
     // A dot at the very start makes a hidden file, not an extension: numbering before it
@@ -108,13 +99,11 @@ QString DestinationIndex::FreeName(const QString &folder, const QString &name)
     }
 }
 
-void DestinationIndex::Added(const QString &folder, const QString &name)
-{
+void DestinationIndex::Added(const QString &folder, const QString &name) {
     Files(folder).insert(name.toCaseFolded(), name);
 }
 
-void DestinationIndex::Removed(const QString &folder, const QString &name)
-{
+void DestinationIndex::Removed(const QString &folder, const QString &name) {
     auto it = m_files.find(folder);
     if (it == m_files.end())
         return;
@@ -123,8 +112,7 @@ void DestinationIndex::Removed(const QString &folder, const QString &name)
         it->erase(n);
 }
 
-void DestinationIndex::Forget(const QString &folder)
-{
+void DestinationIndex::Forget(const QString &folder) {
     m_files.remove(folder);
     m_targets.clear();
     m_existing.clear();

@@ -10,9 +10,8 @@
  * "song.mp3". Each folder is listed once per run and then kept up to date with what the
  * run itself adds and removes.
  */
-class DestinationIndex
-{
-public:
+class DestinationIndex {
+  public:
     /** Whether the run places files or only plans where they would go. */
     enum class Mode {
         Placing, ///< a name counts as taken while a file stands under it
@@ -46,7 +45,7 @@ public:
     /** Joins a folder and a name with one "/". */
     static QString Join(const QString &folder, const QString &name);
 
-private:
+  private:
     using Names = QHash<QString, QString>; // case-folded name -> name on disk
     Names &Files(const QString &folder);
 

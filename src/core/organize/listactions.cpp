@@ -1,17 +1,16 @@
 #include "organize/listactions.h"
 
-#include "base/dialogseam.h"
-#include "base/settings.h"
-#include "base/textutil.h"
-#include "tags/id3v1tag.h"
-#include "organize/loadcommand.h"
-#include "organize/organizelist.h"
 #include "base/desktopservices.h"
+#include "base/dialogseam.h"
 #include "base/fileoperations.h"
 #include "base/paths.h"
+#include "base/settings.h"
+#include "base/textutil.h"
+#include "organize/loadcommand.h"
+#include "organize/organizelist.h"
+#include "tags/id3v1tag.h"
 
-ListActionOptions ListActionOptions::FromSettings()
-{
+ListActionOptions ListActionOptions::FromSettings() {
     ListActionOptions o;
     o.sourceFolder = Settings.inpath;
     o.confirmRemoval = Settings.promptremove != 0;
@@ -20,44 +19,38 @@ ListActionOptions ListActionOptions::FromSettings()
 
 namespace ListActions {
 namespace {
-QString SourceRoot(const ListActionOptions &options)
-{
+QString SourceRoot(const ListActionOptions &options) {
     QString root = options.sourceFolder;
     while (root.size() > 1 && root.endsWith(QLatin1Char('/')))
         root.chop(1);
     return root;
 }
 
-QString CutRoot(const QString &path, const ListActionOptions &options)
-{
+QString CutRoot(const QString &path, const ListActionOptions &options) {
     const QString root = SourceRoot(options);
     const qsizetype cut = root == QLatin1String("/") ? 1 : root.size() + 1;
     return path.mid(cut);
 }
 
-QString CrLf()
-{
+QString CrLf() {
     return QStringLiteral("\r\n");
 }
 
 // A new file name must stay a name in the file's own folder.
-bool PlainName(const QString &name)
-{
+bool PlainName(const QString &name) {
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) && name != QLatin1String(".") &&
            name != QLatin1String("..");
 }
 } // namespace
 
-QString RowFile(const OrganizeRow &row, const ListActionOptions &options)
-{
+QString RowFile(const OrganizeRow &row, const ListActionOptions &options) {
     const QString root = SourceRoot(options);
     if (root.endsWith(QLatin1Char('/')))
         return root + row.relativePath;
     return root + QLatin1Char('/') + row.relativePath;
 }
 
-void EditRowFolder(OrganizeList &list)
-{
+void EditRowFolder(OrganizeList &list) {
     if (list.Count() == 0)
         return;
     if (!list.HasSelection()) {
@@ -67,9 +60,9 @@ void EditRowFolder(OrganizeList &list)
     }
     const int selected = list.Selected();
     const OrganizeRow &row = list.Row(selected);
-    const std::optional<QString> answer = Dialogs().InputBox(
-        QStringLiteral("Enter or edit the folder name for ") + row.relativePath,
-        QStringLiteral("Edit Folder"), row.folder);
+    const std::optional<QString> answer =
+        Dialogs().InputBox(QStringLiteral("Enter or edit the folder name for ") + row.relativePath,
+                           QStringLiteral("Edit Folder"), row.folder);
     if (!answer)
         return;
     if (answer->isEmpty())
@@ -78,14 +71,14 @@ void EditRowFolder(OrganizeList &list)
         EditListItem(list, *answer);
 }
 
-void RemoveRow(OrganizeList &list, const ListActionOptions &options)
-{
+void RemoveRow(OrganizeList &list, const ListActionOptions &options) {
     if (list.HasSelection()) {
         const int selected = list.Selected();
         if (options.confirmRemoval) {
-            const MsgResult r = Dialogs().Message(QStringLiteral("Are you sure you want to remove ") +
-                                                      list.Row(selected).relativePath,
-                                                  MsgButtons::YesNo, MsgIcon::Question);
+            const MsgResult r =
+                Dialogs().Message(QStringLiteral("Are you sure you want to remove ") +
+                                      list.Row(selected).relativePath,
+                                  MsgButtons::YesNo, MsgIcon::Question);
             if (r != MsgResult::Yes)
                 return;
         }
@@ -96,8 +89,7 @@ void RemoveRow(OrganizeList &list, const ListActionOptions &options)
     }
 }
 
-QString ClickLine(const OrganizeList &list, const ListActionOptions &options)
-{
+QString ClickLine(const OrganizeList &list, const ListActionOptions &options) {
     if (!list.HasSelection())
         return QString();
     const OrganizeRow &row = list.Row(list.Selected());
@@ -108,8 +100,7 @@ QString ClickLine(const OrganizeList &list, const ListActionOptions &options)
            QStringLiteral(")  /") + row.relativePath;
 }
 
-PopupState PopupFor(const OrganizeRow &row)
-{
+PopupState PopupFor(const OrganizeRow &row) {
     PopupState state;
     const QString tail = TextUtil::Trim(row.relativePath.right(4).toUpper());
     const auto in = [&tail](std::initializer_list<const char *> list) {
@@ -138,8 +129,7 @@ PopupState PopupFor(const OrganizeRow &row)
     return state;
 }
 
-void DeleteRowFile(OrganizeList &list, const ListActionOptions &options)
-{
+void DeleteRowFile(OrganizeList &list, const ListActionOptions &options) {
     if (!list.HasSelection()) {
         Dialogs().Message(QStringLiteral("Please select an item to remove!"), MsgButtons::Ok,
                           MsgIcon::Critical);
@@ -174,8 +164,7 @@ void DeleteRowFile(OrganizeList &list, const ListActionOptions &options)
     list.Remove(selected);
 }
 
-void OpenRowFile(const OrganizeList &list, const ListActionOptions &options)
-{
+void OpenRowFile(const OrganizeList &list, const ListActionOptions &options) {
     if (!list.HasSelection())
         return;
     const QString file = RowFile(list.Row(list.Selected()), options);
@@ -188,8 +177,7 @@ void OpenRowFile(const OrganizeList &list, const ListActionOptions &options)
                       MsgButtons::Ok, MsgIcon::Critical);
 }
 
-void ShowErrorDetails(const OrganizeList &list)
-{
+void ShowErrorDetails(const OrganizeList &list) {
     if (!list.HasSelection())
         return;
     Dialogs().Message(QStringLiteral("Error Details: ") + CrLf() + CrLf() +
@@ -197,15 +185,13 @@ void ShowErrorDetails(const OrganizeList &list)
                       MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-void ShowRowProperties(const OrganizeList &list, const ListActionOptions &options)
-{
+void ShowRowProperties(const OrganizeList &list, const ListActionOptions &options) {
     if (!list.HasSelection())
         return;
     ShowFileProperties(RowFile(list.Row(list.Selected()), options));
 }
 
-void RenameRowFile(OrganizeList &list, const ListActionOptions &options)
-{
+void RenameRowFile(OrganizeList &list, const ListActionOptions &options) {
     if (!list.HasSelection())
         return;
     const int selected = list.Selected();
@@ -225,8 +211,7 @@ void RenameRowFile(OrganizeList &list, const ListActionOptions &options)
         Dialogs().Message(failed, MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
-    const QString newRelative =
-        CutRoot(FolderPart(oldPath) + QLatin1Char('/') + newName, options);
+    const QString newRelative = CutRoot(FolderPart(oldPath) + QLatin1Char('/') + newName, options);
     for (int i = 0; i < list.Count(); ++i) {
         if (i == selected ||
             list.Row(i).relativePath.compare(newRelative, Qt::CaseInsensitive) != 0)

@@ -1,20 +1,19 @@
 #include "organize/loadcommand.h"
 
+#include "base/desktopservices.h"
 #include "base/dialogseam.h"
+#include "base/paths.h"
 #include "base/progressview.h"
 #include "base/replacelist.h"
 #include "base/runcontrol.h"
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
+#include "base/testseams.h"
 #include "naming/artistname.h"
 #include "naming/foldername.h"
 #include "organize/loadscan.h"
 #include "organize/organizelist.h"
-#include "base/replacelist.h"
-#include "base/desktopservices.h"
-#include "base/paths.h"
-#include "base/testseams.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,21 +26,18 @@ const QString CancelCaption = QStringLiteral("Cancel");
 // Folder names for which the user declined "correct all" during this load, case-folded.
 QSet<QString> askedFolderNames;
 
-QString CrLf2()
-{
+QString CrLf2() {
     return QStringLiteral("\r\n\r\n");
 }
 
-void Show(const std::function<void(bool)> &showList, bool visible)
-{
+void Show(const std::function<void(bool)> &showList, bool visible) {
     if (showList)
         showList(visible);
 }
 
 } // namespace
 
-QString NoFilesMessage()
-{
+QString NoFilesMessage() {
     return QStringLiteral("Sortiva Media Organizer is unable to find any files in the 'Source "
                           "Media' folder. This may be because your filter settings are "
                           "limiting the type of file search results allowed.") +
@@ -51,29 +47,26 @@ QString NoFilesMessage()
                           "Filter Settings' to change the file search filter settings.");
 }
 
-const QStringList &AutoAddExclusions()
-{
+const QStringList &AutoAddExclusions() {
     static const QStringList list = {
-        QStringLiteral("ali"),   QStringLiteral("all"),     QStringLiteral("80s"),
-        QStringLiteral("90s"),   QStringLiteral("70s"),     QStringLiteral("remix"),
-        QStringLiteral("rock"),  QStringLiteral("rap"),     QStringLiteral("ballads"),
-        QStringLiteral("gospel"), QStringLiteral("mega"),   QStringLiteral("monster"),
-        QStringLiteral("11"),    QStringLiteral("12"),      QStringLiteral("13"),
-        QStringLiteral("14"),    QStringLiteral("15"),      QStringLiteral("16"),
-        QStringLiteral("17"),    QStringLiteral("18"),      QStringLiteral("19"),
-        QStringLiteral("10"),    QStringLiteral("20")};
+        QStringLiteral("ali"),    QStringLiteral("all"),  QStringLiteral("80s"),
+        QStringLiteral("90s"),    QStringLiteral("70s"),  QStringLiteral("remix"),
+        QStringLiteral("rock"),   QStringLiteral("rap"),  QStringLiteral("ballads"),
+        QStringLiteral("gospel"), QStringLiteral("mega"), QStringLiteral("monster"),
+        QStringLiteral("11"),     QStringLiteral("12"),   QStringLiteral("13"),
+        QStringLiteral("14"),     QStringLiteral("15"),   QStringLiteral("16"),
+        QStringLiteral("17"),     QStringLiteral("18"),   QStringLiteral("19"),
+        QStringLiteral("10"),     QStringLiteral("20")};
     return list;
 }
 
-void ClearAskedFolderNames()
-{
+void ClearAskedFolderNames() {
     askedFolderNames.clear();
 }
 
 void RunLoad(OrganizeList &list, ProgressView &view, CommandButton &button, RunControl &run,
              const QString &mediaFolderText, const QString &outFolderText,
-             const std::function<void(bool)> &showList)
-{
+             const std::function<void(bool)> &showList) {
     run.Reset();
     const QString caption = button.Caption();
     button.SetCaption(CancelCaption);
@@ -93,8 +86,7 @@ void RunLoad(OrganizeList &list, ProgressView &view, CommandButton &button, RunC
 }
 
 void LoadMediaFiles(OrganizeList &list, ProgressView &view, RunControl &run,
-                    const std::function<void(bool)> &showList)
-{
+                    const std::function<void(bool)> &showList) {
     list.Clear();
     askedFolderNames.clear();
 
@@ -182,8 +174,7 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view, RunControl &run,
     view.SetProgress(0);
 }
 
-void EditListItem(OrganizeList &list, const QString &newName)
-{
+void EditListItem(OrganizeList &list, const QString &newName) {
     if (newName.isEmpty() || list.Count() == 0 || !list.HasSelection())
         return;
     const int selected = list.Selected();
@@ -201,8 +192,7 @@ void EditListItem(OrganizeList &list, const QString &newName)
     if (!askedFolderNames.contains(oldName.toCaseFolded())) {
         bool others = false;
         for (int i = 0; i < list.Count() && !others; ++i)
-            others = i != selected &&
-                     list.Row(i).folder.compare(oldName, Qt::CaseInsensitive) == 0;
+            others = i != selected && list.Row(i).folder.compare(oldName, Qt::CaseInsensitive) == 0;
         if (others) {
             const MsgResult r = Dialogs().Message(
                 QStringLiteral("Would you like to correct all folder names that contain the "
@@ -239,8 +229,7 @@ void EditListItem(OrganizeList &list, const QString &newName)
     }
 }
 
-BrowseChoice BrowseMediaFolder(const QString &mediaFolderText)
-{
+BrowseChoice BrowseMediaFolder(const QString &mediaFolderText) {
     QString start;
     if (FolderExists(Settings.inpath))
         start = Settings.inpath;
@@ -268,8 +257,7 @@ BrowseChoice BrowseMediaFolder(const QString &mediaFolderText)
     return choice;
 }
 
-BrowseChoice BrowseOutFolder(const QString &outFolderText)
-{
+BrowseChoice BrowseOutFolder(const QString &outFolderText) {
     QString start;
     if (FolderExists(Settings.outpath))
         start = Settings.outpath;

@@ -1,20 +1,18 @@
 #include "organize/loadscan.h"
 
+#include "base/paths.h"
 #include "base/settings.h"
 #include "naming/artistname.h"
 #include "naming/filesearch.h"
-#include "base/paths.h"
 #include "naming/namingcontext.h"
 
-QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive)
-{
+QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive) {
     if (recursive)
         return FindFilesRecursive(inpath, filter, FileSearchMask, FolderSearchMask);
     return FindFiles(inpath, filter, FileSearchMask);
 }
 
-QString RelativeMediaPath(const QString &inpath, const QString &foundPath)
-{
+QString RelativeMediaPath(const QString &inpath, const QString &foundPath) {
     const QString base = SearchFolderBase(inpath);
     if (!foundPath.startsWith(base))
         return QString();
@@ -23,8 +21,7 @@ QString RelativeMediaPath(const QString &inpath, const QString &foundPath)
 
 std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &found,
                                     const NamingOptions &naming, const LoadRowCallback &onRow,
-                                    bool keep)
-{
+                                    bool keep) {
     std::vector<LoadRow> rows;
     if (keep)
         rows.reserve(static_cast<size_t>(found.size()));
@@ -47,8 +44,7 @@ std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &fo
     return rows;
 }
 
-LoadScanOptions LoadScanOptions::FromSettings()
-{
+LoadScanOptions LoadScanOptions::FromSettings() {
     LoadScanOptions o;
     o.inpath = Settings.inpath;
     o.filter = Settings.filter;
@@ -58,15 +54,13 @@ LoadScanOptions LoadScanOptions::FromSettings()
 }
 
 std::vector<LoadRow> LoadScan(const LoadScanOptions &options, const LoadRowCallback &onRow,
-                              bool keep)
-{
+                              bool keep) {
     if (!FolderExists(options.inpath))
         return {};
     const QStringList found = FindMediaFiles(options.inpath, options.filter, options.recursive);
     return DeriveLoadRows(options.inpath, found, options.naming, onRow, keep);
 }
 
-std::vector<LoadRow> LoadScan(const LoadRowCallback &onRow, bool keep)
-{
+std::vector<LoadRow> LoadScan(const LoadRowCallback &onRow, bool keep) {
     return LoadScan(LoadScanOptions::FromSettings(), onRow, keep);
 }

@@ -39,8 +39,8 @@ using LoadRowCallback = std::function<bool(const LoadRow &row, int number, int t
  * length of the call (one NamingContext), so a row whose name is not ok is a "bad" row.
  */
 std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &found,
-                                    const NamingOptions &naming,
-                                    const LoadRowCallback &onRow = {}, bool keep = true);
+                                    const NamingOptions &naming, const LoadRowCallback &onRow = {},
+                                    bool keep = true);
 
 /** What one load searches and how it names what it finds. */
 struct LoadScanOptions {

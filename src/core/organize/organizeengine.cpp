@@ -8,9 +8,9 @@
 #include "base/settings.h"
 #include "base/testseams.h"
 #include "naming/tagname.h"
-#include "tags/id3v1tag.h"
-#include "organize/organizelist.h"
 #include "organize/destinationindex.h"
+#include "organize/organizelist.h"
+#include "tags/id3v1tag.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -18,14 +18,12 @@
 namespace {
 const QString kCancelCaption = QStringLiteral("Cancel");
 
-QString AbortedText()
-{
+QString AbortedText() {
     return QStringLiteral("Media File Organization Aborted.");
 }
 
 // A folder name must stay below the Organize To folder.
-bool EscapesTarget(const QString &folderName)
-{
+bool EscapesTarget(const QString &folderName) {
     const QStringList parts = folderName.split(QLatin1Char('/'));
     for (const QString &p : parts)
         if (p == QLatin1String(".") || p == QLatin1String(".."))
@@ -33,8 +31,7 @@ bool EscapesTarget(const QString &folderName)
     return false;
 }
 
-QString StripTrailingSlashes(QString path)
-{
+QString StripTrailingSlashes(QString path) {
     while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
         path.chop(1);
     return path;
@@ -45,9 +42,7 @@ QString StripTrailingSlashes(QString path)
 // where source and destination share a file system.
 enum class Placed { Done, CopyFailed, SourceKept, Taken };
 
-Placed Place(const QString &source, const QString &destination, bool replacing,
-             bool deleteOld)
-{
+Placed Place(const QString &source, const QString &destination, bool replacing, bool deleteOld) {
     const bool locked = Seams().SourceLocked(source);
     if (deleteOld && !locked) {
         if (replacing) {
@@ -83,8 +78,7 @@ Placed Place(const QString &source, const QString &destination, bool replacing,
 }
 } // namespace
 
-OrganizeOptions OrganizeOptions::FromSettings()
-{
+OrganizeOptions OrganizeOptions::FromSettings() {
     OrganizeOptions o;
     o.inpath = Settings.inpath;
     o.outpath = Settings.outpath;
@@ -96,33 +90,28 @@ OrganizeOptions OrganizeOptions::FromSettings()
     return o;
 }
 
-QString MissingSourceText()
-{
+QString MissingSourceText() {
     return QStringLiteral("Original File Path Is Invalid. The file has been removed or is in "
                           "use by another application.");
 }
 
-QString ClashText()
-{
+QString ClashText() {
     return QStringLiteral("Sortiva did not copy this file to a new location because a file "
                           "with the same name already exists at that location.");
 }
 
-QString CopyErrorText()
-{
+QString CopyErrorText() {
     return QStringLiteral("An Error Occured When Attempting To Copy This File To The New "
                           "Location. Please Check The Folder Name For Invalid Characters. The "
                           "File May Be In Use By Another Application.");
 }
 
-QString DeleteFailedText()
-{
+QString DeleteFailedText() {
     return QStringLiteral("The File Was Successfully Copied, But Sortiva Was Unable To Remove "
                           "The Old File. The file may be in use by another application.");
 }
 
-QString EndingMessage(int rowsLeft, const OrganizeReport &report)
-{
+QString EndingMessage(int rowsLeft, const OrganizeReport &report) {
     if (rowsLeft == 0) {
         return QStringLiteral("File Organization Has Been Completed. ") +
                (report.organized >= 1
@@ -146,8 +135,7 @@ QString EndingMessage(int rowsLeft, const OrganizeReport &report)
 }
 
 OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const OrganizeOptions &options,
-                            const RunControl &run, const RowObserver &observer)
-{
+                            const RunControl &run, const RowObserver &observer) {
     OrganizeReport report;
     const QString inpath = StripTrailingSlashes(options.inpath);
     DestinationIndex index(StripTrailingSlashes(options.outpath),
@@ -273,8 +261,7 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
 }
 
 void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions options,
-                   const RunControl &run)
-{
+                   const RunControl &run) {
     const QString &outpath = options.outpath;
     if (!FolderExists(outpath)) {
         const MsgResult r = Dialogs().Message(
@@ -320,8 +307,7 @@ void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions optio
 }
 
 void RunOrganize(OrganizeList &list, ProgressView &view, CommandButton &button, RunControl &run,
-                 const QString &mediaFolderText, const QString &outFolderText)
-{
+                 const QString &mediaFolderText, const QString &outFolderText) {
     run.Reset();
     Settings.inpath = mediaFolderText;
     Settings.outpath = outFolderText;

@@ -1,14 +1,12 @@
 #include "organize/organizelist.h"
 
-QString OrganizeRow::StatusKey() const
-{
+QString OrganizeRow::StatusKey() const {
     return status == RowStatus::Ok ? QStringLiteral("ok") : QStringLiteral("bad");
 }
 
 OrganizeList::OrganizeList(QObject *parent) : QObject(parent) {}
 
-void OrganizeList::Clear()
-{
+void OrganizeList::Clear() {
     emit aboutToReset();
     m_rows.clear();
     m_shown = 0;
@@ -19,21 +17,18 @@ void OrganizeList::Clear()
         emit selectionChanged(-1);
 }
 
-void OrganizeList::Append(OrganizeRow row)
-{
+void OrganizeList::Append(OrganizeRow row) {
     m_rows.push_back(std::move(row));
     if (!m_batch)
         Flush();
 }
 
-void OrganizeList::BeginBatch()
-{
+void OrganizeList::BeginBatch() {
     Flush();
     m_batch = true;
 }
 
-void OrganizeList::Flush()
-{
+void OrganizeList::Flush() {
     const int count = Count();
     if (m_shown != count) {
         emit rowsAboutToBeAdded(m_shown, count - 1);
@@ -43,14 +38,12 @@ void OrganizeList::Flush()
     emit settled();
 }
 
-void OrganizeList::EndBatch()
-{
+void OrganizeList::EndBatch() {
     m_batch = false;
     Flush();
 }
 
-void OrganizeList::Remove(int index)
-{
+void OrganizeList::Remove(int index) {
     if (!IsValid(index))
         return;
     if (m_shown != Count())
@@ -70,32 +63,28 @@ void OrganizeList::Remove(int index)
         emit selectionChanged(m_selected);
 }
 
-void OrganizeList::SetFolder(int index, const QString &folder)
-{
+void OrganizeList::SetFolder(int index, const QString &folder) {
     if (!IsValid(index))
         return;
     m_rows[static_cast<size_t>(index)].folder = folder;
     emit rowChanged(index);
 }
 
-void OrganizeList::SetRelativePath(int index, const QString &relativePath)
-{
+void OrganizeList::SetRelativePath(int index, const QString &relativePath) {
     if (!IsValid(index))
         return;
     m_rows[static_cast<size_t>(index)].relativePath = relativePath;
     emit rowChanged(index);
 }
 
-void OrganizeList::SetStatus(int index, RowStatus status)
-{
+void OrganizeList::SetStatus(int index, RowStatus status) {
     if (!IsValid(index))
         return;
     m_rows[static_cast<size_t>(index)].status = status;
     emit rowChanged(index);
 }
 
-void OrganizeList::MarkBad(int index, const QString &errorText)
-{
+void OrganizeList::MarkBad(int index, const QString &errorText) {
     if (!IsValid(index))
         return;
     OrganizeRow &row = m_rows[static_cast<size_t>(index)];
@@ -104,8 +93,7 @@ void OrganizeList::MarkBad(int index, const QString &errorText)
     emit rowChanged(index);
 }
 
-void OrganizeList::SetSelected(int index)
-{
+void OrganizeList::SetSelected(int index) {
     const int selected = IsValid(index) ? index : -1;
     if (selected == m_selected)
         return;
@@ -113,8 +101,7 @@ void OrganizeList::SetSelected(int index)
     emit selectionChanged(m_selected);
 }
 
-OrganizeRow OrganizeRow::FromLoad(const LoadRow &loaded)
-{
+OrganizeRow OrganizeRow::FromLoad(const LoadRow &loaded) {
     OrganizeRow row;
     row.folder = loaded.name.folder;
     row.relativePath = loaded.relativePath;

@@ -12,9 +12,8 @@
  * "Cancel" and it stays enabled, so that a click can cancel (the window turns that click
  * into a request on the run's RunControl).
  */
-class CommandButton
-{
-public:
+class CommandButton {
+  public:
     virtual ~CommandButton() = default;
     virtual QString Caption() const = 0;
     virtual void SetCaption(const QString &caption) = 0;
@@ -46,10 +45,9 @@ struct OrganizeRow {
  * Views follow through the signals; appends made inside a batch are announced together at
  * Flush(), so a load of many rows costs the view one notice per batch.
  */
-class OrganizeList : public QObject
-{
+class OrganizeList : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit OrganizeList(QObject *parent = nullptr);
 
     int Count() const { return static_cast<int>(m_rows.size()); }
@@ -86,7 +84,7 @@ public:
     /** Selects a row; -1 (or an invalid index) clears the selection. */
     void SetSelected(int index);
 
-signals:
+  signals:
     void aboutToReset();
     void resetDone();
     void rowsAboutToBeAdded(int first, int last);
@@ -98,7 +96,7 @@ signals:
     void rowChanged(int index);
     void selectionChanged(int index);
 
-private:
+  private:
     // A deque: the organize run removes rows near the front one by one, which a vector
     // would pay for with a move of every later row.
     std::deque<OrganizeRow> m_rows;

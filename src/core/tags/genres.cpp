@@ -9,15 +9,13 @@ namespace {
 // last two of the 195 slots, past the Winamp list, hold "Unknown".
 constexpr int kShownGenres = 148;
 
-QStringList &Genres()
-{
+QStringList &Genres() {
     static QStringList list;
     return list;
 }
 } // namespace
 
-void LoadGenres()
-{
+void LoadGenres() {
     QFile resource(QStringLiteral(":/genres.txt"));
     if (!resource.open(QIODevice::ReadOnly)) {
         Genres().clear();
@@ -27,14 +25,12 @@ void LoadGenres()
     Genres() = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\t'));
 }
 
-QString GenreName(int index)
-{
+QString GenreName(int index) {
     if (index < 0 || index >= kShownGenres || index >= Genres().size())
         return QStringLiteral("Unknown");
     return Genres().at(index);
 }
 
-int GenreCount()
-{
+int GenreCount() {
     return int(Genres().size());
 }

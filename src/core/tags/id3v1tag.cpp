@@ -21,13 +21,11 @@ constexpr char16_t kCp1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
 };
 
-QString Field(const QByteArray &block, int offset, int width)
-{
+QString Field(const QByteArray &block, int offset, int width) {
     return DecodeWindows1252(block.constData() + offset, width);
 }
 
-bool OnlyChar(const QString &s, QChar c)
-{
+bool OnlyChar(const QString &s, QChar c) {
     for (const QChar ch : s)
         if (ch != c)
             return false;
@@ -35,8 +33,7 @@ bool OnlyChar(const QString &s, QChar c)
 }
 } // namespace
 
-QString DecodeWindows1252(const char *data, qsizetype size)
-{
+QString DecodeWindows1252(const char *data, qsizetype size) {
     static const auto table = [] {
         std::array<char16_t, 256> t{};
         for (int b = 0; b < 256; ++b)
@@ -50,8 +47,7 @@ QString DecodeWindows1252(const char *data, qsizetype size)
     return out;
 }
 
-bool Id3v1Tag::FromBlock(const QByteArray &block)
-{
+bool Id3v1Tag::FromBlock(const QByteArray &block) {
     if (block.size() != BlockSize)
         return false;
     marker = Field(block, 0, 3);
@@ -66,13 +62,11 @@ bool Id3v1Tag::FromBlock(const QByteArray &block)
     return true;
 }
 
-bool Id3v1Tag::HasMarker() const
-{
+bool Id3v1Tag::HasMarker() const {
     return marker.compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0;
 }
 
-bool IsMp3(const QString &name)
-{
+bool IsMp3(const QString &name) {
     if (name.size() <= 3)
         return false;
     QStringView t(name);
@@ -85,8 +79,7 @@ namespace {
 // Opens without blocking (a named pipe handed in by mistake must not stall the caller) and
 // reports the file's size and the block when the file is a regular one of more than 126
 // bytes; @p got is false unless all 128 bytes were read.
-bool ReadLastBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize], bool &got)
-{
+bool ReadLastBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize], bool &got) {
     got = false;
     // Plain ASCII paths (nearly all) encode the same in every locale: no conversion.
     char local[512];
@@ -125,14 +118,12 @@ bool ReadLastBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize], bool
 }
 } // namespace
 
-bool ReadTagBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize])
-{
+bool ReadTagBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize]) {
     bool got = false;
     return ReadLastBlock(path, block, got) && got;
 }
 
-bool TagBlockHasMarker(const char (&block)[Id3v1Tag::BlockSize])
-{
+bool TagBlockHasMarker(const char (&block)[Id3v1Tag::BlockSize]) {
     // ASCII bytes are settled here; any other byte is decoded and compared as HasMarker does.
     const auto a = static_cast<unsigned char>(block[0]);
     const auto b = static_cast<unsigned char>(block[1]);
@@ -142,8 +133,7 @@ bool TagBlockHasMarker(const char (&block)[Id3v1Tag::BlockSize])
     return DecodeWindows1252(block, 3).compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0;
 }
 
-bool ReadTag(Id3v1Tag &tag, const QString &path)
-{
+bool ReadTag(Id3v1Tag &tag, const QString &path) {
     char buffer[Id3v1Tag::BlockSize];
     bool got = false;
     if (!ReadLastBlock(path, buffer, got))
@@ -155,14 +145,12 @@ bool ReadTag(Id3v1Tag &tag, const QString &path)
     return tag.HasMarker();
 }
 
-bool CleanTagField(QString &field, bool removeHigh)
-{
+bool CleanTagField(QString &field, bool removeHigh) {
     if (field.isEmpty() || OnlyChar(field, QLatin1Char(' ')) || OnlyChar(field, QChar(0)))
         return false;
     QString t = TextUtil::Trim(field);
-    t.removeIf([removeHigh](QChar c) {
-        return c.unicode() < 32 || (removeHigh && c.unicode() > 127);
-    });
+    t.removeIf(
+        [removeHigh](QChar c) { return c.unicode() < 32 || (removeHigh && c.unicode() > 127); });
     field = TextUtil::Trim(t);
     return !field.isEmpty();
 }

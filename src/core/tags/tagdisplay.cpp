@@ -1,15 +1,14 @@
 #include "tags/tagdisplay.h"
 
-#include "base/textutil.h"
-#include "tags/id3v1tag.h"
 #include "base/paths.h"
+#include "base/textutil.h"
 #include "tags/genres.h"
+#include "tags/id3v1tag.h"
 
 namespace {
 // The cleaned text is written back into its fixed-width field, so the line shows it
 // padded with blanks to the field's width.
-bool Clean(const QString &field, int width, QString &out)
-{
+bool Clean(const QString &field, int width, QString &out) {
     QString text = field;
     if (!CleanTagField(text, true))
         return false;
@@ -18,16 +17,15 @@ bool Clean(const QString &field, int width, QString &out)
 }
 } // namespace
 
-TagDisplay BuildTagDisplay(const QString &path)
-{
+TagDisplay BuildTagDisplay(const QString &path) {
     TagDisplay d;
     d.fileNameLine = QStringLiteral("File Name: ") + FileNamePart(path);
     if (!FileExists(path)) {
         d.location = QStringLiteral("FILE NOT FOUND! (Or unable to read file...)");
         return d;
     }
-    d.sizeLine = QStringLiteral("   File Size: ") +
-                 FormatSize(static_cast<double>(GetFileSize(path)));
+    d.sizeLine =
+        QStringLiteral("   File Size: ") + FormatSize(static_cast<double>(GetFileSize(path)));
     d.location = path;
     Id3v1Tag tag;
     if (!ReadTag(tag, path)) {
@@ -55,8 +53,7 @@ TagDisplay BuildTagDisplay(const QString &path)
     return d;
 }
 
-QString TagLineValue(const QString &line)
-{
+QString TagLineValue(const QString &line) {
     const qsizetype colon = line.indexOf(QLatin1Char(':'));
     if (line.isEmpty() || colon < 0)
         return QString();

@@ -17,5 +17,6 @@ struct TagDisplay {
 
 /** Reads the ID3 v1.1 tag of the file at @p path into the lines the window lists. */
 TagDisplay BuildTagDisplay(const QString &path);
-/** The value a click on a tag line copies: the text after the first ":", trimmed; "" without ":". */
+/** The value a click on a tag line copies: the text after the first ":", trimmed; "" without ":".
+ */
 QString TagLineValue(const QString &line);

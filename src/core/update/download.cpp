@@ -13,16 +13,14 @@ const QString transferFailed = QStringLiteral("Download Error");
 
 Download::Download(QObject *parent) : QObject(parent), m_net(new QNetworkAccessManager(this)) {}
 
-Download::~Download()
-{
+Download::~Download() {
     const QStringList keys = m_reads.keys();
     for (const QString &key : keys)
         Cancel(key);
 }
 
-void Download::BeginDownload(const QString &url, const QString &key, int delivery,
-                             int readOptions, qint64 maxBytes)
-{
+void Download::BeginDownload(const QString &url, const QString &key, int delivery, int readOptions,
+                             qint64 maxBytes) {
     if (url.isEmpty())
         return;
     Cancel(key);
@@ -77,8 +75,7 @@ void Download::BeginDownload(const QString &url, const QString &key, int deliver
     });
 }
 
-void Download::Cancel(const QString &key)
-{
+void Download::Cancel(const QString &key) {
     if (!m_reads.contains(key))
         return;
     Read read = Take(key);
@@ -88,21 +85,18 @@ void Download::Cancel(const QString &key)
     }
 }
 
-bool Download::IsWebUrl(const QString &url)
-{
+bool Download::IsWebUrl(const QString &url) {
     const QUrl parsed(url, QUrl::StrictMode);
     const QString scheme = parsed.scheme().toLower();
     return parsed.isValid() && !parsed.host().isEmpty() &&
            (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
-bool Download::IsRunning(const QString &key) const
-{
+bool Download::IsRunning(const QString &key) const {
     return m_reads.contains(key);
 }
 
-void Download::OnReadyRead(const QString &key)
-{
+void Download::OnReadyRead(const QString &key) {
     auto it = m_reads.find(key);
     Read &read = it.value();
     const QByteArray chunk = read.reply->readAll();
@@ -121,8 +115,7 @@ void Download::OnReadyRead(const QString &key)
     }
 }
 
-void Download::OnProgress(const QString &key, qint64 read, qint64 total)
-{
+void Download::OnProgress(const QString &key, qint64 read, qint64 total) {
     const Read &r = m_reads.value(key);
     // A server that announces more than the caller accepts need not be read at all.
     if (r.maxBytes > 0 && total > r.maxBytes) {
@@ -135,8 +128,7 @@ void Download::OnProgress(const QString &key, qint64 read, qint64 total)
     emit DownloadProgress(key, read, total, code, QString());
 }
 
-void Download::OnFinished(const QString &key)
-{
+void Download::OnFinished(const QString &key) {
     if (m_reads.value(key).reply->error() != QNetworkReply::NoError) {
         Fail(key);
         return;
@@ -161,8 +153,7 @@ void Download::OnFinished(const QString &key)
     }
 }
 
-Download::Read Download::Take(const QString &key)
-{
+Download::Read Download::Take(const QString &key) {
     Read read = m_reads.take(key);
     if (read.reply) {
         // The table no longer knows this reply, so nothing it reports while stopping is
@@ -176,8 +167,7 @@ Download::Read Download::Take(const QString &key)
     return read;
 }
 
-void Download::Fail(const QString &key)
-{
+void Download::Fail(const QString &key) {
     Read read = Take(key);
     if (read.file) {
         read.file->remove();

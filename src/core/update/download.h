@@ -15,11 +15,10 @@ class QTemporaryFile;
  * Several reads with different keys may run at once; each ends with exactly one
  * DownloadComplete or DownloadError.
  */
-class Download : public QObject
-{
+class Download : public QObject {
     Q_OBJECT
 
-public:
+  public:
     /** Delivery form 1: the content lands in a kept temporary file whose path is delivered. */
     static constexpr int kFileForm = 1;
     /** Delivery form 2: the content is delivered in memory as bytes. */
@@ -46,10 +45,10 @@ public:
     /** True while a read with that key is running. */
     bool IsRunning(const QString &key) const;
 
-signals:
+  signals:
     /** Bytes read so far and the total the server announced (-1 when it announced none). */
-    void DownloadProgress(const QString &key, qint64 bytesRead, qint64 bytesTotal,
-                          int statusCode, const QString &statusText);
+    void DownloadProgress(const QString &key, qint64 bytesRead, qint64 bytesTotal, int statusCode,
+                          const QString &statusText);
     /** The read failed: @p number is 0 for transfer failures, a platform code otherwise. */
     void DownloadError(const QString &key, int number, const QString &description);
     /**
@@ -58,7 +57,7 @@ signals:
      */
     void DownloadComplete(const QString &key, const QVariant &value, int delivery);
 
-private:
+  private:
     struct Read {
         QNetworkReply *reply = nullptr;
         int fileType = kBytesForm;

@@ -2,12 +2,12 @@
 
 #include "base/appinfo.h"
 #include "base/dialogseam.h"
+#include "base/fileoperations.h"
+#include "base/paths.h"
 #include "base/progressview.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
 #include "base/textutil.h"
-#include "base/fileoperations.h"
-#include "base/paths.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -24,8 +24,7 @@ const QString checkComplete = QStringLiteral("Update check complete");
 
 // A whole number written with ASCII digits only (trailing blanks allowed), as a digit
 // string without leading zeros, so parts of any length compare without overflow.
-std::optional<QString> VersionPart(const QString &part)
-{
+std::optional<QString> VersionPart(const QString &part) {
     if (part.isEmpty() || !TextUtil::IsNumeric(part))
         return std::nullopt;
     const QString digits = TextUtil::Trim(part);
@@ -39,17 +38,14 @@ std::optional<QString> VersionPart(const QString &part)
     return digits.mid(first);
 }
 
-bool IsDottedVersion(const QString &version)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("\\A[0-9].*\\.[0-9].*\\.[0-9].*\\z"),
-        QRegularExpression::DotMatchesEverythingOption);
+bool IsDottedVersion(const QString &version) {
+    static const QRegularExpression pattern(QStringLiteral("\\A[0-9].*\\.[0-9].*\\.[0-9].*\\z"),
+                                            QRegularExpression::DotMatchesEverythingOption);
     return pattern.match(version).hasMatch();
 }
 
 // A size in bytes as the description gives it: digits, blanks around them allowed.
-std::optional<qint64> SizeValue(const QString &text)
-{
+std::optional<qint64> SizeValue(const QString &text) {
     bool ok = false;
     const qint64 n = TextUtil::Trim(text).toLongLong(&ok);
     if (!ok || n < 0 || TextUtil::Trim(text).startsWith(QLatin1Char('+')))
@@ -57,14 +53,12 @@ std::optional<qint64> SizeValue(const QString &text)
     return n;
 }
 
-int ClampToInt(qint64 n)
-{
+int ClampToInt(qint64 n) {
     return n > INT_MAX ? INT_MAX : static_cast<int>(n);
 }
 } // namespace
 
-bool GreaterVersion(const QString &oldVersion, const QString &newVersion, bool orEqual)
-{
+bool GreaterVersion(const QString &oldVersion, const QString &newVersion, bool orEqual) {
     if (oldVersion.isEmpty() || newVersion.isEmpty())
         return false;
     if (!IsDottedVersion(oldVersion) || !IsDottedVersion(newVersion))
@@ -90,8 +84,7 @@ bool GreaterVersion(const QString &oldVersion, const QString &newVersion, bool o
     return order < 0 || (orEqual && order == 0);
 }
 
-std::optional<QHash<QString, QString>> ReadUpdateDescription(const QString &text)
-{
+std::optional<QHash<QString, QString>> ReadUpdateDescription(const QString &text) {
     const QString crlf = QStringLiteral("\r\n");
     if (text.isEmpty() || !text.contains(crlf))
         return std::nullopt;
@@ -114,24 +107,21 @@ std::optional<QHash<QString, QString>> ReadUpdateDescription(const QString &text
     return entries;
 }
 
-QString UpdateDescriptionUrl()
-{
+QString UpdateDescriptionUrl() {
     QString server = SettingsStore::Get(Keys::updateserver, Defaults::updateserver);
     while (server.endsWith(QLatin1Char('/')))
         server.chop(1);
     return server + QStringLiteral("/update/sortiva/sortiva.dat");
 }
 
-QString SetupFilePath(const QString &version)
-{
+QString SetupFilePath(const QString &version) {
     QString folder = ProgramFolder();
     if (folder.isEmpty())
         folder = QCoreApplication::applicationDirPath();
     return folder + QStringLiteral("/sortivasetup") + version + QStringLiteral(".exe");
 }
 
-void CleanUpInstaller()
-{
+void CleanUpInstaller() {
     if (SettingsStore::Get(Keys::installed, QStringLiteral("no")) != QLatin1String("yes"))
         return;
     const QString stored = SettingsStore::Get(Keys::installversion, Defaults::installversion);
@@ -150,36 +140,31 @@ void CleanUpInstaller()
 }
 
 UpdateCheck::UpdateCheck(UpdateHost &host, ProgressView &progress, QObject *parent)
-    : QObject(parent), m_host(host), m_progress(progress)
-{
+    : QObject(parent), m_host(host), m_progress(progress) {
     connect(&m_download, &Download::DownloadProgress, this,
             [this](const QString &, qint64 read, qint64 total, int, const QString &) {
                 ShowTransferProgress(read, total);
             });
     connect(&m_download, &Download::DownloadError, this,
             [this](const QString &key, int, const QString &) { TransferFailed(key); });
-    connect(&m_download, &Download::DownloadComplete, this,
-            [this](const QString &key, const QVariant &value, int) {
-                TransferComplete(key, value);
-            });
+    connect(
+        &m_download, &Download::DownloadComplete, this,
+        [this](const QString &key, const QVariant &value, int) { TransferComplete(key, value); });
 }
 
-void UpdateCheck::Start()
-{
+void UpdateCheck::Start() {
     m_host.SetUpdateLink(QStringLiteral("Checking..."), false);
     m_download.BeginDownload(UpdateDescriptionUrl(), keyUpdate, Download::kBytesForm,
                              Download::kFetchAfresh, kMaxDescriptionSize);
 }
 
-void UpdateCheck::ShowTransferProgress(qint64 bytesRead, qint64 bytesTotal)
-{
+void UpdateCheck::ShowTransferProgress(qint64 bytesRead, qint64 bytesTotal) {
     if (bytesTotal > 0)
         m_progress.SetProgressMax(ClampToInt(bytesTotal));
     m_progress.SetProgress(ClampToInt(bytesRead));
 }
 
-void UpdateCheck::TransferFailed(const QString &key)
-{
+void UpdateCheck::TransferFailed(const QString &key) {
     if (key == keyUpdate)
         Dialogs().Message(QStringLiteral("A download error has occurred while checking for an "
                                          "update! Please try again later."),
@@ -193,16 +178,14 @@ void UpdateCheck::TransferFailed(const QString &key)
     m_progress.Status(1, QStringLiteral("Error Downloading Update..."));
 }
 
-void UpdateCheck::TransferComplete(const QString &key, const QVariant &value)
-{
+void UpdateCheck::TransferComplete(const QString &key, const QVariant &value) {
     if (key == keyUpdate)
         ProcessDescription(QString::fromLocal8Bit(value.toByteArray()));
     else if (key == keyDownload)
         SetupArrived(value.toString());
 }
 
-void UpdateCheck::ProcessDescription(const QString &description)
-{
+void UpdateCheck::ProcessDescription(const QString &description) {
     m_host.SetUpdateLink(QStringLiteral("Processing Info"), false);
     m_entries.clear();
     if (const auto entries = ReadUpdateDescription(description))
@@ -235,14 +218,12 @@ void UpdateCheck::ProcessDescription(const QString &description)
     BackToIdle();
 }
 
-void UpdateCheck::AcceptOffer()
-{
+void UpdateCheck::AcceptOffer() {
     m_setupVersion = m_entries.value(QStringLiteral("version"));
     m_setupSize = SizeValue(m_entries.value(QStringLiteral("size"))).value_or(-1);
     const QString setupPath = SetupFilePath(m_setupVersion);
     // A setup file of the wrong length is a broken earlier copy: fetch it again.
-    if (FileExists(setupPath) &&
-        (m_setupSize < 0 || QFileInfo(setupPath).size() == m_setupSize)) {
+    if (FileExists(setupPath) && (m_setupSize < 0 || QFileInfo(setupPath).size() == m_setupSize)) {
         SetupArrived(setupPath);
         return;
     }
@@ -254,8 +235,7 @@ void UpdateCheck::AcceptOffer()
                              m_setupSize > 0 ? m_setupSize : 0);
 }
 
-void UpdateCheck::SetupArrived(const QString &path)
-{
+void UpdateCheck::SetupArrived(const QString &path) {
     // Only a setup program that arrived whole may ever be started.
     if (m_setupSize >= 0 && QFileInfo(path).size() != m_setupSize) {
         DeleteFile(path);
@@ -277,8 +257,7 @@ void UpdateCheck::SetupArrived(const QString &path)
     Install(setupPath);
 }
 
-void UpdateCheck::Install(const QString &setupPath)
-{
+void UpdateCheck::Install(const QString &setupPath) {
     const MsgResult answer = Dialogs().Message(
         QStringLiteral("The updated file download is complete. Would you like to install it now?"),
         MsgButtons::YesNoCancel, MsgIcon::Question);
@@ -303,16 +282,14 @@ void UpdateCheck::Install(const QString &setupPath)
     m_progress.Status(1, checkComplete);
 }
 
-void UpdateCheck::DescriptionFailed()
-{
+void UpdateCheck::DescriptionFailed() {
     Dialogs().Message(QStringLiteral("A download error occurred while checking for an update! "
                                      "Please try again later."),
                       MsgButtons::Ok, MsgIcon::Critical);
     m_progress.Status(1, checkComplete);
 }
 
-void UpdateCheck::BackToIdle()
-{
+void UpdateCheck::BackToIdle() {
     m_host.SetUpdateLink(idleCaption, true);
     m_progress.SetProgress(0);
 }

@@ -12,9 +12,8 @@
 class ProgressView;
 
 /** What the main window lends the update check besides its progress bar and status bar. */
-class UpdateHost
-{
-public:
+class UpdateHost {
+  public:
     virtual ~UpdateHost() = default;
     /** The "Check For Updates" link: its caption and whether it can be clicked. */
     virtual void SetUpdateLink(const QString &caption, bool enabled) = 0;
@@ -40,8 +39,7 @@ using OfferWindow = std::function<bool(const UpdateOffer &)>;
  * Both must be dotted whole numbers with at least three parts and the same number of
  * parts; anything else is never newer. Parts compare as numbers of any length.
  */
-bool GreaterVersion(const QString &oldVersion, const QString &newVersion,
-                    bool orEqual = false);
+bool GreaterVersion(const QString &oldVersion, const QString &newVersion, bool orEqual = false);
 
 /**
  * The entries of an update description: CR LF lines "key=value", keys folded to lower case,
@@ -65,11 +63,10 @@ void CleanUpInstaller();
  * "Check For Updates": fetches the update description, offers a newer version, downloads
  * its setup program next to the program and starts it on request.
  */
-class UpdateCheck : public QObject
-{
+class UpdateCheck : public QObject {
     Q_OBJECT
 
-public:
+  public:
     /** Largest description accepted, in bytes. */
     static constexpr qint64 kMaxDescriptionSize = 64 * 1024;
 
@@ -87,7 +84,7 @@ public:
     /** The entries of the last description, keys in lower case. */
     const QHash<QString, QString> &Entries() const { return m_entries; }
 
-private:
+  private:
     void ShowTransferProgress(qint64 bytesRead, qint64 bytesTotal);
     /** Reports a failed transfer of the description or of the setup program. */
     void TransferFailed(const QString &key);

@@ -20,68 +20,74 @@
 #include <sys/resource.h>
 
 // Copies get the allowance a test gives them, for as long as this lives.
-class CopyFault final : public TestSeams
-{
-public:
+class CopyFault final : public TestSeams {
+  public:
     using Allowance = std::function<qint64(qint64 written, qint64 block)>;
-    explicit CopyFault(Allowance allowance) : m_allowance(std::move(allowance))
-    {
+    explicit CopyFault(Allowance allowance) : m_allowance(std::move(allowance)) {
         InstallTestSeams(this);
     }
     ~CopyFault() override { InstallTestSeams(nullptr); }
-    qint64 CopyAllowance(qint64 written, qint64 block) const override
-    {
+    qint64 CopyAllowance(qint64 written, qint64 block) const override {
         return m_allowance(written, block);
     }
 
-private:
+  private:
     Allowance m_allowance;
 };
 
-class TestFileOperations : public QObject
-{
+class TestFileOperations : public QObject {
     Q_OBJECT
 
-private:
-    QString Write(const QString &relative, const QByteArray &data = QByteArrayLiteral("x"))
-    {
+  private:
+    QString Write(const QString &relative, const QByteArray &data = QByteArrayLiteral("x")) {
         const QString path = dir->filePath(relative);
         return TestEnv::WriteFile(path, data) ? path : QString();
     }
-    QStringList Entries(const QString &folder) const
-    {
+    QStringList Entries(const QString &folder) const {
         return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                                       QDir::Name);
     }
 
     std::unique_ptr<QTemporaryDir> dir;
 
-private slots:
+  private slots:
     void initTestCase() { TestEnv::UseEnglishLocale(); }
-    void init()
-    {
+    void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
     }
     void cleanup() { dir.reset(); }
 
-    void pathParts_data()
-    {
+    void pathParts_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("name");
-        QTest::newRow("file in folder") << "/music/Live/a.mp3" << "/music/Live" << "a.mp3";
-        QTest::newRow("trailing slash removed, not cut to parent") << "/music/" << "/music" << "";
-        QTest::newRow("every trailing slash removed") << "/music///" << "/music" << "";
-        QTest::newRow("file in root gives empty folder") << "/a.mp3" << "" << "a.mp3";
-        QTest::newRow("no slash unchanged") << "song.mp3" << "song.mp3" << "song.mp3";
-        QTest::newRow("short ending slash") << "a/" << "a" << "";
-        QTest::newRow("empty") << "" << "" << "";
-        QTest::newRow("backslash is an ordinary character") << "/m/a\\b.mp3" << "/m"
+        QTest::newRow("file in folder") << "/music/Live/a.mp3"
+                                        << "/music/Live"
+                                        << "a.mp3";
+        QTest::newRow("trailing slash removed, not cut to parent") << "/music/"
+                                                                   << "/music"
+                                                                   << "";
+        QTest::newRow("every trailing slash removed") << "/music///"
+                                                      << "/music"
+                                                      << "";
+        QTest::newRow("file in root gives empty folder") << "/a.mp3"
+                                                         << ""
+                                                         << "a.mp3";
+        QTest::newRow("no slash unchanged") << "song.mp3"
+                                            << "song.mp3"
+                                            << "song.mp3";
+        QTest::newRow("short ending slash") << "a/"
+                                            << "a"
+                                            << "";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
+        QTest::newRow("backslash is an ordinary character") << "/m/a\\b.mp3"
+                                                            << "/m"
                                                             << "a\\b.mp3";
     }
-    void pathParts()
-    {
+    void pathParts() {
         QFETCH(QString, path);
         QFETCH(QString, folder);
         QFETCH(QString, name);
@@ -89,30 +95,35 @@ private slots:
         QCOMPARE(FileNamePart(path), name);
     }
 
-    void normalizePath_data()
-    {
+    void normalizePath_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("root alone stays") << "/" << "/";
-        QTest::newRow("network path keeps leading pair")
-            << "//server/share/" << "//server/share";
-        QTest::newRow("doubled slash collapsed") << "/music//rock" << "/music/rock";
-        QTest::newRow("trailing slash removed") << "/music/" << "/music";
-        QTest::newRow("long run collapsed in one go") << "/music////rock" << "/music/rock";
-        QTest::newRow("backslash not converted") << "/music\\rock\\" << "/music\\rock\\";
-        QTest::newRow("two characters untouched") << "a/" << "a/";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("trailing removed then short kept") << "ab///" << "ab";
+        QTest::newRow("root alone stays") << "/"
+                                          << "/";
+        QTest::newRow("network path keeps leading pair") << "//server/share/"
+                                                         << "//server/share";
+        QTest::newRow("doubled slash collapsed") << "/music//rock"
+                                                 << "/music/rock";
+        QTest::newRow("trailing slash removed") << "/music/"
+                                                << "/music";
+        QTest::newRow("long run collapsed in one go") << "/music////rock"
+                                                      << "/music/rock";
+        QTest::newRow("backslash not converted") << "/music\\rock\\"
+                                                 << "/music\\rock\\";
+        QTest::newRow("two characters untouched") << "a/"
+                                                  << "a/";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("trailing removed then short kept") << "ab///"
+                                                          << "ab";
     }
-    void normalizePath()
-    {
+    void normalizePath() {
         QFETCH(QString, path);
         QFETCH(QString, expected);
         QCOMPARE(NormalizePath(path), expected);
     }
 
-    void exists_data()
-    {
+    void exists_data() {
         QTest::addColumn<QString>("relative");
         QTest::addColumn<bool>("file");
         QTest::addColumn<bool>("folder");
@@ -124,8 +135,7 @@ private slots:
         QTest::newRow("folder") << "sub" << false << true;
         QTest::newRow("folder with slash") << "sub/" << false << true;
     }
-    void exists()
-    {
+    void exists() {
         QFETCH(QString, relative);
         QFETCH(bool, file);
         QFETCH(bool, folder);
@@ -139,38 +149,33 @@ private slots:
         QCOMPARE(FolderExists(dir->filePath(relative)), folder);
     }
 
-    void folderExistsEdges_data()
-    {
+    void folderExistsEdges_data() {
         QTest::addColumn<QString>("path");
         QTest::newRow("empty") << "";
         QTest::newRow("single character root") << "/";
         QTest::newRow("single character relative") << ".";
         QTest::newRow("missing") << "/no/such/folder/here";
     }
-    void folderExistsEdges()
-    {
+    void folderExistsEdges() {
         QFETCH(QString, path);
         QVERIFY(!FolderExists(path));
         QVERIFY(!FileExists(path));
     }
 
-    void makeFolderPath_data()
-    {
+    void makeFolderPath_data() {
         QTest::addColumn<QString>("relative");
         QTest::newRow("three levels") << "A/B/C";
         QTest::newRow("trailing slash") << "A/B/C/";
         QTest::newRow("existing level reused") << "sub/B";
     }
-    void makeFolderPath()
-    {
+    void makeFolderPath() {
         QFETCH(QString, relative);
         QDir(dir->path()).mkdir(QStringLiteral("sub"));
         MakeFolderPath(dir->filePath(relative));
         QVERIFY(FolderExists(dir->filePath(relative)));
     }
 
-    void makeFolderOneLevelOnly()
-    {
+    void makeFolderOneLevelOnly() {
         MakeFolder(dir->filePath(QStringLiteral("x/y")));
         QVERIFY(!FolderExists(dir->filePath(QStringLiteral("x"))));
         MakeFolder(dir->filePath(QStringLiteral("x")));
@@ -178,25 +183,25 @@ private slots:
         QVERIFY(FolderExists(dir->filePath(QStringLiteral("x"))));
     }
 
-    void uniqueFileName_data()
-    {
+    void uniqueFileName_data() {
         QTest::addColumn<QStringList>("existing");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("free name unchanged") << QStringList() << "song.mp3" << "song.mp3";
-        QTest::newRow("two taken gives 2")
-            << QStringList{"song.mp3", "song(1).mp3"} << "song.mp3" << "song(2).mp3";
+        QTest::newRow("free name unchanged") << QStringList() << "song.mp3"
+                                             << "song.mp3";
+        QTest::newRow("two taken gives 2") << QStringList{"song.mp3", "song(1).mp3"} << "song.mp3"
+                                           << "song(2).mp3";
         QTest::newRow("dot only in folder numbers at end (mended)")
-            << QStringList{"my.music/song"} << "my.music/song" << "my.music/song(1)";
+            << QStringList{"my.music/song"} << "my.music/song"
+            << "my.music/song(1)";
         QTest::newRow("last dot of the name") << QStringList{"a.b.mp3"} << "a.b.mp3"
                                               << "a.b(1).mp3";
-        QTest::newRow("dot-file numbered at end")
-            << QStringList{".notes"} << ".notes" << ".notes(1)";
-        QTest::newRow("a folder in the way counts")
-            << QStringList{"clash.mp3/"} << "clash.mp3" << "clash(1).mp3";
+        QTest::newRow("dot-file numbered at end") << QStringList{".notes"} << ".notes"
+                                                  << ".notes(1)";
+        QTest::newRow("a folder in the way counts") << QStringList{"clash.mp3/"} << "clash.mp3"
+                                                    << "clash(1).mp3";
     }
-    void uniqueFileName()
-    {
+    void uniqueFileName() {
         QFETCH(QStringList, existing);
         QFETCH(QString, path);
         QFETCH(QString, expected);
@@ -210,8 +215,7 @@ private slots:
         QCOMPARE(UniqueFileName(dir->filePath(path)), dir->filePath(expected));
     }
 
-    void formatSize_data()
-    {
+    void formatSize_data() {
         QTest::addColumn<double>("bytes");
         QTest::addColumn<QString>("expected");
         QTest::newRow("zero") << 0.0 << "0 Bytes";
@@ -224,15 +228,13 @@ private slots:
         QTest::newRow("3,000,000,000") << 3000000000.0 << "2.93 Gb";
         QTest::newRow("Gb grouped") << 2048000000000.0 << "2,000.00 Gb";
     }
-    void formatSize()
-    {
+    void formatSize() {
         QFETCH(double, bytes);
         QFETCH(QString, expected);
         QCOMPARE(FormatSize(bytes), expected);
     }
 
-    void formatSizeFollowsLocale()
-    {
+    void formatSizeFollowsLocale() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const QString kb = FormatSize(2048);
         const QString mb = FormatSize(2048000000000.0);
@@ -241,36 +243,31 @@ private slots:
         QCOMPARE(mb, QStringLiteral("2.000,00 Gb"));
     }
 
-    void getFileSize_data()
-    {
+    void getFileSize_data() {
         QTest::addColumn<qint64>("size");
         QTest::newRow("empty file") << qint64(0);
         QTest::newRow("small") << qint64(1234);
         QTest::newRow("past 32 bits (sparse 3 GB)") << qint64(3000000000);
     }
-    void getFileSize()
-    {
+    void getFileSize() {
         QFETCH(qint64, size);
         const QString path = Write(QStringLiteral("big.bin"), QByteArray());
         QVERIFY(QFile::resize(path, size));
         QCOMPARE(GetFileSize(path), size);
     }
 
-    void getFileSizeErrorsGiveZero()
-    {
+    void getFileSizeErrorsGiveZero() {
         QCOMPARE(GetFileSize(dir->filePath(QStringLiteral("missing"))), qint64(0));
         QCOMPARE(GetFileSize(dir->path()), qint64(0));
         QCOMPARE(GetFileSize(QString()), qint64(0));
     }
 
-    void deleteFile_data()
-    {
+    void deleteFile_data() {
         QTest::addColumn<bool>("readOnly");
         QTest::newRow("writable") << false;
         QTest::newRow("read-only") << true;
     }
-    void deleteFile()
-    {
+    void deleteFile() {
         QFETCH(bool, readOnly);
         const QString path = Write(QStringLiteral("d.mp3"));
         if (readOnly)
@@ -279,8 +276,7 @@ private slots:
         QVERIFY(!FileExists(path));
     }
 
-    void deleteFileShortPathsIgnored()
-    {
+    void deleteFileShortPathsIgnored() {
         // Run from inside the folder so a three-character relative name is real.
         const QString old = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir->path()));
@@ -291,8 +287,7 @@ private slots:
         QVERIFY(kept);
     }
 
-    void deleteFileLeavesLinkTarget()
-    {
+    void deleteFileLeavesLinkTarget() {
         const QString target = Write(QStringLiteral("t.mp3"));
         QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
         const QString link = dir->filePath(QStringLiteral("l.mp3"));
@@ -303,8 +298,7 @@ private slots:
         QCOMPARE(QFile::permissions(target) & QFile::WriteOwner, QFile::Permissions());
     }
 
-    void copyFileKeepsContentTimeAndPermissions()
-    {
+    void copyFileKeepsContentTimeAndPermissions() {
         QByteArray data(3 * 1024 * 1024 + 17, Qt::Uninitialized);
         for (int i = 0; i < data.size(); ++i)
             data[i] = char(i * 31);
@@ -327,8 +321,7 @@ private slots:
         QCOMPARE(Entries(dir->filePath(QStringLiteral("out"))), QStringList{"dst.mp3"});
     }
 
-    void copyFileNeverReplaces()
-    {
+    void copyFileNeverReplaces() {
         const QString src = Write(QStringLiteral("src.mp3"), "new");
         const QString dst = Write(QStringLiteral("dst.mp3"), "old");
         QVERIFY(!CopyFile(src, dst));
@@ -338,18 +331,21 @@ private slots:
         QCOMPARE(Entries(dir->path()), (QStringList{"dst.mp3", "src.mp3"}));
     }
 
-    void copyFileFailures_data()
-    {
+    void copyFileFailures_data() {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("destination");
-        QTest::newRow("missing source") << "nothing.mp3" << "d.mp3";
-        QTest::newRow("source is a folder") << "sub" << "d.mp3";
-        QTest::newRow("target folder missing") << "src.mp3" << "nofolder/d.mp3";
-        QTest::newRow("destination names a folder") << "src.mp3" << "sub/";
-        QTest::newRow("onto itself") << "src.mp3" << "src.mp3";
+        QTest::newRow("missing source") << "nothing.mp3"
+                                        << "d.mp3";
+        QTest::newRow("source is a folder") << "sub"
+                                            << "d.mp3";
+        QTest::newRow("target folder missing") << "src.mp3"
+                                               << "nofolder/d.mp3";
+        QTest::newRow("destination names a folder") << "src.mp3"
+                                                    << "sub/";
+        QTest::newRow("onto itself") << "src.mp3"
+                                     << "src.mp3";
     }
-    void copyFileFailures()
-    {
+    void copyFileFailures() {
         QFETCH(QString, source);
         QFETCH(QString, destination);
         Write(QStringLiteral("src.mp3"), "data");
@@ -359,16 +355,14 @@ private slots:
         QVERIFY(Entries(dir->filePath(QStringLiteral("sub"))).isEmpty());
     }
 
-    void copyFailingPartWayLeavesNothing_data()
-    {
+    void copyFailingPartWayLeavesNothing_data() {
         QTest::addColumn<qint64>("failAfter");
         QTest::newRow("before the first byte") << qint64(0);
         QTest::newRow("inside the first block") << qint64(1000);
         QTest::newRow("in a later block") << qint64(2 * 1024 * 1024 + 5);
         QTest::newRow("one byte short") << qint64(3 * 1024 * 1024 - 1);
     }
-    void copyFailingPartWayLeavesNothing()
-    {
+    void copyFailingPartWayLeavesNothing() {
         QFETCH(qint64, failAfter);
         const QString src = Write(QStringLiteral("src.mp3"), QByteArray(3 * 1024 * 1024, 'm'));
         QDir(dir->path()).mkdir(QStringLiteral("out"));
@@ -386,8 +380,7 @@ private slots:
         QCOMPARE(GetFileSize(dst), qint64(3 * 1024 * 1024));
     }
 
-    void copyNeverReplacesFileThatAppearsMeanwhile()
-    {
+    void copyNeverReplacesFileThatAppearsMeanwhile() {
         const QString src = Write(QStringLiteral("src.mp3"), QByteArray(2 * 1024 * 1024, 'n'));
         const QString dst = dir->filePath(QStringLiteral("dst.mp3"));
         // Another program creates the destination while the copy is under way.
@@ -407,8 +400,7 @@ private slots:
         QCOMPARE(Entries(dir->path()), (QStringList{"dst.mp3", "src.mp3"}));
     }
 
-    void copyFailsHonestlyOnShortWrite()
-    {
+    void copyFailsHonestlyOnShortWrite() {
         // A file size limit makes the kernel cut a write short and then refuse the rest,
         // as a full disk does.
         const QString src = Write(QStringLiteral("src.mp3"), QByteArray(3 * 1024 * 1024, 'q'));
@@ -427,8 +419,7 @@ private slots:
         QVERIFY(Entries(dir->filePath(QStringLiteral("out"))).isEmpty());
     }
 
-    void copyRefusesDanglingLinkAtDestination()
-    {
+    void copyRefusesDanglingLinkAtDestination() {
         const QString src = Write(QStringLiteral("src.mp3"), "data");
         const QString dst = dir->filePath(QStringLiteral("dst.mp3"));
         QVERIFY(QFile::link(dir->filePath(QStringLiteral("gone.mp3")), dst));
@@ -437,20 +428,18 @@ private slots:
         QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("gone.mp3"))));
     }
 
-    void renameFile_data()
-    {
+    void renameFile_data() {
         QTest::addColumn<QStringList>("existing");
         QTest::addColumn<QString>("newName");
         QTest::addColumn<bool>("replace");
         QTest::addColumn<QString>("handedBack");
         QTest::addColumn<QByteArray>("contentAtResult");
-        QTest::newRow("free name") << QStringList() << "b.mp3" << false << "b.mp3"
-                                   << QByteArray("old");
+        QTest::newRow("free name")
+            << QStringList() << "b.mp3" << false << "b.mp3" << QByteArray("old");
         QTest::newRow("taken, no replace: numbered name handed back")
             << QStringList{"b.mp3"} << "b.mp3" << false << "b(1).mp3" << QByteArray("old");
-        QTest::newRow("taken twice: second number")
-            << QStringList{"b.mp3", "b(1).mp3"} << "b.mp3" << false << "b(2).mp3"
-            << QByteArray("old");
+        QTest::newRow("taken twice: second number") << QStringList{"b.mp3", "b(1).mp3"} << "b.mp3"
+                                                    << false << "b(2).mp3" << QByteArray("old");
         QTest::newRow("taken, replace: old file deleted")
             << QStringList{"b.mp3"} << "b.mp3" << true << "b.mp3" << QByteArray("old");
         QTest::newRow("read-only in the way is replaced")
@@ -458,8 +447,7 @@ private slots:
         QTest::newRow("own name with replace keeps the file")
             << QStringList() << "a.mp3" << true << "a.mp3" << QByteArray("old");
     }
-    void renameFile()
-    {
+    void renameFile() {
         QFETCH(QStringList, existing);
         QFETCH(QString, newName);
         QFETCH(bool, replace);
@@ -488,8 +476,7 @@ private slots:
         }
     }
 
-    void renameFailures()
-    {
+    void renameFailures() {
         QString name = QStringLiteral("b.mp3");
         QVERIFY(!RenameFile(QStringLiteral("a.mp3"), name, false)); // no folder given
         QCOMPARE(name, QStringLiteral("b.mp3"));
@@ -497,32 +484,51 @@ private slots:
         QVERIFY(!FileExists(dir->filePath(QStringLiteral("b.mp3"))));
     }
 
-    void prepareShellRun_data()
-    {
+    void prepareShellRun_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("verb");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QString>("passed");
         QTest::addColumn<QString>("passedVerb");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("empty is never run") << "" << "" << false << "" << "" << "";
-        QTest::newRow("one character is never run") << "a" << "open" << false << "" << "" << "";
-        QTest::newRow("plain path") << "/m/a.mp3" << "" << true << "/m/a.mp3" << "open"
+        QTest::newRow("empty is never run") << ""
+                                            << "" << false << ""
+                                            << ""
+                                            << "";
+        QTest::newRow("one character is never run") << "a"
+                                                    << "open" << false << ""
+                                                    << ""
+                                                    << "";
+        QTest::newRow("plain path") << "/m/a.mp3"
+                                    << "" << true << "/m/a.mp3"
+                                    << "open"
                                     << "/m";
-        QTest::newRow("blank gets quotes") << "/m/a b.mp3" << "play" << true
-                                           << "\"/m/a b.mp3\"" << "play" << "/m";
-        QTest::newRow("already quoted at start unchanged")
-            << "\"/m/a b.mp3" << "open" << true << "\"/m/a b.mp3" << "open" << "\"/m";
-        QTest::newRow("quote at end unchanged")
-            << "/m/a b.mp3\"" << "open" << true << "/m/a b.mp3\"" << "open" << "/m";
-        QTest::newRow("surrounding blanks trimmed before quoting")
-            << "  /m/a.mp3  " << "" << true << "/m/a.mp3" << "open" << "/m";
-        QTest::newRow("file in root works in root")
-            << "/a.mp3" << "" << true << "/a.mp3" << "open" << "/";
-        QTest::newRow("only blanks is never run") << "   " << "" << false << "" << "" << "";
+        QTest::newRow("blank gets quotes") << "/m/a b.mp3"
+                                           << "play" << true << "\"/m/a b.mp3\""
+                                           << "play"
+                                           << "/m";
+        QTest::newRow("already quoted at start unchanged") << "\"/m/a b.mp3"
+                                                           << "open" << true << "\"/m/a b.mp3"
+                                                           << "open"
+                                                           << "\"/m";
+        QTest::newRow("quote at end unchanged") << "/m/a b.mp3\""
+                                                << "open" << true << "/m/a b.mp3\""
+                                                << "open"
+                                                << "/m";
+        QTest::newRow("surrounding blanks trimmed before quoting") << "  /m/a.mp3  "
+                                                                   << "" << true << "/m/a.mp3"
+                                                                   << "open"
+                                                                   << "/m";
+        QTest::newRow("file in root works in root") << "/a.mp3"
+                                                    << "" << true << "/a.mp3"
+                                                    << "open"
+                                                    << "/";
+        QTest::newRow("only blanks is never run") << "   "
+                                                  << "" << false << ""
+                                                  << ""
+                                                  << "";
     }
-    void prepareShellRun()
-    {
+    void prepareShellRun() {
         QFETCH(QString, file);
         QFETCH(QString, verb);
         QFETCH(bool, valid);
@@ -538,28 +544,30 @@ private slots:
         QCOMPARE(cmd.folder, folder);
     }
 
-    void shellRun_data()
-    {
+    void shellRun_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("verb");
         QTest::addColumn<bool>("openResult");
         QTest::addColumn<bool>("expected");
         QTest::addColumn<QStringList>("opened");
         QTest::newRow("open passes the path unquoted")
-            << "/m/a b.mp3" << "open" << true << true << QStringList{"/m/a b.mp3"};
-        QTest::newRow("empty verb opens") << "/m/a.mp3" << "" << true << true
-                                          << QStringList{"/m/a.mp3"};
+            << "/m/a b.mp3"
+            << "open" << true << true << QStringList{"/m/a b.mp3"};
+        QTest::newRow("empty verb opens") << "/m/a.mp3"
+                                          << "" << true << true << QStringList{"/m/a.mp3"};
         QTest::newRow("quoted path opened without its quotes")
-            << "\"/m/a b.mp3\"" << "" << true << true << QStringList{"/m/a b.mp3"};
-        QTest::newRow("play is not known here") << "/m/a.mp3" << "play" << true << false
-                                                << QStringList();
+            << "\"/m/a b.mp3\""
+            << "" << true << true << QStringList{"/m/a b.mp3"};
+        QTest::newRow("play is not known here") << "/m/a.mp3"
+                                                << "play" << true << false << QStringList();
         QTest::newRow("too short never asks the desktop")
-            << "a" << "open" << true << false << QStringList();
-        QTest::newRow("desktop failure reported") << "/m/a.mp3" << "open" << false << false
-                                                  << QStringList{"/m/a.mp3"};
+            << "a"
+            << "open" << true << false << QStringList();
+        QTest::newRow("desktop failure reported")
+            << "/m/a.mp3"
+            << "open" << false << false << QStringList{"/m/a.mp3"};
     }
-    void shellRun()
-    {
+    void shellRun() {
         QFETCH(QString, file);
         QFETCH(QString, verb);
         QFETCH(bool, openResult);
@@ -571,8 +579,7 @@ private slots:
         QCOMPARE(dialogs.opened, opened);
     }
 
-    void dialogsGoThroughTheSeam()
-    {
+    void dialogsGoThroughTheSeam() {
         ScriptedDialogs dialogs;
         dialogs.AnswerPath(QStringLiteral("/picked")).AnswerPath(QString()).AnswerColor(0x123456);
         QCOMPARE(BrowseForFolder(QStringLiteral("Pick"), QString()), QStringLiteral("/picked"));

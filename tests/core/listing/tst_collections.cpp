@@ -5,8 +5,7 @@
 
 namespace {
 // A list of files titled by @p titles, each under its upper-cased title as key when @p keyed.
-void Fill(FileList &list, const QStringList &titles, bool keyed = false)
-{
+void Fill(FileList &list, const QStringList &titles, bool keyed = false) {
     for (const QString &t : titles) {
         auto f = std::make_shared<File>();
         f->SetTitle(t);
@@ -15,13 +14,11 @@ void Fill(FileList &list, const QStringList &titles, bool keyed = false)
 }
 } // namespace
 
-class TestCollections : public QObject
-{
+class TestCollections : public QObject {
     Q_OBJECT
 
-private slots:
-    void addTakesTheMemberUnlessItsKeyIsTaken()
-    {
+  private slots:
+    void addTakesTheMemberUnlessItsKeyIsTaken() {
         FileList list;
         auto a = std::make_shared<File>();
         a->SetTitle(QStringLiteral("a"));
@@ -37,21 +34,26 @@ private slots:
         QVERIFY(!unkeyed.Item(QString())); // an empty key names nobody
     }
 
-    void lookups_data()
-    {
+    void lookups_data() {
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("title"); // empty when nothing is found
-        QTest::newRow("positions are one-based") << 1 << "" << "a";
-        QTest::newRow("last position") << 3 << "" << "c";
-        QTest::newRow("position 0") << 0 << "" << "";
-        QTest::newRow("past the end") << 4 << "" << "";
-        QTest::newRow("key in the same case") << 0 << "B" << "b";
-        QTest::newRow("key in another case") << 0 << "b" << "b";
-        QTest::newRow("unknown key") << 0 << "zz" << "";
+        QTest::newRow("positions are one-based") << 1 << ""
+                                                 << "a";
+        QTest::newRow("last position") << 3 << ""
+                                       << "c";
+        QTest::newRow("position 0") << 0 << ""
+                                    << "";
+        QTest::newRow("past the end") << 4 << ""
+                                      << "";
+        QTest::newRow("key in the same case") << 0 << "B"
+                                              << "b";
+        QTest::newRow("key in another case") << 0 << "b"
+                                             << "b";
+        QTest::newRow("unknown key") << 0 << "zz"
+                                     << "";
     }
-    void lookups()
-    {
+    void lookups() {
         QFETCH(int, position);
         QFETCH(QString, key);
         QFETCH(QString, title);
@@ -61,8 +63,7 @@ private slots:
         QCOMPARE(found ? found->Title() : QString(), title);
     }
 
-    void removeByPositionAndKey()
-    {
+    void removeByPositionAndKey() {
         FileList list;
         Fill(list, {"a", "b", "c"}, true);
         QVERIFY(list.Remove(2));
@@ -76,8 +77,7 @@ private slots:
         QCOMPARE(list.Count(), 2);
     }
 
-    void enumerationInInsertionOrderOutlivesRemoval()
-    {
+    void enumerationInInsertionOrderOutlivesRemoval() {
         FileList list;
         Fill(list, {"z", "a", "m"});
         QStringList seen;
@@ -89,8 +89,7 @@ private slots:
         QCOMPARE(list.Count(), 0);
     }
 
-    void texts()
-    {
+    void texts() {
         File f;
         f.SetTitle(QStringLiteral("song.mp3"));
         f.SetSize(QStringLiteral("3.51 Mb"));

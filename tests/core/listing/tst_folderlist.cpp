@@ -18,24 +18,21 @@ constexpr std::array<int, 7> DefaultColors{0x000000, 0xFDF5D5, 0x800000, 0xC0C0C
                                            0x000000, 0xC56A31, 0xFFFFFF};
 } // namespace
 
-class TestFolderList : public QObject
-{
+class TestFolderList : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> dir;
     ListingOptions options; // a text listing of every folder, dated as the golden listings
 
-    QString Write(const QString &relative, qint64 length)
-    {
+    QString Write(const QString &relative, qint64 length) {
         const QString path = dir->filePath(relative);
         return TestEnv::WriteFile(path, QByteArray(length, 'x')) ? path : QString();
     }
 
     // music/{.hidden.mp3 5, intro.mp3 3000, notes.txt, Empty/, Rock/{a.mp3 2048, b.mp3 10,
     // Deep/c.mp3 1}}
-    QString BuildTree()
-    {
+    QString BuildTree() {
         Write(QStringLiteral("music/.hidden.mp3"), 5);
         Write(QStringLiteral("music/intro.mp3"), 3000);
         Write(QStringLiteral("music/notes.txt"), 7);
@@ -47,44 +44,38 @@ private:
     }
 
     // The listing of @p root for @p patterns, as the export makes it.
-    static std::unique_ptr<FolderList> Search(const QString &root, const QString &patterns)
-    {
+    static std::unique_ptr<FolderList> Search(const QString &root, const QString &patterns) {
         auto list = std::make_unique<FolderList>();
         list->SetRootPath(root);
         list->SearchFiles(patterns);
         return list;
     }
 
-    static QStringList FolderPaths(const FolderList &list)
-    {
+    static QStringList FolderPaths(const FolderList &list) {
         QStringList paths;
         for (const auto &f : list)
             paths << f->Path();
         return paths;
     }
 
-    static QByteArray ReadAll(const QString &path)
-    {
+    static QByteArray ReadAll(const QString &path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         TestEnv::IsolateSettings();
         TestEnv::UseEnglishLocale();
     }
-    void init()
-    {
+    void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         options = ListingOptions();
         options.date = QDateTime(QDate(2026, 12, 5), QTime(7, 30, 0));
     }
 
-    void foldersAreListedLevelByLevel()
-    {
+    void foldersAreListedLevelByLevel() {
         QDir().mkpath(dir->filePath(QStringLiteral("A/B/D")));
         QDir().mkpath(dir->filePath(QStringLiteral("A/C")));
         QDir().mkpath(dir->filePath(QStringLiteral("A/b2/E")));
@@ -98,8 +89,7 @@ private slots:
         QCOMPARE(list.Item(5)->Title(), QStringLiteral("D"));
     }
 
-    void hiddenFilesAndFoldersAreListed()
-    {
+    void hiddenFilesAndFoldersAreListed() {
         Write(QStringLiteral("r/.secret.mp3"), 3);
         Write(QStringLiteral("r/.cache/x.mp3"), 4);
         const auto list = Search(dir->filePath(QStringLiteral("r")), QStringLiteral("*.mp3"));
@@ -109,8 +99,7 @@ private slots:
         QCOMPARE(list->FileCount(), 2);
     }
 
-    void totalsAddUp()
-    {
+    void totalsAddUp() {
         const auto list = Search(BuildTree(), QStringLiteral("*.mp3"));
         QCOMPARE(list->FileCount(), 5);
         QCOMPARE(list->Size(), qint64(5 + 3000 + 2048 + 10 + 1));
@@ -119,14 +108,12 @@ private slots:
         QCOMPARE(list->Item(1)->Files().Item(2)->Path(), list->RootPath() + "/intro.mp3");
     }
 
-    void rootWithoutFilesIsOneFolder_data()
-    {
+    void rootWithoutFilesIsOneFolder_data() {
         QTest::addColumn<bool>("exists");
         QTest::newRow("empty root") << true;
         QTest::newRow("missing root") << false;
     }
-    void rootWithoutFilesIsOneFolder()
-    {
+    void rootWithoutFilesIsOneFolder() {
         QFETCH(bool, exists);
         if (exists)
             QDir().mkpath(dir->filePath(QStringLiteral("empty")));
@@ -141,8 +128,7 @@ private slots:
                  QStringLiteral("Complete. Found 1 Folders With 0 Files Totaling 0 Bytes"));
     }
 
-    void statusAndProgressOfTheSearch()
-    {
+    void statusAndProgressOfTheSearch() {
         const QString root = BuildTree();
         FolderList list;
         list.SetRootPath(root);
@@ -153,12 +139,12 @@ private slots:
         QStringList texts;
         for (const auto &call : status)
             texts << call.at(0).toString();
-        QCOMPARE(texts, QStringList({"Searching For Folders In " + root,
-                                     "Searching For Files In " + root,
-                                     "Searching For Files In " + root + "/Empty",
-                                     "Searching For Files In " + root + "/Rock",
-                                     "Searching For Files In " + root + "/Rock/Deep",
-                                     "Complete. Found 4 Folders With 5 Files Totaling 4.95 Kb"}));
+        QCOMPARE(texts,
+                 QStringList({"Searching For Folders In " + root, "Searching For Files In " + root,
+                              "Searching For Files In " + root + "/Empty",
+                              "Searching For Files In " + root + "/Rock",
+                              "Searching For Files In " + root + "/Rock/Deep",
+                              "Complete. Found 4 Folders With 5 Files Totaling 4.95 Kb"}));
         QList<QPair<int, int>> steps;
         for (const auto &call : progress)
             steps << qMakePair(call.at(0).toInt(), call.at(1).toInt());
@@ -166,8 +152,7 @@ private slots:
         QCOMPARE(steps, expected);
     }
 
-    void sizesBeyondTwoGigabytes()
-    {
+    void sizesBeyondTwoGigabytes() {
         QDir().mkpath(dir->filePath(QStringLiteral("big")));
         // Sparse files: the lengths count, not the blocks.
         const QList<QPair<QString, qint64>> files{{QStringLiteral("video.avi"), 3000000000LL},
@@ -184,8 +169,7 @@ private slots:
         QCOMPARE(list->Item(1)->Size(), QStringLiteral("3.93 Gb"));
     }
 
-    void golden_data()
-    {
+    void golden_data() {
         QTest::addColumn<int>("html");
         QTest::addColumn<int>("noempty");
         QTest::addColumn<QString>("align");
@@ -204,8 +188,7 @@ private slots:
             << 1 << 1 << "left" << 0 << R"(Ann's <Media> & "More")" << true
             << "html-left-plain.html";
     }
-    void golden()
-    {
+    void golden() {
         QFETCH(int, html);
         QFETCH(int, noempty);
         QFETCH(QString, align);
@@ -220,8 +203,8 @@ private slots:
         options.page.alternate = alternate;
         options.page.title = title;
         options.page.colors = defaultLook ? DefaultColors : FirstUseColors;
-        options.page.sizes = defaultLook ? std::array<int, 4>{1, 1, 0, 0}
-                                         : std::array<int, 4>{2, 1, 3, 4};
+        options.page.sizes =
+            defaultLook ? std::array<int, 4>{1, 1, 0, 0} : std::array<int, 4>{2, 1, 3, 4};
 
         const QString root = BuildTree();
         const auto list = Search(root, QStringLiteral("*.mp3"));
@@ -247,8 +230,7 @@ private slots:
         QCOMPARE(progress.at(4).at(0).toInt(), 4);
     }
 
-    void namesAreEscapedAndKeptWhole_data()
-    {
+    void namesAreEscapedAndKeptWhole_data() {
         QTest::addColumn<int>("html");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("xhtml escapes markup and refers to non-Latin-1 letters")
@@ -256,8 +238,7 @@ private slots:
         QTest::newRow("text listing is UTF-8 and unescaped")
             << 0 << QByteArray("\tR&B <live> \"caf\xC3\xA9\" \xE3\x81\x82.mp3 (4 Bytes)\r\n");
     }
-    void namesAreEscapedAndKeptWhole()
-    {
+    void namesAreEscapedAndKeptWhole() {
         QFETCH(int, html);
         QFETCH(QByteArray, expected);
         options.html = html != 0;
@@ -274,16 +255,14 @@ private slots:
             QVERIFY(!written.contains("<live>"));
     }
 
-    void emptyListWritesNothing()
-    {
+    void emptyListWritesNothing() {
         const QString out = dir->filePath(QStringLiteral("keep.txt"));
         FolderList list;
         QCOMPARE(list.SaveFiles(out, options), SaveResult::NoFolders);
         QVERIFY(!QFile::exists(out));
     }
 
-    void existingFileIsReplaced()
-    {
+    void existingFileIsReplaced() {
         const QString out = Write(QStringLiteral("old.txt"), 100000);
         QCOMPARE(Search(BuildTree(), QStringLiteral("*.mp3"))->SaveFiles(out, options),
                  SaveResult::Saved);
@@ -291,14 +270,12 @@ private slots:
         QVERIFY(ReadAll(out).size() < 1000);
     }
 
-    void writeFailureIsReported_data()
-    {
+    void writeFailureIsReported_data() {
         QTest::addColumn<QString>("target");
         QTest::newRow("folder of the file missing") << "no/such/folder/list.txt";
         QTest::newRow("path names a folder") << "music/Rock";
     }
-    void writeFailureIsReported()
-    {
+    void writeFailureIsReported() {
         QFETCH(QString, target);
         const QString out = dir->filePath(target);
         QCOMPARE(Search(BuildTree(), QStringLiteral("*.mp3"))->SaveFiles(out, options),

@@ -16,11 +16,9 @@
 
 namespace {
 // Records what the export does to the main window.
-class RecordingView final : public ProgressView
-{
-public:
-    void Status(int index, const QString &text) override
-    {
+class RecordingView final : public ProgressView {
+  public:
+    void Status(int index, const QString &text) override {
         statuses << QString::number(index) + QLatin1Char(':') + text;
     }
     void SetProgressMax(int max) override { calls << QStringLiteral("max %1").arg(max); }
@@ -32,39 +30,35 @@ public:
     QList<bool> enabled;
 };
 
-const QString Overwrite = QStringLiteral("This list file already exists! Do you want to overwrite?");
+const QString Overwrite =
+    QStringLiteral("This list file already exists! Do you want to overwrite?");
 } // namespace
 
-class TestListingExport : public QObject
-{
+class TestListingExport : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> dir;
     QString media;
     QString sorted;
 
-    void Write(const QString &path, const QByteArray &data = QByteArrayLiteral("abcd"))
-    {
+    void Write(const QString &path, const QByteArray &data = QByteArrayLiteral("abcd")) {
         QVERIFY(TestEnv::WriteFile(path, data));
     }
 
     // Answers the file dialog with @p out, then runs the export of the organize-to folder.
     void Export(ScriptedDialogs &dialogs, ProgressView &view, const QString &out,
-                const QString &root = QString())
-    {
+                const QString &root = QString()) {
         dialogs.AnswerPath(out);
         RunExport(view, {media, root.isEmpty() ? sorted : root, ListedFolder::OrganizeTo});
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         TestEnv::IsolateSettings();
         TestEnv::UseEnglishLocale();
     }
-    void init()
-    {
+    void init() {
         TestEnv::ClearStore();
         dir = std::make_unique<QTemporaryDir>();
         media = dir->filePath(QStringLiteral("media"));
@@ -77,15 +71,13 @@ private slots:
         Settings.saveashtml = 0;
     }
 
-    void fileDialogAsksForTheFormatsFile_data()
-    {
+    void fileDialogAsksForTheFormatsFile_data() {
         QTest::addColumn<int>("html");
         QTest::addColumn<QString>("filter");
         QTest::newRow("xhtml") << 1 << "Html Files (*.Html)|*.html";
         QTest::newRow("text") << 0 << "Text Files (*.txt)|*.txt";
     }
-    void fileDialogAsksForTheFormatsFile()
-    {
+    void fileDialogAsksForTheFormatsFile() {
         QFETCH(int, html);
         QFETCH(QString, filter);
         Settings.saveashtml = html;
@@ -102,15 +94,13 @@ private slots:
         QVERIFY(SettingsStore::Get(Keys::dlistfilter).isEmpty());
     }
 
-    void overwriteQuestion_data()
-    {
+    void overwriteQuestion_data() {
         QTest::addColumn<MsgResult>("answer");
         QTest::addColumn<bool>("replaced");
         QTest::newRow("No keeps the old file") << MsgResult::No << false;
         QTest::newRow("Yes replaces it") << MsgResult::Yes << true;
     }
-    void overwriteQuestion()
-    {
+    void overwriteQuestion() {
         QFETCH(MsgResult, answer);
         QFETCH(bool, replaced);
         const QString out = dir->filePath(QStringLiteral("list.txt"));
@@ -128,16 +118,14 @@ private slots:
         QCOMPARE(view.enabled.isEmpty(), !replaced);
     }
 
-    void listsTheChosenFolderAndOffersToOpen_data()
-    {
+    void listsTheChosenFolderAndOffersToOpen_data() {
         QTest::addColumn<bool>("source");
         QTest::addColumn<MsgResult>("open");
         QTest::addColumn<QString>("listed");
         QTest::newRow("organize-to folder, not opened") << false << MsgResult::No << "out.mp3";
         QTest::newRow("source media folder, opened") << true << MsgResult::Yes << "in.mp3";
     }
-    void listsTheChosenFolderAndOffersToOpen()
-    {
+    void listsTheChosenFolderAndOffersToOpen() {
         QFETCH(bool, source);
         QFETCH(MsgResult, open);
         QFETCH(QString, listed);
@@ -159,8 +147,7 @@ private slots:
         QVERIFY(written.contains(listed.toUtf8()));
         QVERIFY(written.contains(source ? "\tFolders: 1\r\n" : "\tFolders: 2\r\n"));
         // The main window saw the search and the writer through its two handlers.
-        QCOMPARE(view.statuses.first(),
-                 "1:Searching For Folders In " + (source ? media : sorted));
+        QCOMPARE(view.statuses.first(), "1:Searching For Folders In " + (source ? media : sorted));
         QVERIFY(view.statuses.last().startsWith(QStringLiteral("1:Complete. Found ")));
         QCOMPARE(view.calls.mid(0, 2), QStringList({source ? "max 1" : "max 2", "value 0"}));
         // The window's folder fields and the dialog's choices were stored.
@@ -168,8 +155,7 @@ private slots:
         QCOMPARE(SettingsStore::Get(Keys::dlistfilter), QStringLiteral("*.mp3"));
     }
 
-    void missingRootIsReported()
-    {
+    void missingRootIsReported() {
         const QString out = dir->filePath(QStringLiteral("list.txt"));
         ScriptedDialogs dialogs;
         RecordingView view;
@@ -182,8 +168,7 @@ private slots:
         QCOMPARE(SettingsStore::Get(Keys::outpath), dir->filePath(QStringLiteral("gone/")));
     }
 
-    void writeFailureIsReportedNotSaved()
-    {
+    void writeFailureIsReportedNotSaved() {
         const QString out = dir->filePath(QStringLiteral("no/such/folder/list.txt"));
         ScriptedDialogs dialogs;
         RecordingView view;
@@ -195,14 +180,11 @@ private slots:
         QCOMPARE(view.enabled, QList<bool>({false, true}));
     }
 
-    void optionsChangedDuringTheSearchLeaveTheListingAlone()
-    {
+    void optionsChangedDuringTheSearchLeaveTheListingAlone() {
         // The window stays live while the export yields; the run keeps the options it began with.
-        class MeddlingView final : public ProgressView
-        {
-        public:
-            void Status(int, const QString &) override
-            {
+        class MeddlingView final : public ProgressView {
+          public:
+            void Status(int, const QString &) override {
                 Settings.saveashtml = 1;
                 Settings.noempty = 1;
             }

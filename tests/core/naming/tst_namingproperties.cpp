@@ -17,27 +17,26 @@
 
 namespace {
 const char32_t kPieces[] = {
-    U'a', U'B', U'c', U'x', U'Z', U'e', U't', U'i', U' ', U' ', U' ', U'-', U'-', U'.', U'.',
-    U',', U'_', U'~', U'%', U'(', U')', U'[', U']', U'{', U'}', U';', U'&', U'\'', U'?', U'/',
-    U'0', U'1', U'2', U'3', U'4', U'5', U'8', U'9', U'\t', U'\n', U'\r', U'é', U'ü', U'ß',
+    U'a', U'B', U'c', U'x', U'Z',  U'e',  U't',          U'i',          U' ',      U' ',      U' ',
+    U'-', U'-', U'.', U'.', U',',  U'_',  U'~',          U'%',          U'(',      U')',      U'[',
+    U']', U'{', U'}', U';', U'&',  U'\'', U'?',          U'/',          U'0',      U'1',      U'2',
+    U'3', U'4', U'5', U'8', U'9',  U'\t', U'\n',         U'\r',         U'é',      U'ü',      U'ß',
     U'Ÿ', U'İ', U'ﬁ', U'Ж', U'日', U'本', U'\U0001F3B5', U'\U00010400', U'\u0301', U'\u00A0',
 };
-const char *const kWords[] = {"the ", "feat. ", " ft ", "with", "50", "cent", "mafia", "3",
-                              "112", "E-40", "ub40", ".mp3", ".MP3", "cd1", "and the ",
-                              " and ", "seven", "teen", "tmd", "%20", "--", ",,", "t", "c"};
-const char *const kFields[] = {"Song", "Artist", "Album", "Genre", "Year", "Track", " Album",
-                               "x"};
+const char *const kWords[] = {"the ",  "feat. ", " ft ",     "with",  "50",    "cent",
+                              "mafia", "3",      "112",      "E-40",  "ub40",  ".mp3",
+                              ".MP3",  "cd1",    "and the ", " and ", "seven", "teen",
+                              "tmd",   "%20",    "--",       ",,",    "t",     "c"};
+const char *const kFields[] = {"Song", "Artist", "Album", "Genre", "Year", "Track", " Album", "x"};
 } // namespace
 
-class TestNamingProperties : public QObject
-{
+class TestNamingProperties : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir m_dir;
 
-    static QString RandomName(QRandomGenerator &rng)
-    {
+    static QString RandomName(QRandomGenerator &rng) {
         QString s;
         const int parts = rng.bounded(0, 14);
         for (int i = 0; i < parts; ++i) {
@@ -51,8 +50,7 @@ private:
         return s;
     }
 
-    static QByteArray RandomBlock(QRandomGenerator &rng)
-    {
+    static QByteArray RandomBlock(QRandomGenerator &rng) {
         QByteArray b(128, '\0');
         for (int i = 0; i < 128; ++i)
             b[i] = char(rng.bounded(256));
@@ -61,8 +59,7 @@ private:
         return b;
     }
 
-    static void CheckFolder(const FolderNameResult &r, const QString &input)
-    {
+    static void CheckFolder(const FolderNameResult &r, const QString &input) {
         if (!r.ok) {
             QVERIFY2(r.folder.isEmpty(), qPrintable(input));
             return;
@@ -75,15 +72,13 @@ private:
                  qPrintable(input));
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         QVERIFY(m_dir.isValid());
         LoadGenres();
     }
 
-    void randomFileNames_data()
-    {
+    void randomFileNames_data() {
         QTest::addColumn<int>("dash");
         QTest::addColumn<int>("removesubs");
         QTest::newRow("first section, primary only") << 0 << 1;
@@ -92,8 +87,7 @@ private slots:
         QTest::newRow("fourth section, featured kept") << 3 << 0;
     }
 
-    void randomFileNames()
-    {
+    void randomFileNames() {
         QFETCH(int, dash);
         QFETCH(int, removesubs);
         NamingOptions options;
@@ -116,8 +110,7 @@ private slots:
         }
     }
 
-    void randomTagBlocks()
-    {
+    void randomTagBlocks() {
         QRandomGenerator rng(1206u);
         NamingOptions options;
         for (int i = 0; i < 3000; ++i) {
@@ -141,8 +134,7 @@ private slots:
         }
     }
 
-    void randomTagFiles()
-    {
+    void randomTagFiles() {
         QRandomGenerator rng(7u);
         NamingOptions options;
         options.folderFromTag = true;
@@ -164,12 +156,11 @@ private slots:
         }
     }
 
-    void fastTextHelpersAgreeWithQt()
-    {
+    void fastTextHelpersAgreeWithQt() {
         // characters whose case folding reaches ASCII (Kelvin sign, long s) or changes length
-        const char32_t tricky[] = {U'a', U'A', U'k', U'K', U'\u212A', U's', U'S', U'\u017F', U'i',
-                                   U'I', U'\u0130', U'\u0131', U'ß', U'é', U'É', U' ', U'-',
-                                   U'\U00010400', U'\U00010428', U'1'};
+        const char32_t tricky[] = {U'a',      U'A', U'k', U'K',          U'\u212A',     U's', U'S',
+                                   U'\u017F', U'i', U'I', U'\u0130',     U'\u0131',     U'ß', U'é',
+                                   U'É',      U' ', U'-', U'\U00010400', U'\U00010428', U'1'};
         QRandomGenerator rng(99u);
         const NamingOptions options;
         const auto random = [&](int maxLength) {

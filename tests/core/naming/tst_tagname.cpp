@@ -11,59 +11,72 @@ namespace {
 // The block the rows vary: title "Song A", artist "The Band", album "Live, Vol. 2", year 1999,
 // track 5, genre 17 (Rock) unless given.
 QByteArray Block(const QByteArray &title = "Song A", const QByteArray &artist = "The Band",
-                 const QByteArray &year = "1999", int track = 5, int genre = 17)
-{
+                 const QByteArray &year = "1999", int track = 5, int genre = 17) {
     return TestEnv::Id3Block(title, artist, "Live, Vol. 2", year, "", track, genre);
 }
 } // namespace
 
-class TestTagName : public QObject
-{
+class TestTagName : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { LoadGenres(); }
 
-    void buildTagName_data()
-    {
+    void buildTagName_data() {
         QTest::addColumn<QByteArray>("block");
         QTest::addColumn<bool>("folder");
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("name");
         const QByteArray base = Block();
-        QTest::newRow("empty folder list means album") << base << true << "" << "Live Vol 2";
-        QTest::newRow("artist") << base << true << "Artist" << "The Band";
+        QTest::newRow("empty folder list means album") << base << true << ""
+                                                       << "Live Vol 2";
+        QTest::newRow("artist") << base << true << "Artist"
+                                << "The Band";
         QTest::newRow("artist and album") << base << true << "Artist,Album"
                                           << "The Band - Live Vol 2";
-        QTest::newRow("track and song") << base << false << "Track,Song" << "5 - Song A";
-        QTest::newRow("year and artist") << base << true << "Year,Artist" << "1999 - The Band";
-        QTest::newRow("genre by name") << base << true << "Genre" << "Rock";
-        QTest::newRow("empty file list means song") << base << false << "" << "Song A";
-        QTest::newRow("blank around a field name yields nothing") << base << true << " Album" << "";
-        QTest::newRow("unknown field name yields nothing") << base << true << "Comment" << "";
-        QTest::newRow("field names are case-sensitive") << base << true << "album" << "";
+        QTest::newRow("track and song") << base << false << "Track,Song"
+                                        << "5 - Song A";
+        QTest::newRow("year and artist") << base << true << "Year,Artist"
+                                         << "1999 - The Band";
+        QTest::newRow("genre by name") << base << true << "Genre"
+                                       << "Rock";
+        QTest::newRow("empty file list means song") << base << false << ""
+                                                    << "Song A";
+        QTest::newRow("blank around a field name yields nothing") << base << true << " Album"
+                                                                  << "";
+        QTest::newRow("unknown field name yields nothing") << base << true << "Comment"
+                                                           << "";
+        QTest::newRow("field names are case-sensitive") << base << true << "album"
+                                                        << "";
         QTest::newRow("track 0 is written")
-            << Block("Song A", "The Band", "1999", 0) << false << "Track,Song" << "0 - Song A";
+            << Block("Song A", "The Band", "1999", 0) << false << "Track,Song"
+            << "0 - Song A";
         const QByteArray nulTitle = Block(QByteArray(30, '\0'));
-        QTest::newRow("NUL title rejected") << nulTitle << false << "Song" << "";
-        QTest::newRow("track always present") << nulTitle << false << "Song,Track" << "5";
-        QTest::newRow("slash removed") << Block("AC/DC") << false << "Song" << "ACDC";
+        QTest::newRow("NUL title rejected") << nulTitle << false << "Song"
+                                            << "";
+        QTest::newRow("track always present") << nulTitle << false << "Song,Track"
+                                              << "5";
+        QTest::newRow("slash removed") << Block("AC/DC") << false << "Song"
+                                       << "ACDC";
         QTest::newRow("accented last letter dropped") << Block("Caf\xE9") << false << "Song"
                                                       << "Caf";
         QByteArray v10 = TestEnv::Id3Block("Song A", "The Band", "Live, Vol. 2", "1999",
                                            QByteArray(28, 'c'), 'X', 17);
         v10[125] = 'c';
-        QTest::newRow("version 1.0 comment end read as track") << v10 << false << "Track" << "88";
+        QTest::newRow("version 1.0 comment end read as track") << v10 << false << "Track"
+                                                               << "88";
         QTest::newRow("blank year gives nothing")
-            << Block("Song A", "The Band", "    ") << true << "Year,Artist" << "The Band";
+            << Block("Song A", "The Band", "    ") << true << "Year,Artist"
+            << "The Band";
         QTest::newRow("genre beyond the table is Unknown")
-            << Block("Song A", "The Band", "1999", 5, 200) << true << "Genre" << "Unknown";
+            << Block("Song A", "The Band", "1999", 5, 200) << true << "Genre"
+            << "Unknown";
         QTest::newRow("inner blanks kept, outer trimmed")
-            << Block("Song A", "  Spaced   Out  ") << true << "Artist" << "Spaced   Out";
+            << Block("Song A", "  Spaced   Out  ") << true << "Artist"
+            << "Spaced   Out";
     }
 
-    void buildTagName()
-    {
+    void buildTagName() {
         QFETCH(QByteArray, block);
         QFETCH(bool, folder);
         QFETCH(QString, list);
@@ -76,11 +89,10 @@ private slots:
         QCOMPARE(BuildTagName(tag, folder ? TagNameFor::Folder : TagNameFor::File, options), name);
     }
 
-    void buildTagNameWritesCleanedFieldsBack()
-    {
+    void buildTagNameWritesCleanedFieldsBack() {
         Id3v1Tag tag;
-        QVERIFY(tag.FromBlock(TestEnv::Id3Block("Song A", "The Band", "  Live\x01", "1999", "", 5,
-                                                17)));
+        QVERIFY(tag.FromBlock(
+            TestEnv::Id3Block("Song A", "The Band", "  Live\x01", "1999", "", 5, 17)));
         NamingOptions options;
         options.folderNameFields = QStringLiteral("Album,Year");
         QCOMPARE(BuildTagName(tag, TagNameFor::Folder, options), QStringLiteral("Live - 1999"));
@@ -89,20 +101,21 @@ private slots:
         QCOMPARE(tag.title.at(6), QChar(0));
     }
 
-    void removeInvalidChars_data()
-    {
+    void removeInvalidChars_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result");
         QTest::newRow("punctuation removed, dash kept")
-            << "A\\B/C:D*E?F<G>H|I$J#K@L!M^N;O,P.Q\"R - S" << "ABCDEFGHIJKLMNOPQR - S";
-        QTest::newRow("control characters removed") << QStringLiteral("A\tB\nC") + QChar(0)
-                                                    << "ABC";
-        QTest::newRow("trimmed afterwards") << " .Name. " << "Name";
-        QTest::newRow("empty stays empty") << "" << "";
+            << "A\\B/C:D*E?F<G>H|I$J#K@L!M^N;O,P.Q\"R - S"
+            << "ABCDEFGHIJKLMNOPQR - S";
+        QTest::newRow("control characters removed")
+            << QStringLiteral("A\tB\nC") + QChar(0) << "ABC";
+        QTest::newRow("trimmed afterwards") << " .Name. "
+                                            << "Name";
+        QTest::newRow("empty stays empty") << ""
+                                           << "";
     }
 
-    void removeInvalidChars()
-    {
+    void removeInvalidChars() {
         QFETCH(QString, text);
         QFETCH(QString, result);
         QCOMPARE(RemoveInvalidChars(text, NamingOptions()), result);

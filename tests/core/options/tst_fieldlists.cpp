@@ -2,11 +2,10 @@
 
 #include <QTest>
 
-class tst_FieldLists : public QObject
-{
+class tst_FieldLists : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void joinListItems_data();
     void joinListItems();
     void fillFieldLists_data();
@@ -19,28 +18,28 @@ private slots:
     void examples();
 };
 
-void tst_FieldLists::joinListItems_data()
-{
+void tst_FieldLists::joinListItems_data() {
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("empty list gives empty text") << QStringList() << "," << "";
-    QTest::newRow("one entry has no separator") << QStringList{"Album"} << " - " << "Album";
-    QTest::newRow("separator only between entries")
-        << QStringList{"Artist", "Song", "Track"} << "," << "Artist,Song,Track";
-    QTest::newRow("dash separator") << QStringList{"Artist", "Song"} << " - " << "Artist - Song";
+    QTest::newRow("empty list gives empty text") << QStringList() << ","
+                                                 << "";
+    QTest::newRow("one entry has no separator") << QStringList{"Album"} << " - "
+                                                << "Album";
+    QTest::newRow("separator only between entries") << QStringList{"Artist", "Song", "Track"} << ","
+                                                    << "Artist,Song,Track";
+    QTest::newRow("dash separator") << QStringList{"Artist", "Song"} << " - "
+                                    << "Artist - Song";
 }
 
-void tst_FieldLists::joinListItems()
-{
+void tst_FieldLists::joinListItems() {
     QFETCH(QStringList, items);
     QFETCH(QString, separator);
     QFETCH(QString, expected);
     QCOMPARE(JoinListItems(items, separator), expected);
 }
 
-void tst_FieldLists::fillFieldLists_data()
-{
+void tst_FieldLists::fillFieldLists_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QStringList>("available");
     QTest::addColumn<QStringList>("chosen");
@@ -57,8 +56,7 @@ void tst_FieldLists::fillFieldLists_data()
         << " Album" << all << QStringList{" Album"};
 }
 
-void tst_FieldLists::fillFieldLists()
-{
+void tst_FieldLists::fillFieldLists() {
     QFETCH(QString, stored);
     QFETCH(QStringList, available);
     QFETCH(QStringList, chosen);
@@ -69,28 +67,26 @@ void tst_FieldLists::fillFieldLists()
     QCOMPARE(picked, chosen);
 }
 
-void tst_FieldLists::moveListItem_data()
-{
+void tst_FieldLists::moveListItem_data() {
     QTest::addColumn<QStringList>("from");
     QTest::addColumn<int>("selected");
     QTest::addColumn<QStringList>("fromAfter");
     QTest::addColumn<QStringList>("toAfter");
     QTest::addColumn<int>("nextSelection");
     const QStringList three{"Song", "Artist", "Album"};
-    QTest::newRow("nothing selected moves nothing") << three << -1 << three << QStringList{"Year"}
-                                                    << -1;
+    QTest::newRow("nothing selected moves nothing")
+        << three << -1 << three << QStringList{"Year"} << -1;
     QTest::newRow("middle entry: same position selected next")
         << three << 1 << QStringList{"Song", "Album"} << QStringList{"Year", "Artist"} << 1;
     QTest::newRow("last entry: the new last entry selected")
         << three << 2 << QStringList{"Song", "Artist"} << QStringList{"Year", "Album"} << 1;
     QTest::newRow("only entry: nothing left to select")
         << QStringList{"Song"} << 0 << QStringList() << QStringList{"Year", "Song"} << -1;
-    QTest::newRow("selection past the end moves nothing") << three << 3 << three
-                                                          << QStringList{"Year"} << 3;
+    QTest::newRow("selection past the end moves nothing")
+        << three << 3 << three << QStringList{"Year"} << 3;
 }
 
-void tst_FieldLists::moveListItem()
-{
+void tst_FieldLists::moveListItem() {
     QFETCH(QStringList, from);
     QFETCH(int, selected);
     QFETCH(QStringList, fromAfter);
@@ -102,8 +98,7 @@ void tst_FieldLists::moveListItem()
     QCOMPARE(to, toAfter);
 }
 
-void tst_FieldLists::moveUpDown_data()
-{
+void tst_FieldLists::moveUpDown_data() {
     QTest::addColumn<bool>("up");
     QTest::addColumn<int>("selected");
     QTest::addColumn<QStringList>("after");
@@ -116,8 +111,7 @@ void tst_FieldLists::moveUpDown_data()
     QTest::newRow("down without selection") << false << -1 << QStringList{"A", "B", "C"} << -1;
 }
 
-void tst_FieldLists::moveUpDown()
-{
+void tst_FieldLists::moveUpDown() {
     QFETCH(bool, up);
     QFETCH(int, selected);
     QFETCH(QStringList, after);
@@ -128,19 +122,19 @@ void tst_FieldLists::moveUpDown()
     QCOMPARE(list, after);
 }
 
-void tst_FieldLists::examples_data()
-{
+void tst_FieldLists::examples_data() {
     QTest::addColumn<QStringList>("chosen");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("file");
-    QTest::newRow("nothing chosen gives the defaults") << QStringList() << "Album" << "Song.mp3";
-    QTest::newRow("fields joined with dashes")
-        << QStringList{"Artist", "Song"} << "Artist - Song" << "Artist - Song.mp3";
-    QTest::newRow("one field") << QStringList{"Track"} << "Track" << "Track.mp3";
+    QTest::newRow("nothing chosen gives the defaults") << QStringList() << "Album"
+                                                       << "Song.mp3";
+    QTest::newRow("fields joined with dashes") << QStringList{"Artist", "Song"} << "Artist - Song"
+                                               << "Artist - Song.mp3";
+    QTest::newRow("one field") << QStringList{"Track"} << "Track"
+                               << "Track.mp3";
 }
 
-void tst_FieldLists::examples()
-{
+void tst_FieldLists::examples() {
     QFETCH(QStringList, chosen);
     QFETCH(QString, folder);
     QFETCH(QString, file);

@@ -4,32 +4,31 @@
 
 #include <QTest>
 
-class tst_FilterPresets : public QObject
-{
+class tst_FilterPresets : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void presets_data();
     void presets();
     void defaultPresetIsTheDefaultFilter();
     void chooserAppliesOnlyAChangedPreset();
 };
 
-void tst_FilterPresets::presets_data()
-{
+void tst_FilterPresets::presets_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("filter");
-    QTest::newRow("all files") << 0 << "All" << "*";
-    QTest::newRow("music") << 2 << "Music" << "mp3,mp4,mid,ogg,vob,wma,wav";
+    QTest::newRow("all files") << 0 << "All"
+                               << "*";
+    QTest::newRow("music") << 2 << "Music"
+                           << "mp3,mp4,mid,ogg,vob,wma,wav";
     QTest::newRow("last entry with comma in its name")
         << 12 << "Music, Movies And Pictures"
         << "mp3,mp4,mid,ogg,vob,wma,wav,asf,avi,mpeg,mpg,mov,rm,wmv,gif,jpg,jpeg,jpe,jfif,jif,"
            "png,bmp,tiff,tif,rle,tga,msp,img,emf,wmf,wmi";
 }
 
-void tst_FilterPresets::presets()
-{
+void tst_FilterPresets::presets() {
     QFETCH(int, index);
     QFETCH(QString, name);
     QFETCH(QString, filter);
@@ -38,15 +37,13 @@ void tst_FilterPresets::presets()
     QCOMPARE(QString(FilterPresets()[size_t(index)].filter), filter);
 }
 
-void tst_FilterPresets::defaultPresetIsTheDefaultFilter()
-{
+void tst_FilterPresets::defaultPresetIsTheDefaultFilter() {
     QCOMPARE(QString(FilterPresets()[DefaultPresetIndex].name), QStringLiteral("Default"));
     QCOMPARE(QString(FilterPresets()[DefaultPresetIndex].filter),
              QString(Defaults::filterExtensions));
 }
 
-void tst_FilterPresets::chooserAppliesOnlyAChangedPreset()
-{
+void tst_FilterPresets::chooserAppliesOnlyAChangedPreset() {
     FilterPresetChooser chooser;
     QString text = QStringLiteral("mp3");
     QVERIFY(!chooser.Choose(-1, text)); // outside the list: ignored

@@ -8,11 +8,10 @@
 
 #include <QTest>
 
-class tst_OptionsValues : public QObject
-{
+class tst_OptionsValues : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void init();
     void dashSection_data();
@@ -23,19 +22,16 @@ private slots:
     void firstRunIsTakenOnce();
 };
 
-void tst_OptionsValues::initTestCase()
-{
+void tst_OptionsValues::initTestCase() {
     TestEnv::IsolateSettings();
 }
 
-void tst_OptionsValues::init()
-{
+void tst_OptionsValues::init() {
     TestEnv::ClearStore();
     LoadSettings();
 }
 
-void tst_OptionsValues::dashSection_data()
-{
+void tst_OptionsValues::dashSection_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("expected");
@@ -50,16 +46,14 @@ void tst_OptionsValues::dashSection_data()
     QTest::newRow("blanks around a piece trimmed") << "Artist  -  Song .mp3" << 1 << "Song";
 }
 
-void tst_OptionsValues::dashSection()
-{
+void tst_OptionsValues::dashSection() {
     QFETCH(QString, name);
     QFETCH(int, index);
     QFETCH(QString, expected);
     QCOMPARE(DashSection(name, index), expected);
 }
 
-void tst_OptionsValues::roundTripCarriesEveryOptionAndConvertsTheFilter()
-{
+void tst_OptionsValues::roundTripCarriesEveryOptionAndConvertsTheFilter() {
     SettingsRecord from;
     from.filter = QStringLiteral("*.mp3;*.wma");
     from.dashoption = 3;
@@ -105,15 +99,13 @@ void tst_OptionsValues::roundTripCarriesEveryOptionAndConvertsTheFilter()
     QCOMPARE(to.showwarn, 0);
 }
 
-void tst_OptionsValues::defaultsKeepPrimaryArtistOption_data()
-{
+void tst_OptionsValues::defaultsKeepPrimaryArtistOption_data() {
     QTest::addColumn<int>("removesubs");
     QTest::newRow("primary artists off stays off") << 0;
     QTest::newRow("primary artists on stays on") << 1;
 }
 
-void tst_OptionsValues::defaultsKeepPrimaryArtistOption()
-{
+void tst_OptionsValues::defaultsKeepPrimaryArtistOption() {
     QFETCH(int, removesubs);
     OptionsValues current;
     current.removesubs = removesubs;
@@ -140,8 +132,7 @@ void tst_OptionsValues::defaultsKeepPrimaryArtistOption()
     QCOMPARE(d.renamefiles, 0);
 }
 
-void tst_OptionsValues::firstRunIsTakenOnce()
-{
+void tst_OptionsValues::firstRunIsTakenOnce() {
     QVERIFY(TakeFirstRun());
     QCOMPARE(SettingsStore::Get(Keys::firstrun), QStringLiteral("no"));
     QVERIFY(!TakeFirstRun());

@@ -1,18 +1,17 @@
 #include "options/replaceeditor.h"
 
+#include "base/replacelist.h"
 #include "base/settings.h"
 #include "base/settingsstore.h"
-#include "base/replacelist.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
 #include <QTest>
 
-class tst_ReplaceEditor : public QObject
-{
+class tst_ReplaceEditor : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void init();
     void add_data();
@@ -27,47 +26,48 @@ private slots:
     void editReplaceThis();
     void rowsShowCaseFlag();
 
-private:
+  private:
     static void AddTwo();
 };
 
-void tst_ReplaceEditor::initTestCase()
-{
+void tst_ReplaceEditor::initTestCase() {
     TestEnv::IsolateSettings();
 }
 
-void tst_ReplaceEditor::init()
-{
+void tst_ReplaceEditor::init() {
     TestEnv::ClearStore();
     LoadSettings();
     UserReplaceList.Clear();
 }
 
-void tst_ReplaceEditor::AddTwo()
-{
+void tst_ReplaceEditor::AddTwo() {
     UserReplaceList.Add(QStringLiteral("feat"), QStringLiteral("ft"), 0);
     UserReplaceList.Add(QStringLiteral("b"), QStringLiteral("aa"), 0);
 }
 
-void tst_ReplaceEditor::add_data()
-{
+void tst_ReplaceEditor::add_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("with");
     QTest::addColumn<int>("caseFlag");
     QTest::addColumn<QString>("message");
-    const QString tooShort = QStringLiteral("'Replace This' value must be at least 2 letters long!");
-    QTest::newRow("empty") << "" << "x" << 0 << "Cannot add nothing.";
-    QTest::newRow("one letter") << "f" << "x" << 0 << tooShort;
+    const QString tooShort =
+        QStringLiteral("'Replace This' value must be at least 2 letters long!");
+    QTest::newRow("empty") << ""
+                           << "x" << 0 << "Cannot add nothing.";
+    QTest::newRow("one letter") << "f"
+                                << "x" << 0 << tooShort;
     QTest::newRow("one character outside the basic plane")
         << QString::fromUcs4(U"\U0001F3B5", 1) << "x" << 0 << tooShort;
     QTest::newRow("duplicate even with another case flag")
-        << "ft" << "feat" << 1 << "This item already exists in the list.";
-    QTest::newRow("other case of the new text is no duplicate") << "ft" << "Feat" << 0 << "";
-    QTest::newRow("texts kept as typed, any flag counts as set") << " ab " << "" << 5 << "";
+        << "ft"
+        << "feat" << 1 << "This item already exists in the list.";
+    QTest::newRow("other case of the new text is no duplicate") << "ft"
+                                                                << "Feat" << 0 << "";
+    QTest::newRow("texts kept as typed, any flag counts as set") << " ab "
+                                                                 << "" << 5 << "";
 }
 
-void tst_ReplaceEditor::add()
-{
+void tst_ReplaceEditor::add() {
     QFETCH(QString, text);
     QFETCH(QString, with);
     QFETCH(int, caseFlag);
@@ -91,24 +91,30 @@ void tst_ReplaceEditor::add()
     QCOMPARE(dialogs.asked[0].title, QStringLiteral("Sortiva Media Organizer"));
 }
 
-void tst_ReplaceEditor::modify_data()
-{
+void tst_ReplaceEditor::modify_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("oldVal");
-    QTest::newRow("empty") << 1 << "" << "Cannot Replace Nothing!" << "ft";
+    QTest::newRow("empty") << 1 << ""
+                           << "Cannot Replace Nothing!"
+                           << "ft";
     QTest::newRow("one character") << 1 << "x"
                                    << "'Replace This' Value Must be at least 2 characters long!"
                                    << "ft";
     // The text is checked before the selection: the message comes without a row too.
-    QTest::newRow("empty without a row") << 0 << "" << "Cannot Replace Nothing!" << "ft";
-    QTest::newRow("no selection does nothing") << 0 << "abc" << "" << "ft";
-    QTest::newRow("no duplicate test") << 2 << "ft" << "" << "ft";
+    QTest::newRow("empty without a row") << 0 << ""
+                                         << "Cannot Replace Nothing!"
+                                         << "ft";
+    QTest::newRow("no selection does nothing") << 0 << "abc"
+                                               << ""
+                                               << "ft";
+    QTest::newRow("no duplicate test") << 2 << "ft"
+                                       << ""
+                                       << "ft";
 }
 
-void tst_ReplaceEditor::modify()
-{
+void tst_ReplaceEditor::modify() {
     QFETCH(int, position);
     QFETCH(QString, text);
     QFETCH(QString, message);
@@ -127,8 +133,7 @@ void tst_ReplaceEditor::modify()
     }
 }
 
-void tst_ReplaceEditor::remove_data()
-{
+void tst_ReplaceEditor::remove_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("select");
     QTest::addColumn<QStringList>("left");
@@ -138,8 +143,7 @@ void tst_ReplaceEditor::remove_data()
     QTest::newRow("no selection removes nothing") << 0 << 0 << QStringList{"aa", "bb", "cc"};
 }
 
-void tst_ReplaceEditor::remove()
-{
+void tst_ReplaceEditor::remove() {
     QFETCH(int, position);
     QFETCH(int, select);
     QFETCH(QStringList, left);
@@ -152,8 +156,7 @@ void tst_ReplaceEditor::remove()
     QCOMPARE(olds, left);
 }
 
-void tst_ReplaceEditor::clearAll_data()
-{
+void tst_ReplaceEditor::clearAll_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("storedCount");
@@ -161,8 +164,7 @@ void tst_ReplaceEditor::clearAll_data()
     QTest::newRow("yes empties list and store at once") << int(MsgResult::Yes) << 0 << "0";
 }
 
-void tst_ReplaceEditor::clearAll()
-{
+void tst_ReplaceEditor::clearAll() {
     QFETCH(int, answer);
     QFETCH(int, count);
     QFETCH(QString, storedCount);
@@ -179,8 +181,7 @@ void tst_ReplaceEditor::clearAll()
     QCOMPARE(SettingsStore::Get(QStringLiteral("rc")), storedCount);
 }
 
-void tst_ReplaceEditor::editReplaceThis_data()
-{
+void tst_ReplaceEditor::editReplaceThis_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("oldVal");
@@ -189,8 +190,7 @@ void tst_ReplaceEditor::editReplaceThis_data()
     QTest::newRow("duplicate of nothing checked") << "feat." << true << "feat.";
 }
 
-void tst_ReplaceEditor::editReplaceThis()
-{
+void tst_ReplaceEditor::editReplaceThis() {
     QFETCH(QString, text);
     QFETCH(bool, accepted);
     QFETCH(QString, oldVal);
@@ -201,8 +201,7 @@ void tst_ReplaceEditor::editReplaceThis()
     QVERIFY(!ReplaceEditor::EditReplaceThis(2, QStringLiteral("zz")));
 }
 
-void tst_ReplaceEditor::rowsShowCaseFlag()
-{
+void tst_ReplaceEditor::rowsShowCaseFlag() {
     UserReplaceList.Add(QStringLiteral("feat"), QStringLiteral("ft"), 0);
     UserReplaceList.Add(QStringLiteral("Jay Z Live"), QStringLiteral("Jay Z"), 3);
     const QList<ReplaceRow> rows = ReplaceEditor::Rows();

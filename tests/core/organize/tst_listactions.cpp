@@ -13,24 +13,21 @@
 
 #include <memory>
 
-class TestListActions : public QObject
-{
+class TestListActions : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> dir;
     QString in;
     ListActionOptions options;
 
-    QString Write(const QString &relative, qint64 size = 1)
-    {
+    QString Write(const QString &relative, qint64 size = 1) {
         const QString path = in + QLatin1Char('/') + relative;
         TestEnv::WriteFile(path, QByteArray(size, 'x'));
         return path;
     }
     static OrganizeRow Row(const QString &folder, const QString &relative,
-                           const QString &error = QString())
-    {
+                           const QString &error = QString()) {
         OrganizeRow r;
         r.folder = folder;
         r.relativePath = relative;
@@ -41,15 +38,13 @@ private:
         return r;
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         TestEnv::IsolateSettings();
         TestEnv::UseEnglishLocale();
         LoadSettings();
     }
-    void init()
-    {
+    void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         in = dir->filePath(QStringLiteral("music"));
@@ -59,8 +54,7 @@ private slots:
         Settings.autoadd = 0;
     }
 
-    void popupEntries_data()
-    {
+    void popupEntries_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("error");
         QTest::addColumn<bool>("playVisible");
@@ -68,20 +62,21 @@ private slots:
         QTest::addColumn<bool>("tagVisible");
         QTest::addColumn<bool>("errorVisible");
         QTest::newRow("mp3 plays music, shows the tag")
-            << "song.mp3" << "" << true << "Play Music" << true << false;
-        QTest::newRow("wma plays music, no tag") << "song.wma" << "" << true << "Play Music"
-                                                 << false << false;
-        QTest::newRow("vob plays music") << "movie.vob" << "" << true << "Play Music" << false
-                                         << false;
-        QTest::newRow("avi plays video") << "clip.avi" << "" << true << "Play Video" << false
-                                         << false;
-        QTest::newRow("png is a picture") << "photo.png" << "" << true << "View Picture" << false
-                                          << false;
+            << "song.mp3"
+            << "" << true << "Play Music" << true << false;
+        QTest::newRow("wma plays music, no tag") << "song.wma"
+                                                 << "" << true << "Play Music" << false << false;
+        QTest::newRow("vob plays music") << "movie.vob"
+                                         << "" << true << "Play Music" << false << false;
+        QTest::newRow("avi plays video") << "clip.avi"
+                                         << "" << true << "Play Video" << false << false;
+        QTest::newRow("png is a picture") << "photo.png"
+                                          << "" << true << "View Picture" << false << false;
         QTest::newRow("failed row shows error details")
-            << "song.mp3" << "Some error" << true << "Play Music" << true << true;
+            << "song.mp3"
+            << "Some error" << true << "Play Music" << true << true;
     }
-    void popupEntries()
-    {
+    void popupEntries() {
         QFETCH(QString, file);
         QFETCH(QString, error);
         QFETCH(bool, playVisible);
@@ -96,19 +91,18 @@ private slots:
         QCOMPARE(state.errorVisible, errorVisible);
     }
 
-    void clickLine_data()
-    {
+    void clickLine_data() {
         QTest::addColumn<qint64>("size");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("a million bytes")
-            << qint64(1000000) << "" << "Artist: (976.56 Kb)  /Artist - Song.mp3";
-        QTest::newRow("missing file shows 0 Bytes")
-            << qint64(-1) << "" << "Artist: (0 Bytes)  /Artist - Song.mp3";
-        QTest::newRow("failed row shows its error") << qint64(10) << "Broken" << "Error: Broken";
+        QTest::newRow("a million bytes") << qint64(1000000) << ""
+                                         << "Artist: (976.56 Kb)  /Artist - Song.mp3";
+        QTest::newRow("missing file shows 0 Bytes") << qint64(-1) << ""
+                                                    << "Artist: (0 Bytes)  /Artist - Song.mp3";
+        QTest::newRow("failed row shows its error") << qint64(10) << "Broken"
+                                                    << "Error: Broken";
     }
-    void clickLine()
-    {
+    void clickLine() {
         QFETCH(qint64, size);
         QFETCH(QString, error);
         QFETCH(QString, expected);
@@ -121,21 +115,21 @@ private slots:
         QCOMPARE(ListActions::ClickLine(list, options), expected);
     }
 
-    void edit_data()
-    {
+    void edit_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("cancel leaves the row") << "Corvelle" << true << "" << "Corvelle";
-        QTest::newRow("empty answer empties the name") << "Corvelle" << false << "" << "";
-        QTest::newRow("answer goes through proper case")
-            << "Corvelle" << false << "dalvern" << "Dalvern";
+        QTest::newRow("cancel leaves the row") << "Corvelle" << true << ""
+                                               << "Corvelle";
+        QTest::newRow("empty answer empties the name") << "Corvelle" << false << ""
+                                                       << "";
+        QTest::newRow("answer goes through proper case") << "Corvelle" << false << "dalvern"
+                                                         << "Dalvern";
         QTest::newRow("an unnamed failed row gets a name") << "" << false << "corvelle"
                                                            << "Corvelle";
     }
-    void edit()
-    {
+    void edit() {
         QFETCH(QString, folder);
         QFETCH(bool, cancel);
         QFETCH(QString, answer);
@@ -155,8 +149,7 @@ private slots:
         QCOMPARE(list.Row(0).folder, expected);
     }
 
-    void noSelection_data()
-    {
+    void noSelection_data() {
         QTest::addColumn<int>("action");
         QTest::addColumn<bool>("emptyList");
         QTest::addColumn<QStringList>("expected");
@@ -168,8 +161,7 @@ private slots:
         QTest::newRow("remove, empty list says nothing") << 1 << true << QStringList();
         QTest::newRow("delete") << 2 << false << remove;
     }
-    void noSelection()
-    {
+    void noSelection() {
         QFETCH(int, action);
         QFETCH(bool, emptyList);
         QFETCH(QStringList, expected);
@@ -187,8 +179,7 @@ private slots:
         QCOMPARE(list.Count(), emptyList ? 0 : 1);
     }
 
-    void remove_data()
-    {
+    void remove_data() {
         QTest::addColumn<int>("promptremove");
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("rowsLeft");
@@ -196,8 +187,7 @@ private slots:
         QTest::newRow("asked, no") << 1 << int(MsgResult::No) << 2;
         QTest::newRow("not asked") << 0 << int(MsgResult::No) << 1;
     }
-    void remove()
-    {
+    void remove() {
         QFETCH(int, promptremove);
         QFETCH(int, answer);
         QFETCH(int, rowsLeft);
@@ -221,15 +211,13 @@ private slots:
         }
     }
 
-    void deleteFile_data()
-    {
+    void deleteFile_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("deleted");
         QTest::newRow("yes deletes file and row") << int(MsgResult::Yes) << true;
         QTest::newRow("no keeps both") << int(MsgResult::No) << false;
     }
-    void deleteFile()
-    {
+    void deleteFile() {
         QFETCH(int, answer);
         QFETCH(bool, deleted);
         const QString file = Write(QStringLiteral("a.mp3"));
@@ -250,8 +238,7 @@ private slots:
         QCOMPARE(list.Count(), deleted ? 0 : 1);
     }
 
-    void playFallsBackToOpen_data()
-    {
+    void playFallsBackToOpen_data() {
         QTest::addColumn<bool>("opens");
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("opened") << true << QStringList();
@@ -260,8 +247,7 @@ private slots:
             << QStringList({"Sortiva was unable to launch the default media player for your "
                             "operating system!"});
     }
-    void playFallsBackToOpen()
-    {
+    void playFallsBackToOpen() {
         QFETCH(bool, opens);
         QFETCH(QStringList, messages);
         const QString file = Write(QStringLiteral("a.mp3"));
@@ -275,8 +261,7 @@ private slots:
         QCOMPARE(dialogs.MessageTexts(), messages);
     }
 
-    void errorDetailsAndProperties()
-    {
+    void errorDetailsAndProperties() {
         const QString file = Write(QStringLiteral("a.mp3"));
         OrganizeList list;
         list.Append(Row(QStringLiteral("A"), QStringLiteral("a.mp3"), QStringLiteral("Broken")));
@@ -289,22 +274,29 @@ private slots:
         QCOMPARE(dialogs.properties, QStringList({file}));
     }
 
-    void rename_data()
-    {
+    void rename_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("expectedRelative");
         QTest::addColumn<QString>("message"); // start of the message shown, if any
-        QTest::newRow("cancel") << "<cancel>" << "Live/song.mp3" << "";
-        QTest::newRow("same name") << "song.mp3" << "Live/song.mp3" << "";
+        QTest::newRow("cancel") << "<cancel>"
+                                << "Live/song.mp3"
+                                << "";
+        QTest::newRow("same name") << "song.mp3"
+                                   << "Live/song.mp3"
+                                   << "";
         QTest::newRow("new name, blanks trimmed")
-            << " tune.mp3 " << "Live/tune.mp3" << "File has been successfully renamed to tune.mp3";
+            << " tune.mp3 "
+            << "Live/tune.mp3"
+            << "File has been successfully renamed to tune.mp3";
         QTest::newRow("change of case goes ahead")
-            << "Song.mp3" << "Live/Song.mp3" << "File has been successfully renamed to Song.mp3";
-        QTest::newRow("a path as name is refused")
-            << "../song.mp3" << "Live/song.mp3" << "Sortiva was unable to rename the file.";
+            << "Song.mp3"
+            << "Live/Song.mp3"
+            << "File has been successfully renamed to Song.mp3";
+        QTest::newRow("a path as name is refused") << "../song.mp3"
+                                                   << "Live/song.mp3"
+                                                   << "Sortiva was unable to rename the file.";
     }
-    void rename()
-    {
+    void rename() {
         QFETCH(QString, answer);
         QFETCH(QString, expectedRelative);
         QFETCH(QString, message);
@@ -314,7 +306,7 @@ private slots:
         list.SetSelected(0);
         ScriptedDialogs dialogs;
         dialogs.AnswerInput(answer == QLatin1String("<cancel>") ? std::nullopt
-                                                               : std::optional<QString>(answer));
+                                                                : std::optional<QString>(answer));
         ListActions::RenameRowFile(list, options);
         QCOMPARE(dialogs.asked.first().text, QStringLiteral("Enter a new file name for song.mp3"));
         QCOMPARE(dialogs.asked.first().title, QStringLiteral("New File Name"));
@@ -331,17 +323,15 @@ private slots:
         }
     }
 
-    void renameToANameAnotherRowHolds_data()
-    {
+    void renameToANameAnotherRowHolds_data() {
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<int>("questions");
         QTest::addColumn<QString>("expectedRelative");
-        QTest::newRow("yes to both rows") << QList<int>{int(MsgResult::Yes), int(MsgResult::Yes)}
-                                          << 2 << "tune(1).mp3";
+        QTest::newRow("yes to both rows")
+            << QList<int>{int(MsgResult::Yes), int(MsgResult::Yes)} << 2 << "tune(1).mp3";
         QTest::newRow("no stops") << QList<int>{int(MsgResult::No)} << 1 << "song.mp3";
     }
-    void renameToANameAnotherRowHolds()
-    {
+    void renameToANameAnotherRowHolds() {
         QFETCH(QList<int>, answers);
         QFETCH(int, questions);
         QFETCH(QString, expectedRelative);

@@ -32,28 +32,26 @@ const QString TagSuffix = QStringLiteral(
     " You also have the option enabled to use the MP3 ID3 v1.1 Tags from music files. If the "
     "ID3 tags are not formatted well you wont get very good folder names. You may want to try "
     "the default method of gathering a folder name from the file name (in program options).");
-const QString Unnamed = QStringLiteral(
-    "Sortiva Was Unable To Decipher A Folder Name From This File Name Or ID3 Tag.");
+const QString Unnamed =
+    QStringLiteral("Sortiva Was Unable To Decipher A Folder Name From This File Name Or ID3 Tag.");
 } // namespace
 
-class TestLoadCommand : public QObject
-{
+class TestLoadCommand : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> dir;
     QString in;
 
-    void Touch(const QString &relative)
-    {
+    void Touch(const QString &relative) {
         const QString path = in + QLatin1Char('/') + relative;
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("x");
     }
-    static OrganizeRow Row(const QString &folder, const QString &relative = QStringLiteral("a.mp3"))
-    {
+    static OrganizeRow Row(const QString &folder,
+                           const QString &relative = QStringLiteral("a.mp3")) {
         OrganizeRow r;
         r.folder = folder;
         r.relativePath = relative;
@@ -67,21 +65,18 @@ private:
         RunControl run;
         ScriptedDialogs dialogs;
     };
-    void Start(Load &l, const QString &media)
-    {
+    void Start(Load &l, const QString &media) {
         RunLoad(l.list, l.view, l.button, l.run, media, in);
     }
     // Renames the only row from @p oldName to @p newName as the list editor does.
-    static void Rename(OrganizeList &list, const QString &oldName, const QString &newName)
-    {
+    static void Rename(OrganizeList &list, const QString &oldName, const QString &newName) {
         list.Append(Row(oldName));
         list.SetSelected(0);
         EditListItem(list, newName);
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         TestEnv::IsolateSettings();
         LoadSettings();
         static const struct EveryStep final : TestSeams {
@@ -89,8 +84,7 @@ private slots:
         } everyStep;
         InstallTestSeams(&everyStep);
     }
-    void init()
-    {
+    void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         in = dir->filePath(QStringLiteral("music"));
@@ -102,8 +96,7 @@ private slots:
         UserReplaceList.Clear();
     }
 
-    void loadWithBadRows()
-    {
+    void loadWithBadRows() {
         Touch(QStringLiteral("Corvelle - Song.mp3"));
         Touch(QStringLiteral("---.mp3"));
         Touch(QStringLiteral("Dalvern - Tune.mp3"));
@@ -136,8 +129,7 @@ private slots:
         QCOMPARE(SettingsStore::Get(Keys::inpath), in);
     }
 
-    void endOfLoadMessage_data()
-    {
+    void endOfLoadMessage_data() {
         QTest::addColumn<bool>("withBadRow");
         QTest::addColumn<int>("renamefolders");
         QTest::addColumn<QString>("expected");
@@ -149,8 +141,7 @@ private slots:
         QTest::newRow("bad rows, tag option")
             << true << 1 << BadEnd + TagSuffix << int(MsgIcon::Critical);
     }
-    void endOfLoadMessage()
-    {
+    void endOfLoadMessage() {
         QFETCH(bool, withBadRow);
         QFETCH(int, renamefolders);
         QFETCH(QString, expected);
@@ -165,15 +156,13 @@ private slots:
         QCOMPARE(int(l.dialogs.asked.first().icon), icon);
     }
 
-    void emptyLoads_data()
-    {
+    void emptyLoads_data() {
         QTest::addColumn<bool>("folderExists");
         QTest::addColumn<QString>("status");
         QTest::newRow("missing Source Media folder") << false << "Folder does not exist!";
         QTest::newRow("no matching files") << true << "No files found!";
     }
-    void emptyLoads()
-    {
+    void emptyLoads() {
         QFETCH(bool, folderExists);
         QFETCH(QString, status);
         Touch(QStringLiteral("notes.txt"));
@@ -190,8 +179,7 @@ private slots:
         QCOMPARE(l.button.caption, QStringLiteral("1. Load    "));
     }
 
-    void relativePaths_data()
-    {
+    void relativePaths_data() {
         QTest::addColumn<bool>("trailingSlash");
         QTest::addColumn<int>("recursive");
         QTest::addColumn<QStringList>("expected");
@@ -201,8 +189,7 @@ private slots:
         QTest::newRow("recursive keeps sub-folders")
             << false << 1 << QStringList({"Corvelle - Song.mp3", "Live/Dalvern - Tune.mp3"});
     }
-    void relativePaths()
-    {
+    void relativePaths() {
         QFETCH(bool, trailingSlash);
         QFETCH(int, recursive);
         QFETCH(QStringList, expected);
@@ -219,8 +206,7 @@ private slots:
             QCOMPARE(l.list.Row(1).folder, QStringLiteral("Dalvern"));
     }
 
-    void cancelDuringLoad()
-    {
+    void cancelDuringLoad() {
         for (int i = 0; i < 250; ++i)
             Touch(QStringLiteral("Artist%1 - Song.mp3").arg(i, 3, 10, QLatin1Char('0')));
         Load l;
@@ -245,8 +231,7 @@ private slots:
         QCOMPARE(l.list.Count(), 250);
     }
 
-    void rowsAreAnnouncedInBatches()
-    {
+    void rowsAreAnnouncedInBatches() {
         for (int i = 0; i < 250; ++i)
             Touch(QStringLiteral("Artist%1 - Song.mp3").arg(i, 3, 10, QLatin1Char('0')));
         Load l;
@@ -258,8 +243,7 @@ private slots:
         QCOMPARE(notices, 3);
     }
 
-    void correctAll_data()
-    {
+    void correctAll_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("yes renames every row of that name")
@@ -269,8 +253,7 @@ private slots:
             << int(MsgResult::No)
             << QStringList({"Corvelle Band", "Corvelle", "corvelle", "Dalvern"});
     }
-    void correctAll()
-    {
+    void correctAll() {
         QFETCH(int, answer);
         QFETCH(QStringList, expected);
         OrganizeList list;
@@ -307,8 +290,7 @@ private slots:
         }
     }
 
-    void editDoesNothingWithoutSelectionOrName()
-    {
+    void editDoesNothingWithoutSelectionOrName() {
         OrganizeList list;
         list.Append(Row(QStringLiteral("A")));
         ScriptedDialogs dialogs;
@@ -319,8 +301,7 @@ private slots:
         QVERIFY(dialogs.asked.isEmpty());
     }
 
-    void unnamedRowIsNamedAlone()
-    {
+    void unnamedRowIsNamedAlone() {
         Settings.autoadd = 1;
         OrganizeList list;
         list.Append(Row(QString(), QStringLiteral("---.mp3")));
@@ -336,26 +317,38 @@ private slots:
         QCOMPARE(list.Row(0).StatusKey(), QStringLiteral("bad"));
     }
 
-    void autoAdd_data()
-    {
+    void autoAdd_data() {
         QTest::addColumn<int>("autoadd");
         QTest::addColumn<QString>("oldName");
         QTest::addColumn<QString>("newName");
         QTest::addColumn<QString>("existingRule");
         QTest::addColumn<bool>("added");
-        QTest::newRow("a corrected name becomes a rule")
-            << 1 << "Corvelle" << "Corvelle Band" << "" << true;
-        QTest::newRow("off adds nothing") << 0 << "Corvelle" << "Corvelle Band" << "" << false;
-        QTest::newRow("excluded name Rock") << 1 << "Rock" << "Rock Classics" << "" << false;
-        QTest::newRow("excluded number 15") << 1 << "15" << "Fifteen" << "" << false;
-        QTest::newRow("old name too short") << 1 << "Ab" << "Abba" << "" << false;
-        QTest::newRow("new name too short") << 1 << "Abba" << "Ab" << "" << false;
-        QTest::newRow("same name adds nothing") << 1 << "Corvelle" << "corvelle" << "" << false;
-        QTest::newRow("a rule containing the old name exists")
-            << 1 << "Corvelle" << "Corvelle Band" << "Corvelle Live" << false;
+        QTest::newRow("a corrected name becomes a rule") << 1 << "Corvelle"
+                                                         << "Corvelle Band"
+                                                         << "" << true;
+        QTest::newRow("off adds nothing") << 0 << "Corvelle"
+                                          << "Corvelle Band"
+                                          << "" << false;
+        QTest::newRow("excluded name Rock") << 1 << "Rock"
+                                            << "Rock Classics"
+                                            << "" << false;
+        QTest::newRow("excluded number 15") << 1 << "15"
+                                            << "Fifteen"
+                                            << "" << false;
+        QTest::newRow("old name too short") << 1 << "Ab"
+                                            << "Abba"
+                                            << "" << false;
+        QTest::newRow("new name too short") << 1 << "Abba"
+                                            << "Ab"
+                                            << "" << false;
+        QTest::newRow("same name adds nothing") << 1 << "Corvelle"
+                                                << "corvelle"
+                                                << "" << false;
+        QTest::newRow("a rule containing the old name exists") << 1 << "Corvelle"
+                                                               << "Corvelle Band"
+                                                               << "Corvelle Live" << false;
     }
-    void autoAdd()
-    {
+    void autoAdd() {
         QFETCH(int, autoadd);
         QFETCH(QString, oldName);
         QFETCH(QString, newName);
@@ -377,8 +370,7 @@ private slots:
         }
     }
 
-    void autoAddKeepsAtMostAThousandRules()
-    {
+    void autoAddKeepsAtMostAThousandRules() {
         Settings.autoadd = 1;
         for (int i = 0; i < 1000; ++i)
             UserReplaceList.Add(QStringLiteral("N%1").arg(i), QStringLiteral("O%1").arg(i), 0);
@@ -390,23 +382,23 @@ private slots:
         QCOMPARE(UserReplaceList.At(999).OldVal(), QStringLiteral("Corvelle"));
     }
 
-    void browseMediaFolder_data()
-    {
+    void browseMediaFolder_data() {
         QTest::addColumn<QString>("outpath");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("alsoOut");
         QTest::newRow("same folder in other case asks nothing")
-            << "/MEDIA/X" << "/media/x" << int(MsgResult::No) << false << false;
-        QTest::newRow("other folder, yes") << "/other" << "/media/x" << int(MsgResult::Yes) << true
-                                           << true;
-        QTest::newRow("other folder, no") << "/other" << "/media/x" << int(MsgResult::No) << true
-                                          << false;
-        QTest::newRow("cancelled picker") << "/other" << "" << int(MsgResult::No) << false << false;
+            << "/MEDIA/X"
+            << "/media/x" << int(MsgResult::No) << false << false;
+        QTest::newRow("other folder, yes") << "/other"
+                                           << "/media/x" << int(MsgResult::Yes) << true << true;
+        QTest::newRow("other folder, no") << "/other"
+                                          << "/media/x" << int(MsgResult::No) << true << false;
+        QTest::newRow("cancelled picker") << "/other"
+                                          << "" << int(MsgResult::No) << false << false;
     }
-    void browseMediaFolder()
-    {
+    void browseMediaFolder() {
         QFETCH(QString, outpath);
         QFETCH(QString, chosen);
         QFETCH(int, answer);
@@ -434,18 +426,17 @@ private slots:
             QCOMPARE(SettingsStore::Get(Keys::inpath), chosen);
     }
 
-    void browseOutFolderStart_data()
-    {
+    void browseOutFolderStart_data() {
         QTest::addColumn<bool>("settingExists");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("start");
-        QTest::newRow("remembered folder") << true << "/typed" << "";
+        QTest::newRow("remembered folder") << true << "/typed"
+                                           << "";
         QTest::newRow("typed folder even when missing") << false << "/typed/missing"
                                                         << "/typed/missing";
         QTest::newRow("empty field gives the current folder") << false << "" << QDir::currentPath();
     }
-    void browseOutFolderStart()
-    {
+    void browseOutFolderStart() {
         QFETCH(bool, settingExists);
         QFETCH(QString, typed);
         QFETCH(QString, start);

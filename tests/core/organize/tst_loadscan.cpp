@@ -12,10 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestLoadScan : public QObject
-{
+class TestLoadScan : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase();
     void init();
     void relativeMediaPath_data();
@@ -30,13 +29,12 @@ private slots:
     void loadRowsMatchSingleNames_data();
     void loadRowsMatchSingleNames();
 
-private:
+  private:
     QTemporaryDir m_dir;
     QString m_media;
 };
 
-void TestLoadScan::initTestCase()
-{
+void TestLoadScan::initTestCase() {
     QVERIFY(m_dir.isValid());
     BuildBuiltInReplaceList(BuiltInReplaceList);
     m_media = m_dir.filePath(QStringLiteral("media"));
@@ -48,8 +46,7 @@ void TestLoadScan::initTestCase()
     }
 }
 
-void TestLoadScan::init()
-{
+void TestLoadScan::init() {
     Settings = SettingsRecord();
     Settings.removesubs = 1;
     Settings.inpath = m_media;
@@ -57,29 +54,38 @@ void TestLoadScan::init()
     UserReplaceList.Clear();
 }
 
-void TestLoadScan::relativeMediaPath_data()
-{
+void TestLoadScan::relativeMediaPath_data() {
     QTest::addColumn<QString>("inpath");
     QTest::addColumn<QString>("found");
     QTest::addColumn<QString>("relative");
-    QTest::newRow("file in the folder") << "/music" << "/music/a.mp3" << "a.mp3";
-    QTest::newRow("trailing separator on the folder") << "/music/" << "/music/a.mp3" << "a.mp3";
-    QTest::newRow("sub-folder kept") << "/music" << "/music/Live/song.mp3" << "Live/song.mp3";
-    QTest::newRow("blanks at the ends stay") << "/music" << "/music/ a.mp3 " << " a.mp3 ";
-    QTest::newRow("not below the folder") << "/music" << "/other/a.mp3" << "";
-    QTest::newRow("sibling with the same prefix") << "/music" << "/musicx/a.mp3" << "";
+    QTest::newRow("file in the folder") << "/music"
+                                        << "/music/a.mp3"
+                                        << "a.mp3";
+    QTest::newRow("trailing separator on the folder") << "/music/"
+                                                      << "/music/a.mp3"
+                                                      << "a.mp3";
+    QTest::newRow("sub-folder kept") << "/music"
+                                     << "/music/Live/song.mp3"
+                                     << "Live/song.mp3";
+    QTest::newRow("blanks at the ends stay") << "/music"
+                                             << "/music/ a.mp3 "
+                                             << " a.mp3 ";
+    QTest::newRow("not below the folder") << "/music"
+                                          << "/other/a.mp3"
+                                          << "";
+    QTest::newRow("sibling with the same prefix") << "/music"
+                                                  << "/musicx/a.mp3"
+                                                  << "";
 }
 
-void TestLoadScan::relativeMediaPath()
-{
+void TestLoadScan::relativeMediaPath() {
     QFETCH(QString, inpath);
     QFETCH(QString, found);
     QFETCH(QString, relative);
     QCOMPARE(RelativeMediaPath(inpath, found), relative);
 }
 
-void TestLoadScan::loadScanFollowsSettings_data()
-{
+void TestLoadScan::loadScanFollowsSettings_data() {
     QTest::addColumn<int>("recursive");
     QTest::addColumn<QStringList>("rows");
     QTest::newRow("folder only, pattern by pattern, blanks kept")
@@ -93,8 +99,7 @@ void TestLoadScan::loadScanFollowsSettings_data()
                        "ok|Pembo|Live/Pembo feat. Kaz - Song.mp3"};
 }
 
-void TestLoadScan::loadScanFollowsSettings()
-{
+void TestLoadScan::loadScanFollowsSettings() {
     QFETCH(int, recursive);
     QFETCH(QStringList, rows);
     Settings.recursivesearch = recursive;
@@ -113,33 +118,35 @@ void TestLoadScan::loadScanFollowsSettings()
     QCOMPARE(calls, int(rows.size()));
 }
 
-void TestLoadScan::loadScanOfMissingFolder()
-{
+void TestLoadScan::loadScanOfMissingFolder() {
     Settings.inpath = m_dir.filePath(QStringLiteral("missing"));
     QVERIFY(LoadScan().empty());
 }
 
-void TestLoadScan::callbackStopsTheLoad()
-{
+void TestLoadScan::callbackStopsTheLoad() {
     int calls = 0;
-    const std::vector<LoadRow> kept = LoadScan([&](const LoadRow &, int, int) {
-        return ++calls < 2;
-    });
+    const std::vector<LoadRow> kept =
+        LoadScan([&](const LoadRow &, int, int) { return ++calls < 2; });
     QCOMPARE(calls, 2);
     QCOMPARE(int(kept.size()), 2); // the row in hand when stopped is kept
 }
 
-void TestLoadScan::rowsNotKept()
-{
+void TestLoadScan::rowsNotKept() {
     int calls = 0;
     QVERIFY(LoadScan([&](const LoadRow &, int, int) { return ++calls > 0; }, false).empty());
     QCOMPARE(calls, 4);
 }
 
-void TestLoadScan::memoGivesTheSameNames()
-{
-    const QStringList names{"the velvet lanterns", "Pembo feat. Kaz", "02 Artist", "abba",
-                            "the velvet lanterns", "t", "2pac", "Pembo feat. Kaz", ""};
+void TestLoadScan::memoGivesTheSameNames() {
+    const QStringList names{"the velvet lanterns",
+                            "Pembo feat. Kaz",
+                            "02 Artist",
+                            "abba",
+                            "the velvet lanterns",
+                            "t",
+                            "2pac",
+                            "Pembo feat. Kaz",
+                            ""};
     const NamingOptions options;
     QStringList plain;
     for (const QString &n : names)
@@ -157,8 +164,7 @@ void TestLoadScan::memoGivesTheSameNames()
 
 // A load remembers names by artist candidate and by tag fields; every row must still come
 // out exactly as naming that file on its own does, whatever the rest of its name holds.
-void TestLoadScan::loadRowsMatchSingleNames_data()
-{
+void TestLoadScan::loadRowsMatchSingleNames_data() {
     QTest::addColumn<int>("renamefolders");
     QTest::addColumn<QString>("foldernamelist");
     QTest::addColumn<int>("dash");
@@ -175,8 +181,7 @@ void TestLoadScan::loadRowsMatchSingleNames_data()
     QTest::newRow("tags by an unknown field only") << 1 << "Colour" << 0 << 1;
 }
 
-void TestLoadScan::loadRowsMatchSingleNames()
-{
+void TestLoadScan::loadRowsMatchSingleNames() {
     QFETCH(int, renamefolders);
     QFETCH(QString, foldernamelist);
     QFETCH(int, dash);
@@ -187,16 +192,43 @@ void TestLoadScan::loadRowsMatchSingleNames()
     QVERIFY(dir.isValid());
     // The same candidates in different file names: the fix-ups of some look at the rest.
     const char *const plain[] = {
-        "T - Pain Is Love.mp3", "T - Something Else.mp3", "T - I Song.mp3", "E - 40 Water.mp3",
-        "E - Other.mp3", "Zz - Top Hits.mp3", "Zz - Bottom.mp3", "Trans - Siberian.mp3",
-        "Trans - Other.mp3", "Corvelle - transsiberian.mp3", "Corvelle - A.mp3",
-        "Corvelle - trans.mp3", "R - Kelly Song.mp3", "R - Other.mp3", "Ne - Yo.mp3",
-        "Ne - Jo.mp3", "All - Saints.mp3", "All - Rejects.mp3", "All - Others.mp3",
-        "H - Town.mp3", "H - City.mp3", "C - Murder.mp3", "C - Other.mp3", "Def - Lep.mp3",
-        "Def - Other.mp3", "07 - Corvelle - A.mp3", "07 - 12 - Song.mp3", "12 - 07 - Song.mp3",
-        "50 - Song - X.mp3", "Pembo feat. Kaz - Song.mp3", "Pembo feat. Kaz - Other with Rel.mp3",
-        "Pembo with Kaz - x.mp3", "..mp3", "one hit wonders - one hit wonders.mp3",
-        "One Hit Wonders - Else.mp3", "t-pain - x.mp3", "the - velvet - lanterns.mp3",
+        "T - Pain Is Love.mp3",
+        "T - Something Else.mp3",
+        "T - I Song.mp3",
+        "E - 40 Water.mp3",
+        "E - Other.mp3",
+        "Zz - Top Hits.mp3",
+        "Zz - Bottom.mp3",
+        "Trans - Siberian.mp3",
+        "Trans - Other.mp3",
+        "Corvelle - transsiberian.mp3",
+        "Corvelle - A.mp3",
+        "Corvelle - trans.mp3",
+        "R - Kelly Song.mp3",
+        "R - Other.mp3",
+        "Ne - Yo.mp3",
+        "Ne - Jo.mp3",
+        "All - Saints.mp3",
+        "All - Rejects.mp3",
+        "All - Others.mp3",
+        "H - Town.mp3",
+        "H - City.mp3",
+        "C - Murder.mp3",
+        "C - Other.mp3",
+        "Def - Lep.mp3",
+        "Def - Other.mp3",
+        "07 - Corvelle - A.mp3",
+        "07 - 12 - Song.mp3",
+        "12 - 07 - Song.mp3",
+        "50 - Song - X.mp3",
+        "Pembo feat. Kaz - Song.mp3",
+        "Pembo feat. Kaz - Other with Rel.mp3",
+        "Pembo with Kaz - x.mp3",
+        "..mp3",
+        "one hit wonders - one hit wonders.mp3",
+        "One Hit Wonders - Else.mp3",
+        "t-pain - x.mp3",
+        "the - velvet - lanterns.mp3",
     };
     QStringList files;
     for (const char *name : plain)
@@ -267,8 +299,7 @@ void TestLoadScan::loadRowsMatchSingleNames()
     QCOMPARE(loaded.mid(found.size()), alone);
 }
 
-void TestLoadScan::memoForgetsWhenTheOptionsChange()
-{
+void TestLoadScan::memoForgetsWhenTheOptionsChange() {
     const NamingOptions options;
     NamingContext context;
     QCOMPARE(NormalizeArtist(QStringLiteral("Corvelle"), options, &context),

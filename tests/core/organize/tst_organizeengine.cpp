@@ -26,49 +26,41 @@ struct Faults final : TestSeams {
     qint64 failCopyAfter = -1;
     bool sourceLocked = false;
 
-    qint64 CopyAllowance(qint64 written, qint64 block) const override
-    {
+    qint64 CopyAllowance(qint64 written, qint64 block) const override {
         return failCopyAfter < 0 ? block : qMin(block, qMax<qint64>(0, failCopyAfter - written));
     }
     bool SourceLocked(const QString &) const override { return sourceLocked; }
     int FinishPauseMs() const override { return 0; }
 };
 
-class TestOrganizeEngine : public QObject
-{
+class TestOrganizeEngine : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> dir;
     QString in;
     QString out;
     Faults faults;
     RunControl run;
 
-    static bool Write(const QString &path, const QByteArray &data)
-    {
+    static bool Write(const QString &path, const QByteArray &data) {
         return TestEnv::WriteFile(path, data);
     }
-    static QByteArray Read(const QString &path)
-    {
+    static QByteArray Read(const QString &path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
-    static QStringList Entries(const QString &folder)
-    {
-        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                          QDir::NoDotAndDotDot,
-                                      QDir::Name);
+    static QStringList Entries(const QString &folder) {
+        return QDir(folder).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
-    static OrganizeRow Row(const QString &folder, const QString &relative)
-    {
+    static OrganizeRow Row(const QString &folder, const QString &relative) {
         OrganizeRow r;
         r.folder = folder;
         r.relativePath = relative;
         return r;
     }
-    OrganizeOptions Options(bool deleteOld, bool replace = false, bool doNothing = false) const
-    {
+    OrganizeOptions Options(bool deleteOld, bool replace = false, bool doNothing = false) const {
         OrganizeOptions o;
         o.inpath = in;
         o.outpath = out;
@@ -77,8 +69,7 @@ private:
         o.doNothing = doNothing;
         return o;
     }
-    void UseSettings(bool deleteOld, bool replace = false, bool doNothing = false)
-    {
+    void UseSettings(bool deleteOld, bool replace = false, bool doNothing = false) {
         Settings.inpath = in;
         Settings.outpath = out;
         Settings.deleteold = deleteOld ? 1 : 0;
@@ -88,22 +79,19 @@ private:
     }
     // Adds one row for @p relative under "in" and organizes the whole list.
     OrganizeReport RunOne(OrganizeList &list, const QString &folder, const QString &relative,
-                          const OrganizeOptions &o)
-    {
+                          const OrganizeOptions &o) {
         list.Append(Row(folder, relative));
         FakeProgressView view;
         return OrganizeRows(list, view, o, run);
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         TestEnv::IsolateSettings();
         InstallTestSeams(&faults);
     }
     void cleanupTestCase() { InstallTestSeams(nullptr); }
-    void init()
-    {
+    void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         in = dir->filePath(QStringLiteral("in"));
@@ -112,8 +100,7 @@ private slots:
         QVERIFY(QDir().mkpath(out));
         run.Reset();
     }
-    void cleanup()
-    {
+    void cleanup() {
         faults = Faults();
         // Read-only folders of a test must not stop the temporary folder's removal.
         for (const QString &f : QStringList{in, out, out + QStringLiteral("/A")})
@@ -121,8 +108,7 @@ private slots:
         dir.reset();
     }
 
-    void decisionTable_data()
-    {
+    void decisionTable_data() {
         QTest::addColumn<bool>("doNothing");
         QTest::addColumn<bool>("replace");
         QTest::addColumn<bool>("deleteOld");
@@ -150,16 +136,13 @@ private slots:
             << false << false << false << true << 0 << 1 << 0 << true << QByteArray("OLD")
             << QByteArray("NEW");
         QTest::newRow("free destination, delete source")
-            << false << false << true << false << 0 << 1 << 0 << false << QByteArray("NEW")
-            << none;
+            << false << false << true << false << 0 << 1 << 0 << false << QByteArray("NEW") << none;
         QTest::newRow("free destination, keep source")
-            << false << false << false << false << 0 << 1 << 0 << true << QByteArray("NEW")
-            << none;
+            << false << false << false << false << 0 << 1 << 0 << true << QByteArray("NEW") << none;
         QTest::newRow("free destination with do nothing and replace on")
             << true << true << true << false << 0 << 1 << 0 << false << QByteArray("NEW") << none;
     }
-    void decisionTable()
-    {
+    void decisionTable() {
         QFETCH(bool, doNothing);
         QFETCH(bool, replace);
         QFETCH(bool, deleteOld);
@@ -195,8 +178,7 @@ private slots:
             QVERIFY2(!name.startsWith(QLatin1Char('.')), qPrintable(name));
     }
 
-    void numberedNamesCountUp_data()
-    {
+    void numberedNamesCountUp_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("third");
@@ -206,8 +188,7 @@ private slots:
         QTest::newRow("dot-file stays hidden, number at the end")
             << ".notes" << QStringList({".notes", ".notes(1)", ".notes(2)"}) << ".notes(2)";
     }
-    void numberedNamesCountUp()
-    {
+    void numberedNamesCountUp() {
         QFETCH(QString, name);
         QFETCH(QStringList, expected);
         QFETCH(QString, third);
@@ -224,8 +205,7 @@ private slots:
         QCOMPARE(Read(out + QStringLiteral("/X/") + third), QByteArray("c"));
     }
 
-    void emptyFolderNameGoesIntoOrganizeTo()
-    {
+    void emptyFolderNameGoesIntoOrganizeTo() {
         QVERIFY(Write(in + QStringLiteral("/Live/song.mp3"), "x"));
         OrganizeList list;
         RunOne(list, QString(), QStringLiteral("Live/song.mp3"), Options(true));
@@ -233,8 +213,7 @@ private slots:
         QCOMPARE(Entries(out), QStringList({"song.mp3"}));
     }
 
-    void caseInsensitiveNames_data()
-    {
+    void caseInsensitiveNames_data() {
         QTest::addColumn<QString>("existingFile");
         QTest::addColumn<bool>("doNothing");
         QTest::addColumn<QStringList>("expected");
@@ -245,8 +224,7 @@ private slots:
         QTest::newRow("clash in other case with do nothing skips the row")
             << "song.mp3" << true << QStringList({"song.mp3"});
     }
-    void caseInsensitiveNames()
-    {
+    void caseInsensitiveNames() {
         QFETCH(QString, existingFile);
         QFETCH(bool, doNothing);
         QFETCH(QStringList, expected);
@@ -255,8 +233,9 @@ private slots:
             QVERIFY(Write(out + QStringLiteral("/corvelle/") + existingFile, "OLD"));
         QVERIFY(Write(in + QStringLiteral("/Song.mp3"), "NEW"));
         OrganizeList list;
-        const OrganizeReport report = RunOne(list, QStringLiteral("Corvelle"),
-                                             QStringLiteral("Song.mp3"), Options(true, false, doNothing));
+        const OrganizeReport report =
+            RunOne(list, QStringLiteral("Corvelle"), QStringLiteral("Song.mp3"),
+                   Options(true, false, doNothing));
         QCOMPARE(Entries(out), QStringList({"corvelle"}));
         QCOMPARE(Entries(out + QStringLiteral("/corvelle")), expected);
         QCOMPARE(report.skipped, doNothing ? 1 : 0);
@@ -266,8 +245,7 @@ private slots:
             QCOMPARE(list.Row(0).errorText, ClashText());
     }
 
-    void missingSource()
-    {
+    void missingSource() {
         OrganizeList list;
         const OrganizeReport report =
             RunOne(list, QStringLiteral("A"), QStringLiteral("gone.mp3"), Options(true));
@@ -279,8 +257,7 @@ private slots:
 
     // Every failed copy or delete keeps the source whole, leaves no partial file and keeps
     // an old destination as it was.
-    void rowFailures_data()
-    {
+    void rowFailures_data() {
         QTest::addColumn<int>("fault");
         QTest::addColumn<bool>("deleteOld");
         QTest::addColumn<bool>("replace");
@@ -311,8 +288,7 @@ private slots:
         QTest::newRow("copy cut short while keeping sources")
             << int(CopyCutShort) << false << false << false << 0 << CopyErrorText() << none;
     }
-    void rowFailures()
-    {
+    void rowFailures() {
         QFETCH(int, fault);
         QFETCH(bool, deleteOld);
         QFETCH(bool, replace);
@@ -349,8 +325,7 @@ private slots:
         QCOMPARE(Read(out + QStringLiteral("/A/song.mp3")), destAfter == "NEW" ? data : destAfter);
     }
 
-    void copyKeepsTimeAndPermissions()
-    {
+    void copyKeepsTimeAndPermissions() {
         const QString source = in + QStringLiteral("/song.mp3");
         QVERIFY(Write(source, QByteArray(300000, 'c')));
         QVERIFY(QFile::setPermissions(source, QFile::ReadOwner | QFile::ReadGroup));
@@ -370,8 +345,7 @@ private slots:
         QVERIFY(QFile::exists(source));
     }
 
-    void renameFromTag_data()
-    {
+    void renameFromTag_data() {
         QTest::addColumn<QByteArray>("tail");
         QTest::addColumn<QStringList>("expected");
         QByteArray tag("TAG");
@@ -381,8 +355,7 @@ private slots:
         QTest::newRow("file without a tag keeps its name")
             << QByteArray(128, 'x') << QStringList({"Corvelle - Song.MP3"});
     }
-    void renameFromTag()
-    {
+    void renameFromTag() {
         QFETCH(QByteArray, tail);
         QFETCH(QStringList, expected);
         QVERIFY(Write(in + QStringLiteral("/Corvelle - Song.MP3"), QByteArray(500, 'a') + tail));
@@ -395,8 +368,7 @@ private slots:
         QCOMPARE(Entries(out + QStringLiteral("/Corvelle")), expected);
     }
 
-    void moveIsOneRename()
-    {
+    void moveIsOneRename() {
         QVERIFY(Write(in + QStringLiteral("/song.mp3"), "x"));
         struct stat before {};
         QCOMPARE(::stat(QFile::encodeName(in + QStringLiteral("/song.mp3")).constData(), &before),
@@ -410,8 +382,7 @@ private slots:
         QVERIFY(!QFile::exists(in + QStringLiteral("/song.mp3")));
     }
 
-    void crossFileSystemCopiesThenDeletes()
-    {
+    void crossFileSystemCopiesThenDeletes() {
         const QString shm = QStringLiteral("/dev/shm");
         struct stat a {};
         struct stat b {};
@@ -431,28 +402,26 @@ private slots:
         QVERIFY(!QFile::exists(in + QStringLiteral("/song.mp3")));
     }
 
-    void fileAlreadyInPlaceIsNeverDeleted_data()
-    {
+    void fileAlreadyInPlaceIsNeverDeleted_data() {
         QTest::addColumn<bool>("replace");
         QTest::newRow("replace on") << true;
         QTest::newRow("numbering") << false;
     }
-    void fileAlreadyInPlaceIsNeverDeleted()
-    {
+    void fileAlreadyInPlaceIsNeverDeleted() {
         QFETCH(bool, replace);
         in = out;
         QVERIFY(Write(out + QStringLiteral("/Corvelle/song.mp3"), "ONLY"));
         OrganizeList list;
-        const OrganizeReport report = RunOne(list, QStringLiteral("Corvelle"),
-                                             QStringLiteral("Corvelle/song.mp3"), Options(true, replace));
+        const OrganizeReport report =
+            RunOne(list, QStringLiteral("Corvelle"), QStringLiteral("Corvelle/song.mp3"),
+                   Options(true, replace));
         QCOMPARE(report.organized, 1);
         QCOMPARE(list.Count(), 0);
         QCOMPARE(Entries(out + QStringLiteral("/Corvelle")), QStringList({"song.mp3"}));
         QCOMPARE(Read(out + QStringLiteral("/Corvelle/song.mp3")), QByteArray("ONLY"));
     }
 
-    void folderNameCannotLeaveOrganizeTo()
-    {
+    void folderNameCannotLeaveOrganizeTo() {
         QVERIFY(Write(in + QStringLiteral("/song.mp3"), "x"));
         OrganizeList list;
         RunOne(list, QStringLiteral(".."), QStringLiteral("song.mp3"), Options(true));
@@ -461,8 +430,7 @@ private slots:
         QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("song.mp3"))));
     }
 
-    void cancelLeavesRowsNotReached()
-    {
+    void cancelLeavesRowsNotReached() {
         for (int i = 0; i < 5; ++i)
             QVERIFY(Write(in + QStringLiteral("/s%1.mp3").arg(i), "x"));
         OrganizeList list;
@@ -493,8 +461,7 @@ private slots:
         QCOMPARE(view.enables, QList<bool>({false, true}));
     }
 
-    void endingMessages_data()
-    {
+    void endingMessages_data() {
         QTest::addColumn<int>("organizedRows");
         QTest::addColumn<int>("skippedRows");
         QTest::addColumn<QString>("expected");
@@ -526,8 +493,7 @@ private slots:
                         "checked in preferences.)"
             << int(MsgIcon::Critical);
     }
-    void endingMessages()
-    {
+    void endingMessages() {
         QFETCH(int, organizedRows);
         QFETCH(int, skippedRows);
         QFETCH(QString, expected);
@@ -552,15 +518,13 @@ private slots:
         QCOMPARE(view.value, 0);
     }
 
-    void missingOrganizeToFolder_data()
-    {
+    void missingOrganizeToFolder_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("created");
         QTest::newRow("yes creates every level") << int(MsgResult::Yes) << true;
         QTest::newRow("no aborts") << int(MsgResult::No) << false;
     }
-    void missingOrganizeToFolder()
-    {
+    void missingOrganizeToFolder() {
         QFETCH(int, answer);
         QFETCH(bool, created);
         out = dir->filePath(QStringLiteral("new/deeper/out"));
@@ -577,11 +541,11 @@ private slots:
         QCOMPARE(QFileInfo(out).isDir(), created);
         QCOMPARE(list.Count(), created ? 0 : 1);
         if (!created)
-            QCOMPARE(dialogs.MessageTexts().last(), QStringLiteral("Media File Organization Aborted."));
+            QCOMPARE(dialogs.MessageTexts().last(),
+                     QStringLiteral("Media File Organization Aborted."));
     }
 
-    void keepSourceQuestion_data()
-    {
+    void keepSourceQuestion_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("deleteoldAfter");
         QTest::addColumn<bool>("sourceKept");
@@ -590,8 +554,7 @@ private slots:
         QTest::newRow("no keeps the sources") << int(MsgResult::No) << 0 << true << 0;
         QTest::newRow("cancel aborts") << int(MsgResult::Cancel) << 0 << true << 1;
     }
-    void keepSourceQuestion()
-    {
+    void keepSourceQuestion() {
         QFETCH(int, answer);
         QFETCH(int, deleteoldAfter);
         QFETCH(bool, sourceKept);
@@ -610,8 +573,7 @@ private slots:
         QCOMPARE(list.Count(), rowsLeft);
     }
 
-    void organizeCommandStopsEarly_data()
-    {
+    void organizeCommandStopsEarly_data() {
         QTest::addColumn<bool>("withRow");
         QTest::addColumn<bool>("withOut");
         QTest::addColumn<QString>("expected");
@@ -630,8 +592,7 @@ private slots:
                "be undone!"
             << int(MsgIcon::Question);
     }
-    void organizeCommandStopsEarly()
-    {
+    void organizeCommandStopsEarly() {
         QFETCH(bool, withRow);
         QFETCH(bool, withOut);
         QFETCH(QString, expected);
@@ -652,8 +613,7 @@ private slots:
         QVERIFY(QFile::exists(in + QStringLiteral("/a.mp3")));
     }
 
-    void dryRunTouchesNothing()
-    {
+    void dryRunTouchesNothing() {
         QVERIFY(Write(in + QStringLiteral("/a/song.mp3"), "1"));
         QVERIFY(Write(in + QStringLiteral("/b/song.mp3"), "2"));
         OrganizeList list;

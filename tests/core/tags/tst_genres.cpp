@@ -2,29 +2,25 @@
 
 #include <QtTest>
 
-class TestGenres : public QObject
-{
+class TestGenres : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // Runs first, before anything loaded the list.
-    void unknownBeforeLoading()
-    {
+    void unknownBeforeLoading() {
         QCOMPARE(GenreCount(), 0);
         QCOMPARE(GenreName(0), QStringLiteral("Unknown"));
         QCOMPARE(GenreName(17), QStringLiteral("Unknown"));
     }
 
-    void loadsAllNames()
-    {
+    void loadsAllNames() {
         LoadGenres();
         QCOMPARE(GenreCount(), 195);
         LoadGenres();
         QCOMPARE(GenreCount(), 195);
     }
 
-    void genreName_data()
-    {
+    void genreName_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("expected");
         QTest::newRow("first") << 0 << "Blues";
@@ -39,16 +35,14 @@ private slots:
         QTest::newRow("255 means no genre") << 255 << "Unknown";
         QTest::newRow("negative") << -1 << "Unknown";
     }
-    void genreName()
-    {
+    void genreName() {
         QFETCH(int, index);
         QFETCH(QString, expected);
         LoadGenres();
         QCOMPARE(GenreName(index), expected);
     }
 
-    void everyShownNameIsFilled()
-    {
+    void everyShownNameIsFilled() {
         LoadGenres();
         for (int i = 0; i < 148; ++i) {
             const QString name = GenreName(i);

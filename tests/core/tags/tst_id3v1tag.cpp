@@ -21,14 +21,12 @@ struct BlockFields {
     int genre = 17;
 };
 
-QByteArray Padded(QByteArray b, int width)
-{
+QByteArray Padded(QByteArray b, int width) {
     b = b.left(width);
     return b + QByteArray(width - b.size(), '\0');
 }
 
-QByteArray MakeBlock(const BlockFields &s)
-{
+QByteArray MakeBlock(const BlockFields &s) {
     QByteArray b = Padded(s.marker, 3) + Padded(s.title, 30) + Padded(s.artist, 30) +
                    Padded(s.album, 30) + Padded(s.year, 4) + Padded(s.comment, 28);
     b += char(s.zero);
@@ -38,27 +36,21 @@ QByteArray MakeBlock(const BlockFields &s)
 }
 } // namespace
 
-class TestId3v1Tag : public QObject
-{
+class TestId3v1Tag : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir m_dir;
 
-    QString WriteFile(const QString &name, const QByteArray &content)
-    {
+    QString WriteFile(const QString &name, const QByteArray &content) {
         const QString path = m_dir.filePath(name);
         return TestEnv::WriteFile(path, content) ? path : QString();
     }
 
-private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-    }
+  private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
 
-    void isMp3_data()
-    {
+    void isMp3_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("mp3");
         QTest::newRow("plain mp3") << "song.mp3" << true;
@@ -71,15 +63,13 @@ private slots:
         QTest::newRow("empty") << "" << false;
     }
 
-    void isMp3()
-    {
+    void isMp3() {
         QFETCH(QString, name);
         QFETCH(bool, mp3);
         QCOMPARE(IsMp3(name), mp3);
     }
 
-    void readTag_data()
-    {
+    void readTag_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("read");
         QTest::addColumn<QString>("title");
@@ -98,12 +88,10 @@ private slots:
         QTest::newRow("lower-case marker accepted") << MakeBlock(lower) << true << "Song A" << 5;
         QTest::newRow("mixed-case marker accepted") << MakeBlock(mixed) << true << "Song A" << 5;
         QTest::newRow("no marker") << MakeBlock(none) << false << "Song A" << 5;
-        QTest::newRow("tag not at the very end")
-            << block + QByteArray(10, 'x') << false << "" << 0;
+        QTest::newRow("tag not at the very end") << block + QByteArray(10, 'x') << false << "" << 0;
     }
 
-    void readTag()
-    {
+    void readTag() {
         QFETCH(QByteArray, content);
         QFETCH(bool, read);
         QFETCH(QString, title);
@@ -122,8 +110,7 @@ private slots:
         }
     }
 
-    void readTagLeavesRecordOfShortFile()
-    {
+    void readTagLeavesRecordOfShortFile() {
         const QString path = WriteFile(QStringLiteral("short.mp3"), QByteArray(126, 'T'));
         Id3v1Tag tag;
         tag.title = QStringLiteral("kept");
@@ -132,8 +119,7 @@ private slots:
         QVERIFY(!ReadTag(tag, WriteFile(QStringLiteral("empty.mp3"), QByteArray())));
     }
 
-    void readTagOfMissingFolderOrPipe()
-    {
+    void readTagOfMissingFolderOrPipe() {
         Id3v1Tag tag;
         QVERIFY(!ReadTag(tag, m_dir.filePath(QStringLiteral("missing.mp3"))));
         QVERIFY(!ReadTag(tag, m_dir.path()));
@@ -142,8 +128,7 @@ private slots:
         QVERIFY(!ReadTag(tag, fifo)); // returns at once instead of waiting for a writer
     }
 
-    void decodesWindows1252()
-    {
+    void decodesWindows1252() {
         BlockFields s;
         s.title = "Caf\xE9 \x80 \x93x\x94 \x81";
         const QString path = WriteFile(QStringLiteral("cp.mp3"), MakeBlock(s));
@@ -152,8 +137,7 @@ private slots:
         QCOMPARE(tag.title.left(12), QString::fromUtf8("Café € “x” \u0081"));
     }
 
-    void cleanTagField_data()
-    {
+    void cleanTagField_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<bool>("removeHigh");
         QTest::addColumn<bool>("usable");
@@ -174,8 +158,7 @@ private slots:
         QTest::newRow("only high characters") << "éé" << true << false << "";
     }
 
-    void cleanTagField()
-    {
+    void cleanTagField() {
         QFETCH(QString, field);
         QFETCH(bool, removeHigh);
         QFETCH(bool, usable);

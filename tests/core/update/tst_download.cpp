@@ -8,8 +8,7 @@
 #include <QTest>
 
 namespace {
-QStringList PartFiles()
-{
+QStringList PartFiles() {
     return QDir(QDir::tempPath()).entryList({QStringLiteral("sortiva-*.part")}, QDir::Files);
 }
 
@@ -26,11 +25,10 @@ struct Rig {
 };
 } // namespace
 
-class tst_Download : public QObject
-{
+class tst_Download : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void bytesFormDeliversContent();
     void fileFormDeliversCompleteKeptFile();
     void failures_data();
@@ -43,8 +41,7 @@ private slots:
     void sameKeyReplacesRunningRead();
 };
 
-void tst_Download::bytesFormDeliversContent()
-{
+void tst_Download::bytesFormDeliversContent() {
     Rig r;
     QVERIFY(r.server.IsListening());
     r.server.Serve("/a.dat", "version=1.4.2\r\n");
@@ -63,8 +60,7 @@ void tst_Download::bytesFormDeliversContent()
              r.server.heads.at(0).constData());
 }
 
-void tst_Download::fileFormDeliversCompleteKeptFile()
-{
+void tst_Download::fileFormDeliversCompleteKeptFile() {
     Rig r;
     QByteArray body(300000, '\0');
     for (int i = 0; i < body.size(); ++i)
@@ -90,21 +86,19 @@ void tst_Download::fileFormDeliversCompleteKeptFile()
     QCOMPARE(last.at(4).toString(), QString());
 }
 
-void tst_Download::failures_data()
-{
+void tst_Download::failures_data() {
     QTest::addColumn<QByteArray>("path");
     QTest::addColumn<int>("fileType");
     QTest::addColumn<qint64>("maxSize");
-    QTest::newRow("missing file, partial file removed") << QByteArray("/missing")
-                                                        << int(Download::kFileForm) << qint64(0);
-    QTest::newRow("oversized bytes form") << QByteArray("/big") << int(Download::kBytesForm)
-                                          << qint64(4999);
+    QTest::newRow("missing file, partial file removed")
+        << QByteArray("/missing") << int(Download::kFileForm) << qint64(0);
+    QTest::newRow("oversized bytes form")
+        << QByteArray("/big") << int(Download::kBytesForm) << qint64(4999);
     QTest::newRow("oversized file form, partial file removed")
         << QByteArray("/big") << int(Download::kFileForm) << qint64(4999);
 }
 
-void tst_Download::failures()
-{
+void tst_Download::failures() {
     QFETCH(QByteArray, path);
     QFETCH(int, fileType);
     QFETCH(qint64, maxSize);
@@ -122,8 +116,7 @@ void tst_Download::failures()
     QCOMPARE(PartFiles(), before);
 }
 
-void tst_Download::refusedUrlsFailAtOnce_data()
-{
+void tst_Download::refusedUrlsFailAtOnce_data() {
     QTest::addColumn<QString>("url");
     QTest::newRow("local file scheme") << QStringLiteral("file:///etc/passwd");
     QTest::newRow("ftp scheme") << QStringLiteral("ftp://127.0.0.1/setup.exe");
@@ -132,12 +125,10 @@ void tst_Download::refusedUrlsFailAtOnce_data()
     QTest::newRow("data scheme") << QStringLiteral("data:,hello");
 }
 
-void tst_Download::refusedUrlsFailAtOnce()
-{
+void tst_Download::refusedUrlsFailAtOnce() {
     QFETCH(QString, url);
     Rig r;
-    r.d.BeginDownload(url, QStringLiteral("update"), Download::kBytesForm,
-                      Download::kFetchAfresh);
+    r.d.BeginDownload(url, QStringLiteral("update"), Download::kBytesForm, Download::kFetchAfresh);
     // Reported before BeginDownload returns, with a platform error number.
     QCOMPARE(r.failed.count(), 1);
     QVERIFY(r.failed.at(0).at(1).toInt() != 0);
@@ -147,16 +138,14 @@ void tst_Download::refusedUrlsFailAtOnce()
     QCOMPARE(r.failed.count(), 1);
 }
 
-void tst_Download::emptyPathDoesNothing()
-{
+void tst_Download::emptyPathDoesNothing() {
     Rig r;
     r.d.BeginDownload(QString(), QStringLiteral("update"));
     QCOMPARE(r.failed.count(), 0);
     QVERIFY(!r.d.IsRunning(QStringLiteral("update")));
 }
 
-void tst_Download::severalKeysAtOnce()
-{
+void tst_Download::severalKeysAtOnce() {
     Rig r;
     r.server.Serve("/one", "first");
     r.server.Serve("/two", "second");
@@ -172,8 +161,7 @@ void tst_Download::severalKeysAtOnce()
     QCOMPARE(got.value(QStringLiteral("two")), QByteArray("second"));
 }
 
-void tst_Download::cancelledReadIsSilent()
-{
+void tst_Download::cancelledReadIsSilent() {
     Rig r;
     r.server.Serve("/a", "x");
     r.d.BeginDownload(r.Url("/a"), QStringLiteral("k"));
@@ -185,8 +173,7 @@ void tst_Download::cancelledReadIsSilent()
     QCOMPARE(r.failed.count(), 0);
 }
 
-void tst_Download::sameKeyReplacesRunningRead()
-{
+void tst_Download::sameKeyReplacesRunningRead() {
     Rig r;
     r.server.Serve("/old", "old");
     r.server.Serve("/new", "new");

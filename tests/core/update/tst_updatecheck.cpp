@@ -4,9 +4,9 @@
 #include "base/progressview.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
+#include "support/httptestserver.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
-#include "support/httptestserver.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,15 +23,13 @@ const QString checkTransferFailed = QStringLiteral(
     "A download error has occurred while checking for an update! Please try again later.");
 const QString setupTransferFailed = QStringLiteral(
     "An error has occurred while attempting to download the new update! Please try again later.");
-const QString installQuestion = QStringLiteral(
-    "The updated file download is complete. Would you like to install it now?");
+const QString installQuestion =
+    QStringLiteral("The updated file download is complete. Would you like to install it now?");
 const QByteArray descriptionPath = "/update/sortiva/sortiva.dat";
 
-class FakeHost : public UpdateHost
-{
-public:
-    void SetUpdateLink(const QString &caption, bool enabled) override
-    {
+class FakeHost : public UpdateHost {
+  public:
+    void SetUpdateLink(const QString &caption, bool enabled) override {
         captions << caption;
         linkEnabled = enabled;
     }
@@ -47,23 +45,19 @@ public:
     int closed = 0;
 };
 
-class FakeProgress : public ProgressView
-{
-public:
-    void Status(int index, const QString &text) override
-    {
+class FakeProgress : public ProgressView {
+  public:
+    void Status(int index, const QString &text) override {
         if (index == 1)
             status << text;
     }
-    void SetProgressMax(int m) override
-    {
+    void SetProgressMax(int m) override {
         if (m > 0) {
             value = 0;
             max = m;
         }
     }
-    void SetProgress(int v) override
-    {
+    void SetProgress(int v) override {
         if (v <= max)
             value = v;
     }
@@ -74,22 +68,19 @@ public:
     int value = 0;
 };
 
-void WriteFile(const QString &path, const QByteArray &content)
-{
+void WriteFile(const QString &path, const QByteArray &content) {
     QVERIFY(TestEnv::WriteFile(path, content));
 }
 
-QStringList PartFiles()
-{
+QStringList PartFiles() {
     return QDir(QDir::tempPath()).entryList({QStringLiteral("sortiva-*.part")}, QDir::Files);
 }
 } // namespace
 
-class tst_UpdateCheck : public QObject
-{
+class tst_UpdateCheck : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void init();
     void cleanup();
@@ -117,7 +108,7 @@ private slots:
     void cleanUp_data();
     void cleanUp();
 
-private:
+  private:
     /** Starts a check against @p description and waits until the link is idle again. */
     void RunCheck(const QByteArray &description);
     QByteArray Description(const QByteArray &version, qint64 size, const QByteArray &url) const;
@@ -133,15 +124,13 @@ private:
     bool m_acceptOffer = false;
 };
 
-void tst_UpdateCheck::initTestCase()
-{
+void tst_UpdateCheck::initTestCase() {
     TestEnv::IsolateSettings();
     TestEnv::UseEnglishLocale();
     QCOMPARE(AppVersionString(), QStringLiteral("1.4.1"));
 }
 
-void tst_UpdateCheck::init()
-{
+void tst_UpdateCheck::init() {
     TestEnv::ClearStore();
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
@@ -162,8 +151,7 @@ void tst_UpdateCheck::init()
     });
 }
 
-void tst_UpdateCheck::cleanup()
-{
+void tst_UpdateCheck::cleanup() {
     m_check.reset();
     m_dialogs.reset();
     m_server.reset();
@@ -171,14 +159,12 @@ void tst_UpdateCheck::cleanup()
 }
 
 QByteArray tst_UpdateCheck::Description(const QByteArray &version, qint64 size,
-                                        const QByteArray &url) const
-{
+                                        const QByteArray &url) const {
     return "version=" + version + "\r\nsize=" + QByteArray::number(size) +
            "\r\ndate=30 November 2026\r\nurl=" + url + "\r\n";
 }
 
-void tst_UpdateCheck::RunCheck(const QByteArray &description)
-{
+void tst_UpdateCheck::RunCheck(const QByteArray &description) {
     m_server->Serve(descriptionPath, description);
     m_check->Start();
     QCOMPARE(m_host->captions.value(0), QStringLiteral("Checking..."));
@@ -186,45 +172,67 @@ void tst_UpdateCheck::RunCheck(const QByteArray &description)
     QTRY_VERIFY_WITH_TIMEOUT(m_host->IsIdle(), 20000);
 }
 
-void tst_UpdateCheck::greaterVersion_data()
-{
+void tst_UpdateCheck::greaterVersion_data() {
     QTest::addColumn<QString>("oldVersion");
     QTest::addColumn<QString>("newVersion");
     QTest::addColumn<bool>("orEqual");
     QTest::addColumn<bool>("expected");
 
-    QTest::newRow("newer revision") << "1.4.1" << "1.4.2" << false << true;
-    QTest::newRow("same is not newer") << "1.4.1" << "1.4.1" << false << false;
-    QTest::newRow("same counts with orEqual") << "1.4.1" << "1.4.1" << true << true;
-    QTest::newRow("older is never newer") << "1.4.2" << "1.4.1" << true << false;
-    QTest::newRow("two-digit minor is newer") << "1.4.1" << "1.10.0" << false << true;
-    QTest::newRow("1.4.10 newer than 1.4.9") << "1.4.9" << "1.4.10" << false << true;
-    QTest::newRow("1.4.10 older than 1.5.0") << "1.4.10" << "1.5.0" << false << true;
-    QTest::newRow("major decides first") << "1.9.9" << "2.0.0" << false << true;
-    QTest::newRow("leading zeros are the same number") << "1.4.01" << "1.4.1" << true << true;
-    QTest::newRow("leading zeros not newer") << "1.4.1" << "01.004.0001" << false << false;
-    QTest::newRow("parts beyond 64 bits")
-        << "1.4.99999999999999999999" << "1.4.100000000000000000000" << false << true;
-    QTest::newRow("huge part not below smaller")
-        << "1.4.100000000000000000000" << "1.4.99999999999999999999" << false << false;
-    QTest::newRow("joined digits beyond 32 bits") << "1.4.1" << "9999.9999.9999" << false << true;
-    QTest::newRow("four parts each") << "1.4.1.0" << "1.4.1.7" << false << true;
-    QTest::newRow("two parts fail the pattern") << "1.4.1" << "2.0" << false << false;
-    QTest::newRow("different part counts") << "1.4.1" << "1.4.1.1" << false << false;
-    QTest::newRow("empty old") << "" << "1.4.2" << false << false;
-    QTest::newRow("empty new") << "1.4.1" << "" << false << false;
-    QTest::newRow("letters in a part") << "1.4.1" << "1.5.x" << false << false;
-    QTest::newRow("letters after digits") << "1.4.1" << "1.5.0beta" << false << false;
-    QTest::newRow("empty part") << "1.4.1" << "1..5.0" << false << false;
-    QTest::newRow("leading dot") << "1.4.1" << ".1.5.0" << false << false;
-    QTest::newRow("sign in a part") << "1.4.1.0" << "1.4.1.+5" << false << false;
-    QTest::newRow("trailing blank is numeric") << "1.4.1" << "1.4.2 " << false << true;
-    QTest::newRow("blank inside a part") << "1.4.1" << "1.4.2 0" << false << false;
-    QTest::newRow("newer check across old invalid part") << "1.4.1x" << "2.0.0" << false << false;
+    QTest::newRow("newer revision") << "1.4.1"
+                                    << "1.4.2" << false << true;
+    QTest::newRow("same is not newer") << "1.4.1"
+                                       << "1.4.1" << false << false;
+    QTest::newRow("same counts with orEqual") << "1.4.1"
+                                              << "1.4.1" << true << true;
+    QTest::newRow("older is never newer") << "1.4.2"
+                                          << "1.4.1" << true << false;
+    QTest::newRow("two-digit minor is newer") << "1.4.1"
+                                              << "1.10.0" << false << true;
+    QTest::newRow("1.4.10 newer than 1.4.9") << "1.4.9"
+                                             << "1.4.10" << false << true;
+    QTest::newRow("1.4.10 older than 1.5.0") << "1.4.10"
+                                             << "1.5.0" << false << true;
+    QTest::newRow("major decides first") << "1.9.9"
+                                         << "2.0.0" << false << true;
+    QTest::newRow("leading zeros are the same number") << "1.4.01"
+                                                       << "1.4.1" << true << true;
+    QTest::newRow("leading zeros not newer") << "1.4.1"
+                                             << "01.004.0001" << false << false;
+    QTest::newRow("parts beyond 64 bits") << "1.4.99999999999999999999"
+                                          << "1.4.100000000000000000000" << false << true;
+    QTest::newRow("huge part not below smaller") << "1.4.100000000000000000000"
+                                                 << "1.4.99999999999999999999" << false << false;
+    QTest::newRow("joined digits beyond 32 bits") << "1.4.1"
+                                                  << "9999.9999.9999" << false << true;
+    QTest::newRow("four parts each") << "1.4.1.0"
+                                     << "1.4.1.7" << false << true;
+    QTest::newRow("two parts fail the pattern") << "1.4.1"
+                                                << "2.0" << false << false;
+    QTest::newRow("different part counts") << "1.4.1"
+                                           << "1.4.1.1" << false << false;
+    QTest::newRow("empty old") << ""
+                               << "1.4.2" << false << false;
+    QTest::newRow("empty new") << "1.4.1"
+                               << "" << false << false;
+    QTest::newRow("letters in a part") << "1.4.1"
+                                       << "1.5.x" << false << false;
+    QTest::newRow("letters after digits") << "1.4.1"
+                                          << "1.5.0beta" << false << false;
+    QTest::newRow("empty part") << "1.4.1"
+                                << "1..5.0" << false << false;
+    QTest::newRow("leading dot") << "1.4.1"
+                                 << ".1.5.0" << false << false;
+    QTest::newRow("sign in a part") << "1.4.1.0"
+                                    << "1.4.1.+5" << false << false;
+    QTest::newRow("trailing blank is numeric") << "1.4.1"
+                                               << "1.4.2 " << false << true;
+    QTest::newRow("blank inside a part") << "1.4.1"
+                                         << "1.4.2 0" << false << false;
+    QTest::newRow("newer check across old invalid part") << "1.4.1x"
+                                                         << "2.0.0" << false << false;
 }
 
-void tst_UpdateCheck::greaterVersion()
-{
+void tst_UpdateCheck::greaterVersion() {
     QFETCH(QString, oldVersion);
     QFETCH(QString, newVersion);
     QFETCH(bool, orEqual);
@@ -232,27 +240,35 @@ void tst_UpdateCheck::greaterVersion()
     QCOMPARE(GreaterVersion(oldVersion, newVersion, orEqual), expected);
 }
 
-void tst_UpdateCheck::readDescription_data()
-{
+void tst_UpdateCheck::readDescription_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("plain entry") << "version=1.4.2\r\n" << true << "version" << "1.4.2";
-    QTest::newRow("value cut at second =") << "url=http://h/s?a=b\r\n" << true << "url"
+    QTest::newRow("plain entry") << "version=1.4.2\r\n"
+                                 << true << "version"
+                                 << "1.4.2";
+    QTest::newRow("value cut at second =") << "url=http://h/s?a=b\r\n"
+                                           << true << "url"
                                            << "http://h/s?a";
-    QTest::newRow("blanks kept") << " date = 1 May \r\n" << true << " date " << " 1 May ";
-    QTest::newRow("lines without = ignored") << "hello\r\nversion=2\r\n\r\n" << true
-                                             << "version" << "2";
-    QTest::newRow("no CR LF at all") << "version=1.4.2" << false << "" << "";
-    QTest::newRow("repeated key") << "version=1\r\nversion=2\r\n" << false << "" << "";
-    QTest::newRow("repeated key in other case") << "size=1\r\nSize=1\r\n" << false << ""
+    QTest::newRow("blanks kept") << " date = 1 May \r\n"
+                                 << true << " date "
+                                 << " 1 May ";
+    QTest::newRow("lines without = ignored") << "hello\r\nversion=2\r\n\r\n"
+                                             << true << "version"
+                                             << "2";
+    QTest::newRow("no CR LF at all") << "version=1.4.2" << false << ""
+                                     << "";
+    QTest::newRow("repeated key") << "version=1\r\nversion=2\r\n"
+                                  << false << ""
+                                  << "";
+    QTest::newRow("repeated key in other case") << "size=1\r\nSize=1\r\n"
+                                                << false << ""
                                                 << "";
 }
 
-void tst_UpdateCheck::readDescription()
-{
+void tst_UpdateCheck::readDescription() {
     QFETCH(QString, text);
     QFETCH(bool, valid);
     QFETCH(QString, key);
@@ -265,8 +281,7 @@ void tst_UpdateCheck::readDescription()
     }
 }
 
-void tst_UpdateCheck::descriptionUrlFollowsSetting()
-{
+void tst_UpdateCheck::descriptionUrlFollowsSetting() {
     SettingsStore::Save(Keys::updateserver, QStringLiteral("https://updates.example:8443/"));
     QCOMPARE(UpdateDescriptionUrl(),
              QStringLiteral("https://updates.example:8443/update/sortiva/sortiva.dat"));
@@ -277,8 +292,7 @@ void tst_UpdateCheck::descriptionUrlFollowsSetting()
              m_folder->path() + QStringLiteral("/sortivasetup1.4.2.exe"));
 }
 
-void tst_UpdateCheck::newerVersionShowsOffer_data()
-{
+void tst_UpdateCheck::newerVersionShowsOffer_data() {
     QTest::addColumn<QByteArray>("description");
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("date");
@@ -286,12 +300,11 @@ void tst_UpdateCheck::newerVersionShowsOffer_data()
     QTest::newRow("plain keys") << Description("1.4.2", 2048, url) << "2.00 Kb"
                                 << "30 November 2026";
     QTest::newRow("keys in capitals are found")
-        << QByteArray("VERSION=1.4.2\r\nSIZE=10\r\nDate=today\r\nUrl=" + url + "\r\n")
-        << "10 Bytes" << "today";
+        << QByteArray("VERSION=1.4.2\r\nSIZE=10\r\nDate=today\r\nUrl=" + url + "\r\n") << "10 Bytes"
+        << "today";
 }
 
-void tst_UpdateCheck::newerVersionShowsOffer()
-{
+void tst_UpdateCheck::newerVersionShowsOffer() {
     QFETCH(QByteArray, description);
     QFETCH(QString, size);
     QFETCH(QString, date);
@@ -310,8 +323,7 @@ void tst_UpdateCheck::newerVersionShowsOffer()
     QCOMPARE(m_progress->value, 0);
 }
 
-void tst_UpdateCheck::sameVersionIsMostCurrent()
-{
+void tst_UpdateCheck::sameVersionIsMostCurrent() {
     RunCheck(Description("1.4.1", 2048, SetupUrl().toLatin1()));
     QCOMPARE(m_offers.size(), 0);
     QCOMPARE(m_dialogs->MessageTexts(), QStringList{mostCurrent});
@@ -321,8 +333,7 @@ void tst_UpdateCheck::sameVersionIsMostCurrent()
     QCOMPARE(m_progress->status, QStringList{QStringLiteral("Update check complete")});
 }
 
-void tst_UpdateCheck::failedDescriptions_data()
-{
+void tst_UpdateCheck::failedDescriptions_data() {
     QTest::addColumn<QByteArray>("description");
     QTest::addColumn<bool>("transferError");
     const QByteArray url = "http://127.0.0.1:1/setup";
@@ -332,8 +343,9 @@ void tst_UpdateCheck::failedDescriptions_data()
     QTest::newRow("no entry line") << QByteArray("nothing here\r\nat all\r\n") << false;
     QTest::newRow("version missing") << QByteArray("size=1\r\nurl=" + url + "\r\n") << false;
     QTest::newRow("newer without url") << QByteArray("version=1.4.2\r\nsize=1\r\n") << false;
-    QTest::newRow("repeated key")
-        << QByteArray("version=1.4.2\r\nurl=" + url + "\r\nVersion=1.4.3\r\n") << false;
+    QTest::newRow("repeated key") << QByteArray("version=1.4.2\r\nurl=" + url +
+                                                "\r\nVersion=1.4.3\r\n")
+                                  << false;
     QTest::newRow("url of a local file")
         << QByteArray("version=1.4.2\r\nurl=file:///bin/sh\r\n") << false;
     QTest::newRow("url of another scheme")
@@ -348,8 +360,7 @@ void tst_UpdateCheck::failedDescriptions_data()
         << true;
 }
 
-void tst_UpdateCheck::failedDescriptions()
-{
+void tst_UpdateCheck::failedDescriptions() {
     QFETCH(QByteArray, description);
     QFETCH(bool, transferError);
     if (transferError && description.isEmpty())
@@ -362,15 +373,14 @@ void tst_UpdateCheck::failedDescriptions()
     QCOMPARE(m_dialogs->MessageTexts(),
              QStringList{transferError ? checkTransferFailed : descriptionFailed});
     QCOMPARE(m_dialogs->asked.at(0).icon, MsgIcon::Critical);
-    QCOMPARE(m_progress->status, QStringList{transferError
-                                                 ? QStringLiteral("Error Downloading Update...")
-                                                 : QStringLiteral("Update check complete")});
+    QCOMPARE(m_progress->status,
+             QStringList{transferError ? QStringLiteral("Error Downloading Update...")
+                                       : QStringLiteral("Update check complete")});
     QCOMPARE(m_progress->value, 0);
     QCOMPARE(m_server->paths.size(), 1); // nothing fetched after the description
 }
 
-void tst_UpdateCheck::setupTransferRefused_data()
-{
+void tst_UpdateCheck::setupTransferRefused_data() {
     QTest::addColumn<int>("served");
     QTest::newRow("setup missing on the server") << -1;
     QTest::newRow("truncated setup") << 600;
@@ -378,8 +388,7 @@ void tst_UpdateCheck::setupTransferRefused_data()
     QTest::newRow("empty setup") << 0;
 }
 
-void tst_UpdateCheck::setupTransferRefused()
-{
+void tst_UpdateCheck::setupTransferRefused() {
     QFETCH(int, served);
     m_acceptOffer = true;
     if (served >= 0)
@@ -398,27 +407,23 @@ void tst_UpdateCheck::setupTransferRefused()
     QCOMPARE(PartFiles(), before);
 }
 
-void tst_UpdateCheck::urlHoldingEqualsIsCut()
-{
+void tst_UpdateCheck::urlHoldingEqualsIsCut() {
     m_acceptOffer = true;
     m_server->Serve("/files/setup?name", QByteArray(10, 'S'));
     RunCheck(Description("1.4.2", 10, SetupUrl().toLatin1() + "?name=setup.exe"));
     QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts().value(0), installQuestion, 20000);
-    QCOMPARE(m_check->Entries().value(QStringLiteral("url")),
-             SetupUrl() + QStringLiteral("?name"));
+    QCOMPARE(m_check->Entries().value(QStringLiteral("url")), SetupUrl() + QStringLiteral("?name"));
     QCOMPARE(m_server->paths.last(), QByteArray("/files/setup?name"));
 }
 
-void tst_UpdateCheck::existingSetupFile_data()
-{
+void tst_UpdateCheck::existingSetupFile_data() {
     QTest::addColumn<QByteArray>("existing");
     QTest::addColumn<bool>("fetched");
     QTest::newRow("right size: asked at once, no transfer") << QByteArray(10, 'S') << false;
     QTest::newRow("wrong size: fetched again") << QByteArray(4, 'o') << true;
 }
 
-void tst_UpdateCheck::existingSetupFile()
-{
+void tst_UpdateCheck::existingSetupFile() {
     QFETCH(QByteArray, existing);
     QFETCH(bool, fetched);
     m_acceptOffer = true;
@@ -435,8 +440,7 @@ void tst_UpdateCheck::existingSetupFile()
     QCOMPARE(file.readAll(), fetched ? QByteArray(10, 'N') : existing);
 }
 
-void tst_UpdateCheck::yesStartsSetupStoresKeysAndCloses()
-{
+void tst_UpdateCheck::yesStartsSetupStoresKeysAndCloses() {
     m_acceptOffer = true;
     m_dialogs->AnswerMessage(MsgResult::Yes);
     const QByteArray content(5000, 'X');
@@ -462,8 +466,7 @@ void tst_UpdateCheck::yesStartsSetupStoresKeysAndCloses()
     QCOMPARE(PartFiles(), before); // the downloaded copy was moved into place
 }
 
-void tst_UpdateCheck::setupKeptForLater_data()
-{
+void tst_UpdateCheck::setupKeptForLater_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("starts");
     QTest::addColumn<QList<bool>>("visibility");
@@ -472,8 +475,7 @@ void tst_UpdateCheck::setupKeptForLater_data()
         << int(MsgResult::Yes) << false << QList<bool>({false, true});
 }
 
-void tst_UpdateCheck::setupKeptForLater()
-{
+void tst_UpdateCheck::setupKeptForLater() {
     QFETCH(int, answer);
     QFETCH(bool, starts);
     QFETCH(QList<bool>, visibility);
@@ -498,8 +500,7 @@ void tst_UpdateCheck::setupKeptForLater()
     QCOMPARE(m_host->closed, 0);
 }
 
-void tst_UpdateCheck::cleanUp_data()
-{
+void tst_UpdateCheck::cleanUp_data() {
     QTest::addColumn<QString>("installed");
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("fileName");
@@ -507,24 +508,26 @@ void tst_UpdateCheck::cleanUp_data()
     QTest::addColumn<bool>("keysRemoved");
 
     const QString setup = QStringLiteral("sortivasetup1.4.1.exe");
-    QTest::newRow("same version: file and keys go") << "yes" << "1.4.1" << setup << true << true;
-    QTest::newRow("older stored version: file and keys go")
-        << "yes" << "1.3.9" << setup << true << true;
-    QTest::newRow("newer stored version: nothing happens")
-        << "yes" << "1.5.0" << setup << false << false;
-    QTest::newRow("two-part version: nothing happens") << "yes" << "1.4" << setup << false
-                                                       << false;
-    QTest::newRow("non-numeric version: nothing happens")
-        << "yes" << "1.x.1" << setup << false << false;
-    QTest::newRow("not installed: nothing happens") << "no" << "1.4.1" << setup << false
-                                                    << false;
-    QTest::newRow("installed compared exactly") << "Yes" << "1.4.1" << setup << false << false;
+    QTest::newRow("same version: file and keys go") << "yes"
+                                                    << "1.4.1" << setup << true << true;
+    QTest::newRow("older stored version: file and keys go") << "yes"
+                                                            << "1.3.9" << setup << true << true;
+    QTest::newRow("newer stored version: nothing happens") << "yes"
+                                                           << "1.5.0" << setup << false << false;
+    QTest::newRow("two-part version: nothing happens") << "yes"
+                                                       << "1.4" << setup << false << false;
+    QTest::newRow("non-numeric version: nothing happens") << "yes"
+                                                          << "1.x.1" << setup << false << false;
+    QTest::newRow("not installed: nothing happens") << "no"
+                                                    << "1.4.1" << setup << false << false;
+    QTest::newRow("installed compared exactly") << "Yes"
+                                                << "1.4.1" << setup << false << false;
     QTest::newRow("path naming another file: kept, keys go")
-        << "yes" << "1.4.1" << QStringLiteral("notes.txt") << false << true;
+        << "yes"
+        << "1.4.1" << QStringLiteral("notes.txt") << false << true;
 }
 
-void tst_UpdateCheck::cleanUp()
-{
+void tst_UpdateCheck::cleanUp() {
     QFETCH(QString, installed);
     QFETCH(QString, version);
     QFETCH(QString, fileName);
