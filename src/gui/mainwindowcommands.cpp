@@ -137,7 +137,6 @@ void MainWindow::load() {
         cancelRun();
         return;
     }
-    m_run.Reset();
     m_busy = true;
     PushCommandButton button(m_loadButton);
     RunLoad(*m_organizeList, *this, button, m_run, m_sourceFolderEdit->text(),
@@ -150,7 +149,6 @@ void MainWindow::organize() {
         cancelRun();
         return;
     }
-    m_run.Reset();
     m_busy = true;
     PushCommandButton button(m_organizeButton);
     RunOrganize(*m_organizeList, *this, button, m_run, m_sourceFolderEdit->text(),

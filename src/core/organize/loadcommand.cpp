@@ -18,13 +18,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QSet>
 
 namespace {
 const QString CancelCaption = QStringLiteral("Cancel");
 
 // Folder names for which the user declined "correct all" during this load, case-folded.
-QSet<QString> askedFolderNames;
 
 QString CrLf2() {
     return QStringLiteral("\r\n\r\n");
@@ -60,10 +58,6 @@ const QStringList &AutoAddExclusions() {
     return list;
 }
 
-void ClearAskedFolderNames() {
-    askedFolderNames.clear();
-}
-
 void RunLoad(OrganizeList &list, ProgressView &view, CommandButton &button, RunControl &run,
              const QString &mediaFolderText, const QString &outFolderText,
              const std::function<void(bool)> &showList) {
@@ -88,7 +82,6 @@ void RunLoad(OrganizeList &list, ProgressView &view, CommandButton &button, RunC
 void LoadMediaFiles(OrganizeList &list, ProgressView &view, RunControl &run,
                     const std::function<void(bool)> &showList) {
     list.Clear();
-    askedFolderNames.clear();
 
     const LoadScanOptions options = LoadScanOptions::FromSettings();
     const QString &inpath = options.inpath;
@@ -189,7 +182,7 @@ void EditListItem(OrganizeList &list, const QString &newName) {
     }
 
     bool correctAll = false;
-    if (!askedFolderNames.contains(oldName.toCaseFolded())) {
+    if (!list.CorrectionDeclined(oldName)) {
         bool others = false;
         for (int i = 0; i < list.Count() && !others; ++i)
             others = i != selected && list.Row(i).folder.compare(oldName, Qt::CaseInsensitive) == 0;
@@ -202,7 +195,7 @@ void EditListItem(OrganizeList &list, const QString &newName) {
             if (r == MsgResult::Yes)
                 correctAll = true;
             else
-                askedFolderNames.insert(oldName.toCaseFolded());
+                list.DeclineCorrection(oldName);
         }
     }
 

@@ -41,9 +41,6 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view, RunControl &run,
  */
 void EditListItem(OrganizeList &list, const QString &newName);
 
-/** Forgets the names for which "correct all" was declined (every load does this). */
-void ClearAskedFolderNames();
-
 /** What a folder button chose. */
 struct BrowseChoice {
     /** The chosen folder; empty when the picker was cancelled. */

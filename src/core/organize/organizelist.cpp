@@ -9,6 +9,7 @@ OrganizeList::OrganizeList(QObject *parent) : QObject(parent) {}
 void OrganizeList::Clear() {
     emit aboutToReset();
     m_rows.clear();
+    m_declinedCorrections.clear();
     m_shown = 0;
     const bool hadSelection = m_selected >= 0;
     m_selected = -1;

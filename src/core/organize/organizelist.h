@@ -3,6 +3,7 @@
 #include "organize/loadscan.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <deque>
@@ -56,7 +57,7 @@ class OrganizeList : public QObject {
     const OrganizeRow &Row(int index) const { return m_rows[static_cast<size_t>(index)]; }
     bool IsValid(int index) const { return index >= 0 && index < Count(); }
 
-    /** Removes every row (and the selection). */
+    /** Removes every row and the selection, and forgets the declined corrections. */
     void Clear();
     /** Appends a row; outside a batch it is announced at once. */
     void Append(OrganizeRow row);
@@ -84,6 +85,17 @@ class OrganizeList : public QObject {
     /** Selects a row; -1 (or an invalid index) clears the selection. */
     void SetSelected(int index);
 
+    /**
+     * True when the user declined to correct every row named @p folder (compared without
+     * regard to case) since the list was last cleared: a load asks that question once a name.
+     */
+    bool CorrectionDeclined(const QString &folder) const {
+        return m_declinedCorrections.contains(folder.toCaseFolded());
+    }
+    void DeclineCorrection(const QString &folder) {
+        m_declinedCorrections.insert(folder.toCaseFolded());
+    }
+
   signals:
     void aboutToReset();
     void resetDone();
@@ -100,6 +112,7 @@ class OrganizeList : public QObject {
     // A deque: the organize run removes rows near the front one by one, which a vector
     // would pay for with a move of every later row.
     std::deque<OrganizeRow> m_rows;
+    QSet<QString> m_declinedCorrections;
     int m_shown = 0;
     int m_selected = -1;
     bool m_batch = false;
