@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/replacelist.h"
+#include "base/settingskeys.h"
 
 #include <QString>
 
@@ -13,11 +14,11 @@
  */
 struct NamingOptions {
     /** The 0-based section of the file name that names the folder (the dash option). */
-    int dashSection = 0;
+    int dashSection = Defaults::dashoption;
     /** Only the primary artist: cut at " with " and " and " (featured artists dropped). */
-    bool primaryArtistOnly = false;
+    bool primaryArtistOnly = Defaults::removesubs != 0;
     /** MP3 files are named from their ID3 tag when it gives a name. */
-    bool folderFromTag = false;
+    bool folderFromTag = Defaults::renamefolders > 0;
     /** Comma-separated tag fields that build a folder name; empty means "Album". */
     QString folderNameFields;
     /** Comma-separated tag fields that build a file name; empty means "Song". */
