@@ -129,6 +129,17 @@ class TestLoadCommand : public QObject {
         QCOMPARE(SettingsStore::Get(Keys::inpath), in);
     }
 
+    // A load names with the options the record holds when it starts: the dash option and
+    // the user's rules reach every row.
+    void loadNamesWithTheSavedOptions() {
+        Touch(QStringLiteral("Song - Corvelle.mp3"));
+        Settings.dashoption = 1;
+        UserReplaceList.Add(QStringLiteral("Corvelle Band"), QStringLiteral("Corvelle"), 0);
+        Load l;
+        Start(l, in);
+        QCOMPARE(l.list.Row(0).folder, QStringLiteral("Corvelle Band"));
+    }
+
     void endOfLoadMessage_data() {
         QTest::addColumn<bool>("withBadRow");
         QTest::addColumn<int>("renamefolders");
