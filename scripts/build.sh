@@ -29,6 +29,8 @@ test)
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DSORTIVA_WERROR=ON -DSORTIVA_BUILD_BENCH=OFF
     cmake --build build
     ctest --test-dir build --output-on-failure -j "$(nproc)"
+    # Every C++ file stays as .clang-format makes it.
+    bash scripts/check-format.sh
     ;;
 *)
     echo "usage: $0 [run|test]" >&2
