@@ -32,8 +32,18 @@ test)
     # Every C++ file stays as .clang-format makes it.
     bash scripts/check-format.sh
     ;;
+sanitize)
+    # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer, with the standard
+    # library's own checks on; unoptimised, as it builds faster than it runs slower here.
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O0 -g1" \
+          -DSORTIVA_WERROR=ON -DSORTIVA_BUILD_BENCH=OFF -DSORTIVA_SANITIZE=ON
+    cmake --build build-sanitize
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+    UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+    ;;
 *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|sanitize]" >&2
     exit 2
     ;;
 esac
