@@ -111,7 +111,7 @@ bool CopyBlock(int in, int out, qint64 count, bool &kernelCopy, std::vector<char
 bool CopyData(int in, int out, qint64 size) {
     const TestSeams &seams = Seams();
     std::vector<char> buffer;
-    bool kernelCopy = true;
+    bool kernelCopy = seams.KernelCopy();
     qint64 done = 0;
     while (done < size) {
         const qint64 block = qMin(kBlock, size - done);

@@ -22,6 +22,16 @@ class TestSeams {
         Q_UNUSED(written);
         return block;
     }
+    /**
+     * False makes file copies take the plain read/write path that another file system (a USB
+     * stick, a network share) needs where the kernel cannot copy between the files.
+     */
+    virtual bool KernelCopy() const { return true; }
+    /**
+     * Called just before an organize run places a file at @p destination: another program
+     * may take that name in this moment.
+     */
+    virtual void BeforePlacing(const QString &destination) const { Q_UNUSED(destination); }
     /** True when the organize run can neither delete nor move @p sourcePath. */
     virtual bool SourceLocked(const QString &sourcePath) const {
         Q_UNUSED(sourcePath);
