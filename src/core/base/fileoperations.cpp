@@ -69,14 +69,21 @@ bool WriteAll(int fd, const char *data, qint64 size) {
     return true;
 }
 
+ssize_t KernelCopy(int in, int out, qint64 count) {
+    if (Seams().KernelCopyRefused()) {
+        errno = EXDEV;
+        return -1;
+    }
+    return ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(count), 0);
+}
+
 // Copies @p count bytes from the current offset of @p in to @p out. The kernel copies
 // between the files where it can (no trip through our memory, a shared extent on file
 // systems that clone); elsewhere, plain reads and writes take over for the rest of the copy.
 bool CopyBlock(int in, int out, qint64 count, bool &kernelCopy, std::vector<char> &buffer) {
     while (count > 0) {
         if (kernelCopy) {
-            const ssize_t n =
-                ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(count), 0);
+            const ssize_t n = KernelCopy(in, out, count);
             if (n > 0) {
                 count -= n;
                 continue;
@@ -111,7 +118,7 @@ bool CopyBlock(int in, int out, qint64 count, bool &kernelCopy, std::vector<char
 bool CopyData(int in, int out, qint64 size) {
     const TestSeams &seams = Seams();
     std::vector<char> buffer;
-    bool kernelCopy = seams.KernelCopy();
+    bool kernelCopy = true;
     qint64 done = 0;
     while (done < size) {
         const qint64 block = qMin(kBlock, size - done);

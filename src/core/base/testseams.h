@@ -23,10 +23,10 @@ class TestSeams {
         return block;
     }
     /**
-     * False makes file copies take the plain read/write path that another file system (a USB
-     * stick, a network share) needs where the kernel cannot copy between the files.
+     * True makes the kernel refuse to copy between two files (EXDEV), as it does across file
+     * systems (a USB stick, a network share): copies then take the plain read/write path.
      */
-    virtual bool KernelCopy() const { return true; }
+    virtual bool KernelCopyRefused() const { return false; }
     /**
      * Called just before an organize run places a file at @p destination: another program
      * may take that name in this moment.

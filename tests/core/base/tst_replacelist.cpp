@@ -53,16 +53,12 @@ class TestReplaceList : public QObject {
         QTest::addColumn<QString>("row"); // name|expected
         QTest::newRow("featuring") << "A Featuring B|A ft B";
         QTest::newRow("feat. then dot rule") << "A feat. B|A ft  B";
-        QTest::newRow("leppard") << "Def Leppard|Def lepard";
         QTest::newRow("britney") << "Britney Speers|britany spears";
-        QTest::newRow("ampersand spelled out") << "Simon & Garfunkel|Simon And Garfunkel";
         QTest::newRow("mettalica") << "Mettalica|metallica";
-        QTest::newRow("aguilera") << "Agulera Agulara Aguilara|aguilera aguilera aguilera";
         QTest::newRow("misspelled bands")
             << "Pantara Areosmith Disterbed|pantera aerosmith Disturbed";
         QTest::newRow("case-sensitive rule matches") << "Trans-siberian|Trans-Siberian";
         QTest::newRow("case-sensitive rule ignores other case") << "trans-siberian|trans-siberian";
-        QTest::newRow("every occurrence") << "a?b?c|abc";
     }
     void builtInPass() {
         QFETCH(QString, row);
@@ -184,39 +180,6 @@ class TestReplaceList : public QObject {
         QCOMPARE(Stored(QStringLiteral("rc")), QStringLiteral("0"));
         LoadReplaceLists();
         QCOMPARE(UserReplaceList.Count(), 0);
-    }
-
-    void removeAndKeys_data() {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("left"); // old texts of the rules left
-        QTest::newRow("position 0") << 0 << QString() << "abc";
-        QTest::newRow("first position, later rules move up") << 1 << QString() << "bc";
-        QTest::newRow("last position") << 3 << QString() << "ab";
-        QTest::newRow("key in other case") << 0 << "KB"
-                                           << "ac";
-    }
-    void removeAndKeys() {
-        QFETCH(int, position);
-        QFETCH(QString, key);
-        QFETCH(QString, left);
-        ReplaceList list;
-        QVERIFY(list.Add(QStringLiteral("A"), QStringLiteral("a"), 0));
-        QVERIFY(list.Add(QStringLiteral("B"), QStringLiteral("b"), 0, QStringLiteral("kb")));
-        QVERIFY(!list.Add(QStringLiteral("X"), QStringLiteral("x"), 0, QStringLiteral("KB")));
-        QVERIFY(list.AddItem(ReplaceItem(QStringLiteral("c"), QStringLiteral("C"), 1)));
-        QCOMPARE(list.Item(QStringLiteral("Kb"))->NewVal(), QStringLiteral("B"));
-        QVERIFY(!list.Item(QString()) && !list.Item(0) && !list.Item(4));
-        if (key.isEmpty())
-            list.Remove(position);
-        else
-            list.Remove(key);
-        QString got;
-        for (int i = 1; i <= list.Count(); ++i)
-            got += list.Item(i)->OldVal();
-        QCOMPARE(got, left);
-        const ReplaceList copy = list;
-        QCOMPARE(Rule(copy, copy.Count()), Rule(list, list.Count()));
     }
 
     void containsPair() {

@@ -58,53 +58,6 @@ class TestListActions : public QObject {
         Settings.autoadd = 0;
     }
 
-    void popupAndClickLine_data() {
-        QTest::addColumn<QString>("cells"); // row|play entry ("": none)|tag entry|click line
-        QTest::newRow("mp3: music, tag, size")
-            << "A:A - S.mp3|Play Music|tag|A: (976.56 Kb)  /A - S.mp3";
-        QTest::newRow("wma: music, no file") << "A:b.wma|Play Music||A: (0 Bytes)  /b.wma";
-        QTest::newRow("mpeg: video") << "A:c.mpeg|Play Video||";
-        QTest::newRow("png: picture") << "A:d.png|View Picture||";
-        QTest::newRow("exe: never run") << "A:e.exe|||";
-        QTest::newRow("others open") << "A:f.txt|Open File||";
-        QTest::newRow("failed row shows its error")
-            << "A:g.mp3:Broken|Play Music|tag|Error: Broken";
-    }
-    void popupAndClickLine() {
-        QFETCH(QString, cells);
-        const QStringList c = cells.split(QLatin1Char('|'));
-        Write(QStringLiteral("A - S.mp3"), 1000000);
-        Rows({c[0]});
-        const PopupState state = ListActions::PopupFor(list.Row(0));
-        QCOMPARE(state.playVisible ? state.playCaption : QString(), c[1]);
-        QCOMPARE(state.playVisible, !c[1].isEmpty());
-        QCOMPARE(state.viewTagVisible, !c[2].isEmpty());
-        QCOMPARE(state.errorVisible, c[0].count(QLatin1Char(':')) == 2);
-        if (!c[3].isEmpty())
-            QCOMPARE(ListActions::ClickLine(list, options), c[3]);
-        list.SetSelected(-1);
-        QCOMPARE(ListActions::ClickLine(list, options), QString());
-    }
-
-    void edit() {
-        Rows({"Corvelle:Live/s.mp3", ":x.mp3:Unnamed"});
-        ScriptedDialogs dialogs;
-        dialogs.AnswerInput(std::nullopt).AnswerInput(QString()).AnswerInput(QStringLiteral("cor"));
-        ListActions::EditRowFolder(list); // cancelled
-        QCOMPARE(dialogs.asked.first().text, QStringLiteral("Enter or edit the folder name for ") +
-                                                 QStringLiteral("Live/s.mp3"));
-        QCOMPARE(dialogs.asked.first().extra, QStringLiteral("Corvelle"));
-        QCOMPARE(list.Row(0).folder, QStringLiteral("Corvelle"));
-        ListActions::EditRowFolder(list); // emptied
-        QCOMPARE(list.Row(0).folder, QString());
-        list.SetSelected(1);
-        ListActions::EditRowFolder(list); // an unnamed row gets a name, in proper case
-        QCOMPARE(list.Row(1).folder, QStringLiteral("Cor"));
-        list.SetSelected(-1);
-        ListActions::EditRowFolder(list);
-        QCOMPARE(dialogs.MessageTexts(), QStringList{"Please select an item to edit!"});
-    }
-
     void removeAndDelete_data() {
         QTest::addColumn<bool>("deleting");
         QTest::addColumn<bool>("confirm");
@@ -143,26 +96,6 @@ class TestListActions : public QObject {
         QCOMPARE(list.Count(), gone ? 1 : 2);
         QCOMPARE(dialogs.MessageTexts().mid(confirm ? 1 : 0),
                  QStringList(2, QStringLiteral("Please select an item to remove!")));
-    }
-
-    void openErrorAndProperties_data() {
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("opened") << true;
-        QTest::newRow("nothing can open it") << false;
-    }
-    void openErrorAndProperties() {
-        QFETCH(bool, opens);
-        const QString file = Write(QStringLiteral("a.mp3"));
-        Rows({"A:a.mp3:Broken"});
-        ScriptedDialogs dialogs;
-        dialogs.openResult = opens;
-        ListActions::OpenRowFile(list, options);
-        QCOMPARE(dialogs.opened, QStringList({file}));
-        QCOMPARE(dialogs.MessageTexts().size(), opens ? 0 : 1);
-        ListActions::ShowErrorDetails(list);
-        QCOMPARE(dialogs.MessageTexts().last(), QStringLiteral("Error Details: \r\n\r\nBroken"));
-        ListActions::ShowRowProperties(list, options);
-        QCOMPARE(dialogs.properties, QStringList({file}));
     }
 
     void rename_data() {

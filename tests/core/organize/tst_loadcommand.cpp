@@ -156,37 +156,6 @@ class TestLoadCommand : public QObject {
         QCOMPARE(l.button.caption, QStringLiteral("1. Load    "));
     }
 
-    void relativePaths_data() {
-        QTest::addColumn<bool>("trailingSlash");
-        QTest::addColumn<int>("recursive");
-        QTest::addColumn<QStringList>("expected");
-        const QStringList top{"Corvelle - Song.mp3", " Lead - x.mp3"};
-        QTest::newRow("plain folder, blanks at the ends kept") << false << 0 << top;
-        QTest::newRow("folder typed with a trailing slash") << true << 0 << top;
-        QTest::newRow("recursive keeps sub-folders")
-            << false << 1 << (top + QStringList{"Live/Dalvern - Tune.mp3"});
-    }
-    void relativePaths() {
-        QFETCH(bool, trailingSlash);
-        QFETCH(int, recursive);
-        QFETCH(QStringList, expected);
-        Settings.recursivesearch = recursive;
-        for (const QString &name :
-             QStringList{"Corvelle - Song.mp3", "Live/Dalvern - Tune.mp3", " Lead - x.mp3"})
-            Touch(name);
-        Load l;
-        Start(l, trailingSlash ? in + QLatin1Char('/') : in);
-        QStringList got;
-        for (int i = 0; i < l.list.Count(); ++i)
-            got << l.list.Row(i).relativePath;
-        got.sort();
-        expected.sort();
-        QCOMPARE(got, expected);
-        QCOMPARE(RelativeMediaPath(in, in + QStringLiteral("x/a.mp3")), QString());
-        QCOMPARE(RelativeMediaPath(in + QLatin1Char('/'), in + QStringLiteral("/a")),
-                 QStringLiteral("a"));
-    }
-
     void cancelDuringLoad() {
         for (int i = 0; i < 250; ++i)
             Touch(QStringLiteral("Artist%1 - Song.mp3").arg(i, 3, 10, QLatin1Char('0')));
@@ -322,60 +291,6 @@ class TestLoadCommand : public QObject {
         QCOMPARE(SettingsStore::Get(QStringLiteral("1000o")), QStringLiteral("Corvelle"));
     }
 
-    void browseMediaFolder_data() {
-        QTest::addColumn<QString>("outpath");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("asked");
-        QTest::newRow("same folder in other case asks nothing")
-            << "/MEDIA/X"
-            << "/media/x" << int(MsgResult::Yes) << false;
-        QTest::newRow("other folder, yes") << "/other"
-                                           << "/media/x" << int(MsgResult::Yes) << true;
-        QTest::newRow("other folder, no") << "/other"
-                                          << "/media/x" << int(MsgResult::No) << true;
-        QTest::newRow("cancelled picker") << "/other"
-                                          << "" << int(MsgResult::Yes) << false;
-    }
-    void browseMediaFolder() {
-        QFETCH(QString, outpath);
-        QFETCH(QString, chosen);
-        QFETCH(int, answer);
-        QFETCH(bool, asked);
-        const bool alsoOut = asked && answer == int(MsgResult::Yes);
-        Settings.inpath = in;
-        Settings.outpath = outpath;
-        ScriptedDialogs dialogs;
-        dialogs.AnswerPath(chosen);
-        dialogs.AnswerMessage(MsgResult(answer));
-        const BrowseChoice choice = BrowseMediaFolder(QStringLiteral("/typed"));
-        QCOMPARE(dialogs.asked.first().extra, in);
-        QCOMPARE(choice.folder, chosen);
-        QCOMPARE(dialogs.MessageTexts().size(), asked ? 1 : 0);
-        QCOMPARE(choice.alsoOutFolder, alsoOut);
-        QCOMPARE(Settings.inpath, chosen.isEmpty() ? in : chosen);
-        QCOMPARE(Settings.outpath, alsoOut ? chosen : outpath);
-        if (!chosen.isEmpty())
-            QCOMPARE(SettingsStore::Get(Keys::inpath), chosen);
-        if (alsoOut)
-            QCOMPARE(SettingsStore::Get(Keys::outpath), chosen);
-    }
-
-    void browseOutFolderStart() {
-        ScriptedDialogs dialogs;
-        Settings.outpath = in; // the remembered folder, when it stands
-        dialogs.AnswerPath(QString()).AnswerPath(QString()).AnswerPath(QStringLiteral("/chosen"));
-        BrowseOutFolder(QStringLiteral("/typed"));
-        Settings.outpath = in + QStringLiteral("/missing"); // else the typed one, even missing
-        BrowseOutFolder(QStringLiteral("/typed"));
-        const BrowseChoice choice = BrowseOutFolder(QString()); // else the current folder
-        QCOMPARE(dialogs.asked.at(0).extra, in);
-        QCOMPARE(dialogs.asked.at(1).extra, QStringLiteral("/typed"));
-        QCOMPARE(dialogs.asked.at(2).extra, QDir::currentPath());
-        QCOMPARE(choice.folder, QStringLiteral("/chosen"));
-        QCOMPARE(SettingsStore::Get(Keys::outpath), QStringLiteral("/chosen"));
-    }
-
     // A load remembers names by artist candidate and by tag fields; every row must still come
     // out exactly as naming that file on its own does, whatever the rest of its name holds.
     void loadRowsMatchSingleNames_data() {
@@ -384,10 +299,8 @@ class TestLoadCommand : public QObject {
         QTest::addColumn<int>("dash");
         QTest::addColumn<int>("removesubs");
         QTest::newRow("file names, first section, primary artist") << 0 << "" << 0 << 1;
-        QTest::newRow("file names, second section") << 0 << "" << 1 << 1;
         QTest::newRow("tags by song and artist") << 1 << "Song,Artist" << 0 << 0;
         QTest::newRow("tags with a field named twice") << 1 << "Artist,Year,Artist" << 1 << 1;
-        QTest::newRow("tags by an unknown field only") << 1 << "Colour" << 0 << 1;
     }
     void loadRowsMatchSingleNames() {
         QFETCH(int, renamefolders);
