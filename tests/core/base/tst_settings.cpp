@@ -211,16 +211,12 @@ class TestSettings : public QObject {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("expected"); // the field was 5 before loading
-        QTest::newRow("negative") << "rememberfolders"
-                                  << "-1" << -1;
         QTest::newRow("plus sign") << "dashoption"
                                    << "+1" << 1;
         QTest::newRow("half rounds to even") << "dashoption"
                                              << "2.5" << 2;
         QTest::newRow("letters leave the field") << "dashoption"
                                                  << "abc" << 5;
-        QTest::newRow("number with junk leaves the field") << "showwarn"
-                                                           << "1x" << 5;
         QTest::newRow("two points leave the field") << "noempty"
                                                     << "1.2.3" << 5;
         QTest::newRow("too big leaves the field") << "autoadd"
