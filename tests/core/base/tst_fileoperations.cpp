@@ -291,6 +291,38 @@ class TestFileOperations : public QObject {
         QCOMPARE(Entries(), (QStringList{"dst.mp3", "src.mp3"}));
     }
 
+    // A file still being written (a download) must not be moved with its tail cut off.
+    void copyOfAGrowingSourceIsRefused() {
+        const QString src = Write(QStringLiteral("src.mp3"), QByteArray(100000, 'g'));
+        const QString dst = dir->filePath(QStringLiteral("dst.mp3"));
+        const CopyFault growing(true, [&](qint64 written, qint64 block) {
+            QFile f(src);
+            if (written == 0 && f.open(QIODevice::Append))
+                f.write("more");
+            return block;
+        });
+        QVERIFY(!CopyChecked(src, dst));
+        QCOMPARE(Entries(), QStringList{"src.mp3"});
+    }
+
+    // A replacing copy grows under a hidden name beside the old file.
+    void replacingCopyGrowsUnderAHiddenName() {
+        const QString src = Write(QStringLiteral("src.mp3"), QByteArray(100000, 'n'));
+        const QString dst = Write(QStringLiteral("dst.mp3"), "old");
+        QStringList during;
+        {
+            const CopyFault watch(true, [&](qint64, qint64 block) {
+                during = Entries();
+                return block;
+            });
+            QVERIFY(CopyReplacing(src, dst));
+        }
+        QCOMPARE(during.size(), 3);
+        QVERIFY2(during[0].startsWith(QLatin1String(".dst.mp3.part-")), qPrintable(during[0]));
+        QCOMPARE(Entries(), (QStringList{"dst.mp3", "src.mp3"}));
+        QCOMPARE(GetFileSize(dst), qint64(100000));
+    }
+
     void copyFailsHonestlyOnShortWrite_data() { copyKeepsContentTimeAndPermissions_data(); }
     void copyFailsHonestlyOnShortWrite() {
         QFETCH(bool, kernel);
