@@ -1,4 +1,5 @@
 #include "base/desktopservices.h"
+#include "base/dialogseam.h"
 #include "base/fileoperations.h"
 #include "base/paths.h"
 #include "base/testseams.h"
@@ -380,6 +381,22 @@ class TestFileOperations : public QObject {
         QString none = newName;
         QVERIFY(!RenameFile(QStringLiteral("a.mp3"), none, false)); // no folder given
         QVERIFY(!RenameFile(dir->filePath(QStringLiteral("none.mp3")), none, false));
+    }
+
+    // Batch programs and a start before any window ask nobody and agree to nothing.
+    void quietDialogsAgreeToNothing() {
+        DialogSeam &quiet = Dialogs();
+        QCOMPARE(quiet.Message(QString(), MsgButtons::YesNo, MsgIcon::Question), MsgResult::No);
+        QCOMPARE(quiet.Message(QString(), MsgButtons::YesNoCancel, MsgIcon::Question),
+                 MsgResult::Cancel);
+        QCOMPARE(quiet.Message(QString(), MsgButtons::Ok, MsgIcon::Critical), MsgResult::Ok);
+        QVERIFY(!quiet.InputBox(QString(), QString(), QStringLiteral("x")));
+        QVERIFY(!ShellRun(QStringLiteral("/m/a.mp3"), QString()));
+        QCOMPARE(ShowFileDialog(false, QString(), QStringLiteral("none"), QString(), QString(),
+                                QString()),
+                 QStringLiteral("none"));
+        QCOMPARE(BrowseForFolder(QStringLiteral("t"), QStringLiteral("/s")), QString());
+        QCOMPARE(ChooseColorDialog(5), -1);
     }
 
     void shellRun_data() {

@@ -208,28 +208,24 @@ class TestSettings : public QObject {
     }
 
     void storedNumbers_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("expected"); // the field was 5 before loading
-        QTest::newRow("plus sign") << "dashoption"
-                                   << "+1" << 1;
-        QTest::newRow("half rounds to even") << "dashoption"
-                                             << "2.5" << 2;
-        QTest::newRow("letters leave the field") << "dashoption"
-                                                 << "abc" << 5;
-        QTest::newRow("two points leave the field") << "noempty"
-                                                    << "1.2.3" << 5;
-        QTest::newRow("too big leaves the field") << "autoadd"
-                                                  << "99999999999" << 5;
-        QTest::newRow("exponent leaves the field") << "dashoption"
-                                                   << "1e1" << 5;
+        QTest::addColumn<QString>("cells"); // key|stored text
+        QTest::addColumn<int>("expected");  // the field was 5 before loading
+        QTest::newRow("negative, blanks around") << "rememberfolders| -1 " << -1;
+        QTest::newRow("plus sign") << "dashoption|+1" << 1;
+        QTest::newRow("half rounds to even") << "dashoption|2.5" << 2;
+        QTest::newRow("letters leave the field") << "dashoption|abc" << 5;
+        QTest::newRow("two points leave the field") << "noempty|1.2.3" << 5;
+        QTest::newRow("lone point leaves the field") << "deleteold|." << 5;
+        QTest::newRow("too big leaves the field") << "autoadd|99999999999" << 5;
+        QTest::newRow("exponent leaves the field") << "showwarn|1e1" << 5;
+        QTest::newRow("html number too") << "htmlalternate|zero" << 5;
     }
     void storedNumbers() {
-        QFETCH(QString, key);
-        QFETCH(QString, stored);
+        QFETCH(QString, cells);
         QFETCH(int, expected);
+        const QString key = cells.section(QLatin1Char('|'), 0, 0);
         SettingsStore::Save(QStringLiteral("htmlalign"), QStringLiteral("center"));
-        SettingsStore::Save(key, stored);
+        SettingsStore::Save(key, cells.section(QLatin1Char('|'), 1));
         Settings = SettingsRecord();
         HtmlPageSettings = HtmlPageSettingsRecord();
         *IntField(key) = 5;
