@@ -69,6 +69,7 @@ bool WriteAll(int fd, const char *data, qint64 size) {
     return true;
 }
 
+// The kernel's copy between two files, which a test can make refuse as another file system does.
 ssize_t KernelCopy(int in, int out, qint64 count) {
     if (Seams().KernelCopyRefused()) {
         errno = EXDEV;

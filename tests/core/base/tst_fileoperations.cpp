@@ -76,6 +76,7 @@ class TestFileOperations : public QObject {
         QTest::newRow("file in folder") << "/music/Live/a.mp3|/music/Live|a.mp3|/music/Live/a.mp3";
         QTest::newRow("trailing slashes removed") << "/music///|/music||/music";
         QTest::newRow("short, ending slash") << "a/|a||a/";
+        QTest::newRow("three characters, two slashes") << "a//|a||a";
         QTest::newRow("root alone stays") << "/|||/";
         QTest::newRow("backslash is ordinary") << "/m/a\\b\\|/m|a\\b\\|/m/a\\b\\";
         QTest::newRow("network path keeps its leading pair") << "//srv/s/|//srv/s||//srv/s";
