@@ -430,11 +430,13 @@ class TestOrganizeEngine : public QObject {
     void cancelLeavesRowsNotReached() {
         OrganizeList list;
         for (int i = 0; i < 5; ++i) {
-            QVERIFY(Write(in + QStringLiteral("/s%1.mp3").arg(i), "x"));
+            const QByteArray tag = TestEnv::Id3Block("Glow", "", "", "", "", 0, 0);
+            QVERIFY(Write(in + QStringLiteral("/s%1.mp3").arg(i), QByteArray(200, 'x') + tag));
             list.Append(Row(QStringLiteral("F%1").arg(i), QStringLiteral("s%1.mp3").arg(i)));
         }
-        Settings.deleteold = 1;
-        Settings.renamefiles = Settings.replaceexisting = Settings.donothing = 0;
+        // The run takes its options from the settings.
+        Settings.deleteold = Settings.renamefiles = 1;
+        Settings.replaceexisting = Settings.donothing = 0;
         ScriptedDialogs dialogs;
         dialogs.AnswerMessage(MsgResult::Yes);
         FakeButton button(QStringLiteral("  2. Organize"));
@@ -447,6 +449,8 @@ class TestOrganizeEngine : public QObject {
         RunOrganize(list, view, button, run, in, out);
         // The row in hand when Cancel came was finished; the rest stay as they were.
         QCOMPARE(list.Count(), 3);
+        QCOMPARE(Entries(out + QStringLiteral("/F1")), QStringList{"Glow.mp3"});
+        QVERIFY(!QFile::exists(in + QStringLiteral("/s1.mp3")));
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(list.Row(i).folder, QStringLiteral("F%1").arg(i + 2));
             QCOMPARE(list.Row(i).status, RowStatus::Ok);
