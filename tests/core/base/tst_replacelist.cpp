@@ -55,6 +55,7 @@ class TestReplaceList : public QObject {
         QTest::newRow("feat. then dot rule") << "A feat. B|A ft  B";
         QTest::newRow("britney") << "Britney Speers|britany spears";
         QTest::newRow("mettalica") << "Mettalica|metallica";
+        QTest::newRow("ginuwine") << "Genuwine, genuine|Ginuwine ginuwine";
         QTest::newRow("misspelled bands")
             << "Pantara Areosmith Disterbed|pantera aerosmith Disturbed";
         QTest::newRow("case-sensitive rule matches") << "Trans-siberian|Trans-Siberian";

@@ -58,6 +58,35 @@ class TestListActions : public QObject {
         Settings.autoadd = 0;
     }
 
+    // The row menu offers what suits the file: play, view, open, or nothing for programs.
+    void popupFollowsTheFile() {
+        Rows({"A:a.mp3", "A:b.wma", "A:c.mpeg", "A:d.png", "A:e.exe", "A:f.txt:Broken"});
+        QStringList entries;
+        for (int i = 0; i < list.Count(); ++i) {
+            const PopupState state = ListActions::PopupFor(list.Row(i));
+            entries << (state.playVisible ? state.playCaption : QStringLiteral("-")) +
+                           (state.viewTagVisible ? "+tag" : "") +
+                           (state.errorVisible ? "+error" : "");
+        }
+        QCOMPARE(entries, QStringList({"Play Music+tag", "Play Music", "Play Video", "View Picture",
+                                       "-", "Open File+error"}));
+        Write(QStringLiteral("a.mp3"), 1000000);
+        QCOMPARE(ListActions::ClickLine(list, options), QStringLiteral("A: (976.56 Kb)  /a.mp3"));
+        list.SetSelected(5);
+        QCOMPARE(ListActions::ClickLine(list, options), QStringLiteral("Error: Broken"));
+    }
+
+    void editAsksForTheFolderName() {
+        Rows({"Corvelle:Live/s.mp3"});
+        ScriptedDialogs dialogs;
+        dialogs.AnswerInput(std::nullopt).AnswerInput(QStringLiteral("dalvern"));
+        ListActions::EditRowFolder(list); // cancelled
+        QCOMPARE(dialogs.asked.first().extra, QStringLiteral("Corvelle"));
+        QCOMPARE(list.Row(0).folder, QStringLiteral("Corvelle"));
+        ListActions::EditRowFolder(list);
+        QCOMPARE(list.Row(0).folder, QStringLiteral("Dalvern"));
+    }
+
     void removeAndDelete_data() {
         QTest::addColumn<bool>("deleting");
         QTest::addColumn<bool>("confirm");
