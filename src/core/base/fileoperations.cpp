@@ -49,7 +49,8 @@ struct Fd {
     bool Close() {
         const int f = fd;
         fd = -1;
-        return ::close(f) == 0;
+        const bool closed = ::close(f) == 0;
+        return closed && !Seams().CloseFails();
     }
 };
 

@@ -28,6 +28,11 @@ class TestSeams {
      */
     virtual bool KernelCopyRefused() const { return false; }
     /**
+     * True makes closing a copy report a write error the disk deferred until then, as a
+     * network file system may.
+     */
+    virtual bool CloseFails() const { return false; }
+    /**
      * Called just before an organize run places a file at @p destination: another program
      * may take that name in this moment.
      */

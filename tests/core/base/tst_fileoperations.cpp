@@ -293,6 +293,22 @@ class TestFileOperations : public QObject {
         QCOMPARE(Entries(), (QStringList{"dst.mp3", "src.mp3"}));
     }
 
+    // A write error that shows only when the copy is closed leaves no copy behind.
+    void copyFailingAtCloseLeavesNothing() {
+        const QString src = Write(QStringLiteral("src.mp3"), QByteArray(5000, 's'));
+        const QString old = Write(QStringLiteral("old.mp3"), "old");
+        struct FailingClose final : TestSeams {
+            bool CloseFails() const override { return true; }
+        } failing;
+        InstallTestSeams(&failing);
+        const bool copied = CopyFile(src, dir->filePath(QStringLiteral("dst.mp3")));
+        const bool replaced = CopyReplacing(src, old);
+        InstallTestSeams(nullptr);
+        QVERIFY(!copied && !replaced);
+        QCOMPARE(Entries(), (QStringList{"old.mp3", "src.mp3"}));
+        QCOMPARE(Read(QStringLiteral("old.mp3")), QByteArray("old"));
+    }
+
     // A file still being written (a download) must not be moved with its tail cut off.
     void copyOfAGrowingSourceIsRefused() {
         const QString src = Write(QStringLiteral("src.mp3"), QByteArray(100000, 'g'));
