@@ -49,7 +49,8 @@ struct Fd {
     bool Close() {
         const int f = fd;
         fd = -1;
-        return ::close(f) == 0;
+        const bool closed = ::close(f) == 0;
+        return closed && !Seams().CloseFails();
     }
 };
 
@@ -69,14 +70,22 @@ bool WriteAll(int fd, const char *data, qint64 size) {
     return true;
 }
 
+// The kernel's copy between two files, which a test can make refuse as another file system does.
+ssize_t KernelCopy(int in, int out, qint64 count) {
+    if (Seams().KernelCopyRefused()) {
+        errno = EXDEV;
+        return -1;
+    }
+    return ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(count), 0);
+}
+
 // Copies @p count bytes from the current offset of @p in to @p out. The kernel copies
 // between the files where it can (no trip through our memory, a shared extent on file
 // systems that clone); elsewhere, plain reads and writes take over for the rest of the copy.
 bool CopyBlock(int in, int out, qint64 count, bool &kernelCopy, std::vector<char> &buffer) {
     while (count > 0) {
         if (kernelCopy) {
-            const ssize_t n =
-                ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(count), 0);
+            const ssize_t n = KernelCopy(in, out, count);
             if (n > 0) {
                 count -= n;
                 continue;

@@ -22,6 +22,21 @@ class TestSeams {
         Q_UNUSED(written);
         return block;
     }
+    /**
+     * True makes the kernel refuse to copy between two files (EXDEV), as it does across file
+     * systems (a USB stick, a network share): copies then take the plain read/write path.
+     */
+    virtual bool KernelCopyRefused() const { return false; }
+    /**
+     * True makes closing a copy report a write error the disk deferred until then, as a
+     * network file system may.
+     */
+    virtual bool CloseFails() const { return false; }
+    /**
+     * Called just before an organize run places a file at @p destination: another program
+     * may take that name in this moment.
+     */
+    virtual void BeforePlacing(const QString &destination) const { Q_UNUSED(destination); }
     /** True when the organize run can neither delete nor move @p sourcePath. */
     virtual bool SourceLocked(const QString &sourcePath) const {
         Q_UNUSED(sourcePath);

@@ -43,6 +43,7 @@ QString StripTrailingSlashes(QString path) {
 enum class Placed { Done, CopyFailed, SourceKept, Taken };
 
 Placed Place(const QString &source, const QString &destination, bool replacing, bool deleteOld) {
+    Seams().BeforePlacing(destination);
     const bool locked = Seams().SourceLocked(source);
     if (deleteOld && !locked) {
         if (replacing) {
@@ -187,7 +188,10 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
                 name = FileNamePart(name);
 
             bool replacing = false;
+            const QString wanted = name;
             for (int attempt = 0;; ++attempt) {
+                // A retry numbers the wanted name afresh, never a numbered one again.
+                name = wanted;
                 const QString existing = index.ExistingName(folder, name);
                 if (!existing.isEmpty()) {
                     const QString existingPath = DestinationIndex::Join(folder, existing);
