@@ -7,19 +7,19 @@
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
-
 namespace {
-// Records what the export does to the main window.
+// Records what the export does to the main window. The window stays live while the export
+// yields, so the options may change meanwhile: the run keeps those it began with.
 class RecordingView final : public ProgressView {
   public:
     void Status(int index, const QString &text) override {
         statuses << QString::number(index) + QLatin1Char(':') + text;
+        Settings.saveashtml = 1;
+        Settings.noempty = 1;
     }
     void SetProgressMax(int max) override { calls << QStringLiteral("max %1").arg(max); }
     void SetProgress(int value) override { calls << QStringLiteral("value %1").arg(value); }
@@ -30,178 +30,122 @@ class RecordingView final : public ProgressView {
     QList<bool> enabled;
 };
 
-const QString Overwrite =
-    QStringLiteral("This list file already exists! Do you want to overwrite?");
+QByteArray ReadAll(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 } // namespace
 
 class TestListingExport : public QObject {
     Q_OBJECT
-
-  private:
-    std::unique_ptr<QTemporaryDir> dir;
-    QString media;
-    QString sorted;
-
-    void Write(const QString &path, const QByteArray &data = QByteArrayLiteral("abcd")) {
-        QVERIFY(TestEnv::WriteFile(path, data));
-    }
-
-    // Answers the file dialog with @p out, then runs the export of the organize-to folder.
-    void Export(ScriptedDialogs &dialogs, ProgressView &view, const QString &out,
-                const QString &root = QString()) {
-        dialogs.AnswerPath(out);
-        RunExport(view, {media, root.isEmpty() ? sorted : root, ListedFolder::OrganizeTo});
-    }
 
   private slots:
     void initTestCase() {
         TestEnv::IsolateSettings();
         TestEnv::UseEnglishLocale();
     }
-    void init() {
+
+    // media/in.mp3 and sorted/Artist/out.mp3; an old list.txt holds "old". Messages name the
+    // list file as %1 and the temporary folder as %2; answers: y(es) or n(o), one per message.
+    void run_data() {
+        QTest::addColumn<bool>("source");
+        QTest::addColumn<QString>("root"); // the listed folder when not the usual one
+        QTest::addColumn<QString>("out");  // the file dialog's answer, "" cancels
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QByteArray>("listed"); // "" when the old file stands or none was made
+        const QString saved =
+            QStringLiteral("Saved File To %1. Would you like to open the file now?");
+        const QString overwrite =
+            QStringLiteral("This list file already exists! Do you want to overwrite?");
+        QTest::newRow("cancelled") << false << ""
+                                   << ""
+                                   << "" << QStringList() << QByteArray();
+        QTest::newRow("organize-to folder, not opened")
+            << false << ""
+            << "new.txt"
+            << "n" << QStringList{saved} << QByteArray("\tout.mp3");
+        QTest::newRow("source media folder, opened")
+            << true << ""
+            << "new.txt"
+            << "y" << QStringList{saved} << QByteArray("\tin.mp3");
+        QTest::newRow("no keeps the old file") << false << ""
+                                               << "list.txt"
+                                               << "n" << QStringList{overwrite} << QByteArray();
+        QTest::newRow("yes replaces it")
+            << false << ""
+            << "list.txt"
+            << "yn" << QStringList{overwrite, saved} << QByteArray("\tout.mp3");
+        QTest::newRow("missing root")
+            << false << "gone/"
+            << "new.txt"
+            << "" << QStringList{"Unable to read directory! (%2/gone)"} << QByteArray();
+        QTest::newRow("file not writable")
+            << false << ""
+            << "no/such/list.txt"
+            << "" << QStringList{"Unable to write the list file! (%1)"} << QByteArray();
+    }
+    void run() {
+        QFETCH(bool, source);
+        QFETCH(QString, root);
+        QFETCH(QString, out);
+        QFETCH(QString, answers);
+        QFETCH(QStringList, messages);
+        QFETCH(QByteArray, listed);
         TestEnv::ClearStore();
-        dir = std::make_unique<QTemporaryDir>();
-        media = dir->filePath(QStringLiteral("media"));
-        sorted = dir->filePath(QStringLiteral("sorted"));
-        Write(media + QStringLiteral("/in.mp3"));
-        Write(sorted + QStringLiteral("/Artist/out.mp3"));
+        QTemporaryDir dir;
+        const QString media = dir.filePath(QStringLiteral("media"));
+        const QString sorted = dir.filePath(QStringLiteral("sorted"));
+        QVERIFY(TestEnv::WriteFile(media + QStringLiteral("/in.mp3"), "abcd"));
+        QVERIFY(TestEnv::WriteFile(sorted + QStringLiteral("/Artist/out.mp3"), "abcd"));
+        QVERIFY(TestEnv::WriteFile(dir.filePath(QStringLiteral("list.txt")), "old"));
         Settings = SettingsRecord();
         Settings.rememberfolders = 1;
         Settings.dlistfilter = QStringLiteral("*.mp3");
         Settings.saveashtml = 0;
-    }
-
-    void fileDialogAsksForTheFormatsFile_data() {
-        QTest::addColumn<int>("html");
-        QTest::addColumn<QString>("filter");
-        QTest::newRow("xhtml") << 1 << "Html Files (*.Html)|*.html";
-        QTest::newRow("text") << 0 << "Text Files (*.txt)|*.txt";
-    }
-    void fileDialogAsksForTheFormatsFile() {
-        QFETCH(int, html);
-        QFETCH(QString, filter);
-        Settings.saveashtml = html;
+        const QString file = out.isEmpty() ? QString() : dir.filePath(out);
         ScriptedDialogs dialogs;
+        dialogs.AnswerPath(file);
+        for (const QChar a : answers)
+            dialogs.AnswerMessage(a == QLatin1Char('y') ? MsgResult::Yes : MsgResult::No);
         RecordingView view;
-        Export(dialogs, view, QString());
-        QCOMPARE(dialogs.asked.size(), 1);
-        QCOMPARE(dialogs.asked.at(0).kind, QStringLiteral("file"));
-        QCOMPARE(dialogs.asked.at(0).text, QStringLiteral("save"));
-        QCOMPARE(dialogs.asked.at(0).title, QStringLiteral("Select File to Save To"));
-        QCOMPARE(dialogs.asked.at(0).extra, filter);
-        // Cancelled: the window was never locked and nothing was stored.
-        QVERIFY(view.enabled.isEmpty());
-        QVERIFY(SettingsStore::Get(Keys::dlistfilter).isEmpty());
-    }
-
-    void overwriteQuestion_data() {
-        QTest::addColumn<MsgResult>("answer");
-        QTest::addColumn<bool>("replaced");
-        QTest::newRow("No keeps the old file") << MsgResult::No << false;
-        QTest::newRow("Yes replaces it") << MsgResult::Yes << true;
-    }
-    void overwriteQuestion() {
-        QFETCH(MsgResult, answer);
-        QFETCH(bool, replaced);
-        const QString out = dir->filePath(QStringLiteral("list.txt"));
-        Write(out, "old");
-        ScriptedDialogs dialogs;
-        dialogs.AnswerMessage(answer).AnswerMessage(MsgResult::No);
-        RecordingView view;
-        Export(dialogs, view, out);
-        QCOMPARE(dialogs.asked.at(1).text, Overwrite);
-        QCOMPARE(dialogs.asked.at(1).buttons, MsgButtons::YesNo);
-        QCOMPARE(dialogs.asked.at(1).icon, MsgIcon::Critical);
-        QFile f(out);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll() != "old", replaced);
-        QCOMPARE(view.enabled.isEmpty(), !replaced);
-    }
-
-    void listsTheChosenFolderAndOffersToOpen_data() {
-        QTest::addColumn<bool>("source");
-        QTest::addColumn<MsgResult>("open");
-        QTest::addColumn<QString>("listed");
-        QTest::newRow("organize-to folder, not opened") << false << MsgResult::No << "out.mp3";
-        QTest::newRow("source media folder, opened") << true << MsgResult::Yes << "in.mp3";
-    }
-    void listsTheChosenFolderAndOffersToOpen() {
-        QFETCH(bool, source);
-        QFETCH(MsgResult, open);
-        QFETCH(QString, listed);
-        const QString out = dir->filePath(QStringLiteral("list.txt"));
-        ScriptedDialogs dialogs;
-        dialogs.AnswerPath(out).AnswerMessage(open);
-        RecordingView view;
-        RunExport(view, {media + QStringLiteral("/"), sorted + QStringLiteral("//"),
+        RunExport(view, {media + QStringLiteral("/"),
+                         root.isEmpty() ? sorted + QStringLiteral("//") : dir.filePath(root),
                          source ? ListedFolder::SourceMedia : ListedFolder::OrganizeTo});
-
-        QCOMPARE(dialogs.MessageTexts(),
-                 QStringList{"Saved File To " + out + ". Would you like to open the file now?"});
-        QCOMPARE(dialogs.asked.last().icon, MsgIcon::Information);
-        QCOMPARE(dialogs.opened, open == MsgResult::Yes ? QStringList{out} : QStringList());
-        QCOMPARE(view.enabled, QList<bool>({false, true}));
-        QFile f(out);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray written = f.readAll();
-        QVERIFY(written.contains(listed.toUtf8()));
-        QVERIFY(written.contains(source ? "\tFolders: 1\r\n" : "\tFolders: 2\r\n"));
-        // The main window saw the search and the writer through its two handlers.
-        QCOMPARE(view.statuses.first(), "1:Searching For Folders In " + (source ? media : sorted));
-        QVERIFY(view.statuses.last().startsWith(QStringLiteral("1:Complete. Found ")));
-        QCOMPARE(view.calls.mid(0, 2), QStringList({source ? "max 1" : "max 2", "value 0"}));
-        // The window's folder fields and the dialog's choices were stored.
-        QCOMPARE(SettingsStore::Get(Keys::inpath), media + QStringLiteral("/"));
-        QCOMPARE(SettingsStore::Get(Keys::dlistfilter), QStringLiteral("*.mp3"));
+        QCOMPARE(dialogs.asked.at(0).text, QStringLiteral("save"));
+        QCOMPARE(dialogs.asked.at(0).extra, QStringLiteral("Text Files (*.txt)|*.txt"));
+        QStringList expected;
+        for (const QString &m : messages)
+            expected << QString(m)
+                            .replace(QLatin1String("%1"), file)
+                            .replace(QLatin1String("%2"), dir.path());
+        QCOMPARE(dialogs.MessageTexts(), expected);
+        QCOMPARE(dialogs.opened, answers == QLatin1String("y") ? QStringList{file} : QStringList());
+        const QByteArray written = ReadAll(file);
+        if (!listed.isEmpty()) {
+            QVERIFY2(written.contains(listed), written.constData());
+            QVERIFY(written.contains(source ? "\tFolders: 1\r\n" : "\tFolders: 2\r\n"));
+            QVERIFY(written.contains(source ? "media (4 Bytes - 1 files)"
+                                            : "sorted (0 Bytes - 0 files)"));
+            QCOMPARE(view.statuses.first(),
+                     "1:Searching For Folders In " + (source ? media : sorted));
+            QCOMPARE(view.calls.mid(0, 2), QStringList({source ? "max 1" : "max 2", "value 0"}));
+        } else if (out == QLatin1String("list.txt")) {
+            QCOMPARE(written, QByteArray("old"));
+        }
+        const bool ran = !listed.isEmpty() || messages.value(0).startsWith(QLatin1String("Unable"));
+        QCOMPARE(view.enabled, ran ? QList<bool>({false, true}) : QList<bool>());
+        // The folders and the filter are stored by a run only.
+        QCOMPARE(SettingsStore::Get(Keys::dlistfilter), ran ? "*.mp3" : "");
+        QCOMPARE(SettingsStore::Get(Keys::inpath), ran ? media + "/" : QString());
     }
 
-    void missingRootIsReported() {
-        const QString out = dir->filePath(QStringLiteral("list.txt"));
+    void xhtmlDialogFilter() {
+        Settings.saveashtml = 1;
         ScriptedDialogs dialogs;
         RecordingView view;
-        Export(dialogs, view, out, dir->filePath(QStringLiteral("gone/")));
-        QCOMPARE(dialogs.MessageTexts(),
-                 QStringList{"Unable to read directory! (" + dir->filePath("gone") + ")"});
-        QCOMPARE(dialogs.asked.last().icon, MsgIcon::Critical);
-        QCOMPARE(view.enabled, QList<bool>({false, true}));
-        QVERIFY(!QFile::exists(out));
-        QCOMPARE(SettingsStore::Get(Keys::outpath), dir->filePath(QStringLiteral("gone/")));
-    }
-
-    void writeFailureIsReportedNotSaved() {
-        const QString out = dir->filePath(QStringLiteral("no/such/folder/list.txt"));
-        ScriptedDialogs dialogs;
-        RecordingView view;
-        Export(dialogs, view, out);
-        QCOMPARE(dialogs.MessageTexts(),
-                 QStringList{"Unable to write the list file! (" + out + ")"});
-        QCOMPARE(dialogs.asked.last().icon, MsgIcon::Critical);
-        QVERIFY(dialogs.opened.isEmpty());
-        QCOMPARE(view.enabled, QList<bool>({false, true}));
-    }
-
-    void optionsChangedDuringTheSearchLeaveTheListingAlone() {
-        // The window stays live while the export yields; the run keeps the options it began with.
-        class MeddlingView final : public ProgressView {
-          public:
-            void Status(int, const QString &) override {
-                Settings.saveashtml = 1;
-                Settings.noempty = 1;
-            }
-            void SetProgressMax(int) override {}
-            void SetProgress(int) override {}
-            void EnableButtons(bool) override {}
-        } view;
-        const QString out = dir->filePath(QStringLiteral("list.txt"));
-        ScriptedDialogs dialogs;
-        Export(dialogs, view, out);
-        QFile f(out);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray written = f.readAll();
-        QVERIFY(written.startsWith("Folder Directory Listing By Sortiva"));
-        QVERIFY(written.contains("sorted (0 Bytes - 0 files)"));
-        QCOMPARE(dialogs.MessageTexts().size(), 1);
-        QVERIFY(dialogs.MessageTexts().at(0).startsWith(QStringLiteral("Saved File To ")));
+        RunExport(view, {QString(), QString(), ListedFolder::OrganizeTo});
+        QCOMPARE(dialogs.asked.at(0).extra, QStringLiteral("Html Files (*.Html)|*.html"));
     }
 };
 
