@@ -22,6 +22,8 @@ class HttpTestServer {
     };
     /** As announced length: no Content-Length at all, the body ends when the server closes. */
     static constexpr qint64 kNoLength = -2;
+    /** As kNoLength, but the server never closes: a stream that does not end. */
+    static constexpr qint64 kNoEnd = -3;
 
     HttpTestServer() {
         m_server.listen(QHostAddress::LocalHost, 0);
@@ -69,12 +71,13 @@ class HttpTestServer {
             QByteArray out = "HTTP/1.1 " + QByteArray::number(reply.status) +
                              (reply.status == 200 ? " OK" : " Error") + "\r\n";
             out += "Content-Type: application/octet-stream\r\n";
-            if (reply.announcedLength != kNoLength)
+            if (reply.announcedLength != kNoLength && reply.announcedLength != kNoEnd)
                 out += "Content-Length: " + QByteArray::number(length) + "\r\n";
             out += "Connection: close\r\n\r\n";
             out += reply.body;
             socket->write(out);
-            socket->disconnectFromHost();
+            if (reply.announcedLength != kNoEnd)
+                socket->disconnectFromHost();
         });
     }
 

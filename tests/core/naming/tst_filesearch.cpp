@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 
 // One fixed tree serves the rows of the ASCII table:
-//   root/  A.mp3 b.MP3 c.wma a.mp3 .hidden.mp3 README a[1].mp3 song.wav mp3 fifo.mp3 (a pipe)
+//   root/  A.mp3 b.MP3 c.wma a.mp3 .hidden.mp3 .mp3 README a[1].mp3 song.wav mp3 fifo.mp3 (pipe)
 //          Sub/ (x.mp3, Deep/d.mp3, loop -> root)  .hid/ (h.mp3)  Other/ (o.mp3)
 // and a second one the rows beyond ASCII: Zed.mp3 éclair.mp3 Éclair.MP3 apple.mp3 song.mpé a.mK
 // (Kelvin sign). Both share one order: case-folded, then exact.
@@ -36,7 +36,7 @@ class TestFileSearch : public QObject {
         m_other = m_dir.path() + QStringLiteral("/other");
         for (const char *f :
              {"A.mp3", "b.MP3", "c.wma", "a.mp3", ".hidden.mp3", "README", "a[1].mp3", "song.wav",
-              "mp3", "Sub/x.mp3", "Sub/Deep/d.mp3", "Other/o.mp3", ".hid/h.mp3"})
+              "mp3", ".mp3", "Sub/x.mp3", "Sub/Deep/d.mp3", "Other/o.mp3", ".hid/h.mp3"})
             QVERIFY(TestEnv::WriteFile(m_root + '/' + QString::fromLatin1(f), "x"));
         for (const char *f :
              {"Zed.mp3", "éclair.mp3", "Éclair.MP3", "apple.mp3", "song.mpé", "a.m\u212A"})
@@ -61,7 +61,7 @@ class TestFileSearch : public QObject {
             const char *expected;
         } rows[] = {
             {"pattern by pattern, hidden in, pipe out", 'f', "*.mp3;*.wma", all,
-             ".hidden.mp3 A.mp3 a.mp3 a[1].mp3 b.MP3 c.wma"},
+             ".hidden.mp3 .mp3 A.mp3 a.mp3 a[1].mp3 b.MP3 c.wma"},
             {"comma separates", 'f', "*.wma,*.wav", all, "c.wma song.wav"},
             {"bar separates, blanks ignored", 'f', " *.wma | *.wav ", all, "c.wma song.wav"},
             {"a name that is only the extension is no match", 'f', "*.mp3", 1,
@@ -84,7 +84,7 @@ class TestFileSearch : public QObject {
             {"without the hidden bit dot-folders stay out", 'd', "", 0,
              ". Other Sub Sub/Deep Sub/loop"},
             {"recursive: root files first, the loop not followed", 'r', "*.mp3", all,
-             ".hidden.mp3 A.mp3 a.mp3 a[1].mp3 b.MP3 .hid/h.mp3 Other/o.mp3 Sub/x.mp3 "
+             ".hidden.mp3 .mp3 A.mp3 a.mp3 a[1].mp3 b.MP3 .hid/h.mp3 Other/o.mp3 Sub/x.mp3 "
              "Sub/Deep/d.mp3"},
             {"recursive: folders searched whatever the patterns", 'r', "d.*", all,
              "Sub/Deep/d.mp3"},

@@ -133,22 +133,30 @@ class TestFolderName : public QObject {
         QTest::addColumn<int>("length"); // of the file: 128 bytes hold the tag alone
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("fromTag");
-        const QString song = QStringLiteral("Corvelle - Song.mp3");
-        QTest::newRow("album by default") << song << true << "" << 300 << "Live Vol" << true;
-        QTest::newRow("whole file is the tag") << song << true << "" << 128 << "Live Vol" << true;
-        QTest::newRow("artist through normalisation")
-            << song << true << "Artist" << 300 << "Band With Kaz" << true;
-        QTest::newRow("option off uses the file name")
-            << song << false << "" << 300 << "Corvelle" << false;
-        QTest::newRow("not an mp3 uses the file name")
-            << "Corvelle - Song.wma" << true << "" << 300 << "Corvelle" << false;
-        QTest::newRow("empty tag name falls back")
-            << song << true << "Comment" << 300 << "Corvelle" << false;
-        QTest::newRow("genre from the table") << song << true << "Genre" << 300 << "Rock" << true;
-        QTest::newRow("file too short for a tag")
-            << song << true << "" << 127 << "Corvelle" << false;
-        QTest::newRow("unreadable tag and a bad name")
-            << "..." << true << "" << 127 << bad << false;
+        const struct {
+            const char *row, *file;
+            bool option;
+            const char *fields;
+            int length;
+            const char *folder;
+            bool fromTag;
+        } rows[] = {
+            {"album by default", "Corvelle - Song.mp3", true, "", 300, "Live Vol", true},
+            {"whole file is the tag", "Corvelle - Song.mp3", true, "", 128, "Live Vol", true},
+            {"artist through normalisation", "Corvelle - Song.mp3", true, "Artist", 300,
+             "Band With Kaz", true},
+            {"option off uses the file name", "Corvelle - Song.mp3", false, "", 300, "Corvelle",
+             false},
+            {"not an mp3 uses the file name", "Corvelle - Song.wma", true, "", 300, "Corvelle",
+             false},
+            {"empty tag name falls back", "Corvelle - Song.mp3", true, "Comment", 300, "Corvelle",
+             false},
+            {"genre from the table", "Corvelle - Song.mp3", true, "Genre", 300, "Rock", true},
+            {"file too short for a tag", "Corvelle - Song.mp3", true, "", 127, "Corvelle", false},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.row) << r.file << r.option << r.fields << r.length << r.folder
+                                 << r.fromTag;
     }
     void fromTag() {
         QFETCH(QString, file);
@@ -174,57 +182,27 @@ class TestFolderName : public QObject {
     }
 
     // A user rule must never turn a name into a path or a reference to a folder above.
-    void unsafeRuleResults_data() {
-        QTest::addColumn<QString>("oldVal");
-        QTest::addColumn<QString>("newVal");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("rule giving a separator") << "acdc"
-                                                 << "AC/DC"
-                                                 << "Acdc";
-        QTest::newRow("rule giving dot dot") << "acdc"
-                                             << ".." << bad;
-    }
     void unsafeRuleResults() {
-        QFETCH(QString, oldVal);
-        QFETCH(QString, newVal);
-        QFETCH(QString, folder);
-        NamingOptions options;
-        options.userRules.Add(newVal, oldVal, 0);
-        const FolderNameResult r =
-            DeriveFolderName(QStringLiteral("ACDC - Song.mp3"), QString(), options);
-        QCOMPARE(r.ok ? r.folder : bad, folder);
+        for (const auto &[made, folder] : {std::pair{"AC/DC", "Acdc"}, std::pair{"..", "<bad>"}}) {
+            NamingOptions options;
+            options.userRules.Add(QString::fromLatin1(made), QStringLiteral("acdc"), 0);
+            const FolderNameResult r =
+                DeriveFolderName(QStringLiteral("ACDC - Song.mp3"), QString(), options);
+            QCOMPARE(r.ok ? r.folder : bad, QString::fromLatin1(folder));
+        }
     }
 
-    void nextSection_data() {
-        QTest::addColumn<int>("k");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("text section untrimmed") << 0 << " B ";
-        QTest::newRow("number artist section") << 1 << "50";
-        QTest::newRow("number with blanks is no artist section") << 2 << "";
-        QTest::newRow("other number") << 3 << "";
-        QTest::newRow("112") << 4 << "112";
-        QTest::newRow("last section has no next") << 5 << "";
-        QTest::newRow("negative index") << -3 << "";
-    }
-    void nextSection() {
-        QFETCH(int, k);
-        QFETCH(QString, result);
-        QCOMPARE(NextSection(k, {"A", " B ", "50", " 50 ", "7", "112"}), result);
-    }
-
-    void isNumberWord_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("numberWord");
+    void sectionsAndNumberWords() {
+        const QStringList sections{"A", " B ", "50", " 50 ", "7", "112"};
+        // untrimmed text, a number artist, no number with blanks or another number, no next
+        const QStringList next{" B ", "50", "", "", "112", "", ""};
+        for (int k = 0; k < int(next.size()); ++k)
+            QCOMPARE(NextSection(k == 6 ? -3 : k, sections), next.at(k));
         for (const char *word :
              {"Twelve", "eleven", "Sixteen", "Canteen", "Threesome", "Tenfold Echo", "Onerepublic"})
-            QTest::newRow(word) << QString::fromLatin1(word) << true;
+            QVERIFY2(IsNumberWord(QString::fromLatin1(word)), word);
         for (const char *word : {"Fiveways", "Twelves", " ten", "Lanterns", ""})
-            QTest::newRow(*word ? word : "empty") << QString::fromLatin1(word) << false;
-    }
-    void isNumberWord() {
-        QFETCH(QString, text);
-        QFETCH(bool, numberWord);
-        QCOMPARE(IsNumberWord(text), numberWord);
+            QVERIFY2(!IsNumberWord(QString::fromLatin1(word)), word);
     }
 };
 

@@ -81,23 +81,6 @@ class TestTagName : public QObject {
         options.fileNameFields = folder ? QStringLiteral("Track") : list;
         QCOMPARE(BuildTagName(tag, folder ? TagNameFor::Folder : TagNameFor::File, options), name);
     }
-
-    void removeInvalidChars_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("punctuation removed, dash kept")
-            << "A\\B/C:D*E?F<G>H|I$J#K@L!M^N;O,P.Q\"R - S"
-            << "ABCDEFGHIJKLMNOPQR - S";
-        QTest::newRow("control characters removed")
-            << QStringLiteral("A\tB\nC") + QChar(0) << "ABC";
-        QTest::newRow("trimmed afterwards") << " .Name. "
-                                            << "Name";
-    }
-    void removeInvalidChars() {
-        QFETCH(QString, text);
-        QFETCH(QString, result);
-        QCOMPARE(RemoveInvalidChars(text, NamingOptions()), result);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTagName)

@@ -60,48 +60,30 @@ class tst_Options : public QObject {
     }
 
     // The field lists hold "A", "B", "C" and "Y"; 'm' moves the selected entry across.
-    void moveFields_data() {
-        QTest::addColumn<char>("op");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("other");
-        QTest::addColumn<int>("newSelection");
-        const struct {
-            const char *row;
-            char op;
-            int selected;
-            const char *after, *other;
-            int newSelection;
-        } rows[] = {
-            {"across: nothing selected moves nothing", 'm', -1, "ABC", "Y", -1},
-            {"across: middle entry, same position selected next", 'm', 1, "AC", "YB", 1},
-            {"across: last entry, the new last entry selected", 'm', 2, "AB", "YC", 1},
-            {"across: selection past the end moves nothing", 'm', 3, "ABC", "Y", 3},
-            {"up from the middle", 'u', 1, "BAC", "Y", 0},
-            {"up from the top stays", 'u', 0, "ABC", "Y", 0},
-            {"up without selection", 'u', -1, "ABC", "Y", -1},
-            {"down from the middle", 'd', 1, "ACB", "Y", 2},
-            {"down from the bottom stays", 'd', 2, "ABC", "Y", 2},
-            {"down without selection", 'd', -1, "ABC", "Y", -1},
-        };
-        for (const auto &r : rows)
-            QTest::newRow(r.row) << r.op << r.selected << r.after << r.other << r.newSelection;
-    }
     void moveFields() {
-        QFETCH(char, op);
-        QFETCH(int, selected);
-        QFETCH(QString, after);
-        QFETCH(QString, other);
-        QFETCH(int, newSelection);
-        QStringList list{"A", "B", "C"};
-        QStringList to{"Y"};
-        QCOMPARE(op == 'm'   ? MoveListItem(list, selected, to)
-                 : op == 'u' ? MoveListItemUp(list, selected)
-                             : MoveListItemDown(list, selected),
-                 newSelection);
-        QCOMPARE(list.join(QString()), after);
-        QCOMPARE(to.join(QString()), other);
+        for (const auto &[op, selected, after, other, next] : {
+                 std::tuple{'m', -1, "ABC", "Y", -1}, // nothing selected moves nothing
+                 {'m', 1, "AC", "YB", 1},             // the same position selected next
+                 {'m', 2, "AB", "YC", 1},             // the new last entry selected
+                 {'m', 3, "ABC", "Y", 3},             // past the end moves nothing
+                 {'u', 1, "BAC", "Y", 0},
+                 {'u', 0, "ABC", "Y", 0},
+                 {'u', -1, "ABC", "Y", -1},
+                 {'d', 1, "ACB", "Y", 2},
+                 {'d', 2, "ABC", "Y", 2},
+                 {'d', -1, "ABC", "Y", -1},
+             }) {
+            QStringList list{"A", "B", "C"};
+            QStringList to{"Y"};
+            QCOMPARE(op == 'm'   ? MoveListItem(list, selected, to)
+                     : op == 'u' ? MoveListItemUp(list, selected)
+                                 : MoveListItemDown(list, selected),
+                     next);
+            QCOMPARE(list.join(QString()), QLatin1String(after));
+            QCOMPARE(to.join(QString()), QLatin1String(other));
+        }
         QStringList one{"A"};
+        QStringList to;
         QCOMPARE(MoveListItem(one, 0, to), -1); // the only entry: nothing left to select
     }
 
@@ -131,24 +113,15 @@ class tst_Options : public QObject {
         QVERIFY(chooser.Choose(3, text));
     }
 
-    void dashSection_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("expected");
-        const QString sample = DashSampleFileName;
-        QTest::newRow("first section") << sample << 0 << "Corvelle";
-        QTest::newRow("third section") << sample << 2 << "Dont Cry For Me Argentina";
-        QTest::newRow("fourth section without the extension") << sample << 3 << "Orlan SoundTrack";
-        QTest::newRow("section past the end is empty") << "Artist - Song.mp3" << 2 << "";
-        QTest::newRow("name without a dot keeps its end") << "Artist - Song" << 1 << "Song";
-        QTest::newRow("only the last dot cuts") << "A.B - C.D.mp3" << 1 << "C.D";
-        QTest::newRow("blanks around a piece trimmed") << "Artist  -  Song .mp3" << 1 << "Song";
-    }
     void dashSection() {
-        QFETCH(QString, name);
-        QFETCH(int, index);
-        QFETCH(QString, expected);
-        QCOMPARE(DashSection(name, index), expected);
+        const QString sample = DashSampleFileName;
+        QCOMPARE(DashSection(sample, 0), QStringLiteral("Corvelle"));
+        QCOMPARE(DashSection(sample, 2), QStringLiteral("Dont Cry For Me Argentina"));
+        QCOMPARE(DashSection(sample, 3), QStringLiteral("Orlan SoundTrack"));     // no extension
+        QCOMPARE(DashSection(QStringLiteral("Artist - Song.mp3"), 2), QString()); // past the end
+        QCOMPARE(DashSection(QStringLiteral("Artist - Song"), 1), QStringLiteral("Song"));
+        QCOMPARE(DashSection(QStringLiteral("A.B - C.D.mp3"), 1), QStringLiteral("C.D"));
+        QCOMPARE(DashSection(QStringLiteral("Artist  -  Song .mp3"), 1), QStringLiteral("Song"));
     }
 
     // Every option the window shows goes there and back; the others stay as they were.
@@ -266,46 +239,29 @@ class tst_Options : public QObject {
         QCOMPARE(OldTexts(), QStringList({"x>feat>No", "x>Jay Z Live>Yes"}));
     }
 
-    void removeRule_data() {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("select");
-        QTest::addColumn<QString>("left");
-        QTest::newRow("first of three selects the new first") << 1 << 1 << "bbcc";
-        QTest::newRow("middle selects the follower") << 2 << 2 << "aacc";
-        QTest::newRow("last leaves nothing selected") << 3 << 0 << "aabb";
-        QTest::newRow("no selection removes nothing") << 0 << 0 << "aabbcc";
-    }
-    void removeRule() {
-        QFETCH(int, position);
-        QFETCH(int, select);
-        QFETCH(QString, left);
-        UserReplaceList.Clear();
-        for (const char *t : {"aa", "bb", "cc"})
-            UserReplaceList.Add(QString(), QLatin1String(t), 0);
-        QCOMPARE(ReplaceEditor::Remove(position), select);
-        QString olds;
-        for (const ReplaceRow &r : ReplaceEditor::Rows())
-            olds += r.replaceThis;
-        QCOMPARE(olds, left);
-    }
-
-    void clearAll_data() {
-        QTest::addColumn<MsgResult>("answer");
-        QTest::addColumn<int>("count");
-        QTest::newRow("no keeps the list") << MsgResult::No << 2;
-        QTest::newRow("yes empties list and store at once") << MsgResult::Yes << 0;
-    }
-    void clearAll() {
-        QFETCH(MsgResult, answer);
-        QFETCH(int, count);
+    void removeAndClear() {
+        // Remove gives the row to select next: the follower, or none after the last.
+        for (const auto &[position, select, left] :
+             {std::tuple{1, 1, "bbcc"}, {2, 2, "aacc"}, {3, 0, "aabb"}, {0, 0, "aabbcc"}}) {
+            UserReplaceList.Clear();
+            for (const char *t : {"aa", "bb", "cc"})
+                UserReplaceList.Add(QString(), QLatin1String(t), 0);
+            QCOMPARE(ReplaceEditor::Remove(position), select);
+            QString olds;
+            for (const ReplaceRow &r : ReplaceEditor::Rows())
+                olds += r.replaceThis;
+            QCOMPARE(olds, QLatin1String(left));
+        }
         SaveSettings();
         ScriptedDialogs dialogs;
-        dialogs.AnswerMessage(answer);
-        QCOMPARE(ReplaceEditor::ClearAll(), count == 0);
-        QCOMPARE(dialogs.MessageTexts(),
-                 QStringList{"Are you sure you want to clear all items in the list?"});
-        QCOMPARE(UserReplaceList.Count(), count);
-        QCOMPARE(SettingsStore::Get(QStringLiteral("rc")), QString::number(count));
+        dialogs.AnswerMessage(MsgResult::No).AnswerMessage(MsgResult::Yes);
+        QVERIFY(!ReplaceEditor::ClearAll());
+        QCOMPARE(UserReplaceList.Count(), 3);
+        QVERIFY(ReplaceEditor::ClearAll()); // the list and the store emptied at once
+        QCOMPARE(dialogs.MessageTexts().value(1),
+                 QStringLiteral("Are you sure you want to clear all items in the list?"));
+        QCOMPARE(UserReplaceList.Count(), 0);
+        QCOMPARE(SettingsStore::Get(QStringLiteral("rc")), QStringLiteral("0"));
     }
 };
 

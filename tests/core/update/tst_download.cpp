@@ -75,15 +75,15 @@ class tst_Download : public QObject {
         QVERIFY(r.server.heads.at(0).toLower().contains("cache-control: no-cache"));
     }
 
-    // Without an announced length the limit can only be found while reading: the read must
-    // stop there, report once and leave no partial file behind.
+    // Without an announced length the limit can only be found while reading (here the server
+    // never ends the body): the read must stop there, report once and leave no partial file.
     void failures_data() {
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<int>("form");
         QTest::addColumn<qint64>("announced");
         const int bytes = Download::kBytesForm;
         const int file = Download::kFileForm;
-        const qint64 none = HttpTestServer::kNoLength;
+        const qint64 none = HttpTestServer::kNoEnd;
         QTest::newRow("missing, file") << QByteArray("/missing") << file << qint64(-1);
         QTest::newRow("announced too big, bytes") << QByteArray("/big") << bytes << qint64(-1);
         QTest::newRow("announced too big, file") << QByteArray("/big") << file << qint64(-1);
