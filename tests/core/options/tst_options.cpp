@@ -12,6 +12,7 @@
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -97,6 +98,9 @@ class tst_Options : public QObject {
     void filterPresetChooser() {
         QCOMPARE(QString(FilterPresets()[DefaultPresetIndex].filter),
                  QString(Defaults::filterExtensions));
+        for (const auto &preset : FilterPresets()) // bare extensions, comma-separated
+            QVERIFY2(QString(preset.filter).contains(QRegularExpression("^(\\*|\\w+(,\\w+)*)$")),
+                     preset.name.data());
         FilterPresetChooser chooser;
         QString text = QStringLiteral("mp3");
         QVERIFY(!chooser.Choose(-1, text)); // outside the list: ignored

@@ -124,69 +124,43 @@ class tst_UpdateCheck : public QObject {
         m_folder.reset();
     }
 
-    void greaterVersion_data() {
-        QTest::addColumn<QString>("oldVersion");
-        QTest::addColumn<QString>("newVersion");
-        QTest::addColumn<bool>("orEqual");
-        QTest::addColumn<bool>("expected");
-        const struct {
-            const char *row, *older, *newer;
-            bool orEqual, expected;
-        } rows[] = {
-            {"newer revision", "1.4.1", "1.4.2", false, true},
-            {"same counts with orEqual", "1.4.1", "1.4.1", true, true},
-            {"older is never newer", "1.4.2", "1.4.1", true, false},
-            {"parts compare as numbers", "1.4.9", "1.4.10", false, true},
-            {"earlier part decides", "1.4.10", "1.5.0", false, true},
-            {"leading zeros are the same number", "1.4.01", "1.4.1", true, true},
-            {"parts beyond 64 bits", "1.4.99999999999999999999", "1.4.100000000000000000000", false,
-             true},
-            {"longer part is not smaller", "1.4.100000000000000000000", "1.4.99999999999999999999",
-             false, false},
-            {"two parts fail the pattern", "1.4.1", "2.0", false, false},
-            {"different part counts", "1.4.1", "1.4.1.1", false, false},
-            {"empty new", "1.4.1", "", false, false},
-            {"letters after digits", "1.4.1", "1.5.0beta", false, false},
-            {"sign in a part", "1.4.1.0", "1.4.1.+5", false, false},
-            {"trailing blank is numeric", "1.4.1", "1.4.2 ", false, true},
-            {"invalid old part after a decided one", "1.4.1x", "2.0.0", false, false},
-        };
-        for (const auto &r : rows)
-            QTest::newRow(r.row) << r.older << r.newer << r.orEqual << r.expected;
-    }
     void greaterVersion() {
-        QFETCH(QString, oldVersion);
-        QFETCH(QString, newVersion);
-        QFETCH(bool, orEqual);
-        QFETCH(bool, expected);
-        QCOMPARE(GreaterVersion(oldVersion, newVersion, orEqual), expected);
+        for (const auto &[older, newer, orEqual, expected] : {
+                 std::tuple{"1.4.1", "1.4.2", false, true},
+                 {"1.4.1", "1.4.1", true, true},   // the same counts with orEqual
+                 {"1.4.2", "1.4.1", true, false},  // older is never newer
+                 {"1.4.9", "1.4.10", false, true}, // parts compare as numbers
+                 {"1.4.10", "1.5.0", false, true}, // an earlier part decides
+                 {"1.4.01", "1.4.1", true, true},  // leading zeros are the same number
+                 {"1.4.99999999999999999999", "1.4.100000000000000000000", false, true},
+                 {"1.4.100000000000000000000", "1.4.99999999999999999999", false, false},
+                 {"1.4.1", "2.0", false, false},     // two parts fail the pattern
+                 {"1.4.1", "1.4.1.1", false, false}, // different part counts
+                 {"1.4.1", "", false, false},
+                 {"1.4.1", "1.5.0beta", false, false},
+                 {"1.4.1.0", "1.4.1.+5", false, false},
+                 {"1.4.1", "1.4.2 ", false, true},  // a trailing blank is numeric
+                 {"1.4.1x", "2.0.0", false, false}, // an invalid part after a decided one
+             })
+            QVERIFY2(GreaterVersion(QLatin1String(older), QLatin1String(newer), orEqual) ==
+                         expected,
+                     qPrintable(QStringLiteral("%1 -> %2").arg(older, newer)));
     }
 
-    void readDescription_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("key"); // empty: no entries at all
-        QTest::addColumn<QString>("value");
-        const struct {
-            const char *row, *text, *key, *value;
-        } rows[] = {
-            {"value cut at second =", "url=http://h/s?a=b\r\n", "url", "http://h/s?a"},
-            {"blanks kept", " date = 1 May \r\n", " date ", " 1 May "},
-            {"key folded, lines without = ignored", "hi\r\nVerSion=2\r\n\r\n", "version", "2"},
-            {"no CR LF at all", "version=1.4.2", "", ""},
-            {"repeated key in other case", "size=1\r\nSize=1\r\n", "", ""},
-            {"no entry line", "nothing here\r\nat all\r\n", "", ""},
-        };
-        for (const auto &r : rows)
-            QTest::newRow(r.row) << r.text << r.key << r.value;
-    }
     void readDescription() {
-        QFETCH(QString, text);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        const auto entries = ReadUpdateDescription(text);
-        QCOMPARE(entries.has_value(), !key.isEmpty());
-        if (entries)
-            QCOMPARE(entries->value(key, QStringLiteral("<none>")), value);
+        for (const auto &[text, key, value] : {
+                 std::tuple{"url=http://h/s?a=b\r\n", "url", "http://h/s?a"}, // cut at a second =
+                 {" date = 1 May \r\n", " date ", " 1 May "},                 // blanks kept
+                 {"hi\r\nVerSion=2\r\n\r\n", "version", "2"}, // key folded, lines without =
+                 {"version=1.4.2", "", ""},                   // no CR LF at all: nothing
+                 {"size=1\r\nSize=1\r\n", "", ""},            // a key twice: nothing
+                 {"nothing here\r\nat all\r\n", "", ""},
+             }) {
+            const auto entries = ReadUpdateDescription(QLatin1String(text));
+            QCOMPARE(entries.has_value(), *key != 0);
+            if (entries)
+                QCOMPARE(entries->value(QLatin1String(key)), QLatin1String(value));
+        }
     }
 
     // What a check shows for each description: an offer, "most current", or a failure.
@@ -323,6 +297,8 @@ class tst_UpdateCheck : public QObject {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), fetched ? content : existing);
         QCOMPARE(PartFiles(), before); // the downloaded copy was moved into place
+        if (fetched)                   // the bar follows the length the server announced
+            QCOMPARE(m_progress->max, 10);
         const bool started = answer == int(MsgResult::Yes) && starts;
         QCOMPARE(m_dialogs->started,
                  answer == int(MsgResult::Yes) ? QStringList{setup} : QStringList());
