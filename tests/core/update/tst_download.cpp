@@ -109,23 +109,20 @@ class tst_Download : public QObject {
         QCOMPARE(PartFiles(), before);
     }
 
-    void refusedUrlsFailAtOnce_data() {
-        QTest::addColumn<QString>("url");
-        QTest::newRow("local file scheme") << QStringLiteral("file:///etc/passwd");
-        QTest::newRow("ftp scheme") << QStringLiteral("ftp://127.0.0.1/setup.exe");
-        QTest::newRow("no scheme") << QStringLiteral("127.0.0.1/update");
-        QTest::newRow("http without host") << QStringLiteral("http:///update");
-    }
+    // Only the web is ever read: anything else is reported before BeginDownload returns,
+    // with a platform error number.
     void refusedUrlsFailAtOnce() {
-        QFETCH(QString, url);
         Rig r;
-        r.d.BeginDownload(url, QStringLiteral("update"));
-        // Reported before BeginDownload returns, with a platform error number.
-        QCOMPARE(r.failed.count(), 1);
-        QVERIFY(r.failed.at(0).at(1).toInt() != 0);
+        const QStringList urls{"file:///etc/passwd", "ftp://127.0.0.1/setup.exe",
+                               "127.0.0.1/update", "http:///update"};
+        for (const QString &url : urls)
+            r.d.BeginDownload(url, QStringLiteral("update"));
+        QCOMPARE(r.failed.count(), urls.size());
+        for (const auto &call : r.failed)
+            QVERIFY(call.at(1).toInt() != 0);
         QVERIFY(!r.d.IsRunning(QStringLiteral("update")));
         r.d.BeginDownload(QString(), QStringLiteral("update")); // an empty URL does nothing
-        QCOMPARE(r.failed.count(), 1);
+        QCOMPARE(r.failed.count(), urls.size());
     }
 
     void keys() {
