@@ -85,6 +85,7 @@ class TestArtistName : public QObject {
             {"3 doors", "3 Doors", "3 Doors Down"},
             {"jay alone becomes Jay Z", "jay", "Jay Z"},
             {"misspelling corrected", "metalica", "Metallica"},
+            {"a tag name", "The Band - Live Vol 2", "Band - Live Vol"},
         });
     }
     void normalizeArtist() {

@@ -218,8 +218,12 @@ class TestFolderName : public QObject {
                                           << "The Band - Live Vol 2";
         QTest::newRow("track and song") << base << false << "Track,Song"
                                         << "5 - Song A";
-        QTest::newRow("year and genre") << base << true << "Year,Genre"
-                                        << "1999 - Rock";
+        QTest::newRow("artist") << base << true << "Artist"
+                                << "The Band";
+        QTest::newRow("year and artist") << base << true << "Year,Artist"
+                                         << "1999 - The Band";
+        QTest::newRow("genre by name") << base << true << "Genre"
+                                       << "Rock";
         QTest::newRow("empty file list means song") << base << false << ""
                                                     << "Song A";
         QTest::newRow("blank around a field name yields nothing") << base << true << " Album"
@@ -264,6 +268,9 @@ class TestFolderName : public QObject {
         options.folderNameFields = folder ? list : QStringLiteral("Track");
         options.fileNameFields = folder ? QStringLiteral("Track") : list;
         QCOMPARE(BuildTagName(tag, folder ? TagNameFor::Folder : TagNameFor::File, options), name);
+        // A field used is cleaned in place: its NUL padding becomes blanks.
+        if (list == QLatin1String("Artist,Album"))
+            QCOMPARE(tag.album, QStringLiteral("Live, Vol. 2").leftJustified(30, QLatin1Char(' ')));
     }
 };
 
