@@ -12,8 +12,8 @@
 // One fixed tree serves the rows of the ASCII table:
 //   root/  A.mp3 b.MP3 c.wma a.mp3 .hidden.mp3 .mp3 README a[1].mp3 song.wav mp3 fifo.mp3 (pipe)
 //          Sub/ (x.mp3, Deep/d.mp3, loop -> root)  .hid/ (h.mp3)  Other/ (o.mp3)
-// and a second one the rows beyond ASCII: Zed.mp3 _b.mp3 Ab.mp3 éclair.mp3 Éclair.MP3
-// apple.mp3 song.mpé a.mK
+// and a second one the rows beyond ASCII: Zed.mp3 _b.mp3 Ab.mp3 [e.mp3 Ad.mp3 ^g.mp3 Af.mp3
+// éclair.mp3 Éclair.MP3 apple.mp3 song.mpé a.mK
 // (Kelvin sign). Both share one order: case-folded, then exact.
 class TestFileSearch : public QObject {
     Q_OBJECT
@@ -39,8 +39,8 @@ class TestFileSearch : public QObject {
              {"A.mp3", "b.MP3", "c.wma", "a.mp3", ".hidden.mp3", "README", "a[1].mp3", "song.wav",
               "mp3", ".mp3", "Sub/x.mp3", "Sub/Deep/d.mp3", "Other/o.mp3", ".hid/h.mp3"})
             QVERIFY(TestEnv::WriteFile(m_root + '/' + QString::fromLatin1(f), "x"));
-        for (const char *f : {"Zed.mp3", "_b.mp3", "Ab.mp3", "éclair.mp3", "Éclair.MP3",
-                              "apple.mp3", "song.mpé", "a.m\u212A"})
+        for (const char *f : {"Zed.mp3", "_b.mp3", "Ab.mp3", "[e.mp3", "Ad.mp3", "^g.mp3", "Af.mp3",
+                              "éclair.mp3", "Éclair.MP3", "apple.mp3", "song.mpé", "a.m\u212A"})
             QVERIFY(TestEnv::WriteFile(m_other + '/' + QString::fromUtf8(f), "x"));
         QVERIFY(QFile::link(m_root, m_root + QStringLiteral("/Sub/loop")));
         const QByteArray fifo = QFile::encodeName(m_root + QStringLiteral("/fifo.mp3"));
@@ -94,7 +94,7 @@ class TestFileSearch : public QObject {
             QTest::newRow(r.row) << r.kind << true << r.patterns << r.mask << r.expected;
         QTest::newRow("folded order: _ before A, accented after z, upper before lower on ties")
             << 'f' << false << "*.mp3" << all
-            << "_b.mp3 Ab.mp3 apple.mp3 Zed.mp3 Éclair.MP3 éclair.mp3";
+            << "[e.mp3 ^g.mp3 _b.mp3 Ab.mp3 Ad.mp3 Af.mp3 apple.mp3 Zed.mp3 Éclair.MP3 éclair.mp3";
         QTest::newRow("accented extension matched without regard to case")
             << 'f' << false << "*.MPÉ" << all << "song.mpé";
         QTest::newRow("kelvin sign folds like k") << 'f' << false << "*.mk" << all << "a.m\u212A";
