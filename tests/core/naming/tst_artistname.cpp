@@ -216,6 +216,7 @@ class TestArtistName : public QObject {
             {"apostrophe and dot do not start a word", "o'neil j.r.", "O'neil J.r."},
             {"tab and line break start words", "a\tb\nc", "A\tB\nC"},
             {"accented letters", "éCOLE ÉTÉ", "École Été"},
+            {"a and z after an accented letter", "ü abba zz", "Ü Abba Zz"},
             {"digit first", "50CENT", "50cent"},
             {"sharp s keeps its length", "straße", "Straße"},
         });
