@@ -88,6 +88,7 @@ class TestFolderName : public QObject {
             {"all american rejects", "All-American Rejects - Song.mp3", 0, "All American Rejects"},
             {"def leppard", "Def-Leppard - Song.mp3", 0, "Def Lepard"},
             {"c murder", "C-Murder - Song.mp3", 0, "C Murder"},
+            {"c murder from the file name", "C 12 5 - cmurder.mp3", 0, "C Murder"},
             {"three doors down", "Three Doors Down - Kryptonite.mp3", 0, "Three Doors Down"},
             {"the as a section joins the next", "The - Lanterns - Song.mp3", 0, "Lanterns"},
             {"tmd joins the next section", "TMD - Lanterns.mp3", 0, "Tmd Lanterns"},
