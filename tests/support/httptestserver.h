@@ -10,7 +10,8 @@
 
 /**
  * A tiny HTTP/1.1 server on 127.0.0.1 for tests: answers GET requests from a table of
- * canned replies, 404 for anything else, and records every request it saw.
+ * canned replies, 404 for anything else, and records every request it saw. A reply may
+ * leave out its length, as servers streaming generated content do.
  */
 class HttpTestServer {
   public:
@@ -19,6 +20,10 @@ class HttpTestServer {
         QByteArray body;
         qint64 announcedLength = -1; // Content-Length sent; -1: the body's length
     };
+    /** As announced length: no Content-Length at all, the body ends when the server closes. */
+    static constexpr qint64 kNoLength = -2;
+    /** As kNoLength, but the server never closes: a stream that does not end. */
+    static constexpr qint64 kNoEnd = -3;
 
     HttpTestServer() {
         m_server.listen(QHostAddress::LocalHost, 0);
@@ -66,11 +71,13 @@ class HttpTestServer {
             QByteArray out = "HTTP/1.1 " + QByteArray::number(reply.status) +
                              (reply.status == 200 ? " OK" : " Error") + "\r\n";
             out += "Content-Type: application/octet-stream\r\n";
-            out += "Content-Length: " + QByteArray::number(length) + "\r\n";
+            if (reply.announcedLength != kNoLength && reply.announcedLength != kNoEnd)
+                out += "Content-Length: " + QByteArray::number(length) + "\r\n";
             out += "Connection: close\r\n\r\n";
             out += reply.body;
             socket->write(out);
-            socket->disconnectFromHost();
+            if (reply.announcedLength != kNoEnd)
+                socket->disconnectFromHost();
         });
     }
 

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,9 +20,9 @@ const QString mostCurrent = QStringLiteral("Your version of Sortiva Media Organi
                                            "current version. No new update is available.");
 const QString descriptionFailed = QStringLiteral(
     "A download error occurred while checking for an update! Please try again later.");
-const QString checkTransferFailed = QStringLiteral(
+const QString checkFailed = QStringLiteral(
     "A download error has occurred while checking for an update! Please try again later.");
-const QString setupTransferFailed = QStringLiteral(
+const QString setupFailed = QStringLiteral(
     "An error has occurred while attempting to download the new update! Please try again later.");
 const QString installQuestion =
     QStringLiteral("The updated file download is complete. Would you like to install it now?");
@@ -35,9 +36,7 @@ class FakeHost : public UpdateHost {
     }
     void SetMainWindowVisible(bool visible) override { visibility << visible; }
     void CloseMainWindow() override { ++closed; }
-
-    QString Caption() const { return captions.isEmpty() ? QString() : captions.last(); }
-    bool IsIdle() const { return Caption() == idle && linkEnabled; }
+    bool IsIdle() const { return captions.value(captions.size() - 1) == idle && linkEnabled; }
 
     QStringList captions;
     bool linkEnabled = true;
@@ -51,68 +50,44 @@ class FakeProgress : public ProgressView {
         if (index == 1)
             status << text;
     }
-    void SetProgressMax(int m) override {
-        if (m > 0) {
-            value = 0;
-            max = m;
-        }
-    }
-    void SetProgress(int v) override {
-        if (v <= max)
-            value = v;
-    }
+    void SetProgressMax(int m) override { max = m; }
+    void SetProgress(int v) override { value = v; }
     void EnableButtons(bool) override {}
 
     QStringList status;
-    int max = 100;
+    int max = 0;
     int value = 0;
 };
 
-void WriteFile(const QString &path, const QByteArray &content) {
-    QVERIFY(TestEnv::WriteFile(path, content));
-}
-
 QStringList PartFiles() {
     return QDir(QDir::tempPath()).entryList({QStringLiteral("sortiva-*.part")}, QDir::Files);
+}
+
+QByteArray Description(const QByteArray &version, qint64 size, const QByteArray &url) {
+    return "version=" + version + "\r\nsize=" + QByteArray::number(size) +
+           "\r\ndate=30 November 2026\r\nurl=" + url + "\r\n";
+}
+
+// A server, a Download and spies on its three signals.
+struct Rig {
+    HttpTestServer server;
+    Download d;
+    QSignalSpy done{&d, &Download::DownloadComplete};
+    QSignalSpy failed{&d, &Download::DownloadError};
+    QSignalSpy progress{&d, &Download::DownloadProgress};
+
+    QString Url(const char *path) const { return server.Base() + QLatin1String(path); }
+    QVariant Value(int call) const { return done.at(call).at(1).value<QVariant>(); }
+};
+
+QByteArray ReadFile(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 } // namespace
 
 class tst_UpdateCheck : public QObject {
     Q_OBJECT
-
-  private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void greaterVersion_data();
-    void greaterVersion();
-    void readDescription_data();
-    void readDescription();
-    void descriptionUrlFollowsSetting();
-
-    void newerVersionShowsOffer_data();
-    void newerVersionShowsOffer();
-    void sameVersionIsMostCurrent();
-    void failedDescriptions_data();
-    void failedDescriptions();
-    void setupTransferRefused_data();
-    void setupTransferRefused();
-    void urlHoldingEqualsIsCut();
-    void existingSetupFile_data();
-    void existingSetupFile();
-    void yesStartsSetupStoresKeysAndCloses();
-    void setupKeptForLater_data();
-    void setupKeptForLater();
-
-    void cleanUp_data();
-    void cleanUp();
-
-  private:
-    /** Starts a check against @p description and waits until the link is idle again. */
-    void RunCheck(const QByteArray &description);
-    QByteArray Description(const QByteArray &version, qint64 size, const QByteArray &url) const;
-    QString SetupUrl() const { return m_server->Base() + QStringLiteral("/files/setup"); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<HttpTestServer> m_server;
@@ -122,434 +97,387 @@ class tst_UpdateCheck : public QObject {
     std::unique_ptr<UpdateCheck> m_check;
     QList<UpdateOffer> m_offers;
     bool m_acceptOffer = false;
-};
 
-void tst_UpdateCheck::initTestCase() {
-    TestEnv::IsolateSettings();
-    TestEnv::UseEnglishLocale();
-    QCOMPARE(AppVersionString(), QStringLiteral("1.4.1"));
-}
+    QByteArray SetupUrl() const { return m_server->Base().toLatin1() + "/files/setup"; }
 
-void tst_UpdateCheck::init() {
-    TestEnv::ClearStore();
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    SetProgramFolder(m_folder->path());
-    m_server = std::make_unique<HttpTestServer>();
-    QVERIFY(m_server->IsListening());
-    SettingsStore::Save(Keys::updateserver, m_server->Base());
-    m_dialogs = std::make_unique<ScriptedDialogs>();
-    m_host = std::make_unique<FakeHost>();
-    m_progress = std::make_unique<FakeProgress>();
-    m_check = std::make_unique<UpdateCheck>(*m_host, *m_progress);
-    m_check->SetCloseDelay(0);
-    m_offers.clear();
-    m_acceptOffer = false;
-    m_check->SetOfferWindow([this](const UpdateOffer &offer) {
-        m_offers << offer;
-        return m_acceptOffer;
-    });
-}
-
-void tst_UpdateCheck::cleanup() {
-    m_check.reset();
-    m_dialogs.reset();
-    m_server.reset();
-    m_folder.reset();
-}
-
-QByteArray tst_UpdateCheck::Description(const QByteArray &version, qint64 size,
-                                        const QByteArray &url) const {
-    return "version=" + version + "\r\nsize=" + QByteArray::number(size) +
-           "\r\ndate=30 November 2026\r\nurl=" + url + "\r\n";
-}
-
-void tst_UpdateCheck::RunCheck(const QByteArray &description) {
-    m_server->Serve(descriptionPath, description);
-    m_check->Start();
-    QCOMPARE(m_host->captions.value(0), QStringLiteral("Checking..."));
-    QVERIFY(!m_host->captions.isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(m_host->IsIdle(), 20000);
-}
-
-void tst_UpdateCheck::greaterVersion_data() {
-    QTest::addColumn<QString>("oldVersion");
-    QTest::addColumn<QString>("newVersion");
-    QTest::addColumn<bool>("orEqual");
-    QTest::addColumn<bool>("expected");
-
-    QTest::newRow("newer revision") << "1.4.1"
-                                    << "1.4.2" << false << true;
-    QTest::newRow("same is not newer") << "1.4.1"
-                                       << "1.4.1" << false << false;
-    QTest::newRow("same counts with orEqual") << "1.4.1"
-                                              << "1.4.1" << true << true;
-    QTest::newRow("older is never newer") << "1.4.2"
-                                          << "1.4.1" << true << false;
-    QTest::newRow("two-digit minor is newer") << "1.4.1"
-                                              << "1.10.0" << false << true;
-    QTest::newRow("1.4.10 newer than 1.4.9") << "1.4.9"
-                                             << "1.4.10" << false << true;
-    QTest::newRow("1.4.10 older than 1.5.0") << "1.4.10"
-                                             << "1.5.0" << false << true;
-    QTest::newRow("major decides first") << "1.9.9"
-                                         << "2.0.0" << false << true;
-    QTest::newRow("leading zeros are the same number") << "1.4.01"
-                                                       << "1.4.1" << true << true;
-    QTest::newRow("leading zeros not newer") << "1.4.1"
-                                             << "01.004.0001" << false << false;
-    QTest::newRow("parts beyond 64 bits") << "1.4.99999999999999999999"
-                                          << "1.4.100000000000000000000" << false << true;
-    QTest::newRow("huge part not below smaller") << "1.4.100000000000000000000"
-                                                 << "1.4.99999999999999999999" << false << false;
-    QTest::newRow("joined digits beyond 32 bits") << "1.4.1"
-                                                  << "9999.9999.9999" << false << true;
-    QTest::newRow("four parts each") << "1.4.1.0"
-                                     << "1.4.1.7" << false << true;
-    QTest::newRow("two parts fail the pattern") << "1.4.1"
-                                                << "2.0" << false << false;
-    QTest::newRow("different part counts") << "1.4.1"
-                                           << "1.4.1.1" << false << false;
-    QTest::newRow("empty old") << ""
-                               << "1.4.2" << false << false;
-    QTest::newRow("empty new") << "1.4.1"
-                               << "" << false << false;
-    QTest::newRow("letters in a part") << "1.4.1"
-                                       << "1.5.x" << false << false;
-    QTest::newRow("letters after digits") << "1.4.1"
-                                          << "1.5.0beta" << false << false;
-    QTest::newRow("empty part") << "1.4.1"
-                                << "1..5.0" << false << false;
-    QTest::newRow("leading dot") << "1.4.1"
-                                 << ".1.5.0" << false << false;
-    QTest::newRow("sign in a part") << "1.4.1.0"
-                                    << "1.4.1.+5" << false << false;
-    QTest::newRow("trailing blank is numeric") << "1.4.1"
-                                               << "1.4.2 " << false << true;
-    QTest::newRow("blank inside a part") << "1.4.1"
-                                         << "1.4.2 0" << false << false;
-    QTest::newRow("newer check across old invalid part") << "1.4.1x"
-                                                         << "2.0.0" << false << false;
-}
-
-void tst_UpdateCheck::greaterVersion() {
-    QFETCH(QString, oldVersion);
-    QFETCH(QString, newVersion);
-    QFETCH(bool, orEqual);
-    QFETCH(bool, expected);
-    QCOMPARE(GreaterVersion(oldVersion, newVersion, orEqual), expected);
-}
-
-void tst_UpdateCheck::readDescription_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("value");
-
-    QTest::newRow("plain entry") << "version=1.4.2\r\n"
-                                 << true << "version"
-                                 << "1.4.2";
-    QTest::newRow("value cut at second =") << "url=http://h/s?a=b\r\n"
-                                           << true << "url"
-                                           << "http://h/s?a";
-    QTest::newRow("blanks kept") << " date = 1 May \r\n"
-                                 << true << " date "
-                                 << " 1 May ";
-    QTest::newRow("lines without = ignored") << "hello\r\nversion=2\r\n\r\n"
-                                             << true << "version"
-                                             << "2";
-    QTest::newRow("no CR LF at all") << "version=1.4.2" << false << ""
-                                     << "";
-    QTest::newRow("repeated key") << "version=1\r\nversion=2\r\n"
-                                  << false << ""
-                                  << "";
-    QTest::newRow("repeated key in other case") << "size=1\r\nSize=1\r\n"
-                                                << false << ""
-                                                << "";
-}
-
-void tst_UpdateCheck::readDescription() {
-    QFETCH(QString, text);
-    QFETCH(bool, valid);
-    QFETCH(QString, key);
-    QFETCH(QString, value);
-    const auto entries = ReadUpdateDescription(text);
-    QCOMPARE(entries.has_value(), valid);
-    if (valid) {
-        QVERIFY(entries->contains(key));
-        QCOMPARE(entries->value(key), value);
-    }
-}
-
-void tst_UpdateCheck::descriptionUrlFollowsSetting() {
-    SettingsStore::Save(Keys::updateserver, QStringLiteral("https://updates.example:8443/"));
-    QCOMPARE(UpdateDescriptionUrl(),
-             QStringLiteral("https://updates.example:8443/update/sortiva/sortiva.dat"));
-    SettingsStore::Delete(Keys::updateserver);
-    QCOMPARE(UpdateDescriptionUrl(),
-             Defaults::updateserver + QStringLiteral("/update/sortiva/sortiva.dat"));
-    QCOMPARE(SetupFilePath(QStringLiteral("1.4.2")),
-             m_folder->path() + QStringLiteral("/sortivasetup1.4.2.exe"));
-}
-
-void tst_UpdateCheck::newerVersionShowsOffer_data() {
-    QTest::addColumn<QByteArray>("description");
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<QString>("date");
-    const QByteArray url = "http://127.0.0.1:1/setup";
-    QTest::newRow("plain keys") << Description("1.4.2", 2048, url) << "2.00 Kb"
-                                << "30 November 2026";
-    QTest::newRow("keys in capitals are found")
-        << QByteArray("VERSION=1.4.2\r\nSIZE=10\r\nDate=today\r\nUrl=" + url + "\r\n") << "10 Bytes"
-        << "today";
-}
-
-void tst_UpdateCheck::newerVersionShowsOffer() {
-    QFETCH(QByteArray, description);
-    QFETCH(QString, size);
-    QFETCH(QString, date);
-    RunCheck(description);
-    QCOMPARE(m_offers.size(), 1);
-    QCOMPARE(m_offers.at(0).currentVersion, QStringLiteral("1.4.1"));
-    QCOMPARE(m_offers.at(0).version, QStringLiteral("1.4.2"));
-    QCOMPARE(m_offers.at(0).size, size);
-    QCOMPARE(m_offers.at(0).date, date);
-    QCOMPARE(m_dialogs->asked.size(), 0); // Cancel in the offer: nothing else asked
-    QCOMPARE(m_host->captions,
-             QStringList({QStringLiteral("Checking..."), QStringLiteral("Processing Info"), idle}));
-    QCOMPARE(m_check->Entries().value(QStringLiteral("version")), QStringLiteral("1.4.2"));
-    QCOMPARE(m_server->paths, QList<QByteArray>({descriptionPath}));
-    QVERIFY(m_server->heads.at(0).toLower().contains("cache-control: no-cache"));
-    QCOMPARE(m_progress->value, 0);
-}
-
-void tst_UpdateCheck::sameVersionIsMostCurrent() {
-    RunCheck(Description("1.4.1", 2048, SetupUrl().toLatin1()));
-    QCOMPARE(m_offers.size(), 0);
-    QCOMPARE(m_dialogs->MessageTexts(), QStringList{mostCurrent});
-    QCOMPARE(m_dialogs->asked.at(0).icon, MsgIcon::Information);
-    QCOMPARE(m_dialogs->asked.at(0).buttons, MsgButtons::Ok);
-    QCOMPARE(m_dialogs->asked.at(0).title, QStringLiteral("Sortiva Media Organizer"));
-    QCOMPARE(m_progress->status, QStringList{QStringLiteral("Update check complete")});
-}
-
-void tst_UpdateCheck::failedDescriptions_data() {
-    QTest::addColumn<QByteArray>("description");
-    QTest::addColumn<bool>("transferError");
-    const QByteArray url = "http://127.0.0.1:1/setup";
-    QTest::newRow("LF-only line ends")
-        << QByteArray("version=1.4.2\nsize=1\nurl=" + url + "\n") << false;
-    QTest::newRow("empty description") << QByteArray() << false;
-    QTest::newRow("no entry line") << QByteArray("nothing here\r\nat all\r\n") << false;
-    QTest::newRow("version missing") << QByteArray("size=1\r\nurl=" + url + "\r\n") << false;
-    QTest::newRow("newer without url") << QByteArray("version=1.4.2\r\nsize=1\r\n") << false;
-    QTest::newRow("repeated key") << QByteArray("version=1.4.2\r\nurl=" + url +
-                                                "\r\nVersion=1.4.3\r\n")
-                                  << false;
-    QTest::newRow("url of a local file")
-        << QByteArray("version=1.4.2\r\nurl=file:///bin/sh\r\n") << false;
-    QTest::newRow("url of another scheme")
-        << QByteArray("version=1.4.2\r\nurl=ftp://h/s\r\n") << false;
-    QTest::newRow("size not a number")
-        << QByteArray("version=1.4.2\r\nsize=big\r\nurl=" + url + "\r\n") << false;
-    QTest::newRow("negative size")
-        << QByteArray("version=1.4.2\r\nsize=-5\r\nurl=" + url + "\r\n") << false;
-    QTest::newRow("description missing on the server") << QByteArray() << true;
-    QTest::newRow("description larger than 64 KiB")
-        << QByteArray("version=9.9.9\r\n" + QByteArray(UpdateCheck::kMaxDescriptionSize, '#'))
-        << true;
-}
-
-void tst_UpdateCheck::failedDescriptions() {
-    QFETCH(QByteArray, description);
-    QFETCH(bool, transferError);
-    if (transferError && description.isEmpty())
-        m_server->Serve("/elsewhere", "version=9.9.9\r\n");
-    else
+    // Starts a check against @p description and waits until the link is idle again.
+    void RunCheck(const QByteArray &description) {
         m_server->Serve(descriptionPath, description);
-    m_check->Start();
-    QTRY_VERIFY_WITH_TIMEOUT(m_host->IsIdle(), 20000);
-    QCOMPARE(m_offers.size(), 0);
-    QCOMPARE(m_dialogs->MessageTexts(),
-             QStringList{transferError ? checkTransferFailed : descriptionFailed});
-    QCOMPARE(m_dialogs->asked.at(0).icon, MsgIcon::Critical);
-    QCOMPARE(m_progress->status,
-             QStringList{transferError ? QStringLiteral("Error Downloading Update...")
-                                       : QStringLiteral("Update check complete")});
-    QCOMPARE(m_progress->value, 0);
-    QCOMPARE(m_server->paths.size(), 1); // nothing fetched after the description
-}
+        m_check->Start();
+        QCOMPARE(m_host->captions.value(0), QStringLiteral("Checking..."));
+        QTRY_VERIFY_WITH_TIMEOUT(m_host->IsIdle(), 20000);
+    }
 
-void tst_UpdateCheck::setupTransferRefused_data() {
-    QTest::addColumn<int>("served");
-    QTest::newRow("setup missing on the server") << -1;
-    QTest::newRow("truncated setup") << 600;
-    QTest::newRow("overlong setup") << 1400;
-    QTest::newRow("empty setup") << 0;
-}
+  private slots:
+    void initTestCase() {
+        TestEnv::IsolateSettings();
+        TestEnv::UseEnglishLocale();
+        QCOMPARE(AppVersionString(), QStringLiteral("1.4.1"));
+    }
 
-void tst_UpdateCheck::setupTransferRefused() {
-    QFETCH(int, served);
-    m_acceptOffer = true;
-    if (served >= 0)
-        m_server->Serve("/files/setup", QByteArray(served, 'S'));
-    const QStringList before = PartFiles();
-    RunCheck(Description("1.4.2", 1000, SetupUrl().toLatin1()));
-    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts(), QStringList{setupTransferFailed}, 20000);
-    QCOMPARE(m_dialogs->asked.at(0).icon, MsgIcon::Critical);
-    QCOMPARE(m_progress->status, QStringList({QStringLiteral("Download.... Please Wait!"),
-                                              QStringLiteral("Error Downloading Update...")}));
-    QVERIFY(m_host->IsIdle());
-    QVERIFY(m_server->paths.contains("/files/setup"));
-    QVERIFY(!QFile::exists(SetupFilePath(QStringLiteral("1.4.2"))));
-    QCOMPARE(m_dialogs->started, QStringList());
-    QCOMPARE(SettingsStore::Get(Keys::installed), QString());
-    QCOMPARE(PartFiles(), before);
-}
+    void init() {
+        TestEnv::ClearStore();
+        m_folder = std::make_unique<QTemporaryDir>();
+        SetProgramFolder(m_folder->path());
+        m_server = std::make_unique<HttpTestServer>();
+        QVERIFY(m_server->IsListening());
+        SettingsStore::Save(Keys::updateserver, m_server->Base() + QStringLiteral("//"));
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_host = std::make_unique<FakeHost>();
+        m_progress = std::make_unique<FakeProgress>();
+        m_check = std::make_unique<UpdateCheck>(*m_host, *m_progress);
+        m_check->SetCloseDelay(0);
+        m_offers.clear();
+        m_acceptOffer = false;
+        m_check->SetOfferWindow([this](const UpdateOffer &offer) {
+            m_offers << offer;
+            return m_acceptOffer;
+        });
+    }
 
-void tst_UpdateCheck::urlHoldingEqualsIsCut() {
-    m_acceptOffer = true;
-    m_server->Serve("/files/setup?name", QByteArray(10, 'S'));
-    RunCheck(Description("1.4.2", 10, SetupUrl().toLatin1() + "?name=setup.exe"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts().value(0), installQuestion, 20000);
-    QCOMPARE(m_check->Entries().value(QStringLiteral("url")), SetupUrl() + QStringLiteral("?name"));
-    QCOMPARE(m_server->paths.last(), QByteArray("/files/setup?name"));
-}
+    void cleanup() {
+        m_check.reset();
+        m_dialogs.reset();
+        m_server.reset();
+        m_folder.reset();
+    }
 
-void tst_UpdateCheck::existingSetupFile_data() {
-    QTest::addColumn<QByteArray>("existing");
-    QTest::addColumn<bool>("fetched");
-    QTest::newRow("right size: asked at once, no transfer") << QByteArray(10, 'S') << false;
-    QTest::newRow("wrong size: fetched again") << QByteArray(4, 'o') << true;
-}
+    void greaterVersion() {
+        for (const auto &[older, newer, orEqual, expected] : {
+                 std::tuple{"1.4.1", "1.4.2", false, true},
+                 {"1.4.1", "1.4.1", true, true},   // the same counts with orEqual
+                 {"1.4.2", "1.4.1", true, false},  // older is never newer
+                 {"1.4.9", "1.4.10", false, true}, // parts compare as numbers
+                 {"1.4.10", "1.5.0", false, true}, // an earlier part decides
+                 {"1.4.01", "1.4.1", true, true},  // leading zeros are the same number
+                 {"1.4.99999999999999999999", "1.4.100000000000000000000", false, true},
+                 {"1.4.100000000000000000000", "1.4.99999999999999999999", false, false},
+                 {"1.4.1", "2.0", false, false},     // two parts fail the pattern
+                 {"1.4.1", "1.4.1.1", false, false}, // different part counts
+                 {"1.4.1", "", false, false},
+                 {"1.4.1", "1.5.0beta", false, false},
+                 {"1.4.1.0", "1.4.1.+5", false, false},
+                 {"1.4.1", "1.4.2 ", false, true},  // a trailing blank is numeric
+                 {"1.4.1x", "2.0.0", false, false}, // an invalid part after a decided one
+             })
+            QVERIFY2(GreaterVersion(QLatin1String(older), QLatin1String(newer), orEqual) ==
+                         expected,
+                     qPrintable(QStringLiteral("%1 -> %2").arg(older, newer)));
+    }
 
-void tst_UpdateCheck::existingSetupFile() {
-    QFETCH(QByteArray, existing);
-    QFETCH(bool, fetched);
-    m_acceptOffer = true;
-    const QString setup = SetupFilePath(QStringLiteral("1.4.2"));
-    WriteFile(setup, existing);
-    m_server->Serve("/files/setup", QByteArray(10, 'N'));
-    RunCheck(Description("1.4.2", 10, SetupUrl().toLatin1()));
-    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts().value(0), installQuestion, 20000);
-    QCOMPARE(m_dialogs->asked.at(0).buttons, MsgButtons::YesNoCancel);
-    QCOMPARE(m_dialogs->asked.at(0).icon, MsgIcon::Question);
-    QCOMPARE(m_server->paths.contains("/files/setup"), fetched);
-    QFile file(setup);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), fetched ? QByteArray(10, 'N') : existing);
-}
+    void readDescription() {
+        for (const auto &[text, key, value] : {
+                 std::tuple{"url=http://h/s?a=b\r\n", "url", "http://h/s?a"}, // cut at a second =
+                 {" date = 1 May \r\n", " date ", " 1 May "},                 // blanks kept
+                 {"hi\r\nVerSion=2\r\n\r\n", "version", "2"}, // key folded, lines without =
+                 {"version=1.4.2", "", ""},                   // no CR LF at all: nothing
+                 {"size=1\r\nSize=1\r\n", "", ""},            // a key twice: nothing
+                 {"nothing here\r\nat all\r\n", "", ""},
+             }) {
+            const auto entries = ReadUpdateDescription(QLatin1String(text));
+            QCOMPARE(entries.has_value(), *key != 0);
+            if (entries)
+                QCOMPARE(entries->value(QLatin1String(key)), QLatin1String(value));
+        }
+    }
 
-void tst_UpdateCheck::yesStartsSetupStoresKeysAndCloses() {
-    m_acceptOffer = true;
-    m_dialogs->AnswerMessage(MsgResult::Yes);
-    const QByteArray content(5000, 'X');
-    m_server->Serve("/files/setup", content);
-    const QStringList before = PartFiles();
-    RunCheck(Description("1.4.2", content.size(), SetupUrl().toLatin1()));
-    QCOMPARE(m_host->captions.mid(0, 4),
-             QStringList({QStringLiteral("Checking..."), QStringLiteral("Processing Info"),
-                          QStringLiteral("Downloading..."), idle}));
-    QCOMPARE(m_progress->status.value(0), QStringLiteral("Download.... Please Wait!"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_host->closed, 1, 20000);
+    // What a check shows for each description: an offer, "most current", or a failure.
+    void check_data() {
+        QTest::addColumn<QByteArray>("description");
+        QTest::addColumn<QString>("message"); // empty: the offer was shown
+        QTest::addColumn<QString>("size");
+        const QString failed = descriptionFailed;
+        const struct {
+            const char *row, *description;
+            QString message;
+            const char *size;
+        } rows[] = {
+            {"newer version offered", "version=1.4.2\r\nsize=2048\r\n", "", "2.00 Kb"},
+            {"keys in capitals are found", "VERSION=1.4.2\r\nSIZE=10\r\n", "", "10 Bytes"},
+            {"same version is most current", "version=1.4.1\r\n", mostCurrent, ""},
+            {"LF-only line ends", "version=1.4.2\nsize=1\n", failed, ""},
+            {"version missing", "size=1\r\n", failed, ""},
+            {"newer without url", "version=1.4.2\r\nsize=1\r\nurl=\r\n", failed, ""},
+            {"url of a local file", "version=1.4.2\r\nurl=file:///bin/sh\r\n", failed, ""},
+            {"size not a number", "version=1.4.2\r\nsize=big\r\n", failed, ""},
+            {"negative size", "version=1.4.2\r\nsize=-5\r\n", failed, ""},
+            {"description missing on the server", "", checkFailed, ""},
+        };
+        for (const auto &r : rows) {
+            QByteArray d = r.description;
+            if (!d.contains("url=") && d.contains("\r\n")) // a url for the rows that lack one
+                d += "Date=30 November 2026\r\nUrl=http://127.0.0.1:1/setup\r\n";
+            QTest::newRow(r.row) << d << r.message << r.size;
+        }
+        QTest::newRow("description larger than 64 KiB")
+            << QByteArray("version=9.9.9\r\n" + QByteArray(UpdateCheck::kMaxDescriptionSize, '#'))
+            << checkFailed << "";
+    }
+    void check() {
+        QFETCH(QByteArray, description);
+        QFETCH(QString, message);
+        QFETCH(QString, size);
+        if (description.isEmpty())
+            m_server->Serve("/elsewhere", "version=9.9.9\r\n");
+        else
+            m_server->Serve(descriptionPath, description);
+        m_check->Start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_host->IsIdle(), 20000);
+        QCOMPARE(m_server->paths, QList<QByteArray>{descriptionPath}); // nothing fetched after it
+        QVERIFY(m_server->heads.at(0).toLower().contains("cache-control: no-cache"));
+        QCOMPARE(m_dialogs->MessageTexts(),
+                 message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(m_offers.size(), message.isEmpty() ? 1 : 0);
+        QCOMPARE(m_progress->value, 0);
+        if (message == checkFailed) {
+            QCOMPARE(m_progress->status,
+                     QStringList{QStringLiteral("Error Downloading Update...")});
+            return;
+        }
+        if (!message.isEmpty()) {
+            QCOMPARE(m_dialogs->asked.at(0).icon,
+                     message == mostCurrent ? MsgIcon::Information : MsgIcon::Critical);
+            QCOMPARE(m_progress->status, QStringList{QStringLiteral("Update check complete")});
+            return;
+        }
+        QCOMPARE(m_offers.at(0).currentVersion, QStringLiteral("1.4.1"));
+        QCOMPARE(m_offers.at(0).version, QStringLiteral("1.4.2"));
+        QCOMPARE(m_offers.at(0).size, size);
+        QCOMPARE(m_offers.at(0).date, QStringLiteral("30 November 2026"));
+        QCOMPARE(m_host->captions, QStringList({"Checking...", "Processing Info", idle}));
+    }
 
-    const QString setup = SetupFilePath(QStringLiteral("1.4.2"));
-    QCOMPARE(m_dialogs->MessageTexts(), QStringList{installQuestion});
-    QCOMPARE(m_dialogs->started, QStringList{setup});
-    QCOMPARE(m_host->visibility, QList<bool>{false});
-    QCOMPARE(SettingsStore::Get(Keys::installed), QStringLiteral("yes"));
-    QCOMPARE(SettingsStore::Get(Keys::installpath), setup);
-    QCOMPARE(SettingsStore::Get(Keys::installversion), QStringLiteral("1.4.2"));
-    QFile file(setup);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), content);
-    QCOMPARE(PartFiles(), before); // the downloaded copy was moved into place
-}
-
-void tst_UpdateCheck::setupKeptForLater_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("starts");
-    QTest::addColumn<QList<bool>>("visibility");
-    QTest::newRow("answered no") << int(MsgResult::No) << true << QList<bool>();
-    QTest::newRow("setup that will not start keeps the program")
-        << int(MsgResult::Yes) << false << QList<bool>({false, true});
-}
-
-void tst_UpdateCheck::setupKeptForLater() {
-    QFETCH(int, answer);
-    QFETCH(bool, starts);
-    QFETCH(QList<bool>, visibility);
-    m_acceptOffer = true;
-    m_dialogs->AnswerMessage(MsgResult(answer));
-    m_dialogs->startResult = starts;
-    m_server->Serve("/files/setup", QByteArray(10, 'S'));
-    RunCheck(Description("1.4.2", 10, SetupUrl().toLatin1()));
-    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts().size(), 2, 20000);
-    const QString setup = SetupFilePath(QStringLiteral("1.4.2"));
-    QCOMPARE(m_dialogs->MessageTexts().at(1),
-             QStringLiteral("The file has been saved to ") + setup +
-                 QStringLiteral("\r\nYou can click on this file at a later time to install it."));
-    QCOMPARE(m_dialogs->asked.at(1).icon, MsgIcon::Information);
-    QCOMPARE(m_progress->status.last(), QStringLiteral("Update check complete"));
-    QCOMPARE(m_host->visibility, visibility);
-    QVERIFY(QFile::exists(setup));
-    if (answer == int(MsgResult::No))
+    // A setup program is only ever started when it arrived whole.
+    void setupRefused_data() {
+        QTest::addColumn<int>("served"); // -1: missing on the server
+        QTest::addColumn<qint64>("announced");
+        QTest::newRow("setup missing on the server") << -1 << qint64(-1);
+        QTest::newRow("truncated setup") << 600 << qint64(-1);
+        QTest::newRow("overlong setup") << 1400 << qint64(-1);
+        QTest::newRow("overlong setup without a length") << 1400 << HttpTestServer::kNoLength;
+        QTest::newRow("empty setup") << 0 << qint64(-1);
+    }
+    void setupRefused() {
+        QFETCH(int, served);
+        QFETCH(qint64, announced);
+        m_acceptOffer = true;
+        if (served >= 0)
+            m_server->Serve("/files/setup", QByteArray(served, 'S'), 200, announced);
+        const QStringList before = PartFiles();
+        RunCheck(Description("1.4.2", 1000, SetupUrl()));
+        QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts(), QStringList{setupFailed}, 20000);
+        QCOMPARE(m_progress->status, QStringList({QStringLiteral("Download.... Please Wait!"),
+                                                  QStringLiteral("Error Downloading Update...")}));
+        QVERIFY(m_host->IsIdle());
+        QVERIFY(!QFile::exists(SetupFilePath(QStringLiteral("1.4.2"))));
         QCOMPARE(m_dialogs->started, QStringList());
-    QCOMPARE(SettingsStore::Get(Keys::installed), QString());
-    QTest::qWait(20);
-    QCOMPARE(m_host->closed, 0);
-}
+        QCOMPARE(PartFiles(), before);
+    }
 
-void tst_UpdateCheck::cleanUp_data() {
-    QTest::addColumn<QString>("installed");
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<bool>("fileDeleted");
-    QTest::addColumn<bool>("keysRemoved");
+    void setupAccepted_data() {
+        QTest::addColumn<QByteArray>("existing"); // a setup file already there
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<bool>("fetched");
+        QTest::addColumn<bool>("closed");
+        const int yes = int(MsgResult::Yes);
+        QTest::newRow("yes starts it and closes") << QByteArray() << yes << true << true << true;
+        QTest::newRow("right size there: no transfer")
+            << QByteArray(10, 'S') << yes << true << false << true;
+        QTest::newRow("wrong size there: fetched again")
+            << QByteArray(4, 'o') << yes << true << true << true;
+        QTest::newRow("answered no keeps it")
+            << QByteArray() << int(MsgResult::No) << true << true << false;
+        QTest::newRow("setup that will not start keeps the program")
+            << QByteArray() << yes << false << true << false;
+    }
+    void setupAccepted() {
+        QFETCH(QByteArray, existing);
+        QFETCH(int, answer);
+        QFETCH(bool, starts);
+        QFETCH(bool, fetched);
+        QFETCH(bool, closed);
+        m_acceptOffer = true;
+        m_dialogs->AnswerMessage(MsgResult(answer));
+        m_dialogs->startResult = starts;
+        const QString setup = SetupFilePath(QStringLiteral("1.4.2"));
+        if (!existing.isEmpty())
+            QVERIFY(TestEnv::WriteFile(setup, existing));
+        const QByteArray content(10, 'N');
+        m_server->Serve("/files/setup?name", content);
+        const QStringList before = PartFiles();
+        RunCheck(Description("1.4.2", content.size(), SetupUrl() + "?name=setup.exe"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts().value(0), installQuestion, 20000);
+        QCOMPARE(m_dialogs->asked.at(0).buttons, MsgButtons::YesNoCancel);
+        // The url's value ends at its second "=".
+        QCOMPARE(m_server->paths.contains("/files/setup?name"), fetched);
+        QFile file(setup);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), fetched ? content : existing);
+        QCOMPARE(PartFiles(), before); // the downloaded copy was moved into place
+        if (fetched)                   // the bar follows the length the server announced
+            QCOMPARE(m_progress->max, 10);
+        const bool started = answer == int(MsgResult::Yes) && starts;
+        QCOMPARE(m_dialogs->started,
+                 answer == int(MsgResult::Yes) ? QStringList{setup} : QStringList());
+        QCOMPARE(SettingsStore::Get(Keys::installed), started ? "yes" : QString());
+        QCOMPARE(SettingsStore::Get(Keys::installpath), started ? setup : QString());
+        QCOMPARE(SettingsStore::Get(Keys::installversion), started ? "1.4.2" : QString());
+        if (closed) {
+            QTRY_COMPARE_WITH_TIMEOUT(m_host->closed, 1, 20000);
+            QCOMPARE(m_host->visibility, QList<bool>{false});
+            return;
+        }
+        QCOMPARE(m_dialogs->MessageTexts().value(1),
+                 "The file has been saved to " + setup +
+                     "\r\nYou can click on this file at a later time to install it.");
+        QCOMPARE(m_host->visibility, starts ? QList<bool>() : QList<bool>({false, true}));
+        QTest::qWait(20);
+        QCOMPARE(m_host->closed, 0);
+    }
 
-    const QString setup = QStringLiteral("sortivasetup1.4.1.exe");
-    QTest::newRow("same version: file and keys go") << "yes"
-                                                    << "1.4.1" << setup << true << true;
-    QTest::newRow("older stored version: file and keys go") << "yes"
-                                                            << "1.3.9" << setup << true << true;
-    QTest::newRow("newer stored version: nothing happens") << "yes"
-                                                           << "1.5.0" << setup << false << false;
-    QTest::newRow("two-part version: nothing happens") << "yes"
-                                                       << "1.4" << setup << false << false;
-    QTest::newRow("non-numeric version: nothing happens") << "yes"
-                                                          << "1.x.1" << setup << false << false;
-    QTest::newRow("not installed: nothing happens") << "no"
-                                                    << "1.4.1" << setup << false << false;
-    QTest::newRow("installed compared exactly") << "Yes"
-                                                << "1.4.1" << setup << false << false;
-    QTest::newRow("path naming another file: kept, keys go")
-        << "yes"
-        << "1.4.1" << QStringLiteral("notes.txt") << false << true;
-}
+    // At start-up, once the running version has reached the installed one, the setup file
+    // this program saved and the three keys go; any other file the key names stays.
+    void cleanUp() {
+        const QString setup = QStringLiteral("sortivasetup1.4.1.exe");
+        for (const auto &[installed, version, name, fileDeleted, keysRemoved] : {
+                 std::tuple{"yes", "1.4.1", setup, true, true},
+                 {"yes", "1.3.9", setup, true, true},
+                 {"yes", "1.5.0", setup, false, false},
+                 {"no", "1.4.1", setup, false, false},
+                 {"Yes", "1.4.1", setup, false, false}, // compared exactly
+                 {"yes", "1.4.1", QStringLiteral("notes.txt"), false, true},
+             }) {
+            const QString path = m_folder->filePath(name);
+            QVERIFY(TestEnv::WriteFile(path, "setup"));
+            SettingsStore::Save(Keys::installed, QString::fromLatin1(installed));
+            SettingsStore::Save(Keys::installpath, path);
+            SettingsStore::Save(Keys::installversion, QString::fromLatin1(version));
+            CleanUpInstaller();
+            QCOMPARE(!QFile::exists(path), fileDeleted);
+            const QString gone = QStringLiteral("-");
+            QCOMPARE(SettingsStore::Get(Keys::installed, gone), keysRemoved ? gone : installed);
+            QCOMPARE(SettingsStore::Get(Keys::installpath, gone), keysRemoved ? gone : path);
+            QCOMPARE(SettingsStore::Get(Keys::installversion, gone), keysRemoved ? gone : version);
+        }
+    }
 
-void tst_UpdateCheck::cleanUp() {
-    QFETCH(QString, installed);
-    QFETCH(QString, version);
-    QFETCH(QString, fileName);
-    QFETCH(bool, fileDeleted);
-    QFETCH(bool, keysRemoved);
+    // The transfer on its own.
+    // Both forms deliver the whole body, with or without an announced length.
+    void delivers_data() {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<qint64>("announced");
+        QTest::newRow("bytes") << int(Download::kBytesForm) << qint64(-1);
+        QTest::newRow("kept file") << int(Download::kFileForm) << qint64(-1);
+        QTest::newRow("bytes, no length") << int(Download::kBytesForm) << HttpTestServer::kNoLength;
+        QTest::newRow("file, no length") << int(Download::kFileForm) << HttpTestServer::kNoLength;
+    }
+    void delivers() {
+        QFETCH(int, form);
+        QFETCH(qint64, announced);
+        Rig r;
+        QByteArray body(300000, '\0');
+        for (int i = 0; i < body.size(); ++i)
+            body[i] = static_cast<char>(i * 7);
+        r.server.Serve("/setup.exe", body, 200, announced);
+        r.d.BeginDownload(r.Url("/setup.exe"), QStringLiteral("k"), form, Download::kFetchAfresh,
+                          body.size());
+        QVERIFY(r.d.IsRunning(QStringLiteral("k")));
+        QTRY_COMPARE_WITH_TIMEOUT(r.done.count(), 1, 20000);
+        QCOMPARE(r.failed.count(), 0);
+        QCOMPARE(r.done.at(0).at(0).toString(), QStringLiteral("k"));
+        QCOMPARE(r.done.at(0).at(2).toInt(), form);
+        QVERIFY(!r.d.IsRunning(QStringLiteral("k")));
+        if (form == Download::kFileForm) {
+            const QString path = r.Value(0).toString();
+            QCOMPARE(ReadFile(path), body);
+            QVERIFY(QFile::remove(path));
+        } else {
+            QCOMPARE(r.Value(0).toByteArray(), body);
+        }
+        const QList<QVariant> last = r.progress.last();
+        QCOMPARE(last.at(1).toLongLong(), body.size());
+        if (announced == -1)
+            QCOMPARE(last.at(2).toLongLong(), body.size());
+        QCOMPARE(last.at(3).toInt(), 200); // the server's status, passed through
+        // Fetching afresh asks every cache on the way.
+        QVERIFY(r.server.heads.at(0).toLower().contains("cache-control: no-cache"));
+    }
 
-    const QString path = m_folder->filePath(fileName);
-    WriteFile(path, "setup");
-    SettingsStore::Save(Keys::installed, installed);
-    SettingsStore::Save(Keys::installpath, path);
-    SettingsStore::Save(Keys::installversion, version);
+    // Without an announced length the limit can only be found while reading (here the server
+    // never ends the body): the read must stop there, report once and leave no partial file.
+    void failures_data() {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<int>("form");
+        QTest::addColumn<qint64>("announced");
+        const int bytes = Download::kBytesForm;
+        const int file = Download::kFileForm;
+        const qint64 none = HttpTestServer::kNoEnd;
+        QTest::newRow("missing, file") << QByteArray("/missing") << file << qint64(-1);
+        QTest::newRow("announced too big, bytes") << QByteArray("/big") << bytes << qint64(-1);
+        QTest::newRow("announced too big, file") << QByteArray("/big") << file << qint64(-1);
+        QTest::newRow("grows too big, bytes") << QByteArray("/big") << bytes << none;
+        QTest::newRow("grows too big, file") << QByteArray("/big") << file << none;
+    }
+    void failures() {
+        QFETCH(QByteArray, path);
+        QFETCH(int, form);
+        QFETCH(qint64, announced);
+        Rig r;
+        r.server.Serve("/big", QByteArray(200000, 'x'), 200, announced);
+        const QStringList before = PartFiles();
+        r.d.BeginDownload(r.Url(path.constData()), QStringLiteral("k"), form,
+                          Download::kFetchAfresh, 4999);
+        QTRY_COMPARE_WITH_TIMEOUT(r.failed.count(), 1, 20000);
+        QCOMPARE(r.failed.at(0).at(0).toString(), QStringLiteral("k"));
+        QCOMPARE(r.failed.at(0).at(2).toString(), QStringLiteral("Download Error"));
+        QVERIFY(!r.d.IsRunning(QStringLiteral("k")));
+        QTest::qWait(50); // nothing more arrives from the stopped transfer
+        QCOMPARE(r.failed.count(), 1);
+        QCOMPARE(r.done.count(), 0);
+        QCOMPARE(PartFiles(), before);
+    }
 
-    CleanUpInstaller();
+    // Only the web is ever read: anything else is reported before BeginDownload returns,
+    // with a platform error number.
+    void refusedUrlsFailAtOnce() {
+        Rig r;
+        const QStringList urls{"file:///etc/passwd", "ftp://127.0.0.1/setup.exe",
+                               "127.0.0.1/update", "http:///update"};
+        for (const QString &url : urls)
+            r.d.BeginDownload(url, QStringLiteral("update"));
+        QCOMPARE(r.failed.count(), urls.size());
+        for (const auto &call : r.failed)
+            QVERIFY(call.at(1).toInt() != 0);
+        QVERIFY(!r.d.IsRunning(QStringLiteral("update")));
+        r.d.BeginDownload(QString(), QStringLiteral("update")); // an empty URL does nothing
+        QCOMPARE(r.failed.count(), urls.size());
+    }
 
-    QCOMPARE(!QFile::exists(path), fileDeleted);
-    QCOMPARE(SettingsStore::Get(Keys::installed, QStringLiteral("-")),
-             keysRemoved ? QStringLiteral("-") : installed);
-    QCOMPARE(SettingsStore::Get(Keys::installpath, QStringLiteral("-")),
-             keysRemoved ? QStringLiteral("-") : path);
-    QCOMPARE(SettingsStore::Get(Keys::installversion, QStringLiteral("-")),
-             keysRemoved ? QStringLiteral("-") : version);
-}
+    void keys() {
+        Rig r;
+        r.server.Serve("/one", "first");
+        r.server.Serve("/two", "second");
+        r.server.Serve("/old", "old");
+        r.d.BeginDownload(r.Url("/one"), QStringLiteral("one"));
+        r.d.BeginDownload(r.Url("/old"), QStringLiteral("two"));
+        r.d.BeginDownload(r.Url("/two"), QStringLiteral("two")); // replaces the running read
+        r.d.BeginDownload(r.Url("/one"), QStringLiteral("cancelled"));
+        r.d.Cancel(QStringLiteral("cancelled"));
+        r.d.Cancel(QStringLiteral("never started"));
+        QVERIFY(r.d.IsRunning(QStringLiteral("one")));
+        QVERIFY(!r.d.IsRunning(QStringLiteral("cancelled")));
+        QTRY_COMPARE_WITH_TIMEOUT(r.done.count(), 2, 20000);
+        QTest::qWait(50);
+        QCOMPARE(r.done.count(), 2);
+        QCOMPARE(r.failed.count(), 0);
+        QHash<QString, QByteArray> got;
+        for (int i = 0; i < 2; ++i)
+            got.insert(r.done.at(i).at(0).toString(), r.Value(i).toByteArray());
+        QCOMPARE(got.value(QStringLiteral("one")), QByteArray("first"));
+        QCOMPARE(got.value(QStringLiteral("two")), QByteArray("second"));
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_UpdateCheck)
 #include "tst_updatecheck.moc"
