@@ -220,6 +220,9 @@ class TestCli : public QObject {
         Write("in/Corvelle - A.mp3", "a");
         Write("in/Dalvern - B.mp3", "b");
         Write("out/corvelle/Corvelle - A.mp3", "old");
+        // The saved option keeps the sources: --move must override it.
+        QVERIFY(TestEnv::WriteFile(m_config.filePath("Sortiva/Sortiva.conf"),
+                                   "[settings]\ndeleteold=0\n"));
         const Run r = Cli(QStringList{"organize"} + options + QStringList{"@/in", "@/out"});
         QCOMPARE(r.status, status);
         QVERIFY2(r.out.startsWith(At(out)), qPrintable(r.out));
