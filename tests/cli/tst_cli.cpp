@@ -116,7 +116,6 @@ class TestCli : public QObject {
     }
 
     void longLoadIsPrintedOnce() {
-        // Far more rows than one block of output holds.
         for (int i = 0; i < 1200; ++i)
             Write(QStringLiteral("many/Artist%1 - A Rather Long Song Title.mp3")
                       .arg(i, 4, 10, QLatin1Char('0')));

@@ -247,7 +247,6 @@ class TestMainRoad : public QObject {
         // The first row was in hand when the close came; it is finished, nothing else moves.
         QCOMPARE(List(w).Count(), 4);
         QVERIFY(QFile::exists(out + QStringLiteral("/Artist000/Artist000 - Song.mp3")));
-        QVERIFY(!QFile::exists(in + QStringLiteral("/Artist000 - Song.mp3")));
         QCOMPARE(QDir(in).entryList(QDir::Files).size(), 4);
         QCOMPARE(dialogs.MessageTexts().size(), 1); // only the confirmation
         QTRY_VERIFY(!w.isVisible());
@@ -320,7 +319,7 @@ class TestMainRoad : public QObject {
         QCOMPARE(list.Selected(), 5); // follows its row
         QCOMPARE(model.rowCount(), 249);
         QCOMPARE(model.listRow(0), -1);
-        QCOMPARE(model.viewRow(5), 8);
+        QCOMPARE(QList<int>({model.viewRow(0), model.viewRow(5)}), QList<int>({1, 8}));
         list.SetFolder(5, QStringLiteral("Changed"));
         QCOMPARE(model.index(8, 0).data().toString(), QStringLiteral("Changed"));
         // An edit reaches the handler with the list row; a held-back row takes none.
