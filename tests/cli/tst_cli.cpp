@@ -6,184 +6,231 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// sortiva-cli run as a user runs it, against a private settings folder.
+// sortiva-cli run as a user runs it, against a private settings folder. In the tables "@"
+// stands for the temporary folder the media trees live in.
 class TestCli : public QObject {
     Q_OBJECT
 
   private:
     struct Run {
-        int status = -1;
-        QString out;
-        QString err;
+        int status;
+        QString out, err;
     };
     QTemporaryDir m_dir;
     QTemporaryDir m_config;
-    QString m_media;
 
+    QString At(QString text) const { return text.replace(QLatin1Char('@'), m_dir.path()); }
     void Write(const QString &relative, const QByteArray &content = "x") {
-        QVERIFY(TestEnv::WriteFile(m_media + QLatin1Char('/') + relative, content));
+        QVERIFY(TestEnv::WriteFile(m_dir.filePath(relative), content));
+    }
+    static QByteArray Read(const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    Run Cli(const QStringList &arguments, const QString &workingDir = QString()) {
+    Run Cli(const QStringList &arguments) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
         p.setProcessEnvironment(env);
-        if (!workingDir.isEmpty())
-            p.setWorkingDirectory(workingDir);
-        p.start(QStringLiteral(SORTIVA_CLI_PATH), arguments);
-        Run r;
-        if (!p.waitForFinished(60000)) {
-            p.kill();
-            p.waitForFinished();
-            return r;
-        }
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
+        p.setWorkingDirectory(m_dir.path());
+        QStringList expanded;
+        for (const QString &a : arguments)
+            expanded << At(a);
+        p.start(QStringLiteral(SORTIVA_CLI_PATH), expanded);
+        const bool ended = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
+        return {ended ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
     }
 
   private slots:
     void initTestCase() {
-        QVERIFY(m_dir.isValid());
-        QVERIFY(m_config.isValid());
-        m_media = m_dir.filePath(QStringLiteral("media"));
-        QVERIFY(QDir().mkpath(m_media + QStringLiteral("/Live/Deep")));
-        Write(QStringLiteral("Corvelle - Song.mp3"));
-        Write(QStringLiteral(".Hidden Band - Song.mp3"));
-        Write(QStringLiteral("E-40 - LOUD.MP3"));
-        Write(QStringLiteral("notes.txt"));
-        Write(QStringLiteral("Tab\tName - Song.wma"));
-        Write(QStringLiteral("(1).mp3"));
-        Write(QStringLiteral("Live/Pembo Ft. Kaz - Song.mp3"));
-        Write(QStringLiteral("Live/Deep/01 - Velvet Lanterns - Glow.mp3"));
-        // a loop back to the top: listed, never followed
-        QVERIFY(QFile::link(m_media, m_media + QStringLiteral("/Live/Deep/loop")));
-        QVERIFY(QFile::link(m_media + QStringLiteral("/Live"),
-                            m_media + QStringLiteral("/Live/Deep/up")));
+        QVERIFY(m_dir.isValid() && m_config.isValid());
+        for (const char *name :
+             {"Corvelle - Song.mp3", ".Hidden Band - Song.mp3", "E-40 - LOUD.MP3", "notes.txt",
+              "Tab\tName - Song.wma", "(1).mp3", "Live/Pembo Ft. Kaz - Song.mp3",
+              "Live/Deep/01 - Velvet Lanterns - Glow.mp3"})
+            Write(QStringLiteral("media/") + QLatin1String(name));
+        // Loops back up the tree: listed, never followed.
+        QVERIFY(QFile::link(At("@/media"), At("@/media/Live/Deep/loop")));
+        QVERIFY(QFile::link(At("@/media/Live"), At("@/media/Live/Deep/up")));
+        // An ID3 tag whose album is "the velvet lanterns", for derive.
+        Write(QStringLiteral("tagged.mp3"),
+              QByteArray(500, 'x') + TestEnv::Id3Block(QByteArray(30, ' '), QByteArray(30, ' '),
+                                                       "the velvet lanterns", "2001", "", 1, 17));
+        Write("music/a.mp3", "abc");
+        Write("music/notes.txt", "12345");
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("music/Empty"))));
     }
 
-    void load_data() {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<QString>("out");
+    // Every refusal exits with its status, says why on standard error and touches no file.
+    void refusals_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");
-        QTest::newRow("folder only: hidden and upper-case files, sorted, bad row")
-            << QStringList{"--filter", "mp3,wma"}
-            << "bad\t\t(1).mp3\n"
-               "ok\tHidden Band\t.Hidden Band - Song.mp3\n"
-               "ok\tCorvelle\tCorvelle - Song.mp3\n"
-               "ok\tE 40\tE-40 - LOUD.MP3\n"
-               "ok\tTab Name\tTab\\tName - Song.wma\n"
-            << "5 files, 1 without a folder name\n";
-        QTest::newRow("recursive walk breadth first, links not followed")
-            << QStringList{"--recursive", "--filter", "mp3", "--no-primary"}
-            << "bad\t\t(1).mp3\n"
-               "ok\tHidden Band\t.Hidden Band - Song.mp3\n"
-               "ok\tCorvelle\tCorvelle - Song.mp3\n"
-               "ok\tE 40\tE-40 - LOUD.MP3\n"
-               "ok\tPembo With Kaz\tLive/Pembo Ft. Kaz - Song.mp3\n"
-               "ok\tVelvet Lanterns\tLive/Deep/01 - Velvet Lanterns - Glow.mp3\n"
-            << "6 files, 1 without a folder name\n";
-        QTest::newRow("second section, all files")
-            << QStringList{"--no-recursive", "--filter", "*", "--dash", "1"}
-            << "bad\t\t(1).mp3\n"
-               "ok\tSong\t.Hidden Band - Song.mp3\n"
-               "ok\tSong\tCorvelle - Song.mp3\n"
-               "ok\tLoud\tE-40 - LOUD.MP3\n"
-               "bad\t\tnotes.txt\n"
-               "ok\tSong\tTab\\tName - Song.wma\n"
-            << "6 files, 2 without a folder name\n";
+        QTest::newRow("no command") << QStringList{} << 2 << "";
+        QTest::newRow("load of a missing folder")
+            << QStringList{"load", "@/nothing"} << 2 << "Folder does not exist!\n";
+        QTest::newRow("dash option out of range")
+            << QStringList{"load", "--dash", "7", "@/media"} << 2 << "--dash takes";
+        QTest::newRow("organize without --yes or --dry-run")
+            << QStringList{"organize", "@/media", "@/out"} << 2 << "organize moves and copies";
+        QTest::newRow("export in both formats")
+            << QStringList{"export", "--text", "--html", "@/music", "@/l.txt"} << 2 << "Usage:";
+        QTest::newRow("export of a missing folder") << QStringList{"export", "@/gone/", "@/l.txt"}
+                                                    << 2 << "Unable to read directory! (@/gone)\n";
+        QTest::newRow("export keeps an existing file without --force")
+            << QStringList{"export", "--text", "@/music", "@/music/a.mp3"} << 1
+            << "This list file already exists!";
+        QTest::newRow("export to a folder that cannot be made")
+            << QStringList{"export", "--text", "@/music", "@/no/such/l.txt"} << 1
+            << "Unable to write the list file! (@/no/such/l.txt)\n";
     }
-
-    void load() {
-        QFETCH(QStringList, options);
-        QFETCH(QString, out);
+    void refusals() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
         QFETCH(QString, err);
-        const Run r =
-            Cli(QStringList{QStringLiteral("load")} + options + QStringList{m_media + '/'});
-        QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, out);
-        QCOMPARE(r.err, err);
+        const Run r = Cli(arguments);
+        QCOMPARE(r.status, status);
+        QVERIFY2(err.isEmpty() || r.err.startsWith(At(err)), qPrintable(r.err));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("out"))));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("l.txt"))));
+        QCOMPARE(Read(m_dir.filePath(QStringLiteral("music/a.mp3"))), QByteArray("abc"));
     }
 
-    void loadMissingFolder() {
-        const Run r = Cli({QStringLiteral("load"), m_dir.filePath(QStringLiteral("nothing"))});
-        QCOMPARE(r.status, 2);
-        QCOMPARE(r.err, QStringLiteral("Folder does not exist!\n"));
-        QVERIFY(r.out.isEmpty());
-        QCOMPARE(Cli({QStringLiteral("load")}).status, 2);
-        QCOMPARE(
-            Cli({QStringLiteral("load"), QStringLiteral("--dash"), QStringLiteral("7"), m_media})
-                .status,
-            2);
+    // Hidden and upper-case files, sorted, a bad row, the walk breadth first, links not
+    // followed, a tab in a name escaped.
+    void load() {
+        const Run r =
+            Cli({"load", "--recursive", "--filter", "mp3,wma", "--no-primary", "@/media/"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QStringLiteral(
+                            "bad\t\t(1).mp3\n"
+                            "ok\tHidden Band\t.Hidden Band - Song.mp3\n"
+                            "ok\tCorvelle\tCorvelle - Song.mp3\n"
+                            "ok\tE 40\tE-40 - LOUD.MP3\n"
+                            "ok\tTab Name\tTab\\tName - Song.wma\n"
+                            "ok\tPembo With Kaz\tLive/Pembo Ft. Kaz - Song.mp3\n"
+                            "ok\tVelvet Lanterns\tLive/Deep/01 - Velvet Lanterns - Glow.mp3\n"));
+        QCOMPARE(r.err, QStringLiteral("7 files, 1 without a folder name\n"));
+    }
+
+    void longLoadIsPrintedOnce() {
+        for (int i = 0; i < 1200; ++i)
+            Write(QStringLiteral("many/Artist%1 - A Rather Long Song Title.mp3")
+                      .arg(i, 4, 10, QLatin1Char('0')));
+        const Run r = Cli({"load", "@/many"});
+        QCOMPARE(r.err, QStringLiteral("1200 files, 0 without a folder name\n"));
+        QCOMPARE(r.out.count(QLatin1Char('\n')), 1200);
     }
 
     void derive_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("out");
-        QTest::newRow("several names")
-            << QStringList{"Jay-Z - Song.mp3", "Live/50-Cent - Glow.mp3", "..."}
-            << "ok\tJay Z\tJay-Z - Song.mp3\nok\t50 Cent\tLive/50-Cent - Glow.mp3\nbad\t\t...\n";
-        QTest::newRow("dash option") << QStringList{"--dash", "1", "Corvelle - 04 - Dont Cry.mp3"}
-                                     << "ok\tDont Cry\tCorvelle - 04 - Dont Cry.mp3\n";
-        QTest::newRow("featured artists kept")
-            << QStringList{"--no-primary", "Pembo Ft. Kaz - Song.mp3"}
-            << "ok\tPembo With Kaz\tPembo Ft. Kaz - Song.mp3\n";
-        QTest::newRow("line break escaped")
-            << QStringList{"Line\nBreak - x.mp3"} << "ok\tLine Break\tLine\\nBreak - x.mp3\n";
+        QTest::newRow("several names, a line break escaped")
+            << QStringList{"Jay-Z - Song.mp3", "Live/50-Cent - Glow.mp3", "...", "Line\nB - x.mp3"}
+            << "ok\tJay Z\tJay-Z - Song.mp3\nok\t50 Cent\tLive/50-Cent - Glow.mp3\nbad\t\t...\n"
+               "ok\tLine B\tLine\\nB - x.mp3\n";
         QTest::newRow("tag read from an existing file")
             << QStringList{"--tag", "tagged.mp3", "missing.mp3"}
             << "ok\tVelvet Lanterns\ttagged.mp3\nok\tMissing\tmissing.mp3\n";
-        QTest::newRow("tag off") << QStringList{"--no-tag", "tagged.mp3"}
-                                 << "ok\tTagged\ttagged.mp3\n";
     }
-
     void derive() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, out);
-        QTemporaryDir work;
-        QFile f(work.filePath(QStringLiteral("tagged.mp3")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QByteArray block = "TAG" + QByteArray(30, ' ') + QByteArray(30, ' ');
-        block += "the velvet lanterns" + QByteArray(11, '\0') + "2001" + QByteArray(28, '\0');
-        block += QByteArray("\0\x01\x11", 3);
-        f.write(QByteArray(500, 'x') + block);
-        f.close();
-        const Run r = Cli(QStringList{QStringLiteral("derive")} + arguments, work.path());
+        const Run r = Cli(QStringList{"derive"} + arguments);
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, out);
     }
 
-    void deriveReadsStoredSettings() {
+    void readsTheStoredSettingsAndNeverWritesThem() {
+        QVERIFY(Cli({"load", "@/media"}).status == 0);
         const QString conf = m_config.filePath(QStringLiteral("Sortiva/Sortiva.conf"));
-        QVERIFY(QDir().mkpath(m_config.filePath(QStringLiteral("Sortiva"))));
-        QFile f(conf);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[settings]\ndashoption=1\nremovesubs=0\n");
-        f.close();
-        const QByteArray before = [&] {
-            QFile in(conf);
-            return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-        }();
-        Run r = Cli({QStringLiteral("derive"), QStringLiteral("Corvelle - Pembo & Kaz.mp3")});
-        QCOMPARE(r.out, QStringLiteral("ok\tPembo And Kaz\tCorvelle - Pembo & Kaz.mp3\n"));
-        r = Cli({QStringLiteral("derive"), QStringLiteral("--dash"), QStringLiteral("0"),
-                 QStringLiteral("Corvelle - Pembo & Kaz.mp3")});
-        QCOMPARE(r.out, QStringLiteral("ok\tCorvelle\tCorvelle - Pembo & Kaz.mp3\n"));
-        QFile in(conf);
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        QCOMPARE(in.readAll(), before);
+        QVERIFY(!QFile::exists(conf));
+        const QByteArray stored = "[settings]\ndashoption=1\nremovesubs=0\n";
+        QVERIFY(TestEnv::WriteFile(conf, stored));
+        const QString name = QStringLiteral("Corvelle - Pembo & Kaz.mp3");
+        QCOMPARE(Cli({"derive", name}).out, "ok\tPembo And Kaz\t" + name + '\n');
+        QCOMPARE(Cli({"derive", "--dash", "0", name}).out, "ok\tCorvelle\t" + name + '\n');
+        QCOMPARE(Read(conf), stored);
         QVERIFY(QFile::remove(conf));
     }
 
-    void neverWritesTheStore() {
-        QVERIFY(Cli({QStringLiteral("derive"), QStringLiteral("a - b.mp3")}).status == 0);
-        QVERIFY(Cli({QStringLiteral("load"), m_media}).status == 0);
-        QVERIFY(!QFile::exists(m_config.filePath(QStringLiteral("Sortiva/Sortiva.conf"))));
+    void exportListing_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<bool>("emptyListed");
+        QTest::newRow("xhtml") << QStringList{"--html", "--filter", "mp3"}
+                               << "Complete. Found 2 Folders With 1 Files Totaling 3 Bytes\n"
+                               << QByteArray("<!DOCTYPE html PUBLIC") << true;
+        QTest::newRow("text, pattern filter, no empty folders, over an existing file")
+            << QStringList{"--text", "--force", "--no-empty", "--filter", "*.TXT;*.mp3"}
+            << "Complete. Found 2 Folders With 2 Files Totaling 8 Bytes\n"
+            << QByteArray("Folder Directory Listing By Sortiva") << false;
+    }
+    void exportListing() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, said);
+        QFETCH(QByteArray, start);
+        QFETCH(bool, emptyListed);
+        const QString file = m_dir.filePath(QStringLiteral("listing"));
+        QFile::remove(file);
+        if (options.contains(QStringLiteral("--force")))
+            Write(QStringLiteral("listing"), "old listing");
+        const Run r = Cli(QStringList{"export"} + options + QStringList{"@/music", file});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, said);
+        QVERIFY(Read(file).startsWith(start));
+        QCOMPARE(Read(file).contains("Empty"), emptyListed);
+    }
+
+    void organize_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");       // the start of what is printed
+        QTest::addColumn<QStringList>("files"); // that stand afterwards; "!" marks a file gone
+        QTest::addColumn<QByteArray>("taken");  // the file that stood at the destination
+        QTest::newRow("dry run prints the plan and touches nothing")
+            << QStringList{"--dry-run"} << 0
+            << "Corvelle - A.mp3\t@/out/corvelle/Corvelle - A(1).mp3\n"
+               "Dalvern - B.mp3\t@/out/Dalvern/Dalvern - B.mp3\nFile Organization Has Been"
+            << QStringList{"in/Dalvern - B.mp3", "!out/Dalvern"} << QByteArray("old");
+        QTest::newRow("move, skipping a taken name, leaves that row")
+            << QStringList{"--yes", "--move", "--skip-existing"} << 1
+            << "Corvelle - A.mp3\tskipped\nDalvern - B.mp3\torganized\nNot all files were "
+               "organized."
+            << QStringList{"in/Corvelle - A.mp3", "out/Dalvern/Dalvern - B.mp3",
+                           "!in/Dalvern - B.mp3"}
+            << QByteArray("old");
+        QTest::newRow("copy replacing a taken name")
+            << QStringList{"--yes", "--copy", "--replace"} << 0 << "Corvelle - A.mp3\torganized\n"
+            << QStringList{"in/Corvelle - A.mp3", "!out/corvelle/Corvelle - A(1).mp3"}
+            << QByteArray("a");
+    }
+    void organize() {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QStringList, files);
+        QFETCH(QByteArray, taken);
+        for (const char *folder : {"in", "out"})
+            QDir(m_dir.filePath(QLatin1String(folder))).removeRecursively();
+        Write("in/Corvelle - A.mp3", "a");
+        Write("in/Dalvern - B.mp3", "b");
+        Write("out/corvelle/Corvelle - A.mp3", "old");
+        // The saved option keeps the sources: --move must override it.
+        QVERIFY(TestEnv::WriteFile(m_config.filePath("Sortiva/Sortiva.conf"),
+                                   "[settings]\ndeleteold=0\n"));
+        const Run r = Cli(QStringList{"organize"} + options + QStringList{"@/in", "@/out"});
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.out.startsWith(At(out)), qPrintable(r.out));
+        for (const QString &f : files)
+            QVERIFY2(QFile::exists(m_dir.filePath(f.mid(f.startsWith(u'!')))) != f.startsWith(u'!'),
+                     qPrintable(f));
+        QCOMPARE(Read(m_dir.filePath("out/corvelle/Corvelle - A.mp3")), taken);
     }
 };
 
 QTEST_GUILESS_MAIN(TestCli)
-#include "support/testenv.h"
 #include "tst_cli.moc"
