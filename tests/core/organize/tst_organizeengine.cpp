@@ -20,8 +20,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-enum Fault { ReadOnlyTarget, ReadOnlySourceFolder, LockedSource, CopyCutShort };
-
 // The faults a test sets, and no pause after "Finished".
 struct Faults final : TestSeams {
     qint64 failCopyAfter = -1;
@@ -108,56 +106,43 @@ class TestOrganizeEngine : public QObject {
         dir.reset();
     }
 
+    // Options: N do nothing, R replace, D delete the source, E the destination exists.
     void decisionTable_data() {
-        QTest::addColumn<bool>("doNothing");
-        QTest::addColumn<bool>("replace");
-        QTest::addColumn<bool>("deleteOld");
-        QTest::addColumn<bool>("destExists");
-        QTest::addColumn<int>("skipped");
-        QTest::addColumn<QByteArray>("destination");
-        QTest::addColumn<QByteArray>("numbered");
-        const QByteArray none("<missing>");
-        const QByteArray o("OLD");
-        const QByteArray n("NEW");
-        QTest::newRow("do nothing skips") << true << false << true << true << 1 << o << none;
-        QTest::newRow("do nothing wins over replace")
-            << true << true << true << true << 1 << o << none;
-        QTest::newRow("replace, delete source") << false << true << true << true << 0 << n << none;
-        QTest::newRow("replace, keep source") << false << true << false << true << 0 << n << none;
-        QTest::newRow("numbered, delete source") << false << false << true << true << 0 << o << n;
-        QTest::newRow("numbered, keep source") << false << false << false << true << 0 << o << n;
-        QTest::newRow("free, delete source") << false << false << true << false << 0 << n << none;
-        QTest::newRow("free, keep source") << false << false << false << false << 0 << n << none;
-        QTest::newRow("free with do nothing and replace")
-            << true << true << true << false << 0 << n << none;
+        QTest::addColumn<QString>("row"); // options|skipped|destination after|numbered after
+        QTest::newRow("do nothing skips") << "NDE|1|OLD|";
+        QTest::newRow("do nothing wins over replace") << "NRDE|1|OLD|";
+        QTest::newRow("replace, delete source") << "RDE|0|NEW|";
+        QTest::newRow("replace, keep source") << "RE|0|NEW|";
+        QTest::newRow("numbered, delete source") << "DE|0|OLD|NEW";
+        QTest::newRow("numbered, keep source") << "E|0|OLD|NEW";
+        QTest::newRow("free, delete source") << "D|0|NEW|";
+        QTest::newRow("free, keep source") << "|0|NEW|";
+        QTest::newRow("free with do nothing and replace") << "NRD|0|NEW|";
     }
     void decisionTable() {
-        QFETCH(bool, doNothing);
-        QFETCH(bool, replace);
-        QFETCH(bool, deleteOld);
-        QFETCH(bool, destExists);
-        QFETCH(int, skipped);
-        QFETCH(QByteArray, destination);
-        QFETCH(QByteArray, numbered);
+        QFETCH(QString, row);
+        const QStringList c = row.split(QLatin1Char('|'));
+        const auto has = [&](char option) { return c[0].contains(QLatin1Char(option)); };
+        const int skipped = c[1].toInt();
         const QString source = in + QStringLiteral("/Corvelle - Song.mp3");
         const QString dest = out + QStringLiteral("/Corvelle/Corvelle - Song.mp3");
         QVERIFY(Write(source, "NEW"));
-        if (destExists)
+        if (has('E'))
             QVERIFY(Write(dest, "OLD"));
         OrganizeList list;
         const OrganizeReport report =
             RunOne(list, QStringLiteral("Corvelle"), QStringLiteral("Corvelle - Song.mp3"),
-                   Options(deleteOld, replace, doNothing));
+                   Options(has('D'), has('R'), has('N')));
         QCOMPARE(list.Count(), skipped);
         QCOMPARE(report.organized, 1 - skipped);
         QCOMPARE(report.skipped, skipped);
-        QCOMPARE(QFile::exists(source), skipped == 1 || !deleteOld);
-        QCOMPARE(Read(dest), destination);
-        QCOMPARE(Read(out + QStringLiteral("/Corvelle/Corvelle - Song(1).mp3")), numbered);
-        if (skipped) {
-            QCOMPARE(list.Row(0).status, RowStatus::Bad);
+        QCOMPARE(QFile::exists(source), skipped == 1 || !has('D'));
+        QCOMPARE(QString::fromLatin1(Read(dest)), c[2]);
+        QCOMPARE(
+            QString::fromLatin1(Read(out + QStringLiteral("/Corvelle/Corvelle - Song(1).mp3"))),
+            c[3].isEmpty() ? QStringLiteral("<missing>") : c[3]);
+        if (skipped)
             QCOMPARE(list.Row(0).errorText, ClashText());
-        }
         // Nothing temporary is ever left behind.
         for (const QString &name : Entries(out + QStringLiteral("/Corvelle")))
             QVERIFY2(!name.startsWith(QLatin1Char('.')), qPrintable(name));
@@ -165,32 +150,22 @@ class TestOrganizeEngine : public QObject {
 
     // A dot at the start of a name begins no extension.
     void freeNames_data() {
-        QTest::addColumn<QStringList>("existing");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("free") << QStringList{"other.mp3"} << "song.mp3"
-                              << "song.mp3";
-        QTest::newRow("taken in other case") << QStringList{"SONG.mp3"} << "song.mp3"
-                                             << "song(1).mp3";
-        QTest::newRow("two taken") << QStringList{"song.mp3", "song(1).mp3"} << "song.mp3"
-                                   << "song(2).mp3";
-        QTest::newRow("last dot") << QStringList{"a.b.mp3"} << "a.b.mp3"
-                                  << "a.b(1).mp3";
-        QTest::newRow("dot at position 1") << QStringList{"a.mp3"} << "a.mp3"
-                                           << "a(1).mp3";
-        QTest::newRow("only an extension") << QStringList{".mp3"} << ".mp3"
-                                           << ".mp3(1)";
-        QTest::newRow("no extension") << QStringList{"notes"} << "notes"
-                                      << "notes(1)";
+        QTest::addColumn<QString>("row"); // names taken (by ',')|name asked for|name given
+        QTest::newRow("free") << "other.mp3|song.mp3|song.mp3";
+        QTest::newRow("taken in other case") << "SONG.mp3|song.mp3|song(1).mp3";
+        QTest::newRow("two taken") << "song.mp3,song(1).mp3|song.mp3|song(2).mp3";
+        QTest::newRow("last dot") << "a.b.mp3|a.b.mp3|a.b(1).mp3";
+        QTest::newRow("dot at position 1") << "a.mp3|a.mp3|a(1).mp3";
+        QTest::newRow("only an extension") << ".mp3|.mp3|.mp3(1)";
+        QTest::newRow("no extension") << "notes|notes|notes(1)";
     }
     void freeNames() {
-        QFETCH(QStringList, existing);
-        QFETCH(QString, name);
-        QFETCH(QString, expected);
-        for (const QString &e : existing)
+        QFETCH(QString, row);
+        const QStringList c = row.split(QLatin1Char('|'));
+        for (const QString &e : c[0].split(QLatin1Char(',')))
             QVERIFY(Write(out + QLatin1Char('/') + e, "x"));
         DestinationIndex index(out, DestinationIndex::Mode::Placing);
-        QCOMPARE(index.FreeName(out, name), expected);
+        QCOMPARE(index.FreeName(out, c[1]), c[2]);
     }
 
     void emptyFolderNameGoesIntoOrganizeTo() {
@@ -229,71 +204,50 @@ class TestOrganizeEngine : public QObject {
                    Options(true, false, doNothing));
         QCOMPARE(Entries(out), QStringList({"corvelle"}));
         QCOMPARE(Entries(out + QStringLiteral("/corvelle")), expected);
-        QCOMPARE(report.skipped, doNothing ? 1 : 0);
-        QCOMPARE(list.Count(), doNothing ? 1 : 0);
+        QCOMPARE(report.skipped + list.Count(), doNothing ? 2 : 0);
         QCOMPARE(QFile::exists(in + QStringLiteral("/Song.mp3")), doNothing);
     }
 
-    // Every failed copy or delete keeps the source whole, leaves no partial file and keeps
-    // an old destination as it was.
+    // Faults: T read-only target folder, S read-only source folder, L locked source, C copy
+    // cut short; then D delete the source, R replace, E the destination exists.
     void rowFailures_data() {
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<bool>("deleteOld");
-        QTest::addColumn<bool>("replace");
-        QTest::addColumn<bool>("destExists");
-        QTest::addColumn<int>("organized");
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<QByteArray>("destAfter"); // "NEW": the source's bytes
-        const QByteArray none("<missing>");
-        const QByteArray old("OLD");
-        const QString copyError = CopyErrorText();
-        QTest::newRow("read-only target folder")
-            << int(ReadOnlyTarget) << true << false << false << 0 << copyError << none;
-        QTest::newRow("read-only source folder: copied, delete failed")
-            << int(ReadOnlySourceFolder) << true << false << false << 1 << DeleteFailedText()
-            << QByteArray("NEW");
-        QTest::newRow("locked source: copied, delete failed")
-            << int(LockedSource) << true << false << false << 1 << DeleteFailedText()
-            << QByteArray("NEW");
-        QTest::newRow("cut short, free")
-            << int(CopyCutShort) << true << false << false << 0 << copyError << none;
-        QTest::newRow("cut short, numbered")
-            << int(CopyCutShort) << true << false << true << 0 << copyError << old;
-        QTest::newRow("cut short, replacing")
-            << int(CopyCutShort) << true << true << true << 0 << copyError << old;
-        QTest::newRow("cut short, replacing, keeping the source")
-            << int(CopyCutShort) << false << true << true << 0 << copyError << old;
-        QTest::newRow("cut short, keeping the source")
-            << int(CopyCutShort) << false << false << false << 0 << copyError << none;
+        QTest::addColumn<QString>("row"); // faults and options|organized|destination after
+        QTest::newRow("read-only target folder") << "TD|0|";
+        QTest::newRow("read-only source folder: copied, delete failed") << "SD|1|NEW";
+        QTest::newRow("locked source: copied, delete failed") << "LD|1|NEW";
+        QTest::newRow("cut short, free") << "CD|0|";
+        QTest::newRow("cut short, numbered") << "CDE|0|OLD";
+        QTest::newRow("cut short, replacing") << "CDRE|0|OLD";
+        QTest::newRow("cut short, replacing, keeping the source") << "CRE|0|OLD";
+        QTest::newRow("cut short, keeping the source") << "C|0|";
     }
     void rowFailures() {
-        QFETCH(int, fault);
-        QFETCH(bool, deleteOld);
-        QFETCH(bool, replace);
-        QFETCH(bool, destExists);
-        QFETCH(int, organized);
-        QFETCH(QString, error);
-        QFETCH(QByteArray, destAfter);
-        if ((fault == ReadOnlyTarget || fault == ReadOnlySourceFolder) && geteuid() == 0)
+        QFETCH(QString, row);
+        const QStringList c = row.split(QLatin1Char('|'));
+        const auto has = [&](char option) { return c[0].contains(QLatin1Char(option)); };
+        const int organized = c[1].toInt();
+        // Copied but not deleted is the one failure that counts as organized.
+        const QString error = organized ? DeleteFailedText() : CopyErrorText();
+        if ((has('T') || has('S')) && geteuid() == 0)
             QSKIP("permissions do not bind the superuser; the locked and cut-short rows cover it");
         const QByteArray data = QByteArray("NEW") + QByteArray(64 * 1024, 'n');
         QVERIFY(Write(in + QStringLiteral("/song.mp3"), data));
         QVERIFY(QDir().mkpath(out + QStringLiteral("/A")));
-        if (destExists)
+        if (has('E'))
             QVERIFY(Write(out + QStringLiteral("/A/song.mp3"), "OLD"));
-        if (fault == ReadOnlyTarget)
-            QVERIFY(QFile::setPermissions(out + QStringLiteral("/A"),
-                                          QFile::ReadOwner | QFile::ExeOwner));
-        if (fault == ReadOnlySourceFolder)
-            QVERIFY(QFile::setPermissions(in, QFile::ReadOwner | QFile::ExeOwner));
+        const auto readOnly = QFile::ReadOwner | QFile::ExeOwner;
+        if (has('T'))
+            QVERIFY(QFile::setPermissions(out + QStringLiteral("/A"), readOnly));
+        if (has('S'))
+            QVERIFY(QFile::setPermissions(in, readOnly));
         // A locked source cannot be moved by rename, so the copy is the only way.
-        faults.sourceLocked = fault == LockedSource || (fault == CopyCutShort && deleteOld);
-        if (fault == CopyCutShort)
+        faults.sourceLocked = has('L') || (has('C') && has('D'));
+        if (has('C'))
             faults.failCopyAfter = 1000;
         OrganizeList list;
         QList<RowOutcome> told;
         const OrganizeReport report = RunOne(
-            list, QStringLiteral("A"), QStringLiteral("song.mp3"), Options(deleteOld, replace),
+            list, QStringLiteral("A"), QStringLiteral("song.mp3"), Options(has('D'), has('R')),
             [&](const OrganizeRow &, RowOutcome outcome, const QString &detail) {
                 told << outcome;
                 QCOMPARE(detail, error);
@@ -305,8 +259,9 @@ class TestOrganizeEngine : public QObject {
         QCOMPARE(list.Row(0).errorText, error);
         QCOMPARE(Read(in + QStringLiteral("/song.mp3")), data);
         QCOMPARE(Entries(out + QStringLiteral("/A")),
-                 destAfter == "<missing>" ? QStringList() : QStringList({"song.mp3"}));
-        QCOMPARE(Read(out + QStringLiteral("/A/song.mp3")), destAfter == "NEW" ? data : destAfter);
+                 c[2].isEmpty() ? QStringList() : QStringList({"song.mp3"}));
+        if (!c[2].isEmpty())
+            QCOMPARE(Read(out + QStringLiteral("/A/song.mp3")), c[2] == "NEW" ? data : "OLD");
     }
 
     // Another program takes the destination name between the look and the placement: the
@@ -462,69 +417,51 @@ class TestOrganizeEngine : public QObject {
         QCOMPARE(view.enables, QList<bool>({false, true}));
     }
 
-    void endingMessages_data() {
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("organized");
-        QTest::addColumn<int>("skipped");
-        QTest::addColumn<QString>("end");
-        QTest::newRow("none") << 0 << 0 << 0 << "Did Not Organize Any Files.";
-        QTest::newRow("one organized") << 0 << 1 << 0
-                                       << "Completed. Sortiva Media Organizer "
-                                          "Has Organized 1 Files.";
-        QTest::newRow("one failed") << 1 << 1 << 0 << "Error Details. ";
-        QTest::newRow("one skipped") << 1 << 1 << 1
-                                     << "Details. (1 file was not organized "
-                                        "because there already existed a file "
-                                        "with the same name at that location, "
-                                        "and you have the option 'Do Nothing' "
-                                        "checked in preferences.)";
-        QTest::newRow("two skipped") << 2 << 0 << 2
-                                     << "Details. (2 files were not organized "
-                                        "because";
-    }
     void endingMessages() {
-        QFETCH(int, left);
-        QFETCH(int, organized);
-        QFETCH(int, skipped);
-        QFETCH(QString, end);
-        OrganizeReport report;
-        report.organized = organized;
-        report.skipped = skipped;
-        const QString text = EndingMessage(left, report);
-        QVERIFY2(
-            text.startsWith(left ? "Not all files were organized." : "File Organization Has") &&
-                text.contains(end) && (skipped == 2 || text.endsWith(end)),
-            qPrintable(text));
+        const struct {
+            int left, organized, skipped;
+            const char *start, *end;
+        } rows[] = {
+            {0, 0, 0, "File Organization Has", "Did Not Organize Any Files."},
+            {0, 1, 0, "File Organization Has", "Sortiva Media Organizer Has Organized 1 Files."},
+            {1, 1, 0, "Not all files were organized.", "Error Details. "},
+            {1, 1, 1, "Not all files were organized.",
+             "(1 file was not organized because there already existed a file with the same "
+             "name at that location, and you have the option 'Do Nothing' checked in "
+             "preferences.)"},
+            {2, 0, 2, "Not all files were organized.", "(2 files were not organized because"},
+        };
+        for (const auto &row : rows) {
+            OrganizeReport report;
+            report.organized = row.organized;
+            report.skipped = row.skipped;
+            const QString text = EndingMessage(row.left, report);
+            QVERIFY2(text.startsWith(QLatin1String(row.start)) &&
+                         text.contains(QLatin1String(row.end)) &&
+                         (row.skipped == 2 || text.endsWith(QLatin1String(row.end))),
+                     qPrintable(text));
+        }
     }
 
+    // O Organize To exists, D deleting sources, then the answer (Yes, No, Cancel); after the
+    // run: the deletion setting, K the source kept, A aborted.
     void organizeFilesQuestions_data() {
-        QTest::addColumn<bool>("outExists");
-        QTest::addColumn<bool>("deleteOld");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("deleteoldAfter");
-        QTest::addColumn<bool>("sourceKept");
-        QTest::addColumn<QString>("last");
-        const QString done = QStringLiteral("File Organization Has Been Completed. Sortiva Media "
-                                            "Organizer Has Organized 1 Files.");
-        const QString aborted = QStringLiteral("Media File Organization Aborted.");
-        QTest::newRow("missing Organize To: yes creates every level")
-            << false << true << int(MsgResult::Yes) << 1 << false << done;
-        QTest::newRow("missing Organize To: no aborts")
-            << false << true << int(MsgResult::No) << 1 << true << aborted;
-        QTest::newRow("keeping sources: yes turns deletion on")
-            << true << false << int(MsgResult::Yes) << 1 << false << done;
-        QTest::newRow("keeping sources: no keeps them")
-            << true << false << int(MsgResult::No) << 0 << true << done;
-        QTest::newRow("keeping sources: cancel aborts")
-            << true << false << int(MsgResult::Cancel) << 0 << true << aborted;
+        QTest::addColumn<QString>("row");
+        QTest::newRow("missing Organize To: yes creates every level") << "D|Y|1|";
+        QTest::newRow("missing Organize To: no aborts") << "D|N|1|KA";
+        QTest::newRow("keeping sources: yes turns deletion on") << "O|Y|1|";
+        QTest::newRow("keeping sources: no keeps them") << "O|N|0|K";
+        QTest::newRow("keeping sources: cancel aborts") << "O|C|0|KA";
     }
     void organizeFilesQuestions() {
-        QFETCH(bool, outExists);
-        QFETCH(bool, deleteOld);
-        QFETCH(int, answer);
-        QFETCH(int, deleteoldAfter);
-        QFETCH(bool, sourceKept);
-        QFETCH(QString, last);
+        QFETCH(QString, row);
+        const QStringList c = row.split(QLatin1Char('|'));
+        const bool outExists = c[0].contains(QLatin1Char('O'));
+        const bool deleteOld = c[0].contains(QLatin1Char('D'));
+        const bool done = !c[3].contains(QLatin1Char('A'));
+        const MsgResult answer = c[1] == "Y"   ? MsgResult::Yes
+                                 : c[1] == "N" ? MsgResult::No
+                                               : MsgResult::Cancel;
         if (!outExists)
             out = dir->filePath(QStringLiteral("new/deeper/out"));
         QVERIFY(Write(in + QStringLiteral("/a.mp3"), "x"));
@@ -532,7 +469,7 @@ class TestOrganizeEngine : public QObject {
         list.Append(Row(QStringLiteral("A"), QStringLiteral("a.mp3")));
         Settings.deleteold = deleteOld ? 1 : 0;
         ScriptedDialogs dialogs;
-        dialogs.AnswerMessage(MsgResult(answer));
+        dialogs.AnswerMessage(answer);
         FakeProgressView view;
         OrganizeFiles(list, view, Options(deleteOld), run);
         if (!outExists)
@@ -540,12 +477,14 @@ class TestOrganizeEngine : public QObject {
                      out + " does not exist! Would you like to create this folder now?");
         QCOMPARE(dialogs.asked.first().buttons,
                  outExists ? MsgButtons::YesNoCancel : MsgButtons::YesNo);
-        QCOMPARE(QFileInfo(out).isDir(), outExists || answer == int(MsgResult::Yes));
-        QCOMPARE(Settings.deleteold, deleteoldAfter);
-        QCOMPARE(QFile::exists(in + QStringLiteral("/a.mp3")), sourceKept);
-        const bool done = last.startsWith(QLatin1String("File Organization"));
+        QCOMPARE(QFileInfo(out).isDir(), outExists || answer == MsgResult::Yes);
+        QCOMPARE(Settings.deleteold, c[2].toInt());
+        QCOMPARE(QFile::exists(in + QStringLiteral("/a.mp3")), c[3].contains(QLatin1Char('K')));
         QCOMPARE(list.Count(), done ? 0 : 1);
-        QCOMPARE(dialogs.MessageTexts().last(), last);
+        QCOMPARE(dialogs.MessageTexts().last(),
+                 done ? QStringLiteral("File Organization Has Been Completed. Sortiva Media "
+                                       "Organizer Has Organized 1 Files.")
+                      : QStringLiteral("Media File Organization Aborted."));
         QCOMPARE(dialogs.asked.last().icon, done ? MsgIcon::Information : MsgIcon::Critical);
     }
 
