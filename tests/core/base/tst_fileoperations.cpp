@@ -90,27 +90,24 @@ class TestFileOperations : public QObject {
     }
 
     void exists_data() {
-        QTest::addColumn<QString>("relative");
-        QTest::addColumn<bool>("file");
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("plain file") << "a.mp3" << true << false;
-        QTest::newRow("hidden file counts (mended)") << ".hidden.mp3" << true << false;
-        QTest::newRow("link to a file follows it") << "link.mp3" << true << false;
-        QTest::newRow("dangling link") << "dangling.mp3" << false << false;
-        QTest::newRow("folder with slash") << "sub/" << false << true;
+        QTest::addColumn<QString>("row"); // name|F: a file, D: a folder
+        QTest::newRow("plain file") << "a.mp3|F";
+        QTest::newRow("hidden file counts (mended)") << ".hidden.mp3|F";
+        QTest::newRow("link to a file follows it") << "link.mp3|F";
+        QTest::newRow("dangling link") << "dangling.mp3|";
+        QTest::newRow("folder with slash") << "sub/|D";
     }
     void exists() {
-        QFETCH(QString, relative);
-        QFETCH(bool, file);
-        QFETCH(bool, folder);
+        QFETCH(QString, row);
+        const QStringList c = Cells(row);
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
         const QString target = Write(QStringLiteral("a.mp3"));
         Write(QStringLiteral(".hidden.mp3"));
         QVERIFY(QFile::link(target, dir->filePath(QStringLiteral("link.mp3"))));
         QVERIFY(QFile::link(dir->filePath(QStringLiteral("gone")),
                             dir->filePath(QStringLiteral("dangling.mp3"))));
-        QCOMPARE(FileExists(dir->filePath(relative)), file);
-        QCOMPARE(FolderExists(dir->filePath(relative)), folder);
+        QCOMPARE(FileExists(dir->filePath(c[0])), c[1] == QLatin1String("F"));
+        QCOMPARE(FolderExists(dir->filePath(c[0])), c[1] == QLatin1String("D"));
         QVERIFY(!FolderExists(QStringLiteral("/")) && !FileExists(QString()));
     }
 
@@ -123,29 +120,26 @@ class TestFileOperations : public QObject {
     }
 
     void uniqueFileName_data() {
-        QTest::addColumn<QStringList>("existing");
-        QTest::addColumn<QString>("row"); // path|expected
-        QTest::newRow("free name unchanged") << QStringList() << "song.mp3|song.mp3";
-        QTest::newRow("two taken gives 2")
-            << QStringList{"song.mp3", "song(1).mp3"} << "song.mp3|song(2).mp3";
+        QTest::addColumn<QString>("row"); // names taken (by ',', folders end in '/')|path|given
+        QTest::newRow("free name unchanged") << "|song.mp3|song.mp3";
+        QTest::newRow("two taken gives 2") << "song.mp3,song(1).mp3|song.mp3|song(2).mp3";
         QTest::newRow("dot only in folder numbers at end (mended)")
-            << QStringList{"my.music/song"} << "my.music/song|my.music/song(1)";
-        QTest::newRow("last dot of the name") << QStringList{"a.b.mp3"} << "a.b.mp3|a.b(1).mp3";
-        QTest::newRow("dot-file numbered at end") << QStringList{".notes"} << ".notes|.notes(1)";
-        QTest::newRow("a folder in the way counts")
-            << QStringList{"clash.mp3/"} << "clash.mp3|clash(1).mp3";
+            << "my.music/song|my.music/song|my.music/song(1)";
+        QTest::newRow("last dot of the name") << "a.b.mp3|a.b.mp3|a.b(1).mp3";
+        QTest::newRow("dot-file numbered at end") << ".notes|.notes|.notes(1)";
+        QTest::newRow("a folder in the way counts") << "clash.mp3/|clash.mp3|clash(1).mp3";
     }
     void uniqueFileName() {
-        QFETCH(QStringList, existing);
         QFETCH(QString, row);
-        for (const QString &e : existing) {
+        const QStringList c = Cells(row);
+        for (const QString &e : c[0].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             if (e.endsWith(QLatin1Char('/')))
                 QVERIFY(QDir().mkpath(dir->filePath(e)));
             else
                 QVERIFY(!Write(e).isEmpty());
         }
-        QDir().mkpath(QFileInfo(dir->filePath(Cells(row)[0])).absolutePath());
-        QCOMPARE(UniqueFileName(dir->filePath(Cells(row)[0])), dir->filePath(Cells(row)[1]));
+        QDir().mkpath(QFileInfo(dir->filePath(c[1])).absolutePath());
+        QCOMPARE(UniqueFileName(dir->filePath(c[1])), dir->filePath(c[2]));
     }
 
     void formatSize_data() {
@@ -341,39 +335,31 @@ class TestFileOperations : public QObject {
     }
 
     void renameFile_data() {
-        QTest::addColumn<QStringList>("existing");
-        QTest::addColumn<QString>("newName");
-        QTest::addColumn<bool>("replace");
-        QTest::addColumn<QString>("handedBack");
-        QTest::newRow("free name") << QStringList() << "b.mp3" << false << "b.mp3";
-        QTest::newRow("taken twice: numbered name handed back")
-            << QStringList{"b.mp3", "b(1).mp3"} << "b.mp3" << false << "b(2).mp3";
-        QTest::newRow("read-only in the way is replaced")
-            << QStringList{"b.mp3!ro"} << "b.mp3" << true << "b.mp3";
-        QTest::newRow("own name with replace keeps the file")
-            << QStringList() << "a.mp3" << true << "a.mp3";
+        QTest::addColumn<QString>("row"); // names taken ("!": read-only)|new name|R: replace|given
+        QTest::newRow("free name") << "|b.mp3||b.mp3";
+        QTest::newRow("taken twice: numbered name handed back") << "b.mp3,b(1).mp3|b.mp3||b(2).mp3";
+        QTest::newRow("read-only in the way is replaced") << "b.mp3!|b.mp3|R|b.mp3";
+        QTest::newRow("own name with replace keeps the file") << "|a.mp3|R|a.mp3";
     }
     void renameFile() {
-        QFETCH(QStringList, existing);
-        QFETCH(QString, newName);
-        QFETCH(bool, replace);
-        QFETCH(QString, handedBack);
+        QFETCH(QString, row);
+        const QStringList c = Cells(row);
+        const bool replace = c[2] == QLatin1String("R");
         const QString old = Write(QStringLiteral("a.mp3"), "old");
-        for (QString e : existing) {
-            const bool ro = e.endsWith(QLatin1String("!ro"));
-            e.remove(QLatin1String("!ro"));
-            const QString p = Write(e, "other");
-            if (ro)
-                QFile::setPermissions(p, QFile::ReadOwner);
-        }
-        QString name = newName;
+        const QStringList existing =
+            QString(c[0]).remove(QLatin1Char('!')).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        for (const QString &e : existing)
+            Write(e, "other");
+        if (c[0].endsWith(QLatin1Char('!')))
+            QFile::setPermissions(dir->filePath(existing.last()), QFile::ReadOwner);
+        QString name = c[1];
         QVERIFY(RenameFile(old, name, replace));
-        QCOMPARE(name, dir->filePath(handedBack));
-        QCOMPARE(Read(handedBack), QByteArray("old"));
-        QCOMPARE(FileExists(old), handedBack == QLatin1String("a.mp3"));
-        for (QString e : existing)
-            QCOMPARE(Read(e.remove(QLatin1String("!ro"))), QByteArray(replace ? "old" : "other"));
-        QString none = newName;
+        QCOMPARE(name, dir->filePath(c[3]));
+        QCOMPARE(Read(c[3]), QByteArray("old"));
+        QCOMPARE(FileExists(old), c[3] == QLatin1String("a.mp3"));
+        for (const QString &e : existing)
+            QCOMPARE(Read(e), QByteArray(replace ? "old" : "other"));
+        QString none = c[1];
         QVERIFY(!RenameFile(QStringLiteral("a.mp3"), none, false)); // no folder given
         QVERIFY(!RenameFile(dir->filePath(QStringLiteral("none.mp3")), none, false));
     }

@@ -119,91 +119,77 @@ class TestSettings : public QObject {
         QCOMPARE(InvalidNameChars.size(), 49);
     }
 
+    // A user's own look, stored after the first start, must survive the next start.
     void storedLook_data() {
-        QTest::addColumn<QString>("align");
-        QTest::addColumn<int>("color2");
-        QTest::addColumn<int>("size1");
-        // A user's own look, stored after the first start, must survive the next start.
-        QTest::newRow("stored look is read") << "left" << 255 << 4;
-        QTest::newRow("empty align restores the first-use look") << "" << 10485760 << 0;
+        QTest::addColumn<QString>("row"); // stored align|colour 2 read|size 1 read
+        QTest::newRow("stored look is read") << "left|255|4";
+        QTest::newRow("empty align restores the first-use look") << "|10485760|0";
     }
     void storedLook() {
-        QFETCH(QString, align);
-        QFETCH(int, color2);
-        QFETCH(int, size1);
+        QFETCH(QString, row);
+        const QStringList c = row.split(QLatin1Char('|'));
         FreshLoad(); // the first start writes the look the user then changes
-        SettingsStore::Save(QStringLiteral("htmlalign"), align);
+        SettingsStore::Save(QStringLiteral("htmlalign"), c[0]);
         SettingsStore::Save(QStringLiteral("htmlcolor2"), QStringLiteral("255"));
         SettingsStore::Save(QStringLiteral("htmlsize1"), QStringLiteral("4"));
         FreshLoad();
-        QCOMPARE(HtmlPageSettings.align, align.isEmpty() ? QStringLiteral("center") : align);
+        QCOMPARE(HtmlPageSettings.align, c[0].isEmpty() ? QStringLiteral("center") : c[0]);
         QCOMPARE(HtmlPageSettings.colors[0], 16777215);
-        QCOMPARE(HtmlPageSettings.colors[2], color2);
-        QCOMPARE(HtmlPageSettings.sizes[1], size1);
-        QCOMPARE(OnDisk(QStringLiteral("htmlcolor2")), QString::number(color2));
-        QCOMPARE(OnDisk(QStringLiteral("htmlsize1")), QString::number(size1));
+        QCOMPARE(QString::number(HtmlPageSettings.colors[2]), c[1]);
+        QCOMPARE(QString::number(HtmlPageSettings.sizes[1]), c[2]);
+        QCOMPARE(OnDisk(QStringLiteral("htmlcolor2")), c[1]);
+        QCOMPARE(OnDisk(QStringLiteral("htmlsize1")), c[2]);
     }
 
     void folders_data() {
-        QTest::addColumn<QString>("remember");
-        QTest::addColumn<QString>("loaded");
-        QTest::addColumn<QString>("savedAfterChange");
-        QTest::newRow("remembered") << "1"
-                                    << "/media/in"
-                                    << "/chosen/in";
-        QTest::newRow("forgotten: empty, and never written") << "0"
-                                                             << ""
-                                                             << "";
+        QTest::addColumn<QString>("row"); // rememberfolders|folder loaded|saved after a change
+        QTest::newRow("remembered") << "1|/media/in|/chosen/in";
+        QTest::newRow("forgotten: empty, and never written") << "0||";
     }
     void folders() {
-        QFETCH(QString, remember);
-        QFETCH(QString, loaded);
-        QFETCH(QString, savedAfterChange);
-        SettingsStore::Save(QStringLiteral("rememberfolders"), remember);
+        QFETCH(QString, row);
+        const QStringList c = row.split(QLatin1Char('|'));
+        SettingsStore::Save(QStringLiteral("rememberfolders"), c[0]);
         SettingsStore::Save(QStringLiteral("inpath"), QStringLiteral("/media/in"));
         SettingsStore::Save(QStringLiteral("outpath"), QStringLiteral("/media/out"));
         FreshLoad();
         const auto asOut = [](QString p) {
             return p.replace(QLatin1String("/in"), QLatin1String("/out"));
         };
-        QCOMPARE(Settings.inpath, loaded);
-        QCOMPARE(Settings.outpath, asOut(loaded));
+        QCOMPARE(Settings.inpath, c[1]);
+        QCOMPARE(Settings.outpath, asOut(c[1]));
         // The main window keeps working with its fields; saving must not change them.
         Settings.inpath = QStringLiteral("/chosen/in");
         Settings.outpath = QStringLiteral("/chosen/out");
         SaveSettings();
-        QCOMPARE(OnDisk(QStringLiteral("inpath")), savedAfterChange);
-        QCOMPARE(OnDisk(QStringLiteral("outpath")), asOut(savedAfterChange));
-        QCOMPARE(Settings.inpath, QStringLiteral("/chosen/in"));
-        QCOMPARE(Settings.outpath, QStringLiteral("/chosen/out"));
+        QCOMPARE(OnDisk(QStringLiteral("inpath")), c[2]);
+        QCOMPARE(OnDisk(QStringLiteral("outpath")), asOut(c[2]));
+        QCOMPARE(Settings.inpath + Settings.outpath, QStringLiteral("/chosen/in/chosen/out"));
     }
 
     void filters_data() {
-        QTest::addColumn<QString>("storedFilter"); // kMissing: not stored
-        QTest::addColumn<QString>("storedDlist");  // kMissing: not stored
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("dlistfilter");
-        QTest::newRow("nothing stored") << kMissing << kMissing << kDefaultFilter << kDefaultFilter;
-        QTest::newRow("empty filter gives default")
-            << QString() << kMissing << kDefaultFilter << kDefaultFilter;
-        QTest::newRow("empty listing filter stays empty")
-            << "*.mp3" << QString() << "*.mp3" << QString();
+        // stored filter|stored listing filter|filter read|listing filter read; "-": not stored,
+        // "D": the default filter
+        QTest::addColumn<QString>("row");
+        QTest::newRow("nothing stored") << "-|-|D|D";
+        QTest::newRow("empty filter gives default") << "|-|D|D";
+        QTest::newRow("empty listing filter stays empty") << "*.mp3||*.mp3|";
         QTest::newRow("listing filter follows stored filter")
-            << "*.mp3;*.ogg" << kMissing << "*.mp3;*.ogg"
-            << "*.mp3;*.ogg";
+            << "*.mp3;*.ogg|-|*.mp3;*.ogg|*.mp3;*.ogg";
     }
     void filters() {
-        QFETCH(QString, storedFilter);
-        QFETCH(QString, storedDlist);
-        QFETCH(QString, filter);
-        QFETCH(QString, dlistfilter);
-        if (storedFilter != kMissing)
-            SettingsStore::Save(QStringLiteral("filter"), storedFilter);
-        if (storedDlist != kMissing)
-            SettingsStore::Save(QStringLiteral("dlistfilter"), storedDlist);
+        QFETCH(QString, row);
+        QStringList c = row.split(QLatin1Char('|'));
+        for (QString &cell : c)
+            if (cell == QLatin1String("D"))
+                cell = kDefaultFilter;
+        if (c[0] != QLatin1String("-"))
+            SettingsStore::Save(QStringLiteral("filter"), c[0]);
+        if (c[1] != QLatin1String("-"))
+            SettingsStore::Save(QStringLiteral("dlistfilter"), c[1]);
         FreshLoad();
-        QCOMPARE(Settings.filter, filter);
-        QCOMPARE(Settings.dlistfilter, dlistfilter);
+        QCOMPARE(Settings.filter, c[2]);
+        QCOMPARE(Settings.dlistfilter, c[3]);
     }
 
     void storedNumbers_data() {
