@@ -148,7 +148,6 @@ class TestOrganizeEngine : public QObject {
     // A dot at the start of a name begins no extension.
     void freeNames_data() {
         QTest::addColumn<QString>("row"); // names taken (by ',')|name asked for|name given
-        QTest::newRow("free") << "other.mp3|song.mp3|song.mp3";
         QTest::newRow("taken in other case") << "SONG.mp3|song.mp3|song(1).mp3";
         QTest::newRow("two taken") << "song.mp3,song(1).mp3|song.mp3|song(2).mp3";
         QTest::newRow("last dot") << "a.b.mp3|a.b.mp3|a.b(1).mp3";
