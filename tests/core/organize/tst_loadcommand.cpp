@@ -229,38 +229,36 @@ class TestLoadCommand : public QObject {
     }
 
     void autoAdd_data() {
-        QTest::addColumn<int>("autoadd");
-        QTest::addColumn<QString>("row"); // old name|new name|a rule's old text already there
-        QTest::addColumn<bool>("added");
-        QTest::newRow("a corrected name becomes a rule") << 1 << "Corvelle|Corvelle Band|" << true;
-        QTest::newRow("off adds nothing") << 0 << "Corvelle|Corvelle Band|" << false;
-        QTest::newRow("excluded name Rock") << 1 << "Rock|Rock Classics|" << false;
-        QTest::newRow("three letters are enough") << 1 << "Abc|Abcd|" << true;
-        QTest::newRow("old name too short") << 1 << "Ab|Abba|" << false;
-        QTest::newRow("new name too short") << 1 << "Abba|Ab|" << false;
-        QTest::newRow("same name adds nothing") << 1 << "Corvelle|corvelle|" << false;
+        // autoadd|old name|new name|a rule's old text already there|+: a rule is added
+        QTest::addColumn<QString>("row");
+        QTest::newRow("a corrected name becomes a rule") << "1|Corvelle|Corvelle Band||+";
+        QTest::newRow("off adds nothing") << "0|Corvelle|Corvelle Band||";
+        QTest::newRow("excluded name Rock") << "1|Rock|Rock Classics||";
+        QTest::newRow("three letters are enough") << "1|Abc|Abcd||+";
+        QTest::newRow("old name too short") << "1|Ab|Abba||";
+        QTest::newRow("new name too short") << "1|Abba|Ab||";
+        QTest::newRow("same name adds nothing") << "1|Corvelle|corvelle||";
         QTest::newRow("a rule containing the old name exists")
-            << 1 << "Corvelle|Corvelle Band|The corvelle Live" << false;
+            << "1|Corvelle|Corvelle Band|The corvelle Live|";
     }
     void autoAdd() {
-        QFETCH(int, autoadd);
         QFETCH(QString, row);
-        QFETCH(bool, added);
         const QStringList c = row.split(QLatin1Char('|'));
-        Settings.autoadd = autoadd;
+        const bool added = c[4] == QLatin1String("+");
+        Settings.autoadd = c[0].toInt();
         UserReplaceList.Add(QStringLiteral("X"), QStringLiteral("Other"), 0);
-        if (!c[2].isEmpty())
-            UserReplaceList.Add(QStringLiteral("X"), c[2], 0);
+        if (!c[3].isEmpty())
+            UserReplaceList.Add(QStringLiteral("X"), c[3], 0);
         const int before = UserReplaceList.Count();
         OrganizeList list;
-        list.Append(Row(c[0]));
+        list.Append(Row(c[1]));
         list.SetSelected(0);
-        EditListItem(list, c[1]);
+        EditListItem(list, c[2]);
         QCOMPARE(UserReplaceList.Count(), before + (added ? 1 : 0));
         if (added) {
             const ReplaceItem &rule = UserReplaceList.At(UserReplaceList.Count() - 1);
             QCOMPARE(QString(rule.OldVal() + QLatin1Char('|') + rule.NewVal()),
-                     QString(c[0] + QLatin1Char('|') + list.Row(0).folder));
+                     QString(c[1] + QLatin1Char('|') + list.Row(0).folder));
             QCOMPARE(rule.CaseSensitive(), 0);
         }
     }

@@ -465,20 +465,16 @@ class TestOrganizeEngine : public QObject {
     }
 
     void organizeCommandStopsEarly_data() {
-        QTest::addColumn<bool>("withRow");
-        QTest::addColumn<bool>("withOut");
-        QTest::addColumn<QString>("expected"); // in the one message shown
-        QTest::newRow("empty list")
-            << false << true << "You must first load a folder with the 'Load' button.";
+        QTest::addColumn<QString>("row"); // R: a row, O: Organize To given|the one message shown
+        QTest::newRow("empty list") << "O|You must first load a folder with the 'Load' button.";
         QTest::newRow("empty Organize To, before any question")
-            << true << false << "Please enter the 'Organize To' folder";
-        QTest::newRow("confirmation answered no")
-            << true << true << "Note: this action cannot be undone!";
+            << "R|Please enter the 'Organize To' folder";
+        QTest::newRow("confirmation answered no") << "RO|Note: this action cannot be undone!";
     }
     void organizeCommandStopsEarly() {
-        QFETCH(bool, withRow);
-        QFETCH(bool, withOut);
-        QFETCH(QString, expected);
+        QFETCH(QString, row);
+        const QStringList c = row.split(QLatin1Char('|'));
+        const bool withRow = c[0].contains(QLatin1Char('R'));
         QVERIFY(Write(in + QStringLiteral("/a.mp3"), "x"));
         OrganizeList list;
         if (withRow)
@@ -487,9 +483,9 @@ class TestOrganizeEngine : public QObject {
         dialogs.AnswerMessage(MsgResult::No);
         FakeButton button(QStringLiteral("  2. Organize"));
         FakeProgressView view;
-        RunOrganize(list, view, button, run, in, withOut ? out : QString());
+        RunOrganize(list, view, button, run, in, c[0].contains(QLatin1Char('O')) ? out : QString());
         QCOMPARE(dialogs.MessageTexts().size(), 1);
-        QVERIFY(dialogs.MessageTexts().first().contains(expected));
+        QVERIFY(dialogs.MessageTexts().first().contains(c[1]));
         QVERIFY(view.enables.isEmpty());
         QCOMPARE(list.Count(), withRow ? 1 : 0);
         QVERIFY(QFile::exists(in + QStringLiteral("/a.mp3")));
