@@ -46,14 +46,9 @@ class TestCli : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid() && m_config.isValid());
-        for (const char *name :
-             {"Corvelle - Song.mp3", ".Hidden Band - Song.mp3", "E-40 - LOUD.MP3", "notes.txt",
-              "Tab\tName - Song.wma", "(1).mp3", "Live/Pembo Ft. Kaz - Song.mp3",
-              "Live/Deep/01 - Velvet Lanterns - Glow.mp3"})
+        for (const char *name : {"Corvelle - Song.mp3", "notes.txt", "Tab\tName - Song.wma",
+                                 "(1).mp3", "Live/Pembo Ft. Kaz - Song.mp3"})
             Write(QStringLiteral("media/") + QLatin1String(name));
-        // Loops back up the tree: listed, never followed.
-        QVERIFY(QFile::link(At("@/media"), At("@/media/Live/Deep/loop")));
-        QVERIFY(QFile::link(At("@/media/Live"), At("@/media/Live/Deep/up")));
         // An ID3 tag whose album is "the velvet lanterns", for derive.
         Write(QStringLiteral("tagged.mp3"),
               QByteArray(500, 'x') + TestEnv::Id3Block(QByteArray(30, ' '), QByteArray(30, ' '),
@@ -64,55 +59,40 @@ class TestCli : public QObject {
     }
 
     // Every refusal exits with its status, says why on standard error and touches no file.
-    void refusals_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("err");
-        QTest::newRow("no command") << QStringList{} << 2 << "";
-        QTest::newRow("load of a missing folder")
-            << QStringList{"load", "@/nothing"} << 2 << "Folder does not exist!\n";
-        QTest::newRow("dash option out of range")
-            << QStringList{"load", "--dash", "7", "@/media"} << 2 << "--dash takes";
-        QTest::newRow("organize without --yes or --dry-run")
-            << QStringList{"organize", "@/media", "@/out"} << 2 << "organize moves and copies";
-        QTest::newRow("export in both formats")
-            << QStringList{"export", "--text", "--html", "@/music", "@/l.txt"} << 2 << "Usage:";
-        QTest::newRow("export of a missing folder") << QStringList{"export", "@/gone/", "@/l.txt"}
-                                                    << 2 << "Unable to read directory! (@/gone)\n";
-        QTest::newRow("export keeps an existing file without --force")
-            << QStringList{"export", "--text", "@/music", "@/music/a.mp3"} << 1
-            << "This list file already exists!";
-        QTest::newRow("export to a folder that cannot be made")
-            << QStringList{"export", "--text", "@/music", "@/no/such/l.txt"} << 1
-            << "Unable to write the list file! (@/no/such/l.txt)\n";
-    }
     void refusals() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, err);
-        const Run r = Cli(arguments);
-        QCOMPARE(r.status, status);
-        QVERIFY2(err.isEmpty() || r.err.startsWith(At(err)), qPrintable(r.err));
-        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("out"))));
-        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("l.txt"))));
-        QCOMPARE(Read(m_dir.filePath(QStringLiteral("music/a.mp3"))), QByteArray("abc"));
+        for (const auto &[arguments, status, err] : {
+                 std::tuple{QStringList{}, 2, ""},
+                 {{"load", "@/nothing"}, 2, "Folder does not exist!\n"},
+                 {{"load", "--dash", "7", "@/media"}, 2, "--dash takes"},
+                 {{"organize", "@/media", "@/out"}, 2, "organize moves and copies"},
+                 {{"export", "--text", "--html", "@/music", "@/l.txt"}, 2, "Usage:"},
+                 {{"export", "@/gone/", "@/l.txt"}, 2, "Unable to read directory! (@/gone)\n"},
+                 {{"export", "--text", "@/music", "@/music/a.mp3"},
+                  1,
+                  "This list file already exists!"},
+                 {{"export", "--text", "@/music", "@/no/such/l.txt"},
+                  1,
+                  "Unable to write the list file! (@/no/such/l.txt)\n"},
+             }) {
+            const Run r = Cli(arguments);
+            QCOMPARE(r.status, status);
+            QVERIFY2(!*err || r.err.startsWith(At(QLatin1String(err))), qPrintable(r.err));
+            QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("out"))));
+            QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("l.txt"))));
+            QCOMPARE(Read(m_dir.filePath(QStringLiteral("music/a.mp3"))), QByteArray("abc"));
+        }
     }
 
-    // Hidden and upper-case files, sorted, a bad row, the walk breadth first, links not
-    // followed, a tab in a name escaped.
+    // The options reach the search and the naming; a bad row; a tab in a name escaped.
     void load() {
         const Run r =
             Cli({"load", "--recursive", "--filter", "mp3,wma", "--no-primary", "@/media/"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, QStringLiteral(
-                            "bad\t\t(1).mp3\n"
-                            "ok\tHidden Band\t.Hidden Band - Song.mp3\n"
-                            "ok\tCorvelle\tCorvelle - Song.mp3\n"
-                            "ok\tE 40\tE-40 - LOUD.MP3\n"
-                            "ok\tTab Name\tTab\\tName - Song.wma\n"
-                            "ok\tPembo With Kaz\tLive/Pembo Ft. Kaz - Song.mp3\n"
-                            "ok\tVelvet Lanterns\tLive/Deep/01 - Velvet Lanterns - Glow.mp3\n"));
-        QCOMPARE(r.err, QStringLiteral("7 files, 1 without a folder name\n"));
+        QCOMPARE(r.out, QStringLiteral("bad\t\t(1).mp3\n"
+                                       "ok\tCorvelle\tCorvelle - Song.mp3\n"
+                                       "ok\tTab Name\tTab\\tName - Song.wma\n"
+                                       "ok\tPembo With Kaz\tLive/Pembo Ft. Kaz - Song.mp3\n"));
+        QCOMPARE(r.err, QStringLiteral("4 files, 1 without a folder name\n"));
     }
 
     void longLoadIsPrintedOnce() {
@@ -124,23 +104,12 @@ class TestCli : public QObject {
         QCOMPARE(r.out.count(QLatin1Char('\n')), 1200);
     }
 
-    void derive_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("out");
-        QTest::newRow("several names, a line break escaped")
-            << QStringList{"Jay-Z - Song.mp3", "Live/50-Cent - Glow.mp3", "...", "Line\nB - x.mp3"}
-            << "ok\tJay Z\tJay-Z - Song.mp3\nok\t50 Cent\tLive/50-Cent - Glow.mp3\nbad\t\t...\n"
-               "ok\tLine B\tLine\\nB - x.mp3\n";
-        QTest::newRow("tag read from an existing file")
-            << QStringList{"--tag", "tagged.mp3", "missing.mp3"}
-            << "ok\tVelvet Lanterns\ttagged.mp3\nok\tMissing\tmissing.mp3\n";
-    }
     void derive() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, out);
-        const Run r = Cli(QStringList{"derive"} + arguments);
+        const Run r =
+            Cli({"derive", "--tag", "tagged.mp3", "missing.mp3", "...", "Line\nB - x.mp3"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, out);
+        QCOMPARE(r.out, QStringLiteral("ok\tVelvet Lanterns\ttagged.mp3\nok\tMissing\tmissing.mp3\n"
+                                       "bad\t\t...\nok\tLine B\tLine\\nB - x.mp3\n"));
     }
 
     void readsTheStoredSettingsAndNeverWritesThem() {
