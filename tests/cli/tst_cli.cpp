@@ -125,79 +125,62 @@ class TestCli : public QObject {
         QVERIFY(QFile::remove(conf));
     }
 
-    void exportListing_data() {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<QString>("said");
-        QTest::addColumn<QByteArray>("start");
-        QTest::addColumn<bool>("emptyListed");
-        QTest::newRow("xhtml") << QStringList{"--html", "--filter", "mp3"}
-                               << "Complete. Found 2 Folders With 1 Files Totaling 3 Bytes\n"
-                               << QByteArray("<!DOCTYPE html PUBLIC") << true;
-        QTest::newRow("text, pattern filter, no empty folders, over an existing file")
-            << QStringList{"--text", "--force", "--no-empty", "--filter", "*.TXT;*.mp3"}
-            << "Complete. Found 2 Folders With 2 Files Totaling 8 Bytes\n"
-            << QByteArray("Folder Directory Listing By Sortiva") << false;
-    }
     void exportListing() {
-        QFETCH(QStringList, options);
-        QFETCH(QString, said);
-        QFETCH(QByteArray, start);
-        QFETCH(bool, emptyListed);
         const QString file = m_dir.filePath(QStringLiteral("listing"));
-        QFile::remove(file);
-        if (options.contains(QStringLiteral("--force")))
-            Write(QStringLiteral("listing"), "old listing");
-        const Run r = Cli(QStringList{"export"} + options + QStringList{"@/music", file});
-        QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, said);
-        QVERIFY(Read(file).startsWith(start));
-        QCOMPARE(Read(file).contains("Empty"), emptyListed);
+        Write(QStringLiteral("listing"), "old listing");
+        for (const auto &[options, said, start] : {
+                 std::tuple{
+                     QStringList{"--text", "--force", "--no-empty", "--filter", "*.TXT;*.mp3"},
+                     "Found 2 Folders With 2 Files Totaling 8 Bytes\n",
+                     "Folder Directory Listing By Sortiva"},
+                 {{"--html", "--force", "--filter", "mp3"},
+                  "Found 2 Folders With 1 Files Totaling 3 Bytes\n",
+                  "<!DOCTYPE html PUBLIC"},
+             }) {
+            const Run r = Cli(QStringList{"export"} + options + QStringList{"@/music", file});
+            QCOMPARE(r.status, 0);
+            QCOMPARE(r.out, QLatin1String("Complete. ") + QLatin1String(said));
+            QVERIFY(Read(file).startsWith(start));
+            QCOMPARE(Read(file).contains("Empty"), !options.contains(QStringLiteral("--no-empty")));
+        }
     }
 
-    void organize_data() {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out");       // the start of what is printed
-        QTest::addColumn<QStringList>("files"); // that stand afterwards; "!" marks a file gone
-        QTest::addColumn<QByteArray>("taken");  // the file that stood at the destination
-        QTest::newRow("dry run prints the plan and touches nothing")
-            << QStringList{"--dry-run"} << 0
-            << "Corvelle - A.mp3\t@/out/corvelle/Corvelle - A(1).mp3\n"
-               "Dalvern - B.mp3\t@/out/Dalvern/Dalvern - B.mp3\nFile Organization Has Been"
-            << QStringList{"in/Dalvern - B.mp3", "!out/Dalvern"} << QByteArray("old");
-        QTest::newRow("move, skipping a taken name, leaves that row")
-            << QStringList{"--yes", "--move", "--skip-existing"} << 1
-            << "Corvelle - A.mp3\tskipped\nDalvern - B.mp3\torganized\nNot all files were "
-               "organized."
-            << QStringList{"in/Corvelle - A.mp3", "out/Dalvern/Dalvern - B.mp3",
-                           "!in/Dalvern - B.mp3"}
-            << QByteArray("old");
-        QTest::newRow("copy replacing a taken name")
-            << QStringList{"--yes", "--copy", "--replace"} << 0 << "Corvelle - A.mp3\torganized\n"
-            << QStringList{"in/Corvelle - A.mp3", "!out/corvelle/Corvelle - A(1).mp3"}
-            << QByteArray("a");
-    }
+    // What is printed first; the files that stand afterwards ("!" marks one gone); what the
+    // file at the destination holds.
     void organize() {
-        QFETCH(QStringList, options);
-        QFETCH(int, status);
-        QFETCH(QString, out);
-        QFETCH(QStringList, files);
-        QFETCH(QByteArray, taken);
-        for (const char *folder : {"in", "out"})
-            QDir(m_dir.filePath(QLatin1String(folder))).removeRecursively();
-        Write("in/Corvelle - A.mp3", "a");
-        Write("in/Dalvern - B.mp3", "b");
-        Write("out/corvelle/Corvelle - A.mp3", "old");
-        // The saved option keeps the sources: --move must override it.
-        QVERIFY(TestEnv::WriteFile(m_config.filePath("Sortiva/Sortiva.conf"),
-                                   "[settings]\ndeleteold=0\n"));
-        const Run r = Cli(QStringList{"organize"} + options + QStringList{"@/in", "@/out"});
-        QCOMPARE(r.status, status);
-        QVERIFY2(r.out.startsWith(At(out)), qPrintable(r.out));
-        for (const QString &f : files)
-            QVERIFY2(QFile::exists(m_dir.filePath(f.mid(f.startsWith(u'!')))) != f.startsWith(u'!'),
-                     qPrintable(f));
-        QCOMPARE(Read(m_dir.filePath("out/corvelle/Corvelle - A.mp3")), taken);
+        for (const auto &[options, status, out, files, taken] : {
+                 std::tuple{QStringList{"--dry-run"}, 0,
+                            "Corvelle - A.mp3\t@/out/corvelle/Corvelle - A(1).mp3\n"
+                            "Dalvern - B.mp3\t@/out/Dalvern/Dalvern - B.mp3\nFile Organization",
+                            QStringList{"in/Dalvern - B.mp3", "!out/Dalvern"}, "old"},
+                 {{"--yes", "--move", "--skip-existing"},
+                  1,
+                  "Corvelle - A.mp3\tskipped\nDalvern - B.mp3\torganized\nNot all files were",
+                  {"in/Corvelle - A.mp3", "out/Dalvern/Dalvern - B.mp3", "!in/Dalvern - B.mp3"},
+                  "old"},
+                 {{"--yes", "--copy", "--replace"},
+                  0,
+                  "Corvelle - A.mp3\torganized\n",
+                  {"in/Corvelle - A.mp3", "!out/corvelle/Corvelle - A(1).mp3"},
+                  "a"},
+             }) {
+            for (const char *folder : {"in", "out"})
+                QDir(m_dir.filePath(QLatin1String(folder))).removeRecursively();
+            Write("in/Corvelle - A.mp3", "a");
+            Write("in/Dalvern - B.mp3", "b");
+            Write("out/corvelle/Corvelle - A.mp3", "old");
+            // The saved option keeps the sources: --move must override it.
+            QVERIFY(TestEnv::WriteFile(m_config.filePath("Sortiva/Sortiva.conf"),
+                                       "[settings]\ndeleteold=0\n"));
+            const Run r = Cli(QStringList{"organize"} + options + QStringList{"@/in", "@/out"});
+            QCOMPARE(r.status, status);
+            QVERIFY2(r.out.startsWith(At(out)), qPrintable(r.out));
+            for (const QString &f : files)
+                QVERIFY2(QFile::exists(m_dir.filePath(f.mid(f.startsWith(u'!')))) !=
+                             f.startsWith(u'!'),
+                         qPrintable(f));
+            QCOMPARE(Read(m_dir.filePath("out/corvelle/Corvelle - A.mp3")), taken);
+        }
     }
 };
 
