@@ -264,11 +264,10 @@ class TestFolderList : public QObject {
 
     // The export command: the file dialog, its questions and the listing it writes.
     // media/in.mp3 and sorted/Artist/out.mp3; an old list.txt holds "old". Messages name the
-    // list file as %1 and the temporary folder as %2; answers: y(es) or n(o), one per message.
+    // list file as %1; answers: y(es) or n(o), one per message.
     void run_data() {
         QTest::addColumn<bool>("source");
-        QTest::addColumn<QString>("root"); // the listed folder when not the usual one
-        QTest::addColumn<QString>("out");  // the file dialog's answer, "" cancels
+        QTest::addColumn<QString>("out"); // the file dialog's answer, "" cancels
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QByteArray>("listed"); // "" when the old file stands or none was made
@@ -276,31 +275,28 @@ class TestFolderList : public QObject {
             QStringLiteral("Saved File To %1. Would you like to open the file now?");
         const QString overwrite =
             QStringLiteral("This list file already exists! Do you want to overwrite?");
-        const QString unreadable = QStringLiteral("Unable to read directory! (%2/gone)");
         const QString unwritable = QStringLiteral("Unable to write the list file! (%1)");
         const struct {
             const char *row;
             bool source;
-            const char *root, *out, *answers;
+            const char *out, *answers;
             QStringList messages;
             const char *listed;
         } rows[] = {
-            {"cancelled", false, "", "", "", {}, ""},
-            {"organize-to folder, not opened", false, "", "new.txt", "n", {saved}, "\tout.mp3"},
-            {"source media folder, opened", true, "", "new.txt", "y", {saved}, "\tin.mp3"},
-            {"no keeps the old file", false, "", "list.txt", "n", {overwrite}, ""},
-            {"yes replaces it", false, "", "list.txt", "yn", {overwrite, saved}, "\tout.mp3"},
-            {"missing root", false, "gone/", "new.txt", "", {unreadable}, ""},
-            {"file not writable", false, "", "no/such/list.txt", "", {unwritable}, ""},
+            {"cancelled", false, "", "", {}, ""},
+            {"organize-to folder, not opened", false, "new.txt", "n", {saved}, "\tout.mp3"},
+            {"source media folder, opened", true, "new.txt", "y", {saved}, "\tin.mp3"},
+            {"no keeps the old file", false, "list.txt", "n", {overwrite}, ""},
+            {"yes replaces it", false, "list.txt", "yn", {overwrite, saved}, "\tout.mp3"},
+            {"file not writable", false, "no/such/list.txt", "", {unwritable}, ""},
         };
         for (const auto &r : rows)
-            QTest::newRow(r.row) << r.source << QString::fromLatin1(r.root)
-                                 << QString::fromLatin1(r.out) << QString::fromLatin1(r.answers)
-                                 << r.messages << QByteArray(r.listed);
+            QTest::newRow(r.row) << r.source << QString::fromLatin1(r.out)
+                                 << QString::fromLatin1(r.answers) << r.messages
+                                 << QByteArray(r.listed);
     }
     void run() {
         QFETCH(bool, source);
-        QFETCH(QString, root);
         QFETCH(QString, out);
         QFETCH(QString, answers);
         QFETCH(QStringList, messages);
@@ -321,16 +317,13 @@ class TestFolderList : public QObject {
         for (const QChar a : answers)
             dialogs.AnswerMessage(a == QLatin1Char('y') ? MsgResult::Yes : MsgResult::No);
         RecordingView view;
-        RunExport(view, {media + QStringLiteral("/"),
-                         root.isEmpty() ? sorted + QStringLiteral("//") : dir->filePath(root),
+        RunExport(view, {media + QStringLiteral("/"), sorted + QStringLiteral("//"),
                          source ? ListedFolder::SourceMedia : ListedFolder::OrganizeTo});
         QCOMPARE(dialogs.asked.at(0).text, QStringLiteral("save"));
         QCOMPARE(dialogs.asked.at(0).extra, QStringLiteral("Text Files (*.txt)|*.txt"));
         QStringList expected;
         for (const QString &m : messages)
-            expected << QString(m)
-                            .replace(QLatin1String("%1"), file)
-                            .replace(QLatin1String("%2"), dir->path());
+            expected << QString(m).replace(QLatin1String("%1"), file);
         QCOMPARE(dialogs.MessageTexts(), expected);
         QCOMPARE(dialogs.opened, answers == QLatin1String("y") ? QStringList{file} : QStringList());
         const QByteArray written = ReadAll(file);
