@@ -265,24 +265,21 @@ class tst_UpdateCheck : public QObject {
         QTest::addColumn<QByteArray>("existing"); // a setup file already there
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("starts");
-        QTest::addColumn<bool>("fetched");
-        QTest::addColumn<bool>("closed");
         const int yes = int(MsgResult::Yes);
-        for (const auto &[row, existing, answer, starts, fetched, closed] : {
-                 std::tuple{"yes starts it and closes", "", yes, true, true, true},
-                 {"right size there: no transfer", "SSSSSSSSSS", yes, true, false, true},
-                 {"wrong size there: fetched again", "oooo", yes, true, true, true},
-                 {"answered no keeps it", "", int(MsgResult::No), true, true, false},
-                 {"setup that will not start keeps the program", "", yes, false, true, false},
+        for (const auto &[row, existing, answer, starts] : {
+                 std::tuple{"yes starts it and closes", "", yes, true},
+                 {"right size there: no transfer", "SSSSSSSSSS", yes, true},
+                 {"wrong size there: fetched again", "oooo", yes, true},
+                 {"answered no keeps it", "", int(MsgResult::No), true},
+                 {"setup that will not start keeps the program", "", yes, false},
              })
-            QTest::newRow(row) << QByteArray(existing) << answer << starts << fetched << closed;
+            QTest::newRow(row) << QByteArray(existing) << answer << starts;
     }
+    // The program closes only once the setup started; a file of the announced size is kept.
     void setupAccepted() {
         QFETCH(QByteArray, existing);
         QFETCH(int, answer);
         QFETCH(bool, starts);
-        QFETCH(bool, fetched);
-        QFETCH(bool, closed);
         m_acceptOffer = true;
         m_dialogs->AnswerMessage(MsgResult(answer));
         m_dialogs->startResult = starts;
@@ -290,6 +287,7 @@ class tst_UpdateCheck : public QObject {
         if (!existing.isEmpty())
             QVERIFY(TestEnv::WriteFile(setup, existing));
         const QByteArray content(10, 'N');
+        const bool fetched = existing.size() != content.size();
         m_server->Serve("/files/setup?name", content);
         const QStringList before = PartFiles();
         RunCheck(Description("1.4.2", content.size(), SetupUrl() + "?name=setup.exe"));
@@ -309,7 +307,7 @@ class tst_UpdateCheck : public QObject {
         QCOMPARE(SettingsStore::Get(Keys::installed), started ? "yes" : QString());
         QCOMPARE(SettingsStore::Get(Keys::installpath), started ? setup : QString());
         QCOMPARE(SettingsStore::Get(Keys::installversion), started ? "1.4.2" : QString());
-        if (closed) {
+        if (started) {
             QTRY_COMPARE_WITH_TIMEOUT(m_host->closed, 1, 20000);
             QCOMPARE(m_host->visibility, QList<bool>{false});
             return;
