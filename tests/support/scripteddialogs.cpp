@@ -24,7 +24,6 @@ MsgResult ScriptedDialogs::Message(const QString &text, MsgButtons buttons, MsgI
         return messages.dequeue();
     if (buttons == MsgButtons::Ok)
         return MsgResult::Ok;
-    ++unanswered;
     return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Cancel;
 }
 
@@ -34,7 +33,6 @@ std::optional<QString> ScriptedDialogs::InputBox(const QString &prompt, const QS
                   title.isEmpty() ? AppTitle() : title, defaultText});
     if (!inputs.isEmpty())
         return inputs.dequeue();
-    ++unanswered;
     return std::nullopt;
 }
 
@@ -43,7 +41,6 @@ QString ScriptedDialogs::BrowseForFolder(const QString &title, const QString &st
         {QStringLiteral("folder"), title, MsgButtons::OkCancel, MsgIcon::None, title, startFolder});
     if (!paths.isEmpty())
         return paths.dequeue();
-    ++unanswered;
     return QString();
 }
 
@@ -58,27 +55,21 @@ QString ScriptedDialogs::FileDialog(bool save, const QString &filter, const QStr
         const QString p = paths.dequeue();
         return p.isEmpty() ? cancelValue : p;
     }
-    ++unanswered;
     return cancelValue;
 }
 
 int ScriptedDialogs::ChooseColor(int initialColor) {
     asked.append({QStringLiteral("color"), QString::number(initialColor), MsgButtons::OkCancel,
                   MsgIcon::None, QString(), QString()});
-    if (!colors.isEmpty())
-        return colors.dequeue();
-    ++unanswered;
     return -1;
 }
 
 bool ScriptedDialogs::OpenPath(const QString &path) {
     opened << path;
-    return openResult;
+    return true;
 }
 
-void ScriptedDialogs::ShowProperties(const QString &path) {
-    properties << path;
-}
+void ScriptedDialogs::ShowProperties(const QString &) {}
 
 bool ScriptedDialogs::StartProgram(const QString &program, const QStringList &arguments) {
     started << (arguments.isEmpty()

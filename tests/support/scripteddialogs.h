@@ -38,27 +38,19 @@ class ScriptedDialogs final : public DialogSeam {
         paths.enqueue(r);
         return *this;
     }
-    ScriptedDialogs &AnswerColor(int r) {
-        colors.enqueue(r);
-        return *this;
-    }
 
     /** The recorded message texts only, in order. */
     QStringList MessageTexts() const;
 
     QList<Asked> asked;
-    QStringList opened;     // OpenPath calls
-    QStringList properties; // ShowProperties calls
-    QStringList started;    // StartProgram calls
+    QStringList opened;  // OpenPath calls
+    QStringList started; // StartProgram calls
     QString clipboard;
-    bool openResult = true;
     bool startResult = true;
-    int unanswered = 0; // calls that found their queue empty
 
     QQueue<MsgResult> messages;
     QQueue<std::optional<QString>> inputs;
     QQueue<QString> paths;
-    QQueue<int> colors;
 
     MsgResult Message(const QString &text, MsgButtons buttons, MsgIcon icon,
                       const QString &title = QString()) override;

@@ -47,4 +47,9 @@ QByteArray Id3Block(const QByteArray &title, const QByteArray &artist, const QBy
     b += char(genre);
     return b;
 }
+QByteArray ReadFile(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
 } // namespace TestEnv

@@ -17,6 +17,8 @@ void ClearStore();
 void UseEnglishLocale();
 /** Writes @p data to @p path, making its folders first; true when all of it was written. */
 bool WriteFile(const QString &path, const QByteArray &data);
+/** The whole content of @p path, or "<missing>" when it cannot be read. */
+QByteArray ReadFile(const QString &path);
 /** A 128-byte ID3 v1.1 block: "TAG", the five text fields padded with NUL, track, genre. */
 QByteArray Id3Block(const QByteArray &title, const QByteArray &artist, const QByteArray &album,
                     const QByteArray &year, const QByteArray &comment, int track, int genre);

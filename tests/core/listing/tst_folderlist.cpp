@@ -24,11 +24,6 @@ constexpr std::array<int, 7> FirstUseColors{0xFFFFFF, 0xFDD0A8, 0xA00000, 0xA000
 constexpr std::array<int, 7> DefaultColors{0x000000, 0xFDF5D5, 0x800000, 0xC0C0C0,
                                            0x000000, 0xC56A31, 0xFFFFFF};
 
-QByteArray ReadAll(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // Records what the export does to the main window. The window stays live while the export
 // yields, so the options may change meanwhile: the run keeps those it began with.
 class RecordingView final : public ProgressView {
@@ -176,12 +171,12 @@ class TestFolderList : public QObject {
         QSignalSpy progress(list.get(), &FolderList::Progress);
         QCOMPARE(list->SaveFiles(out, options), SaveResult::Saved);
         QByteArray expected =
-            ReadAll(QStringLiteral(LISTING_GOLDEN_DIR "/") + QTest::currentDataTag());
+            TestEnv::ReadFile(QStringLiteral(LISTING_GOLDEN_DIR "/") + QTest::currentDataTag());
         expected.replace("\r\n", "\n").replace("\n", "\r\n");
         expected.replace("{ROOT}", root.toUtf8());
         expected.replace("{PARENT}", dir->path().toUtf8());
         expected.replace("{DATE}", "12/5/26 07:30:00");
-        QCOMPARE(ReadAll(out), expected);
+        QCOMPARE(TestEnv::ReadFile(out), expected);
         // Progress steps over left-out folders too.
         QCOMPARE(progress.size(), 4 + 2);
         QCOMPARE(progress.at(4).at(0).toInt(), 4);
@@ -199,7 +194,7 @@ class TestFolderList : public QObject {
         for (const bool html : {false, true}) {
             options.html = html;
             QCOMPARE(list->SaveFiles(out, options), SaveResult::Saved);
-            const QByteArray written = ReadAll(out);
+            const QByteArray written = TestEnv::ReadFile(out);
             QVERIFY(written.size() > 600 * 1024);
             qsizetype at = 0;
             for (int i = 0; i < files; ++i) {
@@ -227,7 +222,7 @@ class TestFolderList : public QObject {
               {false, "\tR&B <live> \"caf\xC3\xA9\" \xE3\x81\x82.mp3 (4 Bytes)\r\n"}}) {
             options.html = html;
             QCOMPARE(list->SaveFiles(out, options), SaveResult::Saved);
-            const QByteArray written = ReadAll(out);
+            const QByteArray written = TestEnv::ReadFile(out);
             QVERIFY2(written.contains(expected), written.constData());
             QCOMPARE(written.contains("<live>"), !html);
         }
@@ -326,7 +321,7 @@ class TestFolderList : public QObject {
             expected << QString(m).replace(QLatin1String("%1"), file);
         QCOMPARE(dialogs.MessageTexts(), expected);
         QCOMPARE(dialogs.opened, answers == QLatin1String("y") ? QStringList{file} : QStringList());
-        const QByteArray written = ReadAll(file);
+        const QByteArray written = TestEnv::ReadFile(file);
         if (!listed.isEmpty()) {
             QVERIFY2(written.contains(listed), written.constData());
             QVERIFY(written.contains(source ? "\tFolders: 1\r\n" : "\tFolders: 2\r\n"));

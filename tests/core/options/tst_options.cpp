@@ -76,12 +76,6 @@ class tst_Options : public QObject {
         QCOMPARE(MoveListItem(one, 0, to), -1); // the only entry: nothing left to select
     }
 
-    // With fields chosen, the examples are walked by the options window test.
-    void examples() {
-        QCOMPARE(FolderTitleExample({}), QStringLiteral("Album"));
-        QCOMPARE(FileTitleExample({}), QStringLiteral("Song.mp3"));
-    }
-
     void filterPresetChooser() {
         QCOMPARE(QString(FilterPresets()[DefaultPresetIndex].filter),
                  QString(Defaults::filterExtensions));

@@ -49,10 +49,7 @@ class TestOrganizeEngine : public QObject {
     RunControl run;
 
     static constexpr auto Write = TestEnv::WriteFile;
-    static QByteArray Read(const QString &path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    static constexpr auto Read = TestEnv::ReadFile;
     static QStringList Entries(const QString &folder) {
         return QDir(folder).entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);

@@ -1,9 +1,9 @@
 #include "update/updatecheck.h"
 
 #include "base/appinfo.h"
-#include "base/progressview.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
+#include "support/fakeprogressview.h"
 #include "support/httptestserver.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
@@ -44,21 +44,6 @@ class FakeHost : public UpdateHost {
     int closed = 0;
 };
 
-class FakeProgress : public ProgressView {
-  public:
-    void Status(int index, const QString &text) override {
-        if (index == 1)
-            status << text;
-    }
-    void SetProgressMax(int m) override { max = m; }
-    void SetProgress(int v) override { value = v; }
-    void EnableButtons(bool) override {}
-
-    QStringList status;
-    int max = 0;
-    int value = 0;
-};
-
 QStringList PartFiles() {
     return QDir(QDir::tempPath()).entryList({QStringLiteral("sortiva-*.part")}, QDir::Files);
 }
@@ -80,10 +65,6 @@ struct Rig {
     QVariant Value(int call) const { return done.at(call).at(1).value<QVariant>(); }
 };
 
-QByteArray ReadFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 } // namespace
 
 class tst_UpdateCheck : public QObject {
@@ -93,7 +74,7 @@ class tst_UpdateCheck : public QObject {
     std::unique_ptr<HttpTestServer> m_server;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<FakeHost> m_host;
-    std::unique_ptr<FakeProgress> m_progress;
+    std::unique_ptr<FakeProgressView> m_progress;
     std::unique_ptr<UpdateCheck> m_check;
     QList<UpdateOffer> m_offers;
     bool m_acceptOffer = false;
@@ -124,7 +105,7 @@ class tst_UpdateCheck : public QObject {
         SettingsStore::Save(Keys::updateserver, m_server->Base() + QStringLiteral("//"));
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_host = std::make_unique<FakeHost>();
-        m_progress = std::make_unique<FakeProgress>();
+        m_progress = std::make_unique<FakeProgressView>();
         m_check = std::make_unique<UpdateCheck>(*m_host, *m_progress);
         m_check->SetCloseDelay(0);
         m_offers.clear();
@@ -215,14 +196,14 @@ class tst_UpdateCheck : public QObject {
         QCOMPARE(m_offers.size(), message.isEmpty() ? 1 : 0);
         QCOMPARE(m_progress->value, 0);
         if (message == checkFailed) {
-            QCOMPARE(m_progress->status,
+            QCOMPARE(m_progress->status1,
                      QStringList{QStringLiteral("Error Downloading Update...")});
             return;
         }
         if (!message.isEmpty()) {
             QCOMPARE(m_dialogs->asked.at(0).icon,
                      message == mostCurrent ? MsgIcon::Information : MsgIcon::Critical);
-            QCOMPARE(m_progress->status, QStringList{QStringLiteral("Update check complete")});
+            QCOMPARE(m_progress->status1, QStringList{QStringLiteral("Update check complete")});
             return;
         }
         QCOMPARE(m_offers.at(0).currentVersion, QStringLiteral("1.4.1"));
@@ -253,8 +234,8 @@ class tst_UpdateCheck : public QObject {
         const QStringList before = PartFiles();
         RunCheck(Description("1.4.2", 1000, SetupUrl()));
         QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts(), QStringList{setupFailed}, 20000);
-        QCOMPARE(m_progress->status, QStringList({QStringLiteral("Download.... Please Wait!"),
-                                                  QStringLiteral("Error Downloading Update...")}));
+        QCOMPARE(m_progress->status1, QStringList({QStringLiteral("Download.... Please Wait!"),
+                                                   QStringLiteral("Error Downloading Update...")}));
         QVERIFY(m_host->IsIdle());
         QVERIFY(!QFile::exists(SetupFilePath(QStringLiteral("1.4.2"))));
         QCOMPARE(m_dialogs->started, QStringList());
@@ -300,7 +281,7 @@ class tst_UpdateCheck : public QObject {
         QCOMPARE(file.readAll(), fetched ? content : existing);
         QCOMPARE(PartFiles(), before); // the downloaded copy was moved into place
         if (fetched)                   // the bar follows the length the server announced
-            QCOMPARE(m_progress->max, 10);
+            QCOMPARE(m_progress->maximum, 10);
         const bool started = answer == int(MsgResult::Yes) && starts;
         QCOMPARE(m_dialogs->started,
                  answer == int(MsgResult::Yes) ? QStringList{setup} : QStringList());
@@ -369,7 +350,7 @@ class tst_UpdateCheck : public QObject {
         QCOMPARE(r.done.at(0).at(0).toString(), QStringLiteral("k"));
         QCOMPARE(r.done.at(0).at(2).toInt(), form);
         if (form == Download::kFileForm) {
-            QCOMPARE(ReadFile(r.Value(0).toString()), body);
+            QCOMPARE(TestEnv::ReadFile(r.Value(0).toString()), body);
             QVERIFY(QFile::remove(r.Value(0).toString()));
         } else {
             QCOMPARE(r.Value(0).toByteArray(), body);
