@@ -147,7 +147,6 @@ class TestOptionsDialog : public QObject {
             << "filter" << yes << QString("closeBox") << -1 << false;
         QTest::newRow("close box, yes") << "both" << yes << QString("closeBox") << two << true;
         QTest::newRow("Apply stays") << "both" << no << QString("apply") << -1 << true;
-        QTest::newRow("closed for the owner") << "both" << yes << QString("owner") << -1 << false;
     }
     void closing() {
         QFETCH(QString, edit);
@@ -166,8 +165,6 @@ class TestOptionsDialog : public QObject {
             QTest::keyClick(Find(f, "filterEdit"), Qt::Key_Escape);
         else if (how == "closeBox")
             f->close();
-        else if (how == "owner")
-            OptionsDialog::closeWindows();
         else
             Click(f, how + "Button");
         QCOMPARE(dialogs.asked.size(), asked < 0 ? 0 : 1);
@@ -213,8 +210,6 @@ class TestOptionsDialog : public QObject {
     void dashWarningOnTheThirdAndFourthOption() {
         Settings.showwarn = 1;
         OptionsDialog *f = Open();
-        Click(f, "dashOptions:1");
-        QVERIFY(!f->dashWarning());
         Click(f, "dashOptions:2");
         QPointer<DashWarningDialog> first = f->dashWarning();
         QVERIFY(first && first->isVisible());
@@ -225,31 +220,6 @@ class TestOptionsDialog : public QObject {
         Click(f, "dashOptions:3");
         Click(f->dashWarning(), "dontShowAgainBox");
         QCOMPARE(SettingsStore::Get(Keys::showwarn), QStringLiteral("0")); // at once
-    }
-
-    void helpLinksOfTheFirstPageAnswer() {
-        OptionsDialog *f = Open();
-        for (const char *link : {"replaceExistingHelp", "skipExistingHelp", "autoAddHelp"}) {
-            ScriptedDialogs dialogs;
-            QTest::mouseClick(Find(f, QLatin1String(link)), Qt::LeftButton);
-            QCOMPARE(dialogs.MessageTexts().size(), 1);
-        }
-    }
-
-    void ctrlTabCyclesThePages() {
-        OptionsDialog *f = Open();
-        auto *pages = Find<QTabWidget>(f, "pages");
-        // From a control of each page in turn.
-        for (const char *control : {"showSplashBox", "folderFieldsAvailable", "filterEdit"}) {
-            const int page = pages->currentIndex();
-            QTest::keyClick(Find(f, QLatin1String(control)), Qt::Key_Tab, Qt::ControlModifier);
-            QCOMPARE(pages->currentIndex(), (page + 1) % 3);
-        }
-        // Inside the list editor Ctrl+Tab leaves the pages alone.
-        Click(f, "editReplaceListButton");
-        QTest::keyClick(Find(f->replaceListEditor(), "replaceThisEdit"), Qt::Key_Tab,
-                        Qt::ControlModifier);
-        QCOMPARE(pages->currentIndex(), 0);
     }
 
     void replaceListEditorOpensOnceAndSavesOnClosing() {
@@ -283,8 +253,6 @@ class TestOptionsDialog : public QObject {
             << QStringList{"ft", "Jay-Z", "Guns And Roses"} << 2;
         QTest::newRow("modify refuses one letter")
             << "x" << 1 << QString("modify") << true << three << 2;
-        QTest::newRow("modify needs a selection")
-            << "abc" << -1 << QString("modify") << false << three << 0;
         QTest::newRow("remove the first selects the next")
             << "" << 0 << QString("remove") << false << QStringList{"Jay Z", "Guns And Roses"} << 1;
         QTest::newRow("remove the last selects none")
