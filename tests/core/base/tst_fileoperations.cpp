@@ -111,14 +111,6 @@ class TestFileOperations : public QObject {
         QVERIFY(!FolderExists(QStringLiteral("/")) && !FileExists(QString()));
     }
 
-    void makeFolderPath() {
-        QDir(dir->path()).mkdir(QStringLiteral("sub"));
-        for (const char *relative : {"A/B/C", "D/E/", "sub/F"}) {
-            MakeFolderPath(dir->filePath(QLatin1String(relative)));
-            QVERIFY2(FolderExists(dir->filePath(QLatin1String(relative))), relative);
-        }
-    }
-
     void uniqueFileName_data() {
         QTest::addColumn<QString>("row"); // names taken (by ',', folders end in '/')|path|given
         QTest::newRow("dot only in folder numbers at end (mended)")

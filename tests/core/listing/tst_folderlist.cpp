@@ -339,14 +339,6 @@ class TestFolderList : public QObject {
         QCOMPARE(SettingsStore::Get(Keys::dlistfilter), ran ? "*.mp3" : "");
         QCOMPARE(SettingsStore::Get(Keys::inpath), ran ? media + "/" : QString());
     }
-
-    void xhtmlDialogFilter() {
-        Settings.saveashtml = 1;
-        ScriptedDialogs dialogs;
-        RecordingView view;
-        RunExport(view, {QString(), QString(), ListedFolder::OrganizeTo});
-        QCOMPARE(dialogs.asked.at(0).extra, QStringLiteral("Html Files (*.Html)|*.html"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestFolderList)
