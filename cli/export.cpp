@@ -1,13 +1,13 @@
 #include "clicommand.h"
 
 #include "base/extensionfilter.h"
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "base/settings.h"
 #include "listing/folderlist.h"
 #include "listing/listingoptions.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 
 namespace {
 int RunExportCommand(const QStringList &arguments) {
@@ -63,14 +63,15 @@ int RunExportCommand(const QStringList &arguments) {
         patterns = patternForm ? list : FilterToPatterns(list);
     }
 
-    const QString root = NormalizePath(QFileInfo(args.at(0)).absoluteFilePath());
+    const QString root = NormalizePath(AbsolutePath(args.at(0)));
     if (!FolderExists(root)) {
-        Err(QLatin1String("Unable to read directory! (") + root + QLatin1String(")\n"));
+        Err(QLatin1String("Unable to read directory! (") + ReadableName(root) +
+            QLatin1String(")\n"));
         return 2;
     }
     const QString file = args.at(1);
-    if (QFileInfo::exists(file) && !parser.isSet(force)) {
-        Err(QLatin1String("This list file already exists! (") + file +
+    if (!NothingAt(file) && !parser.isSet(force)) {
+        Err(QLatin1String("This list file already exists! (") + ReadableName(file) +
             QLatin1String(") Use --force to replace it.\n"));
         return 1;
     }
@@ -84,14 +85,18 @@ int RunExportCommand(const QStringList &arguments) {
     switch (list.SaveFiles(file, options)) {
     case SaveResult::Saved:
         Out(lastStatus + QLatin1Char('\n'));
-        return 0;
+        if (list.Unread().unreadable == 0)
+            return 0;
+        Err(list.Unread().Summary() + QLatin1Char('\n'));
+        return 1;
     case SaveResult::NoFolders:
         Err(QStringLiteral("No folders to save!\n"));
         return 1;
     case SaveResult::WriteFailed:
         break;
     }
-    Err(QLatin1String("Unable to write the list file! (") + file + QLatin1String(")\n"));
+    Err(QLatin1String("Unable to write the list file! (") + ReadableName(file) +
+        QLatin1String(")\n"));
     return 1;
 }
 

@@ -2,6 +2,7 @@
 #include "namingflags.h"
 
 #include "base/extensionfilter.h"
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "organize/loadscan.h"
 #include "tags/genres.h"
@@ -74,6 +75,7 @@ int Load(const QStringList &arguments) {
 
     int rows = 0;
     int bad = 0;
+    SearchReport unread;
     // Rows go out in blocks: one write per row costs more than naming the row.
     QString block;
     block.reserve(1 << 16);
@@ -86,7 +88,7 @@ int Load(const QStringList &arguments) {
             block += row.name.ok ? QStringView(u"ok\t") : QStringView(u"bad\t");
             AppendPrintable(block, row.name.folder);
             block += QLatin1Char('\t');
-            AppendPrintable(block, row.relativePath);
+            AppendPrintable(block, ReadableName(row.relativePath));
             block += QLatin1Char('\n');
             if (block.size() > (1 << 15)) {
                 Out(block);
@@ -94,11 +96,14 @@ int Load(const QStringList &arguments) {
             }
             return true;
         },
-        false);
+        false, &unread);
     Out(block);
     std::fflush(stdout);
     Err(QStringLiteral("%1 files, %2 without a folder name\n").arg(rows).arg(bad));
-    return 0;
+    if (unread.unreadable == 0)
+        return 0;
+    Err(unread.Summary() + QLatin1Char('\n'));
+    return 1;
 }
 
 const CliCommand load("load", "Print the rows a Load of DIR would give", Load);

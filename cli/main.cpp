@@ -1,6 +1,7 @@
 #include "clicommand.h"
 
 #include "base/appinfo.h"
+#include "base/nativepath.h"
 #include "base/settings.h"
 #include "base/settingsstore.h"
 
@@ -98,6 +99,10 @@ int main(int argc, char *argv[]) {
     }
     SettingsStore::SetReadOnly(true); // the batch program never writes the store
     LoadSettings();
-    // The command's own parser sees "sortiva-cli COMMAND [options] [arguments]".
-    return it->run(QCoreApplication::arguments());
+    // The command's own parser sees "sortiva-cli COMMAND [options] [arguments]". Arguments
+    // are taken byte for byte: a folder name need not be UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argcForQt; ++i)
+        arguments.append(PathFromNative(QByteArrayView(argvForQt[static_cast<size_t>(i)])));
+    return it->run(arguments);
 }

@@ -2,6 +2,7 @@
 #include "namingflags.h"
 
 #include "base/extensionfilter.h"
+#include "base/nativepath.h"
 #include "base/fileoperations.h"
 #include "base/paths.h"
 #include "base/progressview.h"
@@ -107,13 +108,14 @@ int Organize(const QStringList &arguments) {
     list.BeginBatch();
     LoadScanOptions scan = LoadScanOptions::FromSettings();
     scan.naming = naming;
+    SearchReport unread;
     LoadScan(
         scan,
         [&list](const LoadRow &loaded, int, int) {
             list.Append(OrganizeRow::FromLoad(loaded));
             return true;
         },
-        false);
+        false, &unread);
     list.EndBatch();
 
     if (!dryRun && !FolderExists(options.outpath))
@@ -137,15 +139,17 @@ int Organize(const QStringList &arguments) {
                 break;
             case RowOutcome::Planned:
                 ++planned;
-                what = detail;
+                what = ReadableName(detail);
                 break;
             }
-            Out(OneLine(row.relativePath) + QLatin1Char('\t') + OneLine(what) + QLatin1Char('\n'));
+            Out(OneLine(ReadableName(row.relativePath)) + QLatin1Char('\t') + OneLine(what) + QLatin1Char('\n'));
         });
     const int left = list.Count() - planned;
     Out(EndingMessage(left, report) + QLatin1Char('\n'));
     std::fflush(stdout);
-    return left == 0 ? 0 : 1;
+    if (unread.unreadable > 0)
+        Err(unread.Summary() + QStringLiteral(". Their files were not organized.\n"));
+    return left == 0 && unread.unreadable == 0 ? 0 : 1;
 }
 
 const CliCommand organize("organize", "Load SOURCE and organize it into DEST", Organize);

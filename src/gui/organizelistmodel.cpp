@@ -1,5 +1,6 @@
 #include "gui/organizelistmodel.h"
 
+#include "base/nativepath.h"
 #include "organize/organizelist.h"
 
 #include <algorithm>
@@ -95,7 +96,7 @@ QVariant OrganizeListModel::data(const QModelIndex &index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return index.column() == 0 ? row.folder : row.relativePath;
+        return index.column() == 0 ? row.folder : ReadableName(row.relativePath);
     case Qt::DecorationRole:
         if (index.column() == 0)
             return row.status == RowStatus::Ok ? m_okIcon : m_badIcon;

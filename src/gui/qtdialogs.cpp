@@ -1,5 +1,8 @@
 #include "gui/qtdialogs.h"
 
+#include "base/nativepath.h"
+#include "base/paths.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -31,14 +34,11 @@ int ToBgr(const QColor &c) {
     return c.red() | (c.green() << 8) | (c.blue() << 16);
 }
 
-QString PermissionText(QFile::Permissions p) {
+QString PermissionText(unsigned int bits) {
     QString s;
-    const QFile::Permission bits[] = {QFile::ReadOwner, QFile::WriteOwner, QFile::ExeOwner,
-                                      QFile::ReadGroup, QFile::WriteGroup, QFile::ExeGroup,
-                                      QFile::ReadOther, QFile::WriteOther, QFile::ExeOther};
     const char letters[] = "rwxrwxrwx";
     for (int i = 0; i < 9; ++i)
-        s += (p & bits[i]) ? QLatin1Char(letters[i]) : QLatin1Char('-');
+        s += (bits & (0400u >> i)) ? QLatin1Char(letters[i]) : QLatin1Char('-');
     return s;
 }
 } // namespace
@@ -142,29 +142,31 @@ int QtDialogs::ChooseColor(int initialColor) {
 }
 
 bool QtDialogs::OpenPath(const QString &path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(FileUrl(path));
 }
 
 void QtDialogs::ShowProperties(const QString &path) {
-    const QFileInfo info(path);
+    const FileFacts facts = ReadFileFacts(path);
+    const QString name = ReadableName(FileNamePart(path));
     auto *dialog = new QDialog(Owner());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(info.fileName() + QStringLiteral(" Properties"));
+    dialog->setWindowTitle(name + QStringLiteral(" Properties"));
     auto *form = new QFormLayout;
     const auto addRow = [form](const QString &label, const QString &value) {
         auto *l = new QLabel(value);
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(label, l);
     };
-    addRow(QStringLiteral("Name:"), info.fileName());
-    addRow(QStringLiteral("Folder:"), info.absolutePath());
-    addRow(QStringLiteral("Size:"), QLocale().toString(info.size()) + QStringLiteral(" bytes"));
-    addRow(QStringLiteral("Type:"), info.isDir()
-                                        ? QStringLiteral("Folder")
-                                        : info.suffix().toUpper() + QStringLiteral(" File"));
-    addRow(QStringLiteral("Modified:"),
-           QLocale().toString(info.lastModified(), QLocale::LongFormat));
-    addRow(QStringLiteral("Permissions:"), PermissionText(info.permissions()));
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    addRow(QStringLiteral("Name:"), name);
+    addRow(QStringLiteral("Folder:"), ReadableName(FolderPart(AbsolutePath(path))));
+    addRow(QStringLiteral("Size:"), QLocale().toString(facts.size) + QStringLiteral(" bytes"));
+    addRow(QStringLiteral("Type:"), facts.folder ? QStringLiteral("Folder")
+                                                 : (dot < 0 ? QString() : name.mid(dot + 1))
+                                                           .toUpper() +
+                                                       QStringLiteral(" File"));
+    addRow(QStringLiteral("Modified:"), QLocale().toString(facts.modified, QLocale::LongFormat));
+    addRow(QStringLiteral("Permissions:"), PermissionText(facts.permissions));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
     auto *layout = new QVBoxLayout(dialog);

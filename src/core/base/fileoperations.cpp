@@ -1,11 +1,8 @@
 #include "base/fileoperations.h"
 
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "base/testseams.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -21,7 +18,7 @@ const QChar kSep = QLatin1Char('/');
 constexpr qint64 kBlock = 1 << 20;
 
 QByteArray Native(const QString &path) {
-    return QFile::encodeName(path);
+    return NativePath(path);
 }
 
 bool StatOf(const QByteArray &path, struct stat &st) {
@@ -170,8 +167,8 @@ enum class Durability { Synced, Cached };
 // only when it is complete, with the source's permissions and times.
 bool CopyAndPlace(const QString &source, const QString &destination, Placement placement,
                   Durability durability) {
-    const QFileInfo destInfo(destination);
-    if (source.isEmpty() || destInfo.fileName().isEmpty())
+    const QString destName = FileNamePart(destination);
+    if (source.isEmpty() || destName.isEmpty())
         return false;
     const QByteArray to = Native(destination);
 
@@ -186,13 +183,13 @@ bool CopyAndPlace(const QString &source, const QString &destination, Placement p
 
     // An unnamed file vanishes by itself if the program dies during the copy; where the
     // file system has none (or the name must replace a file), a hidden name is used.
-    const QString folder = destInfo.absolutePath();
+    const QString folder = FolderPart(AbsolutePath(destination));
     QByteArray temp;
     int fd = -1;
     if (placement == Placement::NoReplace)
         fd = ::open(Native(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (fd < 0) {
-        temp = Native(folder + QStringLiteral("/.") + destInfo.fileName() +
+        temp = Native(folder + QStringLiteral("/.") + destName +
                       QStringLiteral(".part-XXXXXX"));
         fd = ::mkostemp(temp.data(), O_CLOEXEC);
     }
@@ -241,7 +238,7 @@ bool CopyAndPlace(const QString &source, const QString &destination, Placement p
 void MakeFolder(const QString &path) {
     if (path.isEmpty())
         return;
-    QDir().mkdir(path);
+    ::mkdir(Native(path).constData(), 0777);
 }
 
 void MakeFolderPath(const QString &path) {
@@ -258,12 +255,14 @@ void MakeFolderPath(const QString &path) {
 void DeleteFile(const QString &path) {
     if (path.size() <= 3)
         return;
-    const QFileInfo info(path);
+    const QByteArray native = Native(path);
+    struct stat st;
+    if (::lstat(native.constData(), &st) != 0 || S_ISDIR(st.st_mode))
+        return;
     // A link is removed itself; the permissions of its target are not ours to change.
-    if (info.isFile() && !info.isSymLink())
-        QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
-    if (!info.isDir() || info.isSymLink())
-        QFile::remove(path);
+    if (S_ISREG(st.st_mode))
+        ::chmod(native.constData(), (st.st_mode & 07777) | S_IWUSR);
+    ::unlink(native.constData());
 }
 
 bool CopyFile(const QString &source, const QString &destination) {
@@ -275,7 +274,7 @@ bool CopyChecked(const QString &source, const QString &destination) {
         return false;
     if (CompleteCopy(source, destination))
         return true;
-    QFile::remove(destination);
+    ::unlink(Native(destination).constData());
     return false;
 }
 
@@ -305,7 +304,7 @@ bool RenameFile(const QString &oldPath, QString &newName, bool replace) {
 
     // Renaming a file to its own name must never delete it as "the file in the way".
     if (SameFile(oldPath, newPath)) {
-        if (QFileInfo(oldPath).absoluteFilePath() == QFileInfo(newPath).absoluteFilePath())
+        if (AbsolutePath(oldPath) == AbsolutePath(newPath))
             return true;
         // The same file under another spelling (a case-insensitive file system).
         return ::rename(Native(oldPath).constData(), Native(newPath).constData()) == 0;
@@ -334,4 +333,51 @@ bool SameFile(const QString &a, const QString &b) {
 
 bool CompleteCopy(const QString &source, const QString &destination) {
     return SameSize(Native(source), Native(destination));
+}
+
+WholeFileWriter::WholeFileWriter(const QString &path) : m_target(Native(path)) {}
+
+WholeFileWriter::~WholeFileWriter() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_temp.isEmpty())
+        ::unlink(m_temp.constData());
+}
+
+bool WholeFileWriter::Open() {
+    const qsizetype slash = m_target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : m_target.left(slash);
+    const QByteArray name = m_target.mid(slash + 1);
+    if (name.isEmpty())
+        return false;
+    QByteArray temp = folder + "/." + name + ".part-XXXXXX";
+    m_fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (m_fd < 0)
+        return false;
+    m_temp = temp;
+    // A listing is a document: readable as any new file of the user's would be.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(m_fd, 0666 & ~mask);
+    return true;
+}
+
+bool WholeFileWriter::Write(const QByteArray &data) {
+    if (m_fd < 0 || m_failed)
+        return false;
+    m_failed = !WriteAll(m_fd, data.constData(), data.size());
+    return !m_failed;
+}
+
+bool WholeFileWriter::Commit() {
+    if (m_fd < 0)
+        return false;
+    bool ok = !m_failed && ::fsync(m_fd) == 0;
+    Fd closing(m_fd);
+    m_fd = -1;
+    ok = closing.Close() && ok;
+    ok = ok && ::rename(m_temp.constData(), m_target.constData()) == 0;
+    if (ok)
+        m_temp.clear();
+    return ok;
 }

@@ -61,3 +61,29 @@ bool RenameFile(const QString &oldPath, QString &newName, bool replace);
 bool SameFile(const QString &a, const QString &b);
 /** True when @p destination is a file of the same size as @p source. */
 bool CompleteCopy(const QString &source, const QString &destination);
+
+/**
+ * A file written whole or not at all, like QSaveFile but with the path's exact bytes: the
+ * data grows in a hidden temporary beside the target, which takes the target's name on
+ * Commit(); without a commit the temporary is removed and the old file stays.
+ */
+class WholeFileWriter {
+  public:
+    explicit WholeFileWriter(const QString &path);
+    ~WholeFileWriter();
+    WholeFileWriter(const WholeFileWriter &) = delete;
+    WholeFileWriter &operator=(const WholeFileWriter &) = delete;
+
+    /** Creates the temporary; false when the folder cannot take it. */
+    bool Open();
+    /** Appends data; false once any write has failed. */
+    bool Write(const QByteArray &data);
+    /** Syncs and renames into place; false (temporary removed) on any error. */
+    bool Commit();
+
+  private:
+    QByteArray m_target;
+    QByteArray m_temp;
+    int m_fd = -1;
+    bool m_failed = false;
+};

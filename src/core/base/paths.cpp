@@ -1,34 +1,56 @@
 #include "base/paths.h"
 
-#include <QFileInfo>
+#include "base/nativepath.h"
+
 #include <QLocale>
+
+#include <sys/stat.h>
 
 namespace {
 const QChar kSep = QLatin1Char('/');
 } // namespace
 
+namespace {
+// What stands at the path, links followed; false when nothing (or a dangling link) does.
+bool StatOf(const QString &path, struct stat &st) {
+    return ::stat(NativePath(path).constData(), &st) == 0;
+}
+} // namespace
+
 bool FileExists(const QString &path) {
-    if (path.isEmpty())
-        return false;
-    return QFileInfo(path).isFile();
+    struct stat st;
+    return !path.isEmpty() && StatOf(path, st) && S_ISREG(st.st_mode);
 }
 
 bool FolderExists(const QString &path) {
-    if (path.size() <= 1)
-        return false;
-    return QFileInfo(path).isDir();
+    struct stat st;
+    return path.size() > 1 && StatOf(path, st) && S_ISDIR(st.st_mode);
 }
 
 bool NothingAt(const QString &path) {
-    const QFileInfo info(path);
-    return !info.exists() && !info.isSymLink();
+    struct stat st;
+    return ::lstat(NativePath(path).constData(), &st) != 0;
 }
 
 qint64 GetFileSize(const QString &path) {
-    if (path.isEmpty())
+    struct stat st;
+    if (path.isEmpty() || !StatOf(path, st) || !S_ISREG(st.st_mode))
         return 0;
-    const QFileInfo info(path);
-    return info.isFile() ? info.size() : 0;
+    return st.st_size;
+}
+
+FileFacts ReadFileFacts(const QString &path) {
+    FileFacts facts;
+    struct stat st;
+    if (path.isEmpty() || !StatOf(path, st))
+        return facts;
+    facts.exists = true;
+    facts.folder = S_ISDIR(st.st_mode);
+    facts.size = st.st_size;
+    facts.modified = QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 +
+                                                    st.st_mtim.tv_nsec / 1000000);
+    facts.permissions = st.st_mode & 0777;
+    return facts;
 }
 
 QString FolderPart(const QString &path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 /**
@@ -15,6 +16,17 @@ bool FolderExists(const QString &path);
 bool NothingAt(const QString &path);
 /** The file's length in bytes; 0 on any error. */
 qint64 GetFileSize(const QString &path);
+
+/** What the properties window shows of a path (links followed). */
+struct FileFacts {
+    bool exists = false;
+    bool folder = false;
+    qint64 size = 0;
+    QDateTime modified;
+    /** The permission bits (0777). */
+    unsigned int permissions = 0;
+};
+FileFacts ReadFileFacts(const QString &path);
 
 /** The folder of a path ("/music/a.mp3" gives "/music"; trailing "/" removed). */
 QString FolderPart(const QString &path);

@@ -42,6 +42,14 @@ class TestSeams {
         Q_UNUSED(sourcePath);
         return false;
     }
+    /**
+     * True makes reading @p folder fail as a folder without read permission does (tests run
+     * as root too, which can read every folder).
+     */
+    virtual bool FolderUnreadable(const QString &folder) const {
+        Q_UNUSED(folder);
+        return false;
+    }
     /** The pause after an organize run shows "Finished", in milliseconds. */
     virtual int FinishPauseMs() const { return 500; }
     /**

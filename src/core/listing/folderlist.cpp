@@ -1,10 +1,10 @@
 #include "listing/folderlist.h"
 
+#include "base/fileoperations.h"
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "listing/listingformat.h"
 #include "naming/filesearch.h"
-
-#include <QSaveFile>
 
 namespace {
 QString NamePart(const QString &path) {
@@ -15,7 +15,7 @@ QString NamePart(const QString &path) {
 // XHTML listings iso-8859-1 (every text from outside was escaped into Latin-1 already).
 class ListingWriter {
   public:
-    ListingWriter(QSaveFile &file, bool html) : m_file(file), m_html(html) {}
+    ListingWriter(WholeFileWriter &file, bool html) : m_file(file), m_html(html) {}
 
     /** One write of the listing: the text, then CR LF. */
     void Line(const QString &text) {
@@ -33,13 +33,12 @@ class ListingWriter {
     void Flush() {
         if (m_buffer.isEmpty())
             return;
-        if (m_file.isOpen())
-            m_file.write(m_html ? m_buffer.toLatin1() : m_buffer.toUtf8());
+        m_file.Write(m_html ? m_buffer.toLatin1() : m_buffer.toUtf8());
         m_buffer.clear();
     }
 
   private:
-    QSaveFile &m_file;
+    WholeFileWriter &m_file;
     bool m_html;
     QString m_buffer;
 };
@@ -48,8 +47,10 @@ class ListingWriter {
 FolderList::FolderList(QObject *parent) : QObject(parent) {}
 
 bool FolderList::SearchFiles(const QString &fileFilter) {
-    emit Status(QLatin1String("Searching For Folders In ") + m_rootPath);
-    const QStringList folders = FindFolders(m_rootPath, FolderSearchMask);
+    emit Status(QLatin1String("Searching For Folders In ") + ReadableName(m_rootPath));
+    // Every folder is read once by this walk, so it alone notes the unreadable ones.
+    m_unread = SearchReport();
+    const QStringList folders = FindFolders(m_rootPath, FolderSearchMask, &m_unread);
     const int n = static_cast<int>(folders.size());
     if (n > 0) {
         emit Progress(0, n);
@@ -58,18 +59,21 @@ bool FolderList::SearchFiles(const QString &fileFilter) {
         int i = 0;
         for (const QString &folderPath : folders) {
             ++i;
+            // The listing holds names as people read them; the disk is asked by exact bytes.
+            const QString shownPath = ReadableName(folderPath);
             auto folder = std::make_shared<Folder>();
-            folder->SetPath(folderPath);
-            emit Status(QLatin1String("Searching For Files In ") + folderPath);
-            const QString title = NamePart(folderPath);
-            folder->SetTitle(title.isEmpty() ? folderPath : title);
+            folder->SetPath(shownPath);
+            emit Status(QLatin1String("Searching For Files In ") + shownPath);
+            const QString title = NamePart(shownPath);
+            folder->SetTitle(title.isEmpty() ? shownPath : title);
             qint64 folderBytes = 0;
             const QStringList files = FindFiles(folderPath, fileFilter, FileSearchMask);
             for (const QString &filePath : files) {
                 ++m_fileCount;
                 auto file = std::make_shared<File>();
-                file->SetPath(filePath);
-                file->SetTitle(NamePart(filePath));
+                const QString shownFile = ReadableName(filePath);
+                file->SetPath(shownFile);
+                file->SetTitle(NamePart(shownFile));
                 const qint64 length = GetFileSize(filePath);
                 folderBytes += length;
                 file->SetSize(FormatSize(static_cast<double>(length)));
@@ -84,14 +88,15 @@ bool FolderList::SearchFiles(const QString &fileFilter) {
     emit Progress(0, Count());
     emit Status(QLatin1String("Complete. Found ") + QString::number(Count()) +
                 QLatin1String(" Folders With ") + QString::number(m_fileCount) +
-                QLatin1String(" Files Totaling ") + FormatSize(static_cast<double>(m_size)));
+                QLatin1String(" Files Totaling ") + FormatSize(static_cast<double>(m_size)) +
+                (m_unread.unreadable > 0 ? QLatin1String(". ") + m_unread.Summary() : QString()));
     return true;
 }
 
 QString FolderList::ToText(const QDateTime &date) const {
     const QLatin1StringView n = ListingLineEnd;
     return QLatin1String("Folder Directory Listing By Sortiva - Coded by Quillon") + n +
-           QLatin1String("\tPath: ") + PathWithoutDrive(m_rootPath) + n +
+           QLatin1String("\tPath: ") + PathWithoutDrive(ReadableName(m_rootPath)) + n +
            QLatin1String("\tFolders: ") + QString::number(Count()) + n +
            QLatin1String("\tFiles: ") + QString::number(m_fileCount) + n +
            QLatin1String("\tTotal: ") + FormatSize(static_cast<double>(m_size)) + n +
@@ -113,7 +118,7 @@ QString FolderList::ToHtml(const ListingOptions &options) const {
                    QStringLiteral("Directory Listing By Sortiva Media Organizer&#153; - Coded By "
                                   "Quillon"),
                    black, QStringLiteral("#FFFFFF")) +
-           InfoRow(15, QLatin1String("Path: ") + EscapeHtml(PathWithoutDrive(m_rootPath)), grey,
+           InfoRow(15, QLatin1String("Path: ") + EscapeHtml(PathWithoutDrive(ReadableName(m_rootPath))), grey,
                    black) +
            InfoRow(15, QLatin1String("Folders: ") + QString::number(Count()), grey, black) +
            InfoRow(15, QLatin1String("Files: ") + QString::number(m_fileCount), grey, black) +
@@ -139,8 +144,8 @@ SaveResult FolderList::SaveFiles(const QString &filePath, const ListingOptions &
     const QString colour5 = HtmlColor(page.colors[5]);
     const QString colour6 = HtmlColor(page.colors[6]);
 
-    QSaveFile file(filePath);
-    const bool opened = file.open(QIODevice::WriteOnly);
+    WholeFileWriter file(filePath);
+    const bool opened = file.Open();
     ListingWriter out(file, html);
     if (html) {
         out.Line(PageHead(page));
@@ -180,7 +185,7 @@ SaveResult FolderList::SaveFiles(const QString &filePath, const ListingOptions &
     if (html)
         out.Line(QStringLiteral("</body></html>"));
     out.Flush();
-    const bool committed = opened && file.commit();
+    const bool committed = opened && file.Commit();
     emit Progress(0, count);
     return committed ? SaveResult::Saved : SaveResult::WriteFailed;
 }

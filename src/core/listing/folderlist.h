@@ -3,6 +3,7 @@
 #include "listing/folder.h"
 #include "listing/keyedcollection.h"
 #include "listing/listingoptions.h"
+#include "naming/filesearch.h"
 
 #include <QObject>
 #include <QString>
@@ -36,10 +37,12 @@ class FolderList : public QObject, public KeyedCollection<Folder> {
 
     /**
      * Lists RootPath and every folder below it, breadth first, each with its files that
-     * match @p fileFilter (pattern form, "*.mp3;*.wav"); hidden entries included. Unreadable
-     * folders and files are skipped. Always true.
+     * match @p fileFilter (pattern form, "*.mp3;*.wav"); hidden entries included. Folders
+     * that cannot be read are listed empty and noted in Unread(). Always true.
      */
     bool SearchFiles(const QString &fileFilter);
+    /** The folders the last search could not read. */
+    const SearchReport &Unread() const { return m_unread; }
 
     /** The header of the text listing (six lines, each ending with CR LF), dated @p date. */
     QString ToText(const QDateTime &date) const;
@@ -62,4 +65,5 @@ class FolderList : public QObject, public KeyedCollection<Folder> {
     QString m_rootPath;
     qint64 m_size = 0;
     int m_fileCount = 0;
+    SearchReport m_unread;
 };

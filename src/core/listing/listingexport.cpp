@@ -2,6 +2,7 @@
 
 #include "base/desktopservices.h"
 #include "base/dialogseam.h"
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "base/progressview.h"
 #include "base/settings.h"
@@ -22,9 +23,10 @@ void ShowStatus(ProgressView &progress, const QString &text) {
     QCoreApplication::processEvents();
 }
 
-// Searches @p root into a list of its own and writes it to @p path, reporting to @p progress.
+// Searches @p root into a list of its own and writes it to @p path, reporting to @p progress;
+// @p unread gets the note on folders that could not be read (empty when there are none).
 SaveResult WriteListing(ProgressView &progress, const QString &root, const QString &filter,
-                        const QString &path, const ListingOptions &options) {
+                        const QString &path, const ListingOptions &options, QString &unread) {
     FolderList list;
     QObject::connect(&list, &FolderList::Status, &list,
                      [&progress](const QString &text) { ShowStatus(progress, text); });
@@ -32,6 +34,8 @@ SaveResult WriteListing(ProgressView &progress, const QString &root, const QStri
                      [&progress](int value, int max) { ShowProgress(progress, value, max); });
     list.SetRootPath(root);
     list.SearchFiles(filter);
+    if (list.Unread().unreadable > 0)
+        unread = list.Unread().Summary() + QStringLiteral(". ");
     return list.SaveFiles(path, options);
 }
 } // namespace
@@ -61,25 +65,30 @@ void RunExport(ProgressView &progress, const ExportRequest &request) {
     const QString root = NormalizePath(
         request.listed == ListedFolder::SourceMedia ? request.mediaFolder : request.outFolder);
     if (!FolderExists(root)) {
-        Dialogs().Message(QLatin1String("Unable to read directory! (") + root + QLatin1Char(')'),
+        Dialogs().Message(QLatin1String("Unable to read directory! (") + ReadableName(root) +
+                              QLatin1Char(')'),
                           MsgButtons::Ok, MsgIcon::Critical);
         progress.EnableButtons(true);
         return;
     }
 
-    switch (WriteListing(progress, root, patterns, path, options)) {
+    QString unread;
+    switch (WriteListing(progress, root, patterns, path, options, unread)) {
     case SaveResult::NoFolders:
         Dialogs().Message(QStringLiteral("No folders to save!"), MsgButtons::Ok, MsgIcon::Critical);
         break;
     case SaveResult::WriteFailed:
-        Dialogs().Message(QLatin1String("Unable to write the list file! (") + path +
+        Dialogs().Message(QLatin1String("Unable to write the list file! (") + ReadableName(path) +
                               QLatin1Char(')'),
                           MsgButtons::Ok, MsgIcon::Critical);
         break;
     case SaveResult::Saved:
-        if (Dialogs().Message(QLatin1String("Saved File To ") + path +
-                                  QLatin1String(". Would you like to open the file now?"),
-                              MsgButtons::YesNo, MsgIcon::Information) == MsgResult::Yes)
+        if (Dialogs().Message(QLatin1String("Saved File To ") + ReadableName(path) +
+                                  QLatin1String(". ") + unread +
+                                  QLatin1String("Would you like to open the file now?"),
+                              MsgButtons::YesNo,
+                              unread.isEmpty() ? MsgIcon::Information
+                                               : MsgIcon::Exclamation) == MsgResult::Yes)
             Dialogs().OpenPath(path);
         break;
     }

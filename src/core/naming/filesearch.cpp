@@ -1,8 +1,9 @@
 #include "naming/filesearch.h"
 
+#include "base/nativepath.h"
+#include "base/testseams.h"
 #include "base/textutil.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -16,7 +17,8 @@
 
 namespace {
 struct Entry {
-    QString name;
+    QString name; // the exact bytes (see nativepath.h)
+    QString shown; // the readable name when the bytes are not UTF-8, for order and patterns
     QString key;           // the name case-folded, for the order; empty for plain ASCII names
     bool asciiKey = false; // the key is the name with A-Z lower-cased, made while sorting
     bool dir = false;
@@ -61,15 +63,23 @@ bool IsHiddenName(const QString &name) {
     return name.startsWith(QLatin1Char('.'));
 }
 
+const QString &MatchName(const Entry &e) {
+    return e.shown.isEmpty() ? e.name : e.shown;
+}
+
 // Reads one folder, sorted by name without regard to case (ties in exact order) so results
 // never depend on the file system. Only regular files and folders (links followed) are
 // kept: sockets, pipes and devices are no media, and opening a pipe would block a load.
-std::vector<Entry> ReadFolder(const QString &folder) {
+// A folder that cannot be read is noted in @p report.
+std::vector<Entry> ReadFolder(const QString &folder, SearchReport *report) {
     std::vector<Entry> entries;
-    const QByteArray encoded = QFile::encodeName(folder);
-    DIR *dir = ::opendir(encoded.constData());
-    if (!dir)
+    const QByteArray encoded = NativePath(folder);
+    DIR *dir = Seams().FolderUnreadable(folder) ? nullptr : ::opendir(encoded.constData());
+    if (!dir) {
+        if (report)
+            report->Unreadable(folder);
         return entries;
+    }
     entries.reserve(256); // media folders hold hundreds: fewer moves while reading
     while (const dirent *d = ::readdir(dir)) {
         const char *raw = d->d_name;
@@ -109,8 +119,10 @@ std::vector<Entry> ReadFolder(const QString &folder) {
             e.name = QString::fromLatin1(raw, qsizetype(length));
             e.asciiKey = true;
         } else {
-            e.name = QFile::decodeName(raw);
-            e.key = FoldedKey(e.name);
+            e.name = PathFromNative(QByteArrayView(raw, qsizetype(length)));
+            if (HasForeignBytes(e.name))
+                e.shown = ReadableName(e.name);
+            e.key = FoldedKey(MatchName(e));
         }
         entries.push_back(std::move(e));
     }
@@ -264,7 +276,7 @@ void AppendMatches(QStringList &result, const QString &base, const std::vector<E
         for (const Candidate &c : admitted) {
             if (needed != 0 && c.last != kNotAscii && c.last != needed)
                 continue;
-            if (p.Matches(c.entry->name))
+            if (p.Matches(MatchName(*c.entry)))
                 result.append(base + c.entry->name);
         }
     }
@@ -277,7 +289,8 @@ struct Pending {
 
 // The breadth-first walk shared by both tree searches; @p visit gets each folder's path,
 // its base and its entries (empty for a linked folder, which is never read).
-template <typename Visit> void WalkTree(const QString &root, int folderMask, Visit visit) {
+template <typename Visit>
+void WalkTree(const QString &root, int folderMask, SearchReport *report, Visit visit) {
     if (root.size() <= 1)
         return;
     const int mask = folderMask | SearchAttr::Directory;
@@ -292,7 +305,7 @@ template <typename Visit> void WalkTree(const QString &root, int folderMask, Vis
         const QString base = SearchFolderBase(current.path);
         std::vector<Entry> entries;
         if (current.enter)
-            entries = ReadFolder(current.path);
+            entries = ReadFolder(current.path, report);
         visit(current.path, base, entries);
         for (const Entry &e : entries)
             if (e.dir && Admitted(e, mask))
@@ -314,31 +327,59 @@ QString SearchFolderBase(const QString &folder) {
     return p;
 }
 
-QStringList FindFiles(const QString &folder, const QString &patterns, int mask) {
+void SearchReport::Unreadable(const QString &folder) {
+    ++unreadable;
+    if (examples.size() < kExamples)
+        examples.append(folder);
+}
+
+QString SearchReport::Summary() const {
+    QStringList shown;
+    for (const QString &folder : examples)
+        shown.append(ReadableName(folder));
+    QString text = QString::number(unreadable) +
+                   (unreadable == 1 ? QStringLiteral(" folder could not be read: ")
+                                    : QStringLiteral(" folders could not be read: ")) +
+                   shown.join(QStringLiteral(", "));
+    if (unreadable > examples.size())
+        text += QStringLiteral(", ...");
+    return text;
+}
+
+QStringList FindFiles(const QString &folder, const QString &patterns, int mask,
+                      SearchReport *report) {
     QStringList result;
     if (folder.size() <= 1)
         return result;
     const std::vector<Pattern> compiled = CompilePatterns(patterns);
     const QString base = SearchFolderBase(folder);
-    AppendMatches(result, base, ReadFolder(folder), compiled, mask);
+    AppendMatches(result, base, ReadFolder(folder, report), compiled, mask);
     return result;
 }
 
-QStringList FindFolders(const QString &root, int mask) {
+QStringList FindFolders(const QString &root, int mask, SearchReport *report) {
     QStringList result;
-    WalkTree(root, mask, [&](const QString &path, const QString &, const std::vector<Entry> &) {
+    WalkTree(root, mask, report, [&](const QString &path, const QString &, const std::vector<Entry> &) {
         result.append(path);
     });
     return result;
 }
 
 QStringList FindFilesRecursive(const QString &root, const QString &patterns, int fileMask,
-                               int folderMask) {
+                               int folderMask, SearchReport *report) {
     QStringList result;
     const std::vector<Pattern> compiled = CompilePatterns(patterns);
-    WalkTree(root, folderMask,
+    WalkTree(root, folderMask, report,
              [&](const QString &, const QString &base, const std::vector<Entry> &entries) {
                  AppendMatches(result, base, entries, compiled, fileMask);
              });
     return result;
+}
+
+QStringList FolderEntryNames(const QString &folder, bool folders) {
+    QStringList names;
+    for (const Entry &e : ReadFolder(folder, nullptr))
+        if (e.dir == folders)
+            names.append(e.name);
+    return names;
 }

@@ -20,6 +20,18 @@ inline constexpr int FileSearchMask = 39;
 /** FileSearchMask plus folders (hidden folders included). */
 inline constexpr int FolderSearchMask = 55;
 
+/** The folders a search could not read (no permission, an I/O error, removed meanwhile). */
+struct SearchReport {
+    static constexpr int kExamples = 5;
+    int unreadable = 0;
+    /** The first few of them. */
+    QStringList examples;
+
+    void Unreadable(const QString &folder);
+    /** "2 folders could not be read: /a, /b" (readable names; "..." after the first few). */
+    QString Summary() const;
+};
+
 /**
  * The prefix every search result of @p folder starts with: the folder without trailing or
  * doubled "/", followed by one "/".
@@ -32,16 +44,20 @@ QString SearchFolderBase(const QString &folder);
  * ",", else "|"; an empty list means "*.*". Results come pattern by pattern, each in name
  * order without regard to case; an entry matching two patterns is listed twice. Folders are
  * listed only when the mask holds the directory bit, dot-names only with the hidden bit.
- * A folder text of one character or less, or an unreadable folder, gives no entries.
+ * A folder text of one character or less, or an unreadable folder, gives no entries; the
+ * unreadable folder is noted in @p report.
  */
-QStringList FindFiles(const QString &folder, const QString &patterns, int mask);
+QStringList FindFiles(const QString &folder, const QString &patterns, int mask,
+                      SearchReport *report = nullptr);
 
 /**
  * The root and every folder below it, breadth first (first-in first-out). Links to folders
  * are listed but never entered, so link loops cannot hang the search.
  */
-QStringList FindFolders(const QString &root, int mask);
+QStringList FindFolders(const QString &root, int mask, SearchReport *report = nullptr);
 
 /** FindFiles on the root and then on every folder below it, in FindFolders order. */
 QStringList FindFilesRecursive(const QString &root, const QString &patterns, int fileMask,
-                               int folderMask);
+                               int folderMask, SearchReport *report = nullptr);
+/** The names of one folder's sub-folders (or, with @p folders false, its files), links followed. */
+QStringList FolderEntryNames(const QString &folder, bool folders);

@@ -1,9 +1,9 @@
 #include "organize/destinationindex.h"
 
 #include "base/fileoperations.h"
+#include "base/nativepath.h"
 #include "base/paths.h"
-
-#include <QDir>
+#include "naming/filesearch.h"
 
 DestinationIndex::DestinationIndex(QString outpath, Mode mode)
     : m_outpath(std::move(outpath)), m_planning(mode == Mode::Planning) {}
@@ -30,10 +30,10 @@ QString DestinationIndex::TargetFolder(const QString &folderName) {
     } else {
         if (!m_foldersListed) {
             m_foldersListed = true;
-            const QStringList names = QDir(m_outpath).entryList(
-                QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            const QStringList names = FolderEntryNames(m_outpath, true);
+            // A folder whose name is not UTF-8 is met under the name people read.
             for (const QString &n : names)
-                m_folders.insert(n.toCaseFolded(), n);
+                m_folders.insert(ReadableName(n).toCaseFolded(), n);
         }
         const auto it = m_folders.constFind(folderName.toCaseFolded());
         if (it != m_folders.cend() && FolderExists(Join(m_outpath, *it)))
@@ -66,7 +66,7 @@ DestinationIndex::Names &DestinationIndex::Files(const QString &folder) {
     if (it != m_files.end())
         return *it;
     Names names;
-    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList entries = FolderEntryNames(folder, false);
     for (const QString &n : entries)
         names.insert(n.toCaseFolded(), n);
     return *m_files.insert(folder, std::move(names));

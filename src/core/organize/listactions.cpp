@@ -3,6 +3,7 @@
 #include "base/desktopservices.h"
 #include "base/dialogseam.h"
 #include "base/fileoperations.h"
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "base/settings.h"
 #include "base/textutil.h"
@@ -61,7 +62,8 @@ void EditRowFolder(OrganizeList &list) {
     const int selected = list.Selected();
     const OrganizeRow &row = list.Row(selected);
     const std::optional<QString> answer =
-        Dialogs().InputBox(QStringLiteral("Enter or edit the folder name for ") + row.relativePath,
+        Dialogs().InputBox(QStringLiteral("Enter or edit the folder name for ") +
+                               ReadableName(row.relativePath),
                            QStringLiteral("Edit Folder"), row.folder);
     if (!answer)
         return;
@@ -77,7 +79,7 @@ void RemoveRow(OrganizeList &list, const ListActionOptions &options) {
         if (options.confirmRemoval) {
             const MsgResult r =
                 Dialogs().Message(QStringLiteral("Are you sure you want to remove ") +
-                                      list.Row(selected).relativePath,
+                                      ReadableName(list.Row(selected).relativePath),
                                   MsgButtons::YesNo, MsgIcon::Question);
             if (r != MsgResult::Yes)
                 return;
@@ -97,7 +99,7 @@ QString ClickLine(const OrganizeList &list, const ListActionOptions &options) {
         return QStringLiteral("Error: ") + row.errorText;
     return row.folder + QStringLiteral(": (") +
            FormatSize(static_cast<double>(GetFileSize(RowFile(row, options)))) +
-           QStringLiteral(")  /") + row.relativePath;
+           QStringLiteral(")  /") + ReadableName(row.relativePath);
 }
 
 PopupState PopupFor(const OrganizeRow &row) {
@@ -139,7 +141,7 @@ void DeleteRowFile(OrganizeList &list, const ListActionOptions &options) {
     const OrganizeRow row = list.Row(selected);
     if (options.confirmRemoval) {
         const MsgResult r = Dialogs().Message(
-            QStringLiteral("Are you sure you want to delete ") + row.relativePath +
+            QStringLiteral("Are you sure you want to delete ") + ReadableName(row.relativePath) +
                 QStringLiteral("?") + CrLf() + CrLf() +
                 QStringLiteral("This will completely remove the file from your hardrive! If you "
                                "only wish to remove from the list, please click remove "
@@ -196,7 +198,8 @@ void RenameRowFile(OrganizeList &list, const ListActionOptions &options) {
         return;
     const int selected = list.Selected();
     const QString oldPath = RowFile(list.Row(selected), options);
-    const QString oldName = FileNamePart(oldPath);
+    // A name that is not UTF-8 is offered as people read it; left as it is, it keeps its bytes.
+    const QString oldName = ReadableName(FileNamePart(oldPath));
     const std::optional<QString> answer =
         Dialogs().InputBox(QStringLiteral("Enter a new file name for ") + oldName,
                            QStringLiteral("New File Name"), oldName);
@@ -232,7 +235,7 @@ void RenameRowFile(OrganizeList &list, const ListActionOptions &options) {
     }
     list.SetRelativePath(selected, CutRoot(newName, options));
     Dialogs().Message(QStringLiteral("File has been successfully renamed to ") +
-                          FileNamePart(newName),
+                          ReadableName(FileNamePart(newName)),
                       MsgButtons::Ok, MsgIcon::Information);
     list.SetStatus(selected, RowStatus::Ok);
 }

@@ -2,6 +2,7 @@
 
 #include "base/desktopservices.h"
 #include "base/dialogseam.h"
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "base/progressview.h"
 #include "base/replacelist.h"
@@ -16,7 +17,6 @@
 #include "organize/organizelist.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 
 namespace {
@@ -91,11 +91,18 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view, RunControl &run,
             view.Status(1, QStringLiteral("Folder does not exist!"));
             return;
         }
-        view.Status(1, QStringLiteral("Searching ") + inpath + QStringLiteral(" For Files..."));
-        const QStringList found = FindMediaFiles(inpath, options.filter, options.recursive);
+        view.Status(1, QStringLiteral("Searching ") + ReadableName(inpath) +
+                           QStringLiteral(" For Files..."));
+        SearchReport report;
+        const QStringList found =
+            FindMediaFiles(inpath, options.filter, options.recursive, &report);
         const int n = static_cast<int>(found.size());
+        // Files in folders the search could not read are missing from the list: say so.
+        const QString unread = report.unreadable > 0 ? report.Summary() : QString();
         if (n == 0) {
-            view.Status(1, QStringLiteral("No files found!"));
+            view.Status(1, unread.isEmpty() ? QStringLiteral("No files found!") : unread);
+            if (!unread.isEmpty())
+                Dialogs().Message(unread, MsgButtons::Ok, MsgIcon::Exclamation);
             return;
         }
         const QString foundText =
@@ -135,7 +142,8 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view, RunControl &run,
         list.EndBatch();
 
         view.Status(1, QStringLiteral("Processed ") + QString::number(list.Count()) +
-                           QStringLiteral(" Files"));
+                           QStringLiteral(" Files") +
+                           (unread.isEmpty() ? QString() : QStringLiteral(". ") + unread));
         Show(showList, true);
         view.SetProgress(0);
         if (run.CloseRequested())
@@ -161,6 +169,11 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view, RunControl &run,
                 "files. If the ID3 tags are not formatted well you wont get very good folder "
                 "names. You may want to try the default method of gathering a folder name from "
                 "the file name (in program options).");
+        if (!unread.isEmpty()) {
+            if (icon == MsgIcon::Information)
+                icon = MsgIcon::Exclamation;
+            text += CrLf2() + unread + QStringLiteral(". Their files are not in the list.");
+        }
         Dialogs().Message(text, MsgButtons::Ok, icon);
     }();
     view.Status(2, QString::number(list.Count()) + QStringLiteral(" Files"));
@@ -229,7 +242,7 @@ BrowseChoice BrowseMediaFolder(const QString &mediaFolderText) {
     else if (FolderExists(mediaFolderText))
         start = mediaFolderText;
     else
-        start = QDir::currentPath();
+        start = CurrentFolder();
     BrowseChoice choice;
     choice.folder = BrowseForFolder(QStringLiteral("Select media folder to organize"), start, 0);
     if (choice.folder.isEmpty())
@@ -255,7 +268,7 @@ BrowseChoice BrowseOutFolder(const QString &outFolderText) {
     if (FolderExists(Settings.outpath))
         start = Settings.outpath;
     else if (outFolderText.isEmpty())
-        start = QDir::currentPath();
+        start = CurrentFolder();
     else
         start = outFolderText;
     BrowseChoice choice;

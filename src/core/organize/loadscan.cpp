@@ -1,15 +1,17 @@
 #include "organize/loadscan.h"
 
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "base/settings.h"
 #include "naming/artistname.h"
 #include "naming/filesearch.h"
 #include "naming/namingcontext.h"
 
-QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive) {
+QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive,
+                           SearchReport *report) {
     if (recursive)
-        return FindFilesRecursive(inpath, filter, FileSearchMask, FolderSearchMask);
-    return FindFiles(inpath, filter, FileSearchMask);
+        return FindFilesRecursive(inpath, filter, FileSearchMask, FolderSearchMask, report);
+    return FindFiles(inpath, filter, FileSearchMask, report);
 }
 
 QString RelativeMediaPath(const QString &inpath, const QString &foundPath) {
@@ -34,7 +36,8 @@ std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &fo
             continue;
         LoadRow row;
         row.relativePath = path.mid(base.size());
-        row.name = DeriveFolderName(row.relativePath, path, naming, &context);
+        // The rules read the name as people do; the tag is read through the exact path.
+        row.name = DeriveFolderName(ReadableName(row.relativePath), path, naming, &context);
         const bool goOn = !onRow || onRow(row, i + 1, total);
         if (keep)
             rows.push_back(std::move(row));
@@ -54,13 +57,14 @@ LoadScanOptions LoadScanOptions::FromSettings() {
 }
 
 std::vector<LoadRow> LoadScan(const LoadScanOptions &options, const LoadRowCallback &onRow,
-                              bool keep) {
+                              bool keep, SearchReport *report) {
     if (!FolderExists(options.inpath))
         return {};
-    const QStringList found = FindMediaFiles(options.inpath, options.filter, options.recursive);
+    const QStringList found =
+        FindMediaFiles(options.inpath, options.filter, options.recursive, report);
     return DeriveLoadRows(options.inpath, found, options.naming, onRow, keep);
 }
 
 std::vector<LoadRow> LoadScan(const LoadRowCallback &onRow, bool keep) {
-    return LoadScan(LoadScanOptions::FromSettings(), onRow, keep);
+    return LoadScan(LoadScanOptions::FromSettings(), onRow, keep, nullptr);
 }

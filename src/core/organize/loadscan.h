@@ -1,5 +1,6 @@
 #pragma once
 
+#include "naming/filesearch.h"
 #include "naming/foldername.h"
 #include "naming/namingoptions.h"
 
@@ -9,7 +10,10 @@
 #include <functional>
 #include <vector>
 
-/** One file of a load: its path below the Source Media folder and the folder it gets. */
+/**
+ * One file of a load: its path below the Source Media folder (exact bytes, see
+ * nativepath.h) and the folder it gets.
+ */
 struct LoadRow {
     QString relativePath;
     FolderNameResult name;
@@ -17,9 +21,11 @@ struct LoadRow {
 
 /**
  * The search of a load: the files of @p inpath matching the pattern-form @p filter, with
- * or without its sub-folders, as full paths in load order.
+ * or without its sub-folders, as full paths in load order. Folders that could not be read
+ * are noted in @p report.
  */
-QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive);
+QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive,
+                           SearchReport *report = nullptr);
 
 /**
  * A found path without the Source Media folder and the separator after it. Blanks at the
@@ -58,10 +64,10 @@ struct LoadScanOptions {
 
 /**
  * The whole scan of a load: search, then DeriveLoadRows. No rows when the folder does not
- * exist.
+ * exist. Folders that could not be read are noted in @p report.
  */
 std::vector<LoadRow> LoadScan(const LoadScanOptions &options, const LoadRowCallback &onRow = {},
-                              bool keep = true);
+                              bool keep = true, SearchReport *report = nullptr);
 
 /** LoadScan with the options Settings holds when it starts. */
 std::vector<LoadRow> LoadScan(const LoadRowCallback &onRow = {}, bool keep = true);

@@ -2,6 +2,7 @@
 
 #include "base/dialogseam.h"
 #include "base/fileoperations.h"
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "base/progressview.h"
 #include "base/runcontrol.h"
@@ -159,7 +160,7 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
         if (position >= list.Count() || run.CancelRequested())
             break;
         const OrganizeRow row = list.Row(position);
-        view.Status(1, QStringLiteral("Processing ") + row.relativePath);
+        view.Status(1, QStringLiteral("Processing ") + ReadableName(row.relativePath));
         [&] {
             const bool mp3 = IsMp3(row.relativePath);
             const QString source = DestinationIndex::Join(inpath, row.relativePath);
@@ -269,7 +270,7 @@ void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions optio
     const QString &outpath = options.outpath;
     if (!FolderExists(outpath)) {
         const MsgResult r = Dialogs().Message(
-            outpath + QStringLiteral(" does not exist! Would you like to create this folder now?"),
+            ReadableName(outpath) + QStringLiteral(" does not exist! Would you like to create this folder now?"),
             MsgButtons::YesNo, MsgIcon::Critical);
         if (r != MsgResult::Yes) {
             Dialogs().Message(AbortedText(), MsgButtons::Ok, MsgIcon::Critical);

@@ -1,8 +1,7 @@
 #include "tags/id3v1tag.h"
 
+#include "base/nativepath.h"
 #include "base/textutil.h"
-
-#include <QFile>
 
 #include <array>
 #include <cstring>
@@ -12,15 +11,6 @@
 #include <unistd.h>
 
 namespace {
-// Windows-1252 differs from Latin-1 only in 0x80-0x9F; its five unassigned codes keep
-// their Latin-1 (C1 control) values, as Windows itself decodes them.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
-};
-
 QString Field(const QByteArray &block, int offset, int width) {
     return DecodeWindows1252(block.constData() + offset, width);
 }
@@ -32,20 +22,6 @@ bool OnlyChar(const QString &s, QChar c) {
     return true;
 }
 } // namespace
-
-QString DecodeWindows1252(const char *data, qsizetype size) {
-    static const auto table = [] {
-        std::array<char16_t, 256> t{};
-        for (int b = 0; b < 256; ++b)
-            t[b] = (b >= 0x80 && b <= 0x9F) ? kCp1252High[b - 0x80] : char16_t(b);
-        return t;
-    }();
-    QString out(size, Qt::Uninitialized);
-    char16_t *dst = reinterpret_cast<char16_t *>(out.data());
-    for (qsizetype i = 0; i < size; ++i)
-        dst[i] = table[static_cast<unsigned char>(data[i])];
-    return out;
-}
 
 bool Id3v1Tag::FromBlock(const QByteArray &block) {
     if (block.size() != BlockSize)
@@ -99,7 +75,7 @@ bool ReadLastBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize], bool
     if (ascii) {
         local[size] = 0;
     } else {
-        encoded = QFile::encodeName(path);
+        encoded = NativePath(path);
         name = encoded.constData();
     }
     const int fd = ::open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);

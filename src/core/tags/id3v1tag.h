@@ -31,8 +31,6 @@ struct Id3v1Tag {
     bool HasMarker() const;
 };
 
-/** Decodes Windows-1252 bytes, one character per byte. */
-QString DecodeWindows1252(const char *data, qsizetype size);
 
 /** True when the text is longer than 3 characters and, trimmed, ends in ".mp3" (any case). */
 bool IsMp3(const QString &name);

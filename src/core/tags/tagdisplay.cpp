@@ -1,5 +1,6 @@
 #include "tags/tagdisplay.h"
 
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "base/textutil.h"
 #include "tags/genres.h"
@@ -19,17 +20,18 @@ bool Clean(const QString &field, int width, QString &out) {
 
 TagDisplay BuildTagDisplay(const QString &path) {
     TagDisplay d;
-    d.fileNameLine = QStringLiteral("File Name: ") + FileNamePart(path);
+    const QString name = ReadableName(FileNamePart(path));
+    d.fileNameLine = QStringLiteral("File Name: ") + name;
     if (!FileExists(path)) {
         d.location = QStringLiteral("FILE NOT FOUND! (Or unable to read file...)");
         return d;
     }
     d.sizeLine =
         QStringLiteral("   File Size: ") + FormatSize(static_cast<double>(GetFileSize(path)));
-    d.location = path;
+    d.location = ReadableName(path);
     Id3v1Tag tag;
     if (!ReadTag(tag, path)) {
-        d.location = QStringLiteral("No ID3 Tag Present Or Found In ") + FileNamePart(path);
+        d.location = QStringLiteral("No ID3 Tag Present Or Found In ") + name;
         return d;
     }
     QString text;

@@ -115,14 +115,17 @@ class TestFolderList : public QObject {
 
     void rootWithoutFilesIsOneFolder() {
         QDir().mkpath(dir->filePath(QStringLiteral("empty")));
-        for (const char *root : {"empty", "missing"}) {
+        for (const bool exists : {true, false}) {
             FolderList list;
-            list.SetRootPath(dir->filePath(QString::fromLatin1(root)));
+            const QString root = dir->filePath(exists ? "empty" : "missing");
+            list.SetRootPath(root);
             QSignalSpy status(&list, &FolderList::Status);
             QVERIFY(list.SearchFiles(QStringLiteral("*.*")));
             QCOMPARE(list.Count(), 1);
+            // A folder that cannot be read is listed, and said to be unread.
             QCOMPARE(status.last().at(0).toString(),
-                     QStringLiteral("Complete. Found 1 Folders With 0 Files Totaling 0 Bytes"));
+                     QStringLiteral("Complete. Found 1 Folders With 0 Files Totaling 0 Bytes") +
+                         (exists ? QString() : ". 1 folder could not be read: " + root));
         }
     }
 

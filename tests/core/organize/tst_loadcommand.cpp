@@ -18,6 +18,12 @@
 #include <memory>
 
 namespace {
+// Every step shown, and a folder a test makes unreadable.
+struct LoadSeams final : TestSeams {
+    QString unreadable;
+    int LoadStatusIntervalMs() const override { return 0; }
+    bool FolderUnreadable(const QString &folder) const override { return folder == unreadable; }
+};
 const QString GoodStart = QStringLiteral("Please check the list to make sure");
 const QString BadStart = QStringLiteral("File's were found that a folder name could not be");
 const QString TagEnd = QStringLiteral("from the file name (in program options).");
@@ -29,6 +35,7 @@ class TestLoadCommand : public QObject {
   private:
     std::unique_ptr<QTemporaryDir> dir;
     QString in;
+    LoadSeams seams;
 
     void Touch(const QString &relative, const QByteArray &data = "x") {
         QVERIFY(TestEnv::WriteFile(in + QLatin1Char('/') + relative, data));
@@ -62,10 +69,7 @@ class TestLoadCommand : public QObject {
     void initTestCase() {
         TestEnv::IsolateSettings();
         LoadSettings();
-        static const struct EveryStep final : TestSeams {
-            int LoadStatusIntervalMs() const override { return 0; }
-        } everyStep;
-        InstallTestSeams(&everyStep);
+        InstallTestSeams(&seams);
     }
     void init() {
         dir = std::make_unique<QTemporaryDir>();
@@ -77,33 +81,49 @@ class TestLoadCommand : public QObject {
         Settings.dashoption = 0;
         Settings.autoadd = 0;
         UserReplaceList.Clear();
+        seams.unreadable.clear();
     }
 
     void load_data() {
         QTest::addColumn<bool>("withBadRow");
         QTest::addColumn<int>("renamefolders");
-        QTest::newRow("all named") << false << 0;
-        QTest::newRow("all named, tag option") << false << 1;
-        QTest::newRow("bad row") << true << 0;
-        QTest::newRow("bad row, tag option") << true << 1;
+        QTest::addColumn<bool>("unreadable"); // a sub-folder the search cannot read
+        QTest::newRow("all named") << false << 0 << false;
+        QTest::newRow("all named, tag option") << false << 1 << false;
+        QTest::newRow("bad row") << true << 0 << false;
+        QTest::newRow("bad row, tag option") << true << 1 << false;
+        QTest::newRow("unreadable folder") << false << 0 << true;
+        QTest::newRow("unreadable folder, bad row") << true << 0 << true;
     }
     void load() {
         QFETCH(bool, withBadRow);
         QFETCH(int, renamefolders);
+        QFETCH(bool, unreadable);
         Settings.renamefolders = renamefolders;
         for (const char *name : {"Corvelle - Song.mp3", "Dalvern - Tune.mp3", "n.txt"})
             Touch(QLatin1String(name));
         if (withBadRow)
             Touch(QStringLiteral("---.mp3"));
+        if (unreadable) {
+            Touch(QStringLiteral("Locked/Hidden - Away.mp3"));
+            Settings.recursivesearch = 1;
+            seams.unreadable = in + QStringLiteral("/Locked");
+        }
         Load l;
         Start(l, in);
         const int n = withBadRow ? 3 : 2;
+        // Files the search could not reach are named in the status and the closing message.
+        const QString unread =
+            unreadable ? QStringLiteral("1 folder could not be read: ") + seams.unreadable
+                       : QString();
         QCOMPARE(l.list.Count(), n);
         if (renamefolders == 0)
             QCOMPARE(Folders(l.list).mid(n - 2), QStringList({"Corvelle", "Dalvern"}));
         QCOMPARE(l.list.Row(0).status, withBadRow ? RowStatus::Bad : RowStatus::Ok);
         QCOMPARE(l.list.Row(0).errorText.isEmpty(), !withBadRow);
-        QCOMPARE(l.view.status1.last(), QStringLiteral("Processed %1 Files").arg(n));
+        QCOMPARE(l.view.status1.last(),
+                 QStringLiteral("Processed %1 Files").arg(n) +
+                     (unreadable ? QStringLiteral(". ") + unread : QString()));
         QCOMPARE(l.view.status2.last(), QStringLiteral("%1 Files").arg(n));
         QCOMPARE(l.button.captions, QStringList({"Cancel", "1. Load    "}));
         QCOMPARE(SettingsStore::Get(Keys::inpath), in);
@@ -111,8 +131,11 @@ class TestLoadCommand : public QObject {
         const QString text = l.dialogs.asked.first().text;
         QVERIFY2(text.startsWith(withBadRow ? BadStart : GoodStart), qPrintable(text));
         QCOMPARE(text.endsWith(TagEnd), renamefolders == 1);
+        QCOMPARE(text.contains(unread + QStringLiteral(". Their files")), unreadable);
         QCOMPARE(l.dialogs.asked.first().icon,
-                 withBadRow ? MsgIcon::Critical : MsgIcon::Information);
+                 withBadRow   ? MsgIcon::Critical
+                 : unreadable ? MsgIcon::Exclamation
+                              : MsgIcon::Information);
     }
 
     // A load names with the options the record holds when it starts: the dash option and

@@ -1,10 +1,14 @@
 #include "organize/organizeengine.h"
 
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "base/runcontrol.h"
 #include "base/settings.h"
 #include "base/testseams.h"
+#include "listing/folderlist.h"
+#include "naming/namingcontext.h"
 #include "organize/destinationindex.h"
+#include "organize/loadscan.h"
 #include "organize/organizelist.h"
 #include "support/fakeprogressview.h"
 #include "support/scripteddialogs.h"
@@ -16,7 +20,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // The faults a test sets, and no pause after "Finished".
@@ -50,6 +57,12 @@ class TestOrganizeEngine : public QObject {
 
     static constexpr auto Write = TestEnv::WriteFile;
     static constexpr auto Read = TestEnv::ReadFile;
+    // Byte paths straight to the system, past the program's own path conversion.
+    static QByteArray ReadBytes(const QByteArray &path) {
+        std::ifstream f(path.constData(), std::ios::binary);
+        return f ? QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(f), {}))
+                 : QByteArray("<missing>");
+    }
     static QStringList Entries(const QString &folder) {
         return QDir(folder).entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
@@ -97,6 +110,8 @@ class TestOrganizeEngine : public QObject {
         // Read-only folders of a test must not stop the temporary folder's removal.
         for (const QString &f : QStringList{in, out, out + QStringLiteral("/A")})
             QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // Qt cannot remove names that are not UTF-8; the standard library takes bytes.
+        std::filesystem::remove_all(QFile::encodeName(dir->path()).constData());
         dir.reset();
     }
 
@@ -486,6 +501,75 @@ class TestOrganizeEngine : public QObject {
         QVERIFY(view.enables.isEmpty());
         QCOMPARE(list.Count(), withRow ? 1 : 0);
         QVERIFY(QFile::exists(in + QStringLiteral("/a.mp3")));
+    }
+
+    // Names that are not UTF-8 (old collections copied from Windows) keep their bytes on
+    // disk through load, organize and listing, and read as Windows-1252 for naming and
+    // display. The source, its sub-folder and the destination carry such bytes too.
+    void foreignNameBytes_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("move");
+        QTest::newRow("latin-1 letter")
+            << QByteArray("Caf\xe9 Tacuba - Eres.mp3") << u8"Café Tacuba - Eres.mp3" << true;
+        QTest::newRow("1252 quote") << QByteArray("Don\x92t Panic - Cold.mp3")
+                                    << u8"Don\u2019t Panic - Cold.mp3" << false;
+        QTest::newRow("lone 0xFF") << QByteArray("\xff Band - Song.mp3") << u8"ÿ Band - Song.mp3"
+                                   << true;
+        QTest::newRow("cut sequence") << QByteArray("Caf\xc3 - Song.mp3") << u8"CafÃ - Song.mp3"
+                                      << false;
+        QTest::newRow("encoded surrogate") << QByteArray("X\xed\xa0\x80 - Song.mp3")
+                                           << u8"Xí\u00a0€ - Song.mp3" << true;
+        QTest::newRow("mixed valid and invalid") << QByteArray("Caf\xc3\xa9 \xe9 - Song.mp3")
+                                                 << u8"CafÃ© é - Song.mp3" << false;
+        QTest::newRow("valid UTF-8") << QByteArray("Caf\xc3\xa9 - Song.mp3") << u8"Café - Song.mp3"
+                                     << true;
+    }
+    void foreignNameBytes() {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, shown);
+        QFETCH(bool, move);
+        const QByteArray root = QFile::encodeName(dir->path());
+        const QByteArray source = root + "/Src\xe9";
+        const QByteArray dest = root + "/D\xe9st";
+        QVERIFY(::mkdir(source.constData(), 0755) == 0 && ::mkdir(dest.constData(), 0755) == 0);
+        const QByteArray sub = source + "/Sub\x92/";
+        QVERIFY(::mkdir(sub.constData(), 0755) == 0);
+        QVERIFY(std::ofstream(QByteArray(sub + name).constData()) << "song");
+
+        LoadScanOptions scan;
+        scan.inpath = PathFromNative(source);
+        scan.filter = QStringLiteral("*.mp3");
+        scan.recursive = true;
+        const std::vector<LoadRow> rows = LoadScan(scan);
+        QCOMPARE(rows.size(), size_t(1));
+        NamingContext context;
+        const QString folder = DeriveFolderName(shown, shown, scan.naming, &context).folder;
+        QCOMPARE(rows[0].name.folder, folder);
+
+        OrganizeList list;
+        list.Append(OrganizeRow::FromLoad(rows[0]));
+        OrganizeOptions o = Options(move);
+        o.inpath = scan.inpath;
+        o.outpath = PathFromNative(dest);
+        FakeProgressView view;
+        OrganizeRows(list, view, o, run);
+        QCOMPARE(list.Count(), 0);
+        QCOMPARE(view.status1, QStringList{QStringLiteral("Processing Sub\u2019/") + shown});
+        QCOMPARE(ReadBytes(dest + '/' + folder.toUtf8() + '/' + name), "song");
+        QCOMPARE(ReadBytes(sub + name) == "song", !move);
+
+        FolderList listing;
+        listing.SetRootPath(PathFromNative(dest));
+        listing.SearchFiles(QStringLiteral("*.*"));
+        const QString file = dir->filePath(QStringLiteral("list.txt"));
+        QCOMPARE(listing.SaveFiles(file, ListingOptions()), SaveResult::Saved);
+        const QString text = QString::fromUtf8(Read(file));
+        QVERIFY2(text.contains(QStringLiteral("\tPath: ") + QString::fromUtf8(root) +
+                                  QStringLiteral("/D\u00e9st\r\n")) &&
+                     text.contains(QStringLiteral("\tFiles: 1\r\n")) &&
+                     text.contains(QLatin1Char('\t') + shown) && !text.contains(QChar(0xFFFD)),
+                 qPrintable(text));
     }
 
     void dryRunTouchesNothing() {
