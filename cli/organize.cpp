@@ -2,8 +2,8 @@
 #include "namingflags.h"
 
 #include "base/extensionfilter.h"
-#include "base/nativepath.h"
 #include "base/fileoperations.h"
+#include "base/nativepath.h"
 #include "base/paths.h"
 #include "base/progressview.h"
 #include "base/runcontrol.h"
@@ -123,27 +123,28 @@ int Organize(const QStringList &arguments) {
     NoProgressView view;
     const RunControl run; // a batch run is never cancelled
     int planned = 0;
-    const OrganizeReport report = OrganizeRows(
-        list, view, options, run,
-        [&planned](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
-            QString what;
-            switch (outcome) {
-            case RowOutcome::Organized:
-                what = QStringLiteral("organized");
-                break;
-            case RowOutcome::Skipped:
-                what = QStringLiteral("skipped");
-                break;
-            case RowOutcome::Failed:
-                what = QStringLiteral("failed: ") + detail;
-                break;
-            case RowOutcome::Planned:
-                ++planned;
-                what = ReadableName(detail);
-                break;
-            }
-            Out(OneLine(ReadableName(row.relativePath)) + QLatin1Char('\t') + OneLine(what) + QLatin1Char('\n'));
-        });
+    const OrganizeReport report =
+        OrganizeRows(list, view, options, run,
+                     [&planned](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
+                         QString what;
+                         switch (outcome) {
+                         case RowOutcome::Organized:
+                             what = QStringLiteral("organized");
+                             break;
+                         case RowOutcome::Skipped:
+                             what = QStringLiteral("skipped");
+                             break;
+                         case RowOutcome::Failed:
+                             what = QStringLiteral("failed: ") + detail;
+                             break;
+                         case RowOutcome::Planned:
+                             ++planned;
+                             what = ReadableName(detail);
+                             break;
+                         }
+                         Out(OneLine(ReadableName(row.relativePath)) + QLatin1Char('\t') +
+                             OneLine(what) + QLatin1Char('\n'));
+                     });
     const int left = list.Count() - planned;
     Out(EndingMessage(left, report) + QLatin1Char('\n'));
     std::fflush(stdout);

@@ -161,10 +161,10 @@ void QtDialogs::ShowProperties(const QString &path) {
     addRow(QStringLiteral("Name:"), name);
     addRow(QStringLiteral("Folder:"), ReadableName(FolderPart(AbsolutePath(path))));
     addRow(QStringLiteral("Size:"), QLocale().toString(facts.size) + QStringLiteral(" bytes"));
-    addRow(QStringLiteral("Type:"), facts.folder ? QStringLiteral("Folder")
-                                                 : (dot < 0 ? QString() : name.mid(dot + 1))
-                                                           .toUpper() +
-                                                       QStringLiteral(" File"));
+    addRow(QStringLiteral("Type:"),
+           facts.folder
+               ? QStringLiteral("Folder")
+               : (dot < 0 ? QString() : name.mid(dot + 1)).toUpper() + QStringLiteral(" File"));
     addRow(QStringLiteral("Modified:"), QLocale().toString(facts.modified, QLocale::LongFormat));
     addRow(QStringLiteral("Permissions:"), PermissionText(facts.permissions));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);

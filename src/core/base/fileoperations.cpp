@@ -189,8 +189,7 @@ bool CopyAndPlace(const QString &source, const QString &destination, Placement p
     if (placement == Placement::NoReplace)
         fd = ::open(Native(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (fd < 0) {
-        temp = Native(folder + QStringLiteral("/.") + destName +
-                      QStringLiteral(".part-XXXXXX"));
+        temp = Native(folder + QStringLiteral("/.") + destName + QStringLiteral(".part-XXXXXX"));
         fd = ::mkostemp(temp.data(), O_CLOEXEC);
     }
     if (fd < 0)

@@ -118,8 +118,9 @@ QString FolderList::ToHtml(const ListingOptions &options) const {
                    QStringLiteral("Directory Listing By Sortiva Media Organizer&#153; - Coded By "
                                   "Quillon"),
                    black, QStringLiteral("#FFFFFF")) +
-           InfoRow(15, QLatin1String("Path: ") + EscapeHtml(PathWithoutDrive(ReadableName(m_rootPath))), grey,
-                   black) +
+           InfoRow(15,
+                   QLatin1String("Path: ") + EscapeHtml(PathWithoutDrive(ReadableName(m_rootPath))),
+                   grey, black) +
            InfoRow(15, QLatin1String("Folders: ") + QString::number(Count()), grey, black) +
            InfoRow(15, QLatin1String("Files: ") + QString::number(m_fileCount), grey, black) +
            InfoRow(15,

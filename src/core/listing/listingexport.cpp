@@ -83,12 +83,11 @@ void RunExport(ProgressView &progress, const ExportRequest &request) {
                           MsgButtons::Ok, MsgIcon::Critical);
         break;
     case SaveResult::Saved:
-        if (Dialogs().Message(QLatin1String("Saved File To ") + ReadableName(path) +
-                                  QLatin1String(". ") + unread +
-                                  QLatin1String("Would you like to open the file now?"),
-                              MsgButtons::YesNo,
-                              unread.isEmpty() ? MsgIcon::Information
-                                               : MsgIcon::Exclamation) == MsgResult::Yes)
+        if (Dialogs().Message(
+                QLatin1String("Saved File To ") + ReadableName(path) + QLatin1String(". ") +
+                    unread + QLatin1String("Would you like to open the file now?"),
+                MsgButtons::YesNo,
+                unread.isEmpty() ? MsgIcon::Information : MsgIcon::Exclamation) == MsgResult::Yes)
             Dialogs().OpenPath(path);
         break;
     }

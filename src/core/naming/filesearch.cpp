@@ -17,8 +17,8 @@
 
 namespace {
 struct Entry {
-    QString name; // the exact bytes (see nativepath.h)
-    QString shown; // the readable name when the bytes are not UTF-8, for order and patterns
+    QString name;          // the exact bytes (see nativepath.h)
+    QString shown;         // the readable name when the bytes are not UTF-8, for order and patterns
     QString key;           // the name case-folded, for the order; empty for plain ASCII names
     bool asciiKey = false; // the key is the name with A-Z lower-cased, made while sorting
     bool dir = false;
@@ -359,9 +359,10 @@ QStringList FindFiles(const QString &folder, const QString &patterns, int mask,
 
 QStringList FindFolders(const QString &root, int mask, SearchReport *report) {
     QStringList result;
-    WalkTree(root, mask, report, [&](const QString &path, const QString &, const std::vector<Entry> &) {
-        result.append(path);
-    });
+    WalkTree(root, mask, report,
+             [&](const QString &path, const QString &, const std::vector<Entry> &) {
+                 result.append(path);
+             });
     return result;
 }
 

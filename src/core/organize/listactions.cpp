@@ -61,10 +61,9 @@ void EditRowFolder(OrganizeList &list) {
     }
     const int selected = list.Selected();
     const OrganizeRow &row = list.Row(selected);
-    const std::optional<QString> answer =
-        Dialogs().InputBox(QStringLiteral("Enter or edit the folder name for ") +
-                               ReadableName(row.relativePath),
-                           QStringLiteral("Edit Folder"), row.folder);
+    const std::optional<QString> answer = Dialogs().InputBox(
+        QStringLiteral("Enter or edit the folder name for ") + ReadableName(row.relativePath),
+        QStringLiteral("Edit Folder"), row.folder);
     if (!answer)
         return;
     if (answer->isEmpty())

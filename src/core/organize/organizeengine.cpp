@@ -270,7 +270,8 @@ void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions optio
     const QString &outpath = options.outpath;
     if (!FolderExists(outpath)) {
         const MsgResult r = Dialogs().Message(
-            ReadableName(outpath) + QStringLiteral(" does not exist! Would you like to create this folder now?"),
+            ReadableName(outpath) +
+                QStringLiteral(" does not exist! Would you like to create this folder now?"),
             MsgButtons::YesNo, MsgIcon::Critical);
         if (r != MsgResult::Yes) {
             Dialogs().Message(AbortedText(), MsgButtons::Ok, MsgIcon::Critical);

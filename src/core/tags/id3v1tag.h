@@ -31,7 +31,6 @@ struct Id3v1Tag {
     bool HasMarker() const;
 };
 
-
 /** True when the text is longer than 3 characters and, trimmed, ends in ".mp3" (any case). */
 bool IsMp3(const QString &name);
 

@@ -132,10 +132,9 @@ class TestLoadCommand : public QObject {
         QVERIFY2(text.startsWith(withBadRow ? BadStart : GoodStart), qPrintable(text));
         QCOMPARE(text.endsWith(TagEnd), renamefolders == 1);
         QCOMPARE(text.contains(unread + QStringLiteral(". Their files")), unreadable);
-        QCOMPARE(l.dialogs.asked.first().icon,
-                 withBadRow   ? MsgIcon::Critical
-                 : unreadable ? MsgIcon::Exclamation
-                              : MsgIcon::Information);
+        QCOMPARE(l.dialogs.asked.first().icon, withBadRow   ? MsgIcon::Critical
+                                               : unreadable ? MsgIcon::Exclamation
+                                                            : MsgIcon::Information);
     }
 
     // A load names with the options the record holds when it starts: the dash option and

@@ -512,18 +512,18 @@ class TestOrganizeEngine : public QObject {
         QTest::addColumn<bool>("move");
         QTest::newRow("latin-1 letter")
             << QByteArray("Caf\xe9 Tacuba - Eres.mp3") << u8"Café Tacuba - Eres.mp3" << true;
-        QTest::newRow("1252 quote") << QByteArray("Don\x92t Panic - Cold.mp3")
-                                    << u8"Don\u2019t Panic - Cold.mp3" << false;
-        QTest::newRow("lone 0xFF") << QByteArray("\xff Band - Song.mp3") << u8"ÿ Band - Song.mp3"
-                                   << true;
-        QTest::newRow("cut sequence") << QByteArray("Caf\xc3 - Song.mp3") << u8"CafÃ - Song.mp3"
-                                      << false;
-        QTest::newRow("encoded surrogate") << QByteArray("X\xed\xa0\x80 - Song.mp3")
-                                           << u8"Xí\u00a0€ - Song.mp3" << true;
-        QTest::newRow("mixed valid and invalid") << QByteArray("Caf\xc3\xa9 \xe9 - Song.mp3")
-                                                 << u8"CafÃ© é - Song.mp3" << false;
-        QTest::newRow("valid UTF-8") << QByteArray("Caf\xc3\xa9 - Song.mp3") << u8"Café - Song.mp3"
-                                     << true;
+        QTest::newRow("1252 quote")
+            << QByteArray("Don\x92t Panic - Cold.mp3") << u8"Don\u2019t Panic - Cold.mp3" << false;
+        QTest::newRow("lone 0xFF")
+            << QByteArray("\xff Band - Song.mp3") << u8"ÿ Band - Song.mp3" << true;
+        QTest::newRow("cut sequence")
+            << QByteArray("Caf\xc3 - Song.mp3") << u8"CafÃ - Song.mp3" << false;
+        QTest::newRow("encoded surrogate")
+            << QByteArray("X\xed\xa0\x80 - Song.mp3") << u8"Xí\u00a0€ - Song.mp3" << true;
+        QTest::newRow("mixed valid and invalid")
+            << QByteArray("Caf\xc3\xa9 \xe9 - Song.mp3") << u8"CafÃ© é - Song.mp3" << false;
+        QTest::newRow("valid UTF-8")
+            << QByteArray("Caf\xc3\xa9 - Song.mp3") << u8"Café - Song.mp3" << true;
     }
     void foreignNameBytes() {
         QFETCH(QByteArray, name);
@@ -566,7 +566,7 @@ class TestOrganizeEngine : public QObject {
         QCOMPARE(listing.SaveFiles(file, ListingOptions()), SaveResult::Saved);
         const QString text = QString::fromUtf8(Read(file));
         QVERIFY2(text.contains(QStringLiteral("\tPath: ") + QString::fromUtf8(root) +
-                                  QStringLiteral("/D\u00e9st\r\n")) &&
+                               QStringLiteral("/D\u00e9st\r\n")) &&
                      text.contains(QStringLiteral("\tFiles: 1\r\n")) &&
                      text.contains(QLatin1Char('\t') + shown) && !text.contains(QChar(0xFFFD)),
                  qPrintable(text));
