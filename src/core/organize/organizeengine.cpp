@@ -10,6 +10,7 @@
 #include "naming/tagname.h"
 #include "organize/destinationindex.h"
 #include "organize/organizelist.h"
+#include "organize/organizelock.h"
 #include "tags/id3v1tag.h"
 
 #include <QCoreApplication>
@@ -266,6 +267,10 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
 
 void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions options,
                    const RunControl &run) {
+    // Held until the run has ended, before anything is created or asked.
+    const auto lock = LockForOrganize(options.inpath);
+    if (!lock)
+        return;
     const QString &outpath = options.outpath;
     if (!FolderExists(outpath)) {
         const MsgResult r = Dialogs().Message(
