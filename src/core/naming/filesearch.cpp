@@ -333,11 +333,13 @@ QStringList FindFolders(const QString &root, int mask) {
 }
 
 QStringList FindFilesRecursive(const QString &root, const QString &patterns, int fileMask,
-                               int folderMask) {
+                               int folderMask, const FolderReadCallback &onFolder) {
     QStringList result;
     const std::vector<Pattern> compiled = CompilePatterns(patterns);
     WalkTree(root, folderMask,
-             [&](const QString &, const QString &base, const std::vector<Entry> &entries) {
+             [&](const QString &path, const QString &base, const std::vector<Entry> &entries) {
+                 if (onFolder)
+                     onFolder(path);
                  AppendMatches(result, base, entries, compiled, fileMask);
              });
     return result;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 /**
  * Attribute bits of the searches: read-only 1, hidden 2, system 4, directory 16, archive 32.
  * Here "hidden" means a name beginning with "."; there is no system bit.
@@ -42,6 +44,12 @@ QStringList FindFiles(const QString &folder, const QString &patterns, int mask);
  */
 QStringList FindFolders(const QString &root, int mask);
 
-/** FindFiles on the root and then on every folder below it, in FindFolders order. */
+/** Told each folder a search has read, in search order. */
+using FolderReadCallback = std::function<void(const QString &folder)>;
+
+/**
+ * FindFiles on the root and then on every folder below it, in FindFolders order; @p onFolder
+ * hears of each folder as it is read.
+ */
 QStringList FindFilesRecursive(const QString &root, const QString &patterns, int fileMask,
-                               int folderMask);
+                               int folderMask, const FolderReadCallback &onFolder = {});

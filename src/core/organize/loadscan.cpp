@@ -6,9 +6,12 @@
 #include "naming/filesearch.h"
 #include "naming/namingcontext.h"
 
-QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive) {
+QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive,
+                           const FolderReadCallback &onFolder) {
     if (recursive)
-        return FindFilesRecursive(inpath, filter, FileSearchMask, FolderSearchMask);
+        return FindFilesRecursive(inpath, filter, FileSearchMask, FolderSearchMask, onFolder);
+    if (onFolder)
+        onFolder(inpath);
     return FindFiles(inpath, filter, FileSearchMask);
 }
 
@@ -54,10 +57,11 @@ LoadScanOptions LoadScanOptions::FromSettings() {
 }
 
 std::vector<LoadRow> LoadScan(const LoadScanOptions &options, const LoadRowCallback &onRow,
-                              bool keep) {
+                              bool keep, const FolderReadCallback &onFolder) {
     if (!FolderExists(options.inpath))
         return {};
-    const QStringList found = FindMediaFiles(options.inpath, options.filter, options.recursive);
+    const QStringList found =
+        FindMediaFiles(options.inpath, options.filter, options.recursive, onFolder);
     return DeriveLoadRows(options.inpath, found, options.naming, onRow, keep);
 }
 

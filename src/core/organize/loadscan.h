@@ -1,5 +1,6 @@
 #pragma once
 
+#include "naming/filesearch.h"
 #include "naming/foldername.h"
 #include "naming/namingoptions.h"
 
@@ -17,9 +18,11 @@ struct LoadRow {
 
 /**
  * The search of a load: the files of @p inpath matching the pattern-form @p filter, with
- * or without its sub-folders, as full paths in load order.
+ * or without its sub-folders, as full paths in load order. @p onFolder hears of each folder
+ * searched.
  */
-QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive);
+QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive,
+                           const FolderReadCallback &onFolder = {});
 
 /**
  * A found path without the Source Media folder and the separator after it. Blanks at the
@@ -57,11 +60,11 @@ struct LoadScanOptions {
 };
 
 /**
- * The whole scan of a load: search, then DeriveLoadRows. No rows when the folder does not
- * exist.
+ * The whole scan of a load: search (telling @p onFolder of each folder searched), then
+ * DeriveLoadRows. No rows when the folder does not exist.
  */
 std::vector<LoadRow> LoadScan(const LoadScanOptions &options, const LoadRowCallback &onRow = {},
-                              bool keep = true);
+                              bool keep = true, const FolderReadCallback &onFolder = {});
 
 /** LoadScan with the options Settings holds when it starts. */
 std::vector<LoadRow> LoadScan(const LoadRowCallback &onRow = {}, bool keep = true);
