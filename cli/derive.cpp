@@ -1,5 +1,6 @@
 #include "clicommand.h"
 #include "namingflags.h"
+#include "printable.h"
 
 #include "naming/foldername.h"
 #include "naming/namingcontext.h"
@@ -33,8 +34,8 @@ int Derive(const QStringList &arguments) {
     NamingContext context;
     for (const QString &name : names) {
         const FolderNameResult r = DeriveFolderName(name, name, naming, &context);
-        Out(r.Status() + QLatin1Char('\t') + OneLine(r.folder) + QLatin1Char('\t') + OneLine(name) +
-            QLatin1Char('\n'));
+        Out(r.Status() + QLatin1Char('\t') + Printable(r.folder) + QLatin1Char('\t') +
+            Printable(name) + QLatin1Char('\n'));
     }
     return 0;
 }

@@ -1,4 +1,6 @@
 #include "clicommand.h"
+#include "printable.h"
+#include "progressline.h"
 
 #include "base/extensionfilter.h"
 #include "base/paths.h"
@@ -29,6 +31,7 @@ int RunExportCommand(const QStringList &arguments) {
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("Replace FILE when it exists."));
     parser.addOptions({html, text, filter, noEmpty, force});
+    ProgressLine::AddOption(parser);
     parser.addPositionalArgument(QStringLiteral("ROOT"), QStringLiteral("The folder to list."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The listing to write."));
     if (!parser.parse(arguments)) {
@@ -65,12 +68,12 @@ int RunExportCommand(const QStringList &arguments) {
 
     const QString root = NormalizePath(QFileInfo(args.at(0)).absoluteFilePath());
     if (!FolderExists(root)) {
-        Err(QLatin1String("Unable to read directory! (") + root + QLatin1String(")\n"));
+        Err(QLatin1String("Unable to read directory! (") + Printable(root) + QLatin1String(")\n"));
         return 2;
     }
     const QString file = args.at(1);
     if (QFileInfo::exists(file) && !parser.isSet(force)) {
-        Err(QLatin1String("This list file already exists! (") + file +
+        Err(QLatin1String("This list file already exists! (") + Printable(file) +
             QLatin1String(") Use --force to replace it.\n"));
         return 1;
     }
@@ -79,9 +82,25 @@ int RunExportCommand(const QStringList &arguments) {
     QString lastStatus;
     QObject::connect(&list, &FolderList::Status,
                      [&lastStatus](const QString &status) { lastStatus = status; });
+    // Each pass counts folders: the search names the one it has just read.
+    ProgressLine progress(parser);
+    bool searching = true;
+    QObject::connect(&list, &FolderList::Progress, [&](int value, int max) {
+        if (value == 0) {
+            progress.Begin(searching ? QStringLiteral("Reading") : QStringLiteral("Writing"), max,
+                           QStringLiteral("folders"));
+            return;
+        }
+        const auto folder = searching ? list.Item(value) : nullptr;
+        progress.Step(value, folder ? folder->Path() : QString());
+    });
     list.SetRootPath(root);
+    progress.Reading(root);
     list.SearchFiles(patterns);
-    switch (list.SaveFiles(file, options)) {
+    searching = false;
+    const SaveResult saved = list.SaveFiles(file, options);
+    progress.Erase();
+    switch (saved) {
     case SaveResult::Saved:
         Out(lastStatus + QLatin1Char('\n'));
         return 0;
@@ -91,7 +110,7 @@ int RunExportCommand(const QStringList &arguments) {
     case SaveResult::WriteFailed:
         break;
     }
-    Err(QLatin1String("Unable to write the list file! (") + file + QLatin1String(")\n"));
+    Err(QLatin1String("Unable to write the list file! (") + Printable(file) + QLatin1String(")\n"));
     return 1;
 }
 

@@ -1,5 +1,8 @@
 #include "clicommand.h"
+#include "consoledialogs.h"
 #include "namingflags.h"
+#include "printable.h"
+#include "progressline.h"
 
 #include "base/extensionfilter.h"
 #include "base/fileoperations.h"
@@ -10,6 +13,7 @@
 #include "organize/loadscan.h"
 #include "organize/organizeengine.h"
 #include "organize/organizelist.h"
+#include "organize/organizelock.h"
 #include "tags/genres.h"
 
 #include <QCommandLineParser>
@@ -51,6 +55,7 @@ int Organize(const QStringList &arguments) {
                       QStringLiteral("Extensions to load, comma separated (mp3,wma; * for all)."),
                       QStringLiteral("LIST")});
     NamingFlags::Add(parser);
+    ProgressLine::AddOption(parser);
     parser.addPositionalArgument(QStringLiteral("SOURCE"),
                                  QStringLiteral("The Source Media folder."));
     parser.addPositionalArgument(QStringLiteral("DEST"), QStringLiteral("The Organize To folder."));
@@ -103,27 +108,37 @@ int Organize(const QStringList &arguments) {
     if (parser.isSet(QStringLiteral("rename-from-tag")))
         options.renameFromTag = true;
 
+    // A real run holds the folder from before its load to its end (a plan touches nothing).
+    const ConsoleDialogs console;
+    std::unique_ptr<OrganizeLock> lock;
+    if (!dryRun && !(lock = LockForOrganize(options.inpath)))
+        return 2;
+
+    ProgressLine view(parser); // the progress line
     OrganizeList list;
     list.BeginBatch();
     LoadScanOptions scan = LoadScanOptions::FromSettings();
     scan.naming = naming;
     LoadScan(
         scan,
-        [&list](const LoadRow &loaded, int, int) {
+        [&](const LoadRow &loaded, int number, int total) {
+            if (number == 1)
+                view.Begin(QStringLiteral("Naming"), total);
+            view.Step(number);
             list.Append(OrganizeRow::FromLoad(loaded));
             return true;
         },
-        false);
+        false, [&view](const QString &folder) { view.Reading(folder); });
     list.EndBatch();
 
     if (!dryRun && !FolderExists(options.outpath))
         MakeFolderPath(options.outpath);
-    NoProgressView view;
     const RunControl run; // a batch run is never cancelled
     int planned = 0;
+    view.Begin(dryRun ? QStringLiteral("Planning") : QStringLiteral("Organizing"), list.Count());
     const OrganizeReport report = OrganizeRows(
         list, view, options, run,
-        [&planned](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
+        [&planned, &view](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
             QString what;
             switch (outcome) {
             case RowOutcome::Organized:
@@ -140,8 +155,10 @@ int Organize(const QStringList &arguments) {
                 what = detail;
                 break;
             }
-            Out(OneLine(row.relativePath) + QLatin1Char('\t') + OneLine(what) + QLatin1Char('\n'));
+            view.Print(Printable(row.relativePath) + QLatin1Char('\t') + Printable(what) +
+                       QLatin1Char('\n'));
         });
+    view.Erase();
     const int left = list.Count() - planned;
     Out(EndingMessage(left, report) + QLatin1Char('\n'));
     std::fflush(stdout);
