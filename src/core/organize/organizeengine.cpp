@@ -267,8 +267,8 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
 
 void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions options,
                    const RunControl &run) {
-    // Held until the run has ended, before anything is created or asked.
-    const auto lock = LockForOrganize(options.inpath);
+    // Taken before anything is asked or created; held until every file is placed.
+    auto lock = LockForOrganize(options.inpath);
     if (!lock)
         return;
     const QString &outpath = options.outpath;
@@ -308,6 +308,7 @@ void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions optio
     if (const int pause = Seams().FinishPauseMs(); pause > 0)
         QThread::msleep(static_cast<unsigned long>(pause));
     view.SetProgress(0);
+    lock.reset(); // the files are placed; the closing message may stay open a long time
     if (run.CloseRequested())
         return;
     const int left = list.Count();
