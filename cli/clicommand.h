@@ -17,5 +17,3 @@ struct CliCommand {
 /** Writes text to standard output / standard error as UTF-8. */
 void Out(const QString &text);
 void Err(const QString &text);
-/** A name printed on one line: tabs and line breaks as \t and \n. */
-QString OneLine(const QString &name);

@@ -1,6 +1,8 @@
 #include "clicommand.h"
 #include "namingflags.h"
+#include "printable.h"
 
+#include "base/nativepath.h"
 #include "naming/foldername.h"
 #include "naming/namingcontext.h"
 #include "tags/genres.h"
@@ -32,9 +34,10 @@ int Derive(const QStringList &arguments) {
         LoadGenres();
     NamingContext context;
     for (const QString &name : names) {
-        const FolderNameResult r = DeriveFolderName(name, name, naming, &context);
-        Out(r.Status() + QLatin1Char('\t') + OneLine(r.folder) + QLatin1Char('\t') + OneLine(name) +
-            QLatin1Char('\n'));
+        const QString shown = ReadableName(name);
+        const FolderNameResult r = DeriveFolderName(shown, name, naming, &context);
+        Out(r.Status() + QLatin1Char('\t') + Printable(r.folder) + QLatin1Char('\t') +
+            Printable(shown) + QLatin1Char('\n'));
     }
     return 0;
 }

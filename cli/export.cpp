@@ -1,4 +1,6 @@
 #include "clicommand.h"
+#include "printable.h"
+#include "progressline.h"
 
 #include "base/extensionfilter.h"
 #include "base/nativepath.h"
@@ -29,6 +31,7 @@ int RunExportCommand(const QStringList &arguments) {
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("Replace FILE when it exists."));
     parser.addOptions({html, text, filter, noEmpty, force});
+    ProgressLine::AddOption(parser);
     parser.addPositionalArgument(QStringLiteral("ROOT"), QStringLiteral("The folder to list."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The listing to write."));
     if (!parser.parse(arguments)) {
@@ -65,13 +68,13 @@ int RunExportCommand(const QStringList &arguments) {
 
     const QString root = NormalizePath(AbsolutePath(args.at(0)));
     if (!FolderExists(root)) {
-        Err(QLatin1String("Unable to read directory! (") + ReadableName(root) +
+        Err(QLatin1String("Unable to read directory! (") + Printable(ReadableName(root)) +
             QLatin1String(")\n"));
         return 2;
     }
     const QString file = args.at(1);
     if (!NothingAt(file) && !parser.isSet(force)) {
-        Err(QLatin1String("This list file already exists! (") + ReadableName(file) +
+        Err(QLatin1String("This list file already exists! (") + Printable(ReadableName(file)) +
             QLatin1String(") Use --force to replace it.\n"));
         return 1;
     }
@@ -80,14 +83,30 @@ int RunExportCommand(const QStringList &arguments) {
     QString lastStatus;
     QObject::connect(&list, &FolderList::Status,
                      [&lastStatus](const QString &status) { lastStatus = status; });
+    // Each pass counts folders: the search names the one it has just read.
+    ProgressLine progress(parser);
+    bool searching = true;
+    QObject::connect(&list, &FolderList::Progress, [&](int value, int max) {
+        if (value == 0) {
+            progress.Begin(searching ? QStringLiteral("Reading") : QStringLiteral("Writing"), max,
+                           QStringLiteral("folders"));
+            return;
+        }
+        const auto folder = searching ? list.Item(value) : nullptr;
+        progress.Step(value, folder ? folder->Path() : QString());
+    });
     list.SetRootPath(root);
+    progress.Reading(root);
     list.SearchFiles(patterns);
-    switch (list.SaveFiles(file, options)) {
+    searching = false;
+    const SaveResult saved = list.SaveFiles(file, options);
+    progress.Erase();
+    switch (saved) {
     case SaveResult::Saved:
         Out(lastStatus + QLatin1Char('\n'));
         if (list.Unread().unreadable == 0)
             return 0;
-        Err(list.Unread().Summary() + QLatin1Char('\n'));
+        Err(Printable(list.Unread().Summary()) + QLatin1Char('\n'));
         return 1;
     case SaveResult::NoFolders:
         Err(QStringLiteral("No folders to save!\n"));
@@ -95,7 +114,7 @@ int RunExportCommand(const QStringList &arguments) {
     case SaveResult::WriteFailed:
         break;
     }
-    Err(QLatin1String("Unable to write the list file! (") + ReadableName(file) +
+    Err(QLatin1String("Unable to write the list file! (") + Printable(ReadableName(file)) +
         QLatin1String(")\n"));
     return 1;
 }

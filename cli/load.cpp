@@ -1,5 +1,7 @@
 #include "clicommand.h"
 #include "namingflags.h"
+#include "printable.h"
+#include "progressline.h"
 
 #include "base/extensionfilter.h"
 #include "base/nativepath.h"
@@ -9,29 +11,9 @@
 
 #include <QCommandLineParser>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
-// Appends the name, through OneLine only where it needs it: most names hold no tab or
-// line break.
-void AppendPrintable(QString &block, const QString &name) {
-    const char16_t *p = reinterpret_cast<const char16_t *>(name.constData());
-    const qsizetype n = name.size();
-    char16_t lowest = 0xFFFF; // one sweep without early exit: the compiler can vectorise it
-    for (qsizetype i = 0; i < n; ++i)
-        lowest = std::min(lowest, p[i]);
-    if (lowest < 32) {
-        for (qsizetype i = 0; i < n; ++i) {
-            if (p[i] == u'\t' || p[i] == u'\n' || p[i] == u'\r') {
-                block += OneLine(name);
-                return;
-            }
-        }
-    }
-    block += QStringView(p, n);
-}
-
 int Load(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -44,6 +26,7 @@ int Load(const QStringList &arguments) {
                       QStringLiteral("Extensions to load, comma separated (mp3,wma; * for all)."),
                       QStringLiteral("LIST")});
     NamingFlags::Add(parser);
+    ProgressLine::AddOption(parser);
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The Source Media folder."));
     if (const int status = NamingFlags::Parse(parser, arguments))
         return status < 0 ? 0 : status;
@@ -73,15 +56,20 @@ int Load(const QStringList &arguments) {
     if (GenreCount() == 0)
         LoadGenres();
 
+    ProgressLine progress(parser);
     int rows = 0;
     int bad = 0;
     SearchReport unread;
+    unread.onFolder = [&progress](const QString &folder) { progress.Reading(folder); };
     // Rows go out in blocks: one write per row costs more than naming the row.
     QString block;
     block.reserve(1 << 16);
     LoadScan(
         options,
-        [&](const LoadRow &row, int, int) {
+        [&](const LoadRow &row, int number, int total) {
+            if (number == 1)
+                progress.Begin(QStringLiteral("Naming"), total);
+            progress.Step(number);
             ++rows;
             if (!row.name.ok)
                 ++bad;
@@ -91,18 +79,19 @@ int Load(const QStringList &arguments) {
             AppendPrintable(block, ReadableName(row.relativePath));
             block += QLatin1Char('\n');
             if (block.size() > (1 << 15)) {
-                Out(block);
+                progress.Print(block);
                 block.resize(0); // keeps the buffer, unlike clear()
             }
             return true;
         },
         false, &unread);
-    Out(block);
+    progress.Print(block);
     std::fflush(stdout);
+    progress.Erase();
     Err(QStringLiteral("%1 files, %2 without a folder name\n").arg(rows).arg(bad));
     if (unread.unreadable == 0)
         return 0;
-    Err(unread.Summary() + QLatin1Char('\n'));
+    Err(Printable(unread.Summary()) + QLatin1Char('\n'));
     return 1;
 }
 

@@ -51,20 +51,6 @@ void Err(const QString &text) {
     std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stderr);
 }
 
-QString OneLine(const QString &name) {
-    const auto breaks = [](QChar c) {
-        return c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
-    };
-    if (std::none_of(name.cbegin(), name.cend(), breaks))
-        return name;
-    QString s = name;
-    s.replace(QLatin1Char('\t'), QLatin1String("\\t"));
-    s.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
-    s.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    s.replace(QLatin1Char('\r'), QLatin1String("\\n"));
-    return s;
-}
-
 int main(int argc, char *argv[]) {
     // A command's help reads "Usage: sortiva-cli COMMAND ...": Qt takes that name from the
     // first argument, so the command word moves into it.

@@ -1,5 +1,8 @@
 #include "clicommand.h"
+#include "consoledialogs.h"
 #include "namingflags.h"
+#include "printable.h"
+#include "progressline.h"
 
 #include "base/extensionfilter.h"
 #include "base/fileoperations.h"
@@ -11,6 +14,7 @@
 #include "organize/loadscan.h"
 #include "organize/organizeengine.h"
 #include "organize/organizelist.h"
+#include "organize/organizelock.h"
 #include "tags/genres.h"
 
 #include <QCommandLineParser>
@@ -52,6 +56,7 @@ int Organize(const QStringList &arguments) {
                       QStringLiteral("Extensions to load, comma separated (mp3,wma; * for all)."),
                       QStringLiteral("LIST")});
     NamingFlags::Add(parser);
+    ProgressLine::AddOption(parser);
     parser.addPositionalArgument(QStringLiteral("SOURCE"),
                                  QStringLiteral("The Source Media folder."));
     parser.addPositionalArgument(QStringLiteral("DEST"), QStringLiteral("The Organize To folder."));
@@ -104,14 +109,25 @@ int Organize(const QStringList &arguments) {
     if (parser.isSet(QStringLiteral("rename-from-tag")))
         options.renameFromTag = true;
 
+    // A real run holds the folder from before its load to its end (a plan touches nothing).
+    const ConsoleDialogs console;
+    std::unique_ptr<OrganizeLock> lock;
+    if (!dryRun && !(lock = LockForOrganize(options.inpath)))
+        return 2;
+
+    ProgressLine view(parser); // the progress line
     OrganizeList list;
     list.BeginBatch();
     LoadScanOptions scan = LoadScanOptions::FromSettings();
     scan.naming = naming;
     SearchReport unread;
+    unread.onFolder = [&view](const QString &folder) { view.Reading(folder); };
     LoadScan(
         scan,
-        [&list](const LoadRow &loaded, int, int) {
+        [&](const LoadRow &loaded, int number, int total) {
+            if (number == 1)
+                view.Begin(QStringLiteral("Naming"), total);
+            view.Step(number);
             list.Append(OrganizeRow::FromLoad(loaded));
             return true;
         },
@@ -120,36 +136,37 @@ int Organize(const QStringList &arguments) {
 
     if (!dryRun && !FolderExists(options.outpath))
         MakeFolderPath(options.outpath);
-    NoProgressView view;
     const RunControl run; // a batch run is never cancelled
     int planned = 0;
-    const OrganizeReport report =
-        OrganizeRows(list, view, options, run,
-                     [&planned](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
-                         QString what;
-                         switch (outcome) {
-                         case RowOutcome::Organized:
-                             what = QStringLiteral("organized");
-                             break;
-                         case RowOutcome::Skipped:
-                             what = QStringLiteral("skipped");
-                             break;
-                         case RowOutcome::Failed:
-                             what = QStringLiteral("failed: ") + detail;
-                             break;
-                         case RowOutcome::Planned:
-                             ++planned;
-                             what = ReadableName(detail);
-                             break;
-                         }
-                         Out(OneLine(ReadableName(row.relativePath)) + QLatin1Char('\t') +
-                             OneLine(what) + QLatin1Char('\n'));
-                     });
+    view.Begin(dryRun ? QStringLiteral("Planning") : QStringLiteral("Organizing"), list.Count());
+    const OrganizeReport report = OrganizeRows(
+        list, view, options, run,
+        [&planned, &view](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
+            QString what;
+            switch (outcome) {
+            case RowOutcome::Organized:
+                what = QStringLiteral("organized");
+                break;
+            case RowOutcome::Skipped:
+                what = QStringLiteral("skipped");
+                break;
+            case RowOutcome::Failed:
+                what = QStringLiteral("failed: ") + detail;
+                break;
+            case RowOutcome::Planned:
+                ++planned;
+                what = ReadableName(detail);
+                break;
+            }
+            view.Print(Printable(ReadableName(row.relativePath)) + QLatin1Char('\t') +
+                       Printable(what) + QLatin1Char('\n'));
+        });
+    view.Erase();
     const int left = list.Count() - planned;
     Out(EndingMessage(left, report) + QLatin1Char('\n'));
     std::fflush(stdout);
     if (unread.unreadable > 0)
-        Err(unread.Summary() + QStringLiteral(". Their files were not organized.\n"));
+        Err(Printable(unread.Summary()) + QStringLiteral(". Their files were not organized.\n"));
     return left == 0 && unread.unreadable == 0 ? 0 : 1;
 }
 

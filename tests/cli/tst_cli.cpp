@@ -1,3 +1,4 @@
+#include "organize/organizelock.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -28,10 +29,13 @@ class TestCli : public QObject {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    Run Cli(const QStringList &arguments) {
+    // @p terminal "1" makes the program take standard error for a terminal.
+    Run Cli(const QStringList &arguments, const QString &terminal = QString()) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+        env.insert(QStringLiteral("SORTIVA_STDERR_TTY"), terminal);
+        env.insert(QStringLiteral("COLUMNS"), QStringLiteral("300"));
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(m_dir.path());
         QStringList expanded;
@@ -46,8 +50,10 @@ class TestCli : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid() && m_config.isValid());
-        for (const char *name : {"Corvelle - Song.mp3", "notes.txt", "Tab\tName - Song.wma",
-                                 "(1).mp3", "Live/Pembo Ft. Kaz - Song.mp3"})
+        qputenv("XDG_RUNTIME_DIR", m_config.path().toUtf8()); // organize locks, ours and its
+        for (const char *name :
+             {"Corvelle - Song.mp3", "notes.txt", "Tab\tName - Song.wma", "(1).mp3",
+              "Live/Pembo Ft. Kaz - Song.mp3", "Esc\x1b]0;\x7f\xc2\x9b\r - Song.mp3"})
             Write(QStringLiteral("media/") + QLatin1String(name));
         // An ID3 tag whose album is "the velvet lanterns", for derive.
         Write(QStringLiteral("tagged.mp3"),
@@ -60,11 +66,15 @@ class TestCli : public QObject {
 
     // Every refusal exits with its status, says why on standard error and touches no file.
     void refusals() {
+        const OrganizeLock otherRun(m_dir.filePath(QStringLiteral("music/")));
         for (const auto &[arguments, status, err] : {
                  std::tuple{QStringList{}, 2, ""},
                  {{"load", "@/nothing"}, 2, "Folder does not exist!\n"},
                  {{"load", "--dash", "7", "@/media"}, 2, "--dash takes"},
                  {{"organize", "@/media", "@/out"}, 2, "organize moves and copies"},
+                 {{"organize", "--yes", "@/music", "@/out"},
+                  2,
+                  "Another organize of this folder is running.\n"},
                  {{"export", "--text", "--html", "@/music", "@/l.txt"}, 2, "Usage:"},
                  {{"export", "@/gone/", "@/l.txt"}, 2, "Unable to read directory! (@/gone)\n"},
                  {{"export", "--text", "@/music", "@/music/a.mp3"},
@@ -83,16 +93,19 @@ class TestCli : public QObject {
         }
     }
 
-    // The options reach the search and the naming; a bad row; a tab in a name escaped.
+    // The options reach the search and the naming; a bad row; control characters in names
+    // escaped.
     void load() {
         const Run r =
             Cli({"load", "--recursive", "--filter", "mp3,wma", "--no-primary", "@/media/"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, QStringLiteral("bad\t\t(1).mp3\n"
-                                       "ok\tCorvelle\tCorvelle - Song.mp3\n"
-                                       "ok\tTab Name\tTab\\tName - Song.wma\n"
-                                       "ok\tPembo With Kaz\tLive/Pembo Ft. Kaz - Song.mp3\n"));
-        QCOMPARE(r.err, QStringLiteral("4 files, 1 without a folder name\n"));
+        QCOMPARE(r.out, QStringLiteral(
+                            "bad\t\t(1).mp3\n"
+                            "ok\tCorvelle\tCorvelle - Song.mp3\n"
+                            "ok\tEsc \\x7f\u00e2\\x9b\tEsc\\e]0;\\x7f\u00c2\\x9b\\x0d - Song.mp3\n"
+                            "ok\tTab Name\tTab\\tName - Song.wma\n"
+                            "ok\tPembo With Kaz\tLive/Pembo Ft. Kaz - Song.mp3\n"));
+        QCOMPARE(r.err, QStringLiteral("5 files, 1 without a folder name\n"));
     }
 
     void longLoadIsPrintedOnce() {
@@ -143,6 +156,40 @@ class TestCli : public QObject {
             QVERIFY(Read(file).startsWith(start));
             QCOMPARE(Read(file).contains("Empty"), !options.contains(QStringLiteral("--no-empty")));
         }
+    }
+
+    // The line shown on a terminal: its parts in order ("|" between), none when empty; it is
+    // always erased before the program's last words.
+    void progressLine_data() {
+        QTest::addColumn<QString>("terminal");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("load: the folder read, then the files named")
+            << "1" << QStringList{"load", "--recursive", "--filter", "mp3,wma", "@/media"}
+            << "\rReading @/media\x1b[K|\rNaming 1 of 5 files|\rNaming 5 of 5 files";
+        QTest::newRow("organize plan")
+            << "1" << QStringList{"organize", "--dry-run", "@/music", "@/out"}
+            << "\rReading @/music\x1b[K|\rPlanning 1 of 1 files";
+        QTest::newRow("export: both passes")
+            << "1" << QStringList{"export", "--text", "--force", "@/music", "@/listed.txt"}
+            << "\rReading 1 of 2 folders|\rReading 2 of 2 folders|\rWriting 2 of 2 folders";
+        QTest::newRow("quiet") << "1" << QStringList{"load", "--quiet", "@/media"} << "";
+        QTest::newRow("standard error not a terminal")
+            << "0" << QStringList{"load", "@/media"} << "";
+    }
+    void progressLine() {
+        QFETCH(QString, terminal);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, shown);
+        const Run r = Cli(arguments, terminal);
+        QCOMPARE(r.status, 0);
+        qsizetype at = 0;
+        for (const QString &part : At(shown).split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+            at = r.err.indexOf(part, at);
+            QVERIFY2(at >= 0, qPrintable(part + QLatin1String(" in ") + r.err));
+        }
+        const qsizetype last = r.err.lastIndexOf(QLatin1Char('\r'));
+        QVERIFY(shown.isEmpty() ? last < 0 : r.err.mid(last).startsWith("\r\x1b[K"));
     }
 
     // What is printed first; the files that stand afterwards ("!" marks one gone); what the

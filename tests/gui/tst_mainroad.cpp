@@ -6,6 +6,7 @@
 #include "gui/mainwindow.h"
 #include "gui/optionsdialog.h"
 #include "organize/organizelist.h"
+#include "organize/organizelock.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 #include "tags/genres.h"
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 // The main road through the real main window: Load, edits, the pop-up menu, Organize, and
 // closing in the middle of a run.
@@ -139,16 +141,26 @@ class TestMainRoad : public QObject {
         Child<QMenu>(w, "listMenu")->close();
     }
 
+    void organizeThroughTheWindow_data() {
+        QTest::addColumn<bool>("otherRun");
+        QTest::newRow("alone") << false;
+        QTest::newRow("while another run holds the folder") << true;
+    }
     void organizeThroughTheWindow() {
+        QFETCH(bool, otherRun);
         ScriptedDialogs dialogs;
         MainWindow w;
         Fill(w, 3);
         Click(w, "loadButton");
+        std::optional<OrganizeLock> other;
+        if (otherRun)
+            other.emplace(in);
         dialogs.AnswerMessage(MsgResult::Yes);
         Click(w, "organizeButton");
-        QCOMPARE(Model(w)->rowCount(), 0);
-        QVERIFY(QFile::exists(out + QStringLiteral("/Artist002/Artist002 - Song.mp3")));
-        QVERIFY(dialogs.MessageTexts().last().endsWith(QStringLiteral("Has Organized 3 Files.")));
+        QCOMPARE(Model(w)->rowCount(), otherRun ? 3 : 0);
+        QCOMPARE(QFile::exists(out + QStringLiteral("/Artist002/Artist002 - Song.mp3")), !otherRun);
+        QVERIFY(dialogs.MessageTexts().last().endsWith(
+            otherRun ? OrganizeBusyText() : QStringLiteral("Has Organized 3 Files.")));
         QVERIFY(Child(w, "loadButton")->isEnabled());
     }
 

@@ -15,6 +15,8 @@ void IsolateSettings() {
         !qEnvironmentVariable("XDG_CONFIG_HOME").contains(QLatin1String("xdg")))
         qputenv("XDG_CONFIG_HOME", fallback.path().toLocal8Bit());
     QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    // Organize locks too stay out of the user's own runtime folder.
+    qputenv("XDG_RUNTIME_DIR", qgetenv("XDG_CONFIG_HOME"));
     ClearStore();
 }
 

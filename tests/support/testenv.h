@@ -7,7 +7,8 @@
 namespace TestEnv {
 /**
  * Makes sure the settings store lives in a private folder (ctest already sets
- * XDG_CONFIG_HOME per test; a test started by hand gets a temporary one) and empties it.
+ * XDG_CONFIG_HOME per test; a test started by hand gets a temporary one) and empties it;
+ * organize locks are taken there too.
  * Call from initTestCase() before anything touches the store.
  */
 void IsolateSettings();

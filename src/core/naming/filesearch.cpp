@@ -304,6 +304,8 @@ void WalkTree(const QString &root, int folderMask, SearchReport *report, Visit v
         queue.pop_front();
         const QString base = SearchFolderBase(current.path);
         std::vector<Entry> entries;
+        if (report && report->onFolder)
+            report->onFolder(current.path);
         if (current.enter)
             entries = ReadFolder(current.path, report);
         visit(current.path, base, entries);

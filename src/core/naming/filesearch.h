@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 /**
  * Attribute bits of the searches: read-only 1, hidden 2, system 4, directory 16, archive 32.
  * Here "hidden" means a name beginning with "."; there is no system bit.
@@ -20,9 +22,14 @@ inline constexpr int FileSearchMask = 39;
 /** FileSearchMask plus folders (hidden folders included). */
 inline constexpr int FolderSearchMask = 55;
 
-/** The folders a search could not read (no permission, an I/O error, removed meanwhile). */
+/**
+ * What a search tells as it goes: each folder it reads, and the folders it could not read
+ * (no permission, an I/O error, removed meanwhile).
+ */
 struct SearchReport {
     static constexpr int kExamples = 5;
+    /** Told each folder a search reads, in search order; may be empty. */
+    std::function<void(const QString &folder)> onFolder;
     int unreadable = 0;
     /** The first few of them. */
     QStringList examples;

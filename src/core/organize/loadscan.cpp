@@ -11,6 +11,8 @@ QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool re
                            SearchReport *report) {
     if (recursive)
         return FindFilesRecursive(inpath, filter, FileSearchMask, FolderSearchMask, report);
+    if (report && report->onFolder)
+        report->onFolder(inpath);
     return FindFiles(inpath, filter, FileSearchMask, report);
 }
 

@@ -11,6 +11,7 @@
 #include "naming/tagname.h"
 #include "organize/destinationindex.h"
 #include "organize/organizelist.h"
+#include "organize/organizelock.h"
 #include "tags/id3v1tag.h"
 
 #include <QCoreApplication>
@@ -267,6 +268,10 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
 
 void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions options,
                    const RunControl &run) {
+    // Taken before anything is asked or created; held until every file is placed.
+    auto lock = LockForOrganize(options.inpath);
+    if (!lock)
+        return;
     const QString &outpath = options.outpath;
     if (!FolderExists(outpath)) {
         const MsgResult r = Dialogs().Message(
@@ -305,6 +310,7 @@ void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions optio
     if (const int pause = Seams().FinishPauseMs(); pause > 0)
         QThread::msleep(static_cast<unsigned long>(pause));
     view.SetProgress(0);
+    lock.reset(); // the files are placed; the closing message may stay open a long time
     if (run.CloseRequested())
         return;
     const int left = list.Count();

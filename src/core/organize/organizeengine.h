@@ -64,9 +64,11 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
                             const RunControl &run, const RowObserver &observer = {});
 
 /**
- * The whole engine on the list: the two preparation questions, the row loop and the
- * ending with its message (none when the window is being closed). Answering the question
- * about kept sources with Yes turns deletion on for this run and in the saved settings.
+ * The whole engine on the list, holding the Source Media folder's organize lock: the two
+ * preparation questions, the row loop and the ending with its message (none when the window
+ * is being closed). When another run holds the folder, it says so and touches nothing. Answering
+ * the question about kept sources with Yes turns deletion on for this run and in the saved
+ * settings.
  */
 void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions options,
                    const RunControl &run);

@@ -10,6 +10,7 @@
 #include "organize/destinationindex.h"
 #include "organize/loadscan.h"
 #include "organize/organizelist.h"
+#include "organize/organizelock.h"
 #include "support/fakeprogressview.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
@@ -474,6 +475,36 @@ class TestOrganizeEngine : public QObject {
                                        "Organizer Has Organized 1 Files.")
                       : QStringLiteral("Media File Organization Aborted."));
         QCOMPARE(dialogs.asked.last().icon, done ? MsgIcon::Information : MsgIcon::Critical);
+    }
+
+    // Another run's lock on the source folder, taken through the spelling given.
+    void secondRunOnTheSameFolder_data() {
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("held under another spelling") << "in/../in/" << true;
+        QTest::newRow("held through a link to the folder") << "link" << true;
+        QTest::newRow("released before the run") << "in" << false;
+    }
+    void secondRunOnTheSameFolder() {
+        QFETCH(QString, holder);
+        QFETCH(bool, busy);
+        QVERIFY(Write(in + QStringLiteral("/a.mp3"), "x"));
+        QVERIFY(QFile::link(in, dir->filePath(QStringLiteral("link"))));
+        out = dir->filePath(QStringLiteral("new"));
+        auto other = std::make_unique<OrganizeLock>(dir->filePath(holder));
+        QVERIFY(!other->Busy());
+        if (!busy)
+            other.reset();
+        OrganizeList list;
+        list.Append(Row(QStringLiteral("A"), QStringLiteral("a.mp3")));
+        ScriptedDialogs dialogs;
+        dialogs.AnswerMessage(MsgResult::Yes);
+        FakeProgressView view;
+        OrganizeFiles(list, view, Options(true), run);
+        QCOMPARE(dialogs.MessageTexts().first() == OrganizeBusyText(), busy);
+        QCOMPARE(dialogs.asked.size() == 1 && dialogs.asked[0].icon == MsgIcon::Information, busy);
+        QCOMPARE(QFileInfo::exists(out), !busy);
+        QCOMPARE(QFile::exists(in + QStringLiteral("/a.mp3")), busy);
     }
 
     void organizeCommandStopsEarly_data() {
