@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+
 // sortiva-cli run as a user runs it, against a private settings folder. In the tables "@"
 // stands for the temporary folder the media trees live in.
 class TestCli : public QObject {
@@ -30,7 +33,8 @@ class TestCli : public QObject {
     }
 
     // @p terminal "1" makes the program take standard error for a terminal.
-    Run Cli(const QStringList &arguments, const QString &terminal = QString()) {
+    Run Cli(const QStringList &arguments, const QString &terminal = QString(),
+            const QString &program = QStringLiteral(SORTIVA_CLI_PATH)) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
@@ -41,7 +45,7 @@ class TestCli : public QObject {
         QStringList expanded;
         for (const QString &a : arguments)
             expanded << At(a);
-        p.start(QStringLiteral(SORTIVA_CLI_PATH), expanded);
+        p.start(program, expanded);
         const bool ended = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
         return {ended ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
                 QString::fromUtf8(p.readAllStandardError())};
@@ -62,6 +66,11 @@ class TestCli : public QObject {
         Write("music/a.mp3", "abc");
         Write("music/notes.txt", "12345");
         QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("music/Empty"))));
+    }
+
+    void cleanupTestCase() {
+        // Qt cannot remove names that are not UTF-8; the standard library takes bytes.
+        std::filesystem::remove_all(QFile::encodeName(m_dir.path()).constData());
     }
 
     // Every refusal exits with its status, says why on standard error and touches no file.
@@ -190,6 +199,47 @@ class TestCli : public QObject {
         }
         const qsizetype last = r.err.lastIndexOf(QLatin1Char('\r'));
         QVERIFY(shown.isEmpty() ? last < 0 : r.err.mid(last).startsWith("\r\x1b[K"));
+    }
+
+    // Names that are not UTF-8, in SOURCE, DEST, a sub-folder and the files, are moved
+    // with their exact bytes and listed as people read them.
+    void foreignNameBytes() {
+        const QByteArray root = QFile::encodeName(m_dir.path());
+        const QByteArray source = root + "/S\xe9rc", dest = root + "/D\xe9st";
+        const QByteArrayList names = {"Caf\xe9 Tacuba - Eres.mp3", "Sub\x92/\xff Band - Song.mp3"};
+        QVERIFY(std::filesystem::create_directories(QByteArray(source + "/Sub\x92").constData()));
+        QVERIFY(std::filesystem::create_directory(dest.constData()));
+        for (const QByteArray &name : names)
+            QVERIFY(std::ofstream(QByteArray(source + '/' + name).constData()) << "song");
+        // printf turns the octal escapes into the bytes QProcess could not pass.
+        const auto bytes = [this](const QStringList &arguments) {
+            return Cli({"-c", "printf \"$1\" | xargs -0 \"$0\"", SORTIVA_CLI_PATH,
+                        arguments.join(QStringLiteral("\\0"))},
+                       QString(), QStringLiteral("/bin/sh"));
+        };
+        Run r = bytes({"organize", "--yes", "--move", "--recursive", "--no-primary",
+                       At("@/S\\351rc"), At("@/D\\351st")});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains(u"Caf\u00e9 Tacuba - Eres.mp3\torganized\n") &&
+                     r.out.contains(u"Sub\u2019/\u00ff Band - Song.mp3\torganized\n"),
+                 qPrintable(r.out));
+        QByteArrayList moved;
+        for (const auto &e : std::filesystem::recursive_directory_iterator(dest.constData()))
+            if (e.is_regular_file())
+                moved << QByteArray::fromStdString(e.path().filename().string());
+        std::sort(moved.begin(), moved.end());
+        QCOMPARE(moved, QByteArrayList({"Caf\xe9 Tacuba - Eres.mp3", "\xff Band - Song.mp3"}));
+        QVERIFY(
+            std::filesystem::is_directory(QByteArray(dest + "/Caf\xc3\xa9 Tacuba").constData()));
+        QVERIFY(!std::filesystem::exists(QByteArray(source + '/' + names[0]).constData()));
+
+        r = bytes({"export", "--text", At("@/D\\351st"), At("@/listing-bytes.txt")});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains(u" With 2 Files Totaling 8 Bytes"), qPrintable(r.out));
+        const QString listed = QString::fromUtf8(Read(m_dir.filePath("listing-bytes.txt")));
+        QVERIFY2(listed.contains(u"\tCaf\u00e9 Tacuba - Eres.mp3") &&
+                     listed.contains(u"\t\u00ff Band - Song.mp3"),
+                 qPrintable(listed));
     }
 
     // What is printed first; the files that stand afterwards ("!" marks one gone); what the
