@@ -13,6 +13,8 @@
 
 #include <QtTest>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 
@@ -76,18 +78,29 @@ class TestMainRoad : public QObject {
         Settings.autoadd = 0;
     }
 
+    void cleanup() {
+        // Qt cannot remove names that are not UTF-8; the standard library takes bytes.
+        std::filesystem::remove_all(QFile::encodeName(dir->path()).constData());
+    }
+
     void loadFillsTheList() {
         Touch(QStringLiteral("Corvelle - Song.mp3"));
         Touch(QStringLiteral("---.mp3"));
+        // A name copied from an old Windows share: Latin-1 bytes, read as such.
+        QVERIFY(std::ofstream(
+                    QByteArray(QFile::encodeName(in) + "/Caf\xe9 Tacuba - Eres.mp3").constData())
+                << "x");
         ScriptedDialogs dialogs;
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.setSourceFolder(in);
         Click(w, "loadButton");
-        QCOMPARE(Model(w)->rowCount(), 2);
+        QCOMPARE(Model(w)->rowCount(), 3);
         QCOMPARE(Cell(w, 0, 1), QStringLiteral("---.mp3"));
-        QCOMPARE(Cell(w, 1, 0), QStringLiteral("Corvelle"));
+        QCOMPARE(Cell(w, 1, 0), QStringLiteral("Caf\u00e9 Tacuba"));
+        QCOMPARE(Cell(w, 1, 1), QStringLiteral("Caf\u00e9 Tacuba - Eres.mp3"));
+        QCOMPARE(Cell(w, 2, 0), QStringLiteral("Corvelle"));
         // A click on the bad row says why it is bad.
         const QRect r = View(w)->visualRect(Model(w)->index(0, 1));
         QTest::mouseClick(View(w)->viewport(), Qt::LeftButton, {}, r.center());
