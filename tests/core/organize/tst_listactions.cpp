@@ -1,5 +1,6 @@
 #include "organize/listactions.h"
 
+#include "base/nativepath.h"
 #include "base/settings.h"
 #include "organize/organizelist.h"
 #include "support/scripteddialogs.h"
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 class TestListActions : public QObject {
@@ -154,6 +157,29 @@ class TestListActions : public QObject {
         QVERIFY(c[2].isEmpty() || dialogs.MessageTexts().value(0).startsWith(c[2]));
         const bool renamed = expected != QLatin1String("Live/song.mp3");
         QCOMPARE(list.Row(0).status, renamed ? RowStatus::Ok : RowStatus::Bad);
+    }
+
+    // A name that is not UTF-8 is offered as people read it; left so, it keeps its bytes.
+    void renameForeignName_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("kept") << QStringLiteral("Caf\u00e9.mp3") << QByteArray("Caf\xe9.mp3");
+        QTest::newRow("changed") << QStringLiteral("Caf\u00e9 Tacuba.mp3")
+                                 << QByteArray("Caf\xc3\xa9 Tacuba.mp3");
+    }
+    void renameForeignName() {
+        QFETCH(QString, answer);
+        QFETCH(QByteArray, after);
+        const std::string folder = QFile::encodeName(in + QLatin1Char('/')).toStdString();
+        QVERIFY(std::ofstream(folder + "Caf\xe9.mp3") << "x");
+        Rows({"A:" + PathFromNative("Caf\xe9.mp3")});
+        ScriptedDialogs dialogs;
+        dialogs.AnswerInput(answer);
+        ListActions::RenameRowFile(list, options);
+        QCOMPARE(dialogs.asked.first().extra, QStringLiteral("Caf\u00e9.mp3"));
+        QVERIFY(std::filesystem::exists(folder + after.toStdString()));
+        QVERIFY(std::filesystem::remove(folder + after.toStdString()));
+        QVERIFY(std::filesystem::is_empty(folder));
     }
 
     void renameToANameAnotherRowHolds_data() {
