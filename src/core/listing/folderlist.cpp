@@ -7,6 +7,13 @@
 #include "naming/filesearch.h"
 
 namespace {
+// A line break inside a name would split its row of the text listing in two.
+QString OnOneLine(QString text) {
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
 QString NamePart(const QString &path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
@@ -96,7 +103,7 @@ bool FolderList::SearchFiles(const QString &fileFilter) {
 QString FolderList::ToText(const QDateTime &date) const {
     const QLatin1StringView n = ListingLineEnd;
     return QLatin1String("Folder Directory Listing By Sortiva - Coded by Quillon") + n +
-           QLatin1String("\tPath: ") + PathWithoutDrive(ReadableName(m_rootPath)) + n +
+           QLatin1String("\tPath: ") + OnOneLine(PathWithoutDrive(ReadableName(m_rootPath))) + n +
            QLatin1String("\tFolders: ") + QString::number(Count()) + n +
            QLatin1String("\tFiles: ") + QString::number(m_fileCount) + n +
            QLatin1String("\tTotal: ") + FormatSize(static_cast<double>(m_size)) + n +
@@ -176,9 +183,9 @@ SaveResult FolderList::SaveFiles(const QString &filePath, const ListingOptions &
                 }
                 out.Line(QStringLiteral("</table><br>"));
             } else {
-                out.Line(ListingLineEnd + folder->ToFormat(parent));
+                out.Line(ListingLineEnd + OnOneLine(folder->ToFormat(parent)));
                 for (const auto &f : files)
-                    out.Line(QLatin1Char('\t') + f->ToString(false));
+                    out.Line(QLatin1Char('\t') + OnOneLine(f->ToString(false)));
             }
         }
         emit Progress(i, count);

@@ -28,6 +28,11 @@ bool NeedsEscape(char16_t c) {
     return c >= 0x100 || c == u'&' || c == u'<' || c == u'>' || c == u'"';
 }
 
+// Characters XML allows neither as they are nor as references.
+bool ForbiddenInXml(char16_t c) {
+    return c < 0x20 || c == 0xFFFE || c == 0xFFFF;
+}
+
 void AppendReference(QString &out, char32_t code) {
     out += QLatin1String("&#");
     out += QString::number(static_cast<uint>(code));
@@ -160,8 +165,8 @@ QString EscapeHtml(const QString &text) {
         default:
             if (!NeedsEscape(c)) {
                 out += QChar(c);
-            } else if (c < 0x20) {
-                AppendReference(out, 0xFFFD); // not allowed in XHTML, even as a reference
+            } else if (ForbiddenInXml(c)) {
+                AppendReference(out, 0xFFFD);
             } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
                 AppendReference(out, QChar::surrogateToUcs4(c, p[i + 1]));
                 ++i;

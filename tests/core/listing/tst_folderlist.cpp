@@ -214,15 +214,17 @@ class TestFolderList : public QObject {
 
     void namesAreEscapedAndKeptWhole() {
         options.page.align = QStringLiteral("center");
-        Write(QStringLiteral("n/R&B <live> \"caf") + QChar(0xE9) + QStringLiteral("\" ") +
-                  QChar(0x3042) + QStringLiteral(".mp3"),
+        Write(QStringLiteral("n/R&B <live>\n\"caf") + QChar(0xE9) + QStringLiteral("\" ") +
+                  QChar(0x3042) + QChar(0xFFFE) + QStringLiteral(".mp3"),
               4);
         const QString out = dir->filePath(QStringLiteral("names.out"));
         const auto list = Search(dir->filePath(QStringLiteral("n")), QStringLiteral("*.mp3"));
-        // xhtml escapes markup and refers to non-Latin-1 letters; text is UTF-8 and unescaped.
+        // xhtml escapes markup, refers to non-Latin-1 letters and replaces what XML forbids;
+        // text is UTF-8 and unescaped, with a line break in a name made a blank.
         for (const auto &[html, expected] :
-             {std::pair{true, "<b>R&amp;B &lt;live&gt; &quot;caf\xE9&quot; &#12354;.mp3</b>"},
-              {false, "\tR&B <live> \"caf\xC3\xA9\" \xE3\x81\x82.mp3 (4 Bytes)\r\n"}}) {
+             {std::pair{true,
+                        "<b>R&amp;B &lt;live&gt;\n&quot;caf\xE9&quot; &#12354;&#65533;.mp3</b>"},
+              {false, "\tR&B <live> \"caf\xC3\xA9\" \xE3\x81\x82\xEF\xBF\xBE.mp3 (4 Bytes)\r\n"}}) {
             options.html = html;
             QCOMPARE(list->SaveFiles(out, options), SaveResult::Saved);
             const QByteArray written = TestEnv::ReadFile(out);
@@ -255,8 +257,8 @@ class TestFolderList : public QObject {
         QCOMPARE(EscapeHtml(QStringLiteral("<s>x<&s>\"'")), "&lt;s&gt;x&lt;&amp;s&gt;&quot;'");
         QCOMPARE(EscapeHtml(QChar(0xE9) + QString::fromUcs4(U"\u3042\U0001F3B5")),
                  QChar(0xE9) + QStringLiteral("&#12354;&#127925;"));
-        QCOMPARE(EscapeHtml(QChar(0xD800) + QStringLiteral("x\x01\t\r\n")),
-                 QStringLiteral("&#65533;x&#65533;\t\r\n"));
+        QCOMPARE(EscapeHtml(QChar(0xD800) + QStringLiteral("x\x01\t\r\n") + QChar(0xFFFF)),
+                 QStringLiteral("&#65533;x&#65533;\t\r\n&#65533;"));
         QCOMPARE(PathWithoutDrive(QString()), QStringLiteral("/"));
     }
 
