@@ -90,18 +90,31 @@ QString NormalizePath(const QString &path) {
     return out;
 }
 
+QString NumberedName(const QString &name, qint64 n) {
+    constexpr qsizetype kNameMax = 255; // bytes, on every common Linux file system
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    // A dot at the very start of the name makes a hidden file, not an extension.
+    const bool hasExt = dot > 0;
+    QString base = hasExt ? name.left(dot) : name;
+    const QString tail = QLatin1Char('(') + QString::number(n) + QLatin1Char(')') +
+                         (hasExt ? name.mid(dot) : QString());
+    const qsizetype room = kNameMax - NativePath(tail).size();
+    while (!base.isEmpty() && NativePath(base).size() > room)
+        base.chop(base.size() >= 2 && base.back().isLowSurrogate() &&
+                          base.at(base.size() - 2).isHighSurrogate()
+                      ? 2
+                      : 1);
+    return base + tail;
+}
+
 QString UniqueFileName(const QString &path) {
     if (NothingAt(path))
         return path;
     const qsizetype nameStart = path.lastIndexOf(kSep) + 1;
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    // A dot at the very start of the name makes a hidden file, not an extension.
-    const bool hasExt = dot > nameStart;
-    const QString base = hasExt ? path.left(dot) : path;
-    const QString ext = hasExt ? path.mid(dot) : QString();
+    const QString folder = path.left(nameStart);
+    const QString name = path.mid(nameStart);
     for (qint64 n = 1;; ++n) {
-        const QString candidate =
-            base + QLatin1Char('(') + QString::number(n) + QLatin1Char(')') + ext;
+        const QString candidate = folder + NumberedName(name, n);
         if (NothingAt(candidate))
             return candidate;
     }

@@ -35,10 +35,16 @@ QString FileNamePart(const QString &path);
 /** Removes trailing "/" and collapses doubled "/" after the first two characters. */
 QString NormalizePath(const QString &path);
 /**
+ * The file name @p name numbered "name(n).ext": the number goes before the last "." (a dot
+ * at the very start begins no extension). The name part loses whole characters at its end
+ * where that is needed for the result to fit the 255 bytes a file name may have.
+ */
+QString NumberedName(const QString &name, qint64 n);
+/**
  * The path, or the first free "name(1).ext", "name(2).ext"… in the same folder. "Free"
  * means nothing at all stands there (no file, folder or link). The number goes before the
  * last "." of the file name; a name without one (or a dot-file like ".notes") gets it at
- * the end. Folder names are never numbered.
+ * the end. Folder names are never numbered. See NumberedName.
  */
 QString UniqueFileName(const QString &path);
 /** "512 Bytes", "2.00 Kb", "4.88 Mb", "2.93 Gb" (1 Mb = 1,024,000 bytes). */

@@ -85,15 +85,8 @@ QString DestinationIndex::ExistingName(const QString &folder, const QString &nam
 QString DestinationIndex::FreeName(const QString &folder, const QString &name) {
     if (ExistingName(folder, name).isEmpty())
         return name;
-    // A dot at the very start makes a hidden file, not an extension: numbering before it
-    // would turn ".notes" into the visible "(1).notes".
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const bool hasExt = dot > 0;
-    const QString base = hasExt ? name.left(dot) : name;
-    const QString ext = hasExt ? name.mid(dot) : QString();
     for (int n = 1;; ++n) {
-        const QString candidate =
-            base + QLatin1Char('(') + QString::number(n) + QLatin1Char(')') + ext;
+        const QString candidate = NumberedName(name, n);
         if (ExistingName(folder, candidate).isEmpty())
             return candidate;
     }
