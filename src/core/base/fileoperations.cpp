@@ -4,8 +4,13 @@
 #include "base/paths.h"
 #include "base/testseams.h"
 
+#include <QRandomGenerator>
+
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -160,6 +165,18 @@ MoveResult MoveNoReplaceNative(const QByteArray &from, const QByteArray &to) {
                                                            : MoveResult::NotPossible;
 }
 
+// A free hidden name for a temporary of @p name in @p folder.
+QByteArray HiddenName(const QByteArray &folder, const QString &name) {
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray path = folder + "/." + NativePath(name) + ".part-XXXXXX";
+    struct stat st;
+    do {
+        for (qsizetype i = path.size() - 6; i < path.size(); ++i)
+            path[i] = kLetters[QRandomGenerator::global()->bounded(62)];
+    } while (::lstat(path.constData(), &st) == 0);
+    return path;
+}
+
 enum class Placement { NoReplace, Replace };
 enum class Durability { Synced, Cached };
 
@@ -182,13 +199,12 @@ bool CopyAndPlace(const QString &source, const QString &destination, Placement p
         return false;
 
     // An unnamed file vanishes by itself if the program dies during the copy; where the
-    // file system has none (or the name must replace a file), a hidden name is used.
+    // file system has none, a hidden name is used, which a later run sweeps away.
     const QString folder = FolderPart(AbsolutePath(destination));
     QByteArray temp;
-    int fd = -1;
-    if (placement == Placement::NoReplace)
-        fd = ::open(Native(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    int fd = ::open(Native(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    const bool unnamed = fd >= 0;
+    if (!unnamed) {
         temp = Native(folder + QStringLiteral("/.") + destName + QStringLiteral(".part-XXXXXX"));
         fd = ::mkostemp(temp.data(), O_CLOEXEC);
     }
@@ -206,31 +222,50 @@ bool CopyAndPlace(const QString &source, const QString &destination, Placement p
     if (ok && durability == Durability::Synced)
         ok = ::fsync(out.fd) == 0;
 
-    if (temp.isEmpty()) {
-        // linkat never replaces a name that exists.
-        struct stat placed;
+    struct stat placed {};
+    if (unnamed && ok) {
+        ok = ::fstat(out.fd, &placed) == 0;
+        // linkat never replaces a name that exists: a new name goes straight into place, a
+        // replacing one gets a hidden name first, named only for the rename that follows.
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(out.fd);
-        ok = ok && ::fstat(out.fd, &placed) == 0 &&
-             ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) == 0;
-        if (!out.Close() && ok) {
-            // A write error reported only at close: the named file may be incomplete.
+        const QByteArray linkTarget =
+            placement == Placement::NoReplace ? to : HiddenName(Native(folder), destName);
+        ok = ok && ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, linkTarget.constData(),
+                            AT_SYMLINK_FOLLOW) == 0;
+        if (ok && placement == Placement::Replace)
+            temp = linkTarget;
+    }
+    if (!out.Close() && ok) {
+        // A write error reported only at close: the named file may be incomplete.
+        ok = false;
+        if (unnamed && placement == Placement::NoReplace) {
             struct stat now;
             if (::lstat(to.constData(), &now) == 0 && now.st_dev == placed.st_dev &&
                 now.st_ino == placed.st_ino)
                 ::unlink(to.constData());
-            ok = false;
         }
-        return ok;
     }
-    if (!out.Close())
-        ok = false;
+    if (unnamed && placement == Placement::NoReplace)
+        return ok;
     if (ok && placement == Placement::Replace)
         ok = SameSize(Native(source), temp) && ::rename(temp.constData(), to.constData()) == 0;
     else if (ok)
         ok = MoveNoReplaceNative(temp, to) == MoveResult::Moved;
-    if (!ok)
+    if (!ok && !temp.isEmpty())
         ::unlink(temp.constData());
     return ok;
+}
+
+// True for a name our copies give their temporaries: ".name.part-" and six letters or digits.
+bool IsTemporaryName(const char *name) {
+    const size_t length = std::strlen(name);
+    constexpr size_t kTail = 12; // ".part-XXXXXX"
+    if (name[0] != '.' || length < kTail + 2 || std::strncmp(name + length - kTail, ".part-", 6))
+        return false;
+    for (size_t i = length - 6; i < length; ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
 }
 } // namespace
 
@@ -366,6 +401,25 @@ bool WholeFileWriter::Write(const QByteArray &data) {
         return false;
     m_failed = !WriteAll(m_fd, data.constData(), data.size());
     return !m_failed;
+}
+
+void RemoveStaleTemporaries(const QString &folder, qint64 startNs) {
+    const QByteArray native = Native(folder);
+    DIR *dir = ::opendir(native.constData());
+    if (!dir)
+        return;
+    while (const dirent *d = ::readdir(dir)) {
+        if (!IsTemporaryName(d->d_name))
+            continue;
+        const QByteArray path = native + '/' + d->d_name;
+        struct stat st;
+        // The change time, which a copy's own time stamps do not set back: a temporary
+        // still being written is newer than the run.
+        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+            qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec <= startNs)
+            ::unlink(path.constData());
+    }
+    ::closedir(dir);
 }
 
 bool WholeFileWriter::Commit() {

@@ -57,6 +57,13 @@ bool MoveReplacing(const QString &source, const QString &destination);
  */
 bool RenameFile(const QString &oldPath, QString &newName, bool replace);
 
+/**
+ * Removes the hidden temporaries an earlier copy into @p folder left behind when it was
+ * killed (".name.part-XXXXXX" files last changed by @p startNs, nanoseconds since the
+ * epoch); anything else, and temporaries of copies still running, stay.
+ */
+void RemoveStaleTemporaries(const QString &folder, qint64 startNs);
+
 /** True when both paths name the same file (same device and inode). */
 bool SameFile(const QString &a, const QString &b);
 /** True when @p destination is a file of the same size as @p source. */

@@ -5,8 +5,13 @@
 #include "base/paths.h"
 #include "naming/filesearch.h"
 
+#include <chrono>
+
 DestinationIndex::DestinationIndex(QString outpath, Mode mode)
-    : m_outpath(std::move(outpath)), m_planning(mode == Mode::Planning) {}
+    : m_outpath(std::move(outpath)), m_planning(mode == Mode::Planning),
+      m_startNs(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                    std::chrono::system_clock::now().time_since_epoch())
+                    .count()) {}
 
 QString DestinationIndex::Join(const QString &folder, const QString &name) {
     if (folder.endsWith(QLatin1Char('/')))
@@ -66,6 +71,9 @@ DestinationIndex::Names &DestinationIndex::Files(const QString &folder) {
     if (it != m_files.end())
         return *it;
     Names names;
+    // A folder a run copies into first loses what killed runs left there.
+    if (!m_planning)
+        RemoveStaleTemporaries(folder, m_startNs);
     const QStringList entries = FolderEntryNames(folder, false);
     for (const QString &n : entries)
         names.insert(n.toCaseFolded(), n);

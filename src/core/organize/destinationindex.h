@@ -55,6 +55,8 @@ class DestinationIndex {
     QSet<QString> m_existing;
     bool m_foldersListed = false;
     bool m_planning;
+    // When the run began: temporaries older than this are left over from killed runs.
+    qint64 m_startNs;
     Names m_folders;
     QHash<QString, Names> m_files;
 };

@@ -181,6 +181,21 @@ class TestOrganizeEngine : public QObject {
         QCOMPARE(index.FreeName(out, c[1]), c[2]);
     }
 
+    // A run into a folder first removes the temporaries killed runs left there, and only
+    // those: hidden, our suffix, a regular file.
+    void staleTemporariesAreSwept() {
+        for (const char *name : {".Corvelle - A.mp3.part-Ab12Cd", ".b.part-000000",
+                                 ".notes.part-12345", "x.mp3.part-Ab12Cd", ".c.part-Ab12C!"})
+            QVERIFY(Write(out + QStringLiteral("/Corvelle/") + name, "partial"));
+        QVERIFY(QDir().mkpath(out + QStringLiteral("/Corvelle/.d.part-Ab12Cd")));
+        QVERIFY(Write(in + QStringLiteral("/Corvelle - A.mp3"), "a"));
+        OrganizeList list;
+        RunOne(list, QStringLiteral("Corvelle"), QStringLiteral("Corvelle - A.mp3"), Options(true));
+        QCOMPARE(Entries(out + QStringLiteral("/Corvelle")),
+                 QStringList({".c.part-Ab12C!", ".d.part-Ab12Cd", ".notes.part-12345",
+                              "Corvelle - A.mp3", "x.mp3.part-Ab12Cd"}));
+    }
+
     void emptyFolderNameGoesIntoOrganizeTo() {
         QVERIFY(Write(in + QStringLiteral("/Live/song.mp3"), "x"));
         OrganizeList list;
