@@ -36,6 +36,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <climits>
 #include <iterator>
 
 namespace {
@@ -55,28 +56,31 @@ constexpr int kLinkBackColor = 0xFF8080; // 0x00BBGGRR
 constexpr int kLinkTextColor = 0xFFFFFF;
 
 // Fonts here are often wider than the ones the layout was drawn for. A caption that would be
-// clipped at its width first gets its letters set a little closer, which keeps its size
-// beside the fields and links it belongs with; only if that is not enough a smaller size.
+// clipped at its width is first set a little narrower (closer letters, then a condensed
+// face, which the font engine synthesises where the family has none), keeping its size beside
+// the fields and links it belongs with; only if that is not enough it gets a smaller size.
 QFont FittedFont(QFont f, const QString &caption, int width) {
     const QString text = QString(caption).remove(QLatin1Char('&'));
-    const auto fits = [&] { return QFontMetrics(f).horizontalAdvance(text) <= width - 6; };
-    for (int spacing = 98; !fits() && spacing >= 92; spacing -= 2)
+    const auto fits = [&] { return QFontMetrics(f).horizontalAdvance(text) <= width; };
+    for (int spacing = 98; !fits() && spacing >= 94; spacing -= 2)
         f.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    for (int stretch = 96; !fits() && stretch >= 80; stretch -= 4)
+        f.setStretch(stretch);
     while (!fits() && f.pointSizeF() > 6.0)
         f.setPointSizeF(f.pointSizeF() - 0.5);
     return f;
 }
 
 // Captions that read as a set (the links, the two field labels) share one font: the one that
-// fits the widest of them.
-template <class W> void FitTogether(std::initializer_list<W *> widgets) {
+// fits the widest of them. @p padding is the room the control keeps around its text.
+template <class W> void FitTogether(std::initializer_list<W *> widgets, int padding) {
     QFont shared = (*widgets.begin())->font();
-    int widest = -1;
+    int widest = INT_MIN;
     for (W *w : widgets) {
-        const int advance = QFontMetrics(w->font()).horizontalAdvance(w->text()) - w->width();
-        if (advance > widest) {
-            widest = advance;
-            shared = FittedFont(w->font(), w->text(), w->width());
+        const int over = QFontMetrics(w->font()).horizontalAdvance(w->text()) - w->width();
+        if (over > widest) {
+            widest = over;
+            shared = FittedFont(w->font(), w->text(), w->width() - padding);
         }
     }
     for (W *w : widgets)
@@ -93,7 +97,7 @@ class WindowButton : public QPushButton {
     void keyPressEvent(QKeyEvent *event) override {
         if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
             !(event->modifiers() & ~Qt::KeypadModifier)) {
-            animateClick();
+            click();
             return;
         }
         QPushButton::keyPressEvent(event);
@@ -313,9 +317,9 @@ void MainWindow::buildListMenu() {
 }
 
 void MainWindow::fitCaptions() {
-    FitTogether<QLabel>({m_optionsLink, m_exportLink, m_filterLink, m_updateLink});
-    FitTogether<QLabel>({m_sourceFolderLabel, m_outFolderLabel});
-    FitTogether<QPushButton>({m_loadButton, m_organizeButton});
+    FitTogether<QLabel>({m_optionsLink, m_exportLink, m_filterLink, m_updateLink}, 6);
+    FitTogether<QLabel>({m_sourceFolderLabel, m_outFolderLabel}, 0);
+    FitTogether<QPushButton>({m_loadButton, m_organizeButton}, 6);
 }
 
 void MainWindow::showAtStartup() {
