@@ -82,6 +82,8 @@ ExportDialog::ExportDialog(QWidget *parent) : QDialog(parent) {
     auto *helpLink = new QLabel(QStringLiteral("<a href=\"#\">Whats This?</a>"), this);
     helpLink->setObjectName(QStringLiteral("helpLink"));
     helpLink->setTextFormat(Qt::RichText);
+    // Tab reaches the link and Enter opens it, as a click does.
+    helpLink->setTextInteractionFlags(Qt::TextBrowserInteraction);
     helpLink->setCursor(Qt::PointingHandCursor);
     helpLink->setAlignment(Qt::AlignRight | Qt::AlignTop);
     connect(helpLink, &QLabel::linkActivated, this, [this] { showHelp(); });
