@@ -385,9 +385,8 @@ void MainWindow::applyResizeRules() {
     PlaceTwips(m_editButton, editLeft, progressTop, tw(m_editButton), th(m_editButton));
     PlaceTwips(m_removeButton, editLeft + tw(m_editButton) + 50, progressTop, tw(m_removeButton),
                th(m_removeButton));
-    // Those rules leave Remove 180 twips short of the list's right edge, as the designed
-    // frame was narrower than the outer window they measure: the row is moved right to end
-    // with the list, keeping its gaps, and the progress bar takes the room.
+    // Those rules leave Remove 180 twips short of the list's right edge: the row moves right
+    // to end with the list, keeping its gaps, and the progress bar takes the room.
     const int shift = m_list->geometry().right() - m_removeButton->geometry().right();
     m_removeButton->move(m_removeButton->x() + shift, m_removeButton->y());
     m_editButton->move(m_editButton->x() + shift, m_editButton->y());

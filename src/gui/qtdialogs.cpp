@@ -54,10 +54,11 @@ QStringList QtNameFilters(const QString &filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        // Descriptions such as "Text Files (*.txt)" already name their pattern; Qt shows the
-        // one in brackets at the end, so that one is the pattern actually used.
+        // Descriptions such as "Text Files (*.txt)" already name their pattern; Qt shows and
+        // uses the bracketed patterns at the end, so those are the ones actually matched.
         QString description = parts[i];
-        static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+        static const QRegularExpression trailingPatterns(
+            QStringLiteral("\\s*\\([^()]*[*?][^()]*\\)\\s*$"));
         description.remove(trailingPatterns);
         nameFilters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
