@@ -6,9 +6,13 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QSvgRenderer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 // The one About window of the program, shared by every owner.
@@ -34,11 +38,11 @@ AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("About Sortiva Media Organizer"));
     setModal(false);
 
-    auto *picture = new QLabel(this);
-    picture->setPixmap(QPixmap(QStringLiteral(":/images/sortiva.svg"))
-                           .scaled(Twips(this, 1200), Twips(this, 1200), Qt::KeepAspectRatio,
-                                   Qt::SmoothTransformation));
-    picture->setAlignment(Qt::AlignTop);
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("picture"));
+    m_picture->setFixedSize(Twips(this, 1200), Twips(this, 1200));
+    m_picture->setAlignment(Qt::AlignTop);
+    drawPicture();
 
     auto *name = new QLabel(QStringLiteral("Sortiva Media Organizer"), this);
     QFont big = name->font();
@@ -68,13 +72,39 @@ AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner) {
     right->addSpacing(8);
     right->addWidget(text, 1);
     auto *top = new QHBoxLayout;
-    top->addWidget(picture);
+    top->addWidget(m_picture, 0, Qt::AlignTop);
     top->addSpacing(12);
     top->addLayout(right, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    resize(Twips(this, 6300), Twips(this, 3600));
+    // Wide as designed, and as tall as the wrapped text needs at that width, so the credits
+    // are never cut off whatever the font.
+    const int width = std::max(Twips(this, 6300), layout->totalMinimumSize().width());
+    const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width)
+                                                   : layout->totalSizeHint().height();
+    resize(width, std::max(height, layout->totalMinimumSize().height()));
+}
+
+void AboutDialog::drawPicture() {
+    // Drawn from the SVG at the screen's pixel ratio: a scaled bitmap blurs on dense screens.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap(m_picture->size() * ratio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/images/sortiva.svg"));
+    QPainter painter(&pixmap);
+    const QSizeF logo = renderer.defaultSize().scaled(pixmap.size(), Qt::KeepAspectRatio);
+    renderer.render(&painter, QRectF(QPointF(0, 0), logo));
+    painter.end();
+    pixmap.setDevicePixelRatio(ratio);
+    m_picture->setPixmap(pixmap);
+}
+
+void AboutDialog::showEvent(QShowEvent *event) {
+    // The screen, and so its pixel ratio, is known for certain once the window is shown.
+    if (m_picture->pixmap().devicePixelRatio() != devicePixelRatioF())
+        drawPicture();
+    QDialog::showEvent(event);
 }
 
 AboutDialog::~AboutDialog() = default;

@@ -13,9 +13,14 @@ class AboutDialog : public QDialog {
     /** The open About window, or nullptr. */
     static AboutDialog *instance();
 
+  protected:
+    void showEvent(QShowEvent *event) override;
+
   private:
     explicit AboutDialog(QWidget *owner);
     ~AboutDialog() override;
+    void drawPicture();
 
+    QLabel *m_picture = nullptr;
     QLabel *m_versionLabel = nullptr;
 };

@@ -18,6 +18,8 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 QLabel *Heading(const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -80,6 +82,8 @@ ExportDialog::ExportDialog(QWidget *parent) : QDialog(parent) {
     auto *helpLink = new QLabel(QStringLiteral("<a href=\"#\">Whats This?</a>"), this);
     helpLink->setObjectName(QStringLiteral("helpLink"));
     helpLink->setTextFormat(Qt::RichText);
+    // Tab reaches the link and Enter opens it, as a click does.
+    helpLink->setTextInteractionFlags(Qt::TextBrowserInteraction);
     helpLink->setCursor(Qt::PointingHandCursor);
     helpLink->setAlignment(Qt::AlignRight | Qt::AlignTop);
     connect(helpLink, &QLabel::linkActivated, this, [this] { showHelp(); });
@@ -145,6 +149,15 @@ ExportDialog::ExportDialog(QWidget *parent) : QDialog(parent) {
     layout->addSpacing(6);
     layout->addLayout(buttons);
     setMinimumWidth(400);
+    // The field is wide enough for the default filter, the list most people keep: the text
+    // box's frame and margins come on top of the text itself.
+    for (const auto &preset : Presets())
+        if (preset.first == QLatin1String("Default")) {
+            const int text = m_filterEdit->fontMetrics().horizontalAdvance(preset.second);
+            const int chrome = m_filterEdit->sizeHint().width() -
+                               m_filterEdit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 17;
+            m_filterEdit->setMinimumWidth(text + std::max(chrome, 12) + 2); // + the cursor
+        }
 
     m_filterEdit->setText(PatternsToFilter(Settings.dlistfilter));
     m_filterEdit->setCursorPosition(0); // a long list shows its beginning

@@ -23,6 +23,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -35,7 +36,8 @@
 #include <QTreeView>
 
 #include <algorithm>
-#include <functional>
+#include <climits>
+#include <iterator>
 
 namespace {
 // The resize rules measure the outer window, frame included: borders add 120 twips to the
@@ -47,44 +49,75 @@ constexpr int kMinOuterHeightTwips = 5000;
 constexpr int kClientWidthTwips = 8895;
 constexpr int kClientHeightTwips = 6405;
 
+// Left edge of the two field labels: the window's margin.
+constexpr int kLabelLeftTwips = 45;
+
 constexpr int kLinkBackColor = 0xFF8080; // 0x00BBGGRR
 constexpr int kLinkTextColor = 0xFFFFFF;
 
-// Fonts here are often wider than the ones the layout was drawn for; a caption that would be
-// clipped at its width gets a slightly smaller font instead.
-void FitText(QWidget *w, const QString &text) {
-    QFont f = w->font();
-    while (f.pointSizeF() > 6.0 && QFontMetrics(f).horizontalAdvance(text) > w->width() - 6)
+// Fonts here are often wider than the ones the layout was drawn for. A caption that would be
+// clipped at its width is first set a little narrower (closer letters, then a condensed
+// face, which the font engine synthesises where the family has none), keeping its size beside
+// the fields and links it belongs with; only if that is not enough it gets a smaller size.
+QFont FittedFont(QFont f, const QString &caption, int width) {
+    const QString text = QString(caption).remove(QLatin1Char('&'));
+    const auto fits = [&] { return QFontMetrics(f).horizontalAdvance(text) <= width; };
+    for (int spacing = 98; !fits() && spacing >= 94; spacing -= 2)
+        f.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    for (int stretch = 96; !fits() && stretch >= 80; stretch -= 4)
+        f.setStretch(stretch);
+    while (!fits() && f.pointSizeF() > 6.0)
         f.setPointSizeF(f.pointSizeF() - 0.5);
-    w->setFont(f);
+    return f;
 }
+
+// Captions that read as a set (the links, the two field labels) share one font: the one that
+// fits the widest of them. @p padding is the room the control keeps around its text.
+template <class W> void FitTogether(std::initializer_list<W *> widgets, int padding) {
+    QFont shared = (*widgets.begin())->font();
+    int widest = INT_MIN;
+    for (W *w : widgets) {
+        const int over = QFontMetrics(w->font()).horizontalAdvance(w->text()) - w->width();
+        if (over > widest) {
+            widest = over;
+            shared = FittedFont(w->font(), w->text(), w->width() - padding);
+        }
+    }
+    for (W *w : widgets)
+        w->setFont(shared);
+}
+
+// The window's buttons: Enter presses a focused one as Space does (outside a dialog Qt's
+// buttons take only Space).
+class WindowButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+            !(event->modifiers() & ~Qt::KeypadModifier)) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
 
 QPushButton *MakeButton(QWidget *parent, const QString &caption, const QString &tip,
                         const char *name) {
-    auto *b = new QPushButton(caption, parent);
+    auto *b = new WindowButton(caption, parent);
     b->setToolTip(tip);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
     return b;
 }
 
-// A picture label that reports clicks (the logo and the help icon).
-class PictureLabel : public QLabel {
-  public:
-    using QLabel::QLabel;
-    std::function<void()> onClick;
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent *event) override {
-        QLabel::mouseReleaseEvent(event);
-        if (onClick && rect().contains(event->position().toPoint()))
-            onClick();
-    }
-};
-
-PictureLabel *MakePicture(QWidget *parent, const QString &resource, const char *name) {
-    auto *picture = new PictureLabel(parent);
+// A picture that opens something (the logo and the help icon): a link without text.
+LinkLabel *MakePicture(QWidget *parent, const QString &resource, const char *name) {
+    auto *picture = new LinkLabel(QString(), parent);
     picture->setObjectName(QLatin1String(name));
+    picture->setAutoFillBackground(false);
     picture->setPixmap(QPixmap(resource));
     picture->setScaledContents(true);
     return picture;
@@ -115,9 +148,8 @@ void MainWindow::buildControls() {
     central->setObjectName(QStringLiteral("client"));
     setCentralWidget(central);
 
-    auto *logo = MakePicture(central, QStringLiteral(":/images/logo.svg"), "logo");
-    logo->onClick = [this] { showAbout(); };
-    m_logo = logo;
+    m_logo = MakePicture(central, QStringLiteral(":/images/logo.svg"), "logo");
+    connect(m_logo, &LinkLabel::clicked, this, &MainWindow::showAbout);
     PlaceTwips(m_logo, 150, 120, 3000, 1050);
 
     m_versionLabel = new QLabel(central);
@@ -129,17 +161,20 @@ void MainWindow::buildControls() {
     m_linkFrame->setFrameShape(QFrame::NoFrame);
     PlaceTwips(m_linkFrame, 6120, 0, 2580, 1275);
 
-    const auto makeLink = [this](const QString &text, const char *name, int top) {
+    const auto makeLink = [this](const QString &text, const char *name, int top, char letter) {
         auto *l = new LinkLabel(text, m_linkFrame);
         l->setObjectName(QLatin1String(name));
+        l->setMnemonic(QLatin1Char(letter));
         l->setColors(kLinkTextColor, kLinkBackColor);
         PlaceTwips(l, 720, top, 1815, 285);
         return l;
     };
-    m_optionsLink = makeLink(QStringLiteral("Edit Program Options"), "optionsLink", 45);
-    m_exportLink = makeLink(QStringLiteral("Export To Text/Html"), "exportLink", 360);
-    m_filterLink = makeLink(QStringLiteral("Quick Filter Settings"), "filterLink", 675);
-    m_updateLink = makeLink(QStringLiteral("Check For Updates"), "updateLink", 990);
+    // Each link's Alt+letter is a letter of its caption that no other control of the window
+    // uses (the buttons and field labels mark theirs with "&").
+    m_optionsLink = makeLink(QStringLiteral("Edit Program Options"), "optionsLink", 45, 'P');
+    m_exportLink = makeLink(QStringLiteral("Export To Text/Html"), "exportLink", 360, 'X');
+    m_filterLink = makeLink(QStringLiteral("Quick Filter Settings"), "filterLink", 675, 'Q');
+    m_updateLink = makeLink(QStringLiteral("Check For Updates"), "updateLink", 990, 'U');
     m_optionsLink->setPressFeedback(true);
     m_filterLink->setPressFeedback(true);
     m_exportLink->setPressFeedback(true);
@@ -150,16 +185,20 @@ void MainWindow::buildControls() {
 
     auto *help = MakePicture(m_linkFrame, QStringLiteral(":/images/help.svg"), "helpIcon");
     help->setToolTip(QStringLiteral("View The Help File"));
-    help->onClick = [this] { showHelp(); };
+    connect(help, &LinkLabel::clicked, this, &MainWindow::showHelp);
     m_helpIcon = help;
     PlaceTwips(m_helpIcon, 120, 400, 360, 360);
 
-    m_sourceFolderLabel = new QLabel(QStringLiteral("Source Media Folder:"), central);
+    // The labels end just before their fields, as drawn, and may use the margin to their
+    // left: fonts here run wider than the ones the window was designed with.
+    m_sourceFolderLabel = new QLabel(QStringLiteral("&Source Media Folder:"), central);
     m_sourceFolderLabel->setObjectName(QStringLiteral("sourceFolderLabel"));
-    PlaceTwips(m_sourceFolderLabel, 150, 1410, 1695, 255);
-    m_outFolderLabel = new QLabel(QStringLiteral("Organize To Folder:"), central);
+    PlaceTwips(m_sourceFolderLabel, kLabelLeftTwips, 1410, 1710 - kLabelLeftTwips, 255);
+    m_outFolderLabel = new QLabel(QStringLiteral("Organize &To Folder:"), central);
     m_outFolderLabel->setObjectName(QStringLiteral("outFolderLabel"));
-    PlaceTwips(m_outFolderLabel, 210, 1770, 1515, 255);
+    PlaceTwips(m_outFolderLabel, kLabelLeftTwips, 1770, 1710 - kLabelLeftTwips, 255);
+    for (QLabel *l : {m_sourceFolderLabel, m_outFolderLabel})
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     m_sourceFolderEdit = new QLineEdit(central);
     m_sourceFolderEdit->setObjectName(QStringLiteral("sourceFolderEdit"));
@@ -170,6 +209,8 @@ void MainWindow::buildControls() {
     m_outFolderEdit->setToolTip(QStringLiteral(
         "Path To The Folder That You Wish To Organize The Files To... (Can Be Same As Source)"));
     PlaceTwips(m_outFolderEdit, 1770, 1710, 5115, 315);
+    m_sourceFolderLabel->setBuddy(m_sourceFolderEdit);
+    m_outFolderLabel->setBuddy(m_outFolderEdit);
     // Both paths are stored at every change, so a crash never loses the folders typed.
     connect(m_sourceFolderEdit, &QLineEdit::textChanged, this, [](const QString &t) {
         Settings.inpath = t;
@@ -190,12 +231,12 @@ void MainWindow::buildControls() {
     m_outBrowseButton = MakeButton(m_commandFrame, QStringLiteral("..."),
                                    QStringLiteral("Browse For Folder"), "outBrowseButton");
     PlaceTwips(m_outBrowseButton, 45, 360, 375, 315);
-    m_loadButton = MakeButton(m_commandFrame, QStringLiteral("1. Load    "),
+    m_loadButton = MakeButton(m_commandFrame, QStringLiteral("1. &Load    "),
                               QStringLiteral("Load The \"Source Media\" Folder Path Into The List"),
                               "loadButton");
     PlaceTwips(m_loadButton, 525, 0, 1215, 315);
     m_organizeButton = MakeButton(
-        m_commandFrame, QStringLiteral("  2. Organize"),
+        m_commandFrame, QStringLiteral("  2. &Organize"),
         QStringLiteral("Organize The Files In The List Into The \"Organize To\" Folder..."),
         "organizeButton");
     PlaceTwips(m_organizeButton, 525, 360, 1215, 315);
@@ -220,14 +261,24 @@ void MainWindow::buildControls() {
     m_progressBar->setValue(0);
     PlaceTwips(m_progressBar, 45, 5715, 6435, 285);
 
-    m_editButton = MakeButton(central, QStringLiteral("Edit"),
+    m_editButton = MakeButton(central, QStringLiteral("&Edit"),
                               QStringLiteral("Edit An Item In The List"), "editButton");
     PlaceTwips(m_editButton, 6540, 5685, 1065, 330);
-    m_removeButton = MakeButton(central, QStringLiteral("Remove"),
+    m_removeButton = MakeButton(central, QStringLiteral("&Remove"),
                                 QStringLiteral("Remove Item From List"), "removeButton");
     PlaceTwips(m_removeButton, 7650, 5685, 1035, 330);
     connect(m_editButton, &QPushButton::clicked, this, &MainWindow::editRow);
     connect(m_removeButton, &QPushButton::clicked, this, &MainWindow::removeRow);
+
+    // Tab walks the work from top to bottom, each folder field followed by its browse
+    // button, then the links, the help icon and the logo.
+    QWidget *order[] = {
+        m_sourceFolderEdit, m_sourceBrowseButton, m_outFolderEdit, m_outBrowseButton,
+        m_loadButton,       m_organizeButton,     m_list,          m_editButton,
+        m_removeButton,     m_optionsLink,        m_exportLink,    m_filterLink,
+        m_updateLink,       m_helpIcon,           m_logo};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     const auto makePanel = [this](const char *name) {
         auto *panel = new QLabel(this);
@@ -266,21 +317,9 @@ void MainWindow::buildListMenu() {
 }
 
 void MainWindow::fitCaptions() {
-    for (LinkLabel *l : {m_optionsLink, m_exportLink, m_filterLink, m_updateLink})
-        FitText(l, l->text());
-    for (QLabel *l : {m_sourceFolderLabel, m_outFolderLabel})
-        FitText(l, l->text());
-    // The two field labels read as a pair: both take the smaller of their fitted fonts.
-    const qreal sourceSize = m_sourceFolderLabel->font().pointSizeF();
-    const qreal outSize = m_outFolderLabel->font().pointSizeF();
-    if (sourceSize != outSize) {
-        const QFont smaller =
-            sourceSize < outSize ? m_sourceFolderLabel->font() : m_outFolderLabel->font();
-        m_sourceFolderLabel->setFont(smaller);
-        m_outFolderLabel->setFont(smaller);
-    }
-    for (QPushButton *b : {m_loadButton, m_organizeButton})
-        FitText(b, b->text());
+    FitTogether<QLabel>({m_optionsLink, m_exportLink, m_filterLink, m_updateLink}, 6);
+    FitTogether<QLabel>({m_sourceFolderLabel, m_outFolderLabel}, 0);
+    FitTogether<QPushButton>({m_loadButton, m_organizeButton}, 6);
 }
 
 void MainWindow::showAtStartup() {
@@ -298,6 +337,8 @@ void MainWindow::showAtStartup() {
     setOutFolder(Settings.outpath);
 
     CenterWindow(this);
+    // The work starts in the Source Media field, not on the logo that opens the Tab cycle.
+    m_sourceFolderEdit->setFocus();
     show();
     QCoreApplication::processEvents();
 
@@ -344,6 +385,12 @@ void MainWindow::applyResizeRules() {
     PlaceTwips(m_editButton, editLeft, progressTop, tw(m_editButton), th(m_editButton));
     PlaceTwips(m_removeButton, editLeft + tw(m_editButton) + 50, progressTop, tw(m_removeButton),
                th(m_removeButton));
+    // Those rules leave Remove 180 twips short of the list's right edge: the row moves right
+    // to end with the list, keeping its gaps, and the progress bar takes the room.
+    const int shift = m_list->geometry().right() - m_removeButton->geometry().right();
+    m_removeButton->move(m_removeButton->x() + shift, m_removeButton->y());
+    m_editButton->move(m_editButton->x() + shift, m_editButton->y());
+    m_progressBar->resize(m_progressBar->width() + shift, m_progressBar->height());
     PlaceTwips(m_linkFrame, W - (tw(m_linkFrame) + 200), top(m_linkFrame), tw(m_linkFrame),
                th(m_linkFrame));
     const int textWidth = W - left(m_sourceFolderEdit) - (tw(m_commandFrame) + 200);

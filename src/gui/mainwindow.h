@@ -96,19 +96,24 @@ class MainWindow : public QMainWindow, public ProgressView {
     /** Opens the Options window on @p page, or raises the open one. */
     void openOptionsWindow(std::optional<OptionsDialog::Page> page);
     void applyResizeRules();
+    /** The list's pop-up menu for a right click or the Menu key at @p pos. */
     void showListMenu(const QPoint &pos);
+    /** Pops the list's menu up at @p pos for the selected row, if there is one. */
+    void popUpListMenu(const QPoint &pos);
     void viewTag();
+    /** After Remove or Delete took a row out of a list of @p countBefore rows. */
+    void showRemoval(int countBefore);
     /** Asks the running Load or Organize to stop at the next file. */
     void cancelRun();
 
-    QLabel *m_logo = nullptr;
+    LinkLabel *m_logo = nullptr;
     QLabel *m_versionLabel = nullptr;
     QFrame *m_linkFrame = nullptr;
     LinkLabel *m_optionsLink = nullptr;
     LinkLabel *m_exportLink = nullptr;
     LinkLabel *m_filterLink = nullptr;
     LinkLabel *m_updateLink = nullptr;
-    QLabel *m_helpIcon = nullptr;
+    LinkLabel *m_helpIcon = nullptr;
     QLabel *m_sourceFolderLabel = nullptr;
     QLabel *m_outFolderLabel = nullptr;
     QLineEdit *m_sourceFolderEdit = nullptr;

@@ -11,9 +11,11 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeView>
 
 // The organize list's commands: Load, Organize, the two folder buttons, Edit and Remove,
@@ -79,13 +81,24 @@ void MainWindow::setUpList() {
             Status(1, line);
     });
     connect(m_list, &QWidget::customContextMenuRequested, this, &MainWindow::showListMenu);
+    // Shift+F10 opens the menu as the Menu key does, which many keyboards lack; it opens
+    // over the selected row.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), m_list);
+    menuKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        const QRect row = m_list->visualRect(m_list->currentIndex());
+        popUpListMenu(row.isValid() ? row.center() : QPoint(0, 0));
+    });
 
     connect(m_removeAction, &QAction::triggered, this, &MainWindow::removeRow);
     connect(m_editAction, &QAction::triggered, this, &MainWindow::editRow);
     connect(m_renameAction, &QAction::triggered, list,
             [list] { ListActions::RenameRowFile(*list, ListActionOptions::FromSettings()); });
-    connect(m_deleteAction, &QAction::triggered, list,
-            [list] { ListActions::DeleteRowFile(*list, ListActionOptions::FromSettings()); });
+    connect(m_deleteAction, &QAction::triggered, this, [this, list] {
+        const int before = list->Count();
+        ListActions::DeleteRowFile(*list, ListActionOptions::FromSettings());
+        showRemoval(before);
+    });
     connect(m_playAction, &QAction::triggered, list,
             [list] { ListActions::OpenRowFile(*list, ListActionOptions::FromSettings()); });
     connect(m_viewTagAction, &QAction::triggered, this, &MainWindow::viewTag);
@@ -96,10 +109,15 @@ void MainWindow::setUpList() {
 }
 
 void MainWindow::showListMenu(const QPoint &pos) {
-    OrganizeList &list = *m_organizeList;
     if (QGuiApplication::keyboardModifiers() &
-            (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier) ||
-        !list.HasSelection() || m_busy)
+        (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
+        return;
+    popUpListMenu(pos);
+}
+
+void MainWindow::popUpListMenu(const QPoint &pos) {
+    OrganizeList &list = *m_organizeList;
+    if (!list.HasSelection() || m_busy)
         return;
     const PopupState state = ListActions::PopupFor(list.Row(list.Selected()));
     m_playAction->setVisible(state.playVisible);
@@ -177,5 +195,15 @@ void MainWindow::editRow() {
 }
 
 void MainWindow::removeRow() {
+    const int before = m_organizeList->Count();
     ListActions::RemoveRow(*m_organizeList, ListActionOptions::FromSettings());
+    showRemoval(before);
+}
+
+void MainWindow::showRemoval(int countBefore) {
+    if (m_organizeList->Count() == countBefore)
+        return;
+    // The count follows the list, and the line about the removed row goes with it.
+    m_countPanel->setText(QString::number(m_organizeList->Count()) + QStringLiteral(" Files"));
+    m_activityPanel->clear();
 }

@@ -178,10 +178,21 @@ OptionsDialog::OptionsDialog(QWidget *owner) : QWidget(owner, Qt::Dialog) {
 
     connectControls();
 
-    for (QLabel *link : {m_folderFromTagHelp, m_renameFilesHelp, m_replaceExistingHelp,
-                         m_skipExistingHelp, m_autoAddHelp}) {
-        link->setStyleSheet(QStringLiteral("color: #0645ad; text-decoration: underline;"));
+    // The help links take the focus from Tab (a dotted frame shows it) and open on Enter or
+    // Space, each right after the option it explains.
+    const std::pair<QWidget *, QLabel *> helpFor[] = {
+        {m_replaceExistingBox, m_replaceExistingHelp},
+        {m_autoAddBox, m_autoAddHelp},
+        {m_skipExistingBox, m_skipExistingHelp},
+        {m_folderSources->button(kFolderFromTag), m_folderFromTagHelp},
+        {m_renameFilesBox, m_renameFilesHelp}};
+    for (const auto &[option, link] : helpFor) {
+        link->setStyleSheet(QStringLiteral(
+            "QLabel { color: #0645ad; text-decoration: underline; border: 1px solid transparent; }"
+            "QLabel:focus { border: 1px dotted #0645ad; }"));
+        link->setFocusPolicy(Qt::TabFocus);
         link->installEventFilter(this);
+        setTabOrder(option, link);
     }
     for (QLabel *link : {m_folderFromTagHelp, m_renameFilesHelp, m_replaceExistingHelp})
         link->setCursor(Qt::PointingHandCursor);
@@ -263,16 +274,23 @@ void OptionsDialog::buildGeneralPage(QWidget *page) {
     m_autoAddHelp = Named(new QLabel(QStringLiteral("Whats This?"), group), "autoAddHelp");
     m_skipExistingHelp = Named(new QLabel(QStringLiteral("More Info"), group), "skipExistingHelp");
 
+    // The window is as tall as its naming page needs: the options here share that height
+    // out evenly rather than leaving the lower half of the page empty.
     auto *v = new QVBoxLayout(group);
     v->setSpacing(8);
-    v->addWidget(m_showSplashBox);
-    v->addLayout(WithLink(m_replaceExistingBox, m_replaceExistingHelp));
-    v->addWidget(m_deleteSourceBox);
-    v->addWidget(m_rememberFoldersBox);
-    v->addWidget(m_confirmRemoveBox);
-    v->addLayout(WithLink(m_autoAddBox, m_autoAddHelp));
-    v->addWidget(m_searchSubFoldersBox);
-    v->addLayout(WithLink(m_skipExistingBox, m_skipExistingHelp));
+    const QList<QLayoutItem *> rows = {new QWidgetItem(m_showSplashBox),
+                                       WithLink(m_replaceExistingBox, m_replaceExistingHelp),
+                                       new QWidgetItem(m_deleteSourceBox),
+                                       new QWidgetItem(m_rememberFoldersBox),
+                                       new QWidgetItem(m_confirmRemoveBox),
+                                       WithLink(m_autoAddBox, m_autoAddHelp),
+                                       new QWidgetItem(m_searchSubFoldersBox),
+                                       WithLink(m_skipExistingBox, m_skipExistingHelp)};
+    for (QLayoutItem *row : rows) {
+        if (row != rows.first())
+            v->addStretch(1);
+        v->addItem(row);
+    }
 
     auto *listGroup = new QGroupBox(QStringLiteral("Folder Name \"Replace With\" List"), page);
     m_editReplaceListButton =
@@ -285,9 +303,10 @@ void OptionsDialog::buildGeneralPage(QWidget *page) {
     h->addStretch(1);
 
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(group);
+    layout->addWidget(group, 1);
+    layout->addSpacing(8);
     layout->addWidget(listGroup);
-    layout->addStretch(1);
+    layout->addSpacing(8);
     layout->addWidget(Note(page));
 }
 
@@ -388,6 +407,12 @@ void OptionsDialog::buildNamingPage(QWidget *page) {
         for (QListWidget *l : {available, chosen}) {
             l->setFixedSize(120, 112);
             l->setSelectionMode(QAbstractItemView::SingleSelection);
+            // At fractional scales the viewport's rounded-out area would paint its background
+            // over the frame's right and bottom lines; the list paints the background under
+            // the frame instead, and the viewport only the entries.
+            l->setAutoFillBackground(true);
+            l->setBackgroundRole(QPalette::Base);
+            l->viewport()->setAutoFillBackground(false);
         }
         for (QPushButton *b : {right, left, up, down})
             b->setFixedSize(36, 26);
@@ -481,9 +506,30 @@ void OptionsDialog::buildFilterPage(QWidget *page) {
     v->addWidget(m_filterEdit);
     v->addWidget(hint);
 
+    // What each quick filter lists, so a preset can be chosen knowingly (and the page is not
+    // left mostly empty beside the taller naming page).
+    auto *overview =
+        Named(new QGroupBox(QStringLiteral("Quick Filter Settings"), page), "presetOverview");
+    auto *grid = new QGridLayout(overview);
+    grid->setHorizontalSpacing(12);
+    int row = 0;
+    for (const FilterPreset &p : FilterPresets()) {
+        auto *name = new QLabel(QString(p.name), overview);
+        name->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        auto *extensions =
+            new QLabel(QString(p.filter).replace(QLatin1Char(','), QStringLiteral(", ")), overview);
+        extensions->setWordWrap(true);
+        extensions->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(name, row, 0, Qt::AlignTop);
+        grid->addWidget(extensions, row, 1, Qt::AlignTop);
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(row, 1);
+
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(group);
-    layout->addStretch(1);
+    layout->addWidget(overview, 1);
     layout->addWidget(Note(page));
 }
 
@@ -738,6 +784,13 @@ bool OptionsDialog::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::MouseButtonRelease && isHelpLink(watched)) {
         showHelp(watched);
         return true;
+    }
+    if (event->type() == QEvent::KeyPress && isHelpLink(watched)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            showHelp(watched);
+            return true;
+        }
     }
     if (event->type() == QEvent::KeyPress) {
         // Only keys typed inside this window (not in the editor or another window).

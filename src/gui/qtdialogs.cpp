@@ -18,10 +18,15 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
+// How long an open may take before the opener is taken to have found its application.
+constexpr int kOpenWaitMs = 10000;
+
 QWidget *Owner() {
     return QApplication::activeWindow();
 }
@@ -42,6 +47,23 @@ QString PermissionText(unsigned int bits) {
     return s;
 }
 } // namespace
+
+QStringList QtNameFilters(const QString &filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList nameFilters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Descriptions such as "Text Files (*.txt)" already name their pattern; Qt shows and
+        // uses the bracketed patterns at the end, so those are the ones actually matched.
+        QString description = parts[i];
+        static const QRegularExpression trailingPatterns(
+            QStringLiteral("\\s*\\([^()]*[*?][^()]*\\)\\s*$"));
+        description.remove(trailingPatterns);
+        nameFilters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return nameFilters;
+}
 
 MsgResult QtDialogs::Message(const QString &text, MsgButtons buttons, MsgIcon icon,
                              const QString &title) {
@@ -114,16 +136,8 @@ QString QtDialogs::BrowseForFolder(const QString &title, const QString &startFol
 QString QtDialogs::FileDialog(bool save, const QString &filter, const QString &cancelValue,
                               const QString &title, const QString &defaultExt,
                               const QString &startFolder) {
-    // "description|pattern|description|pattern" becomes Qt's "description (pattern)" list.
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList nameFilters;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        nameFilters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
-    }
     QFileDialog dialog(Owner(), title, startFolder);
-    dialog.setNameFilters(nameFilters);
+    dialog.setNameFilters(QtNameFilters(filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // Commands ask their own overwrite question; the dialog must not ask it a second time.
@@ -142,7 +156,33 @@ int QtDialogs::ChooseColor(int initialColor) {
 }
 
 bool QtDialogs::OpenPath(const QString &path) {
-    return QDesktopServices::openUrl(FileUrl(path));
+    const QUrl url = FileUrl(path);
+    // Qt hands the URL to xdg-open and reports success as soon as it has started, even when
+    // no application takes the file. Run it ourselves so its exit status is the answer.
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty())
+        return QDesktopServices::openUrl(url);
+    auto *process = new QProcess;
+    process->setProgram(xdgOpen);
+    process->setArguments({QString::fromUtf8(url.toEncoded())});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    // xdg-open returns once it has launched the application; one that keeps it (a viewer
+    // run in its place) has found something to open the file with, so that counts too,
+    // and the process is left to end on its own.
+    if (!process->waitForFinished(kOpenWaitMs)) {
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return true;
+    }
+    const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    delete process;
+    return opened;
 }
 
 void QtDialogs::ShowProperties(const QString &path) {

@@ -2,6 +2,14 @@
 
 #include "base/dialogseam.h"
 
+#include <QStringList>
+
+/**
+ * A "description|pattern|description|pattern" filter as Qt's "description (patterns)" list,
+ * each pattern shown once.
+ */
+QStringList QtNameFilters(const QString &filter);
+
 /** The desktop program's dialogs and shell services, shown with Qt. */
 class QtDialogs final : public DialogSeam {
   public:

@@ -22,7 +22,8 @@ bool RunApplication() {
     SetProgramFolder(QCoreApplication::applicationDirPath());
     static QtDialogs qtDialogs;
     SetDialogs(&qtDialogs);
-    QApplication::setApplicationDisplayName(AppTitle());
+    // No application display name: on X11 and Wayland Qt appends it to every window title,
+    // and each window's caption is meant to read exactly as it is set.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/sortiva.svg")));
 
     if (IsNetworkPath(ProgramFolder())) {

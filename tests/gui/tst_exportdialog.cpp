@@ -1,6 +1,7 @@
 #include "gui/exportcommand.h"
 #include "gui/exportdialog.h"
 #include "gui/pagepropertiesdialog.h"
+#include "gui/qtdialogs.h"
 
 #include "base/progressview.h"
 #include "base/settings.h"
@@ -86,6 +87,47 @@ class TestExportDialog : public QObject {
             emit Find<QComboBox>(&dialog, "presetCombo")->activated(picks[i]);
         }
         QCOMPARE(FilterEdit(&dialog)->text(), expected);
+    }
+
+    // The default filter shows whole in its field, also in a large font: the end of the text
+    // is reached without the field scrolling.
+    void defaultFilterShowsWhole() {
+        const QFont font = QApplication::font();
+        const auto restore = qScopeGuard([font] { QApplication::setFont(font); });
+        QApplication::setFont(QFont(font.family(), 14));
+        ExportDialog dialog;
+        for (int i = 0; i < ExportDialog::Presets().size(); ++i)
+            if (ExportDialog::Presets().at(i).first == QLatin1String("Default"))
+                emit Find<QComboBox>(&dialog, "presetCombo")->activated(i);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QLineEdit *edit = FilterEdit(&dialog);
+        const auto cursorX = [edit] {
+            return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+        };
+        const int start = cursorX();
+        edit->end(false);
+        edit->repaint(); // the field scrolls to its cursor when painted
+        const int advance = edit->fontMetrics().horizontalAdvance(edit->text());
+        QVERIFY(qAbs(cursorX() - start - advance) <= 1);
+    }
+
+    // The save dialog names each pattern once, and the one it shows is the one it uses.
+    void saveDialogNamesEachPatternOnce_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("text") << "Text Files (*.txt)|*.txt"
+                              << "*.txt";
+        QTest::newRow("html, described in other case") << "Html Files (*.Html)|*.html"
+                                                       << "*.html";
+    }
+    void saveDialogNamesEachPatternOnce() {
+        QFETCH(QString, filter);
+        QFETCH(QString, pattern);
+        const QStringList shown = QtNameFilters(filter);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().count(pattern, Qt::CaseInsensitive), 1);
+        QVERIFY(shown.first().endsWith(QLatin1Char('(') + pattern + QLatin1Char(')')));
     }
 
     void htmlAsksForThePageLookFirst() {

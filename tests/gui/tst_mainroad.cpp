@@ -5,6 +5,7 @@
 #include "gui/aboutdialog.h"
 #include "gui/mainwindow.h"
 #include "gui/optionsdialog.h"
+#include "gui/qtdialogs.h"
 #include "organize/organizelist.h"
 #include "organize/organizelock.h"
 #include "support/scripteddialogs.h"
@@ -225,6 +226,127 @@ class TestMainRoad : public QObject {
         QCOMPARE(QDir(in).entryList(QDir::Files).size(), 4);
         QCOMPARE(dialogs.MessageTexts().size(), 1); // only the confirmation
         QTRY_VERIFY(!w.isVisible());
+    }
+
+    // Remove and Delete: the count follows the list, the removed row's line goes.
+    void statusFollowsARemoval_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("Remove") << "removeButton";
+        QTest::newRow("Delete File") << "deleteAction";
+    }
+    void statusFollowsARemoval() {
+        QFETCH(QString, control);
+        Settings.promptremove = 0;
+        ScriptedDialogs dialogs;
+        MainWindow w;
+        Fill(w, 3);
+        Click(w, "loadButton");
+        Select(w, 1);
+        emit View(w)->clicked(Model(w)->index(1, 0));
+        QVERIFY(!w.statusText(1).isEmpty());
+        if (auto *action = w.findChild<QAction *>(control))
+            action->trigger();
+        else
+            Click(w, qPrintable(control));
+        QCOMPARE(w.statusText(2).section(QLatin1Char(' '), 0, 0), QString::number(List(w).Count()));
+        QVERIFY(List(w).Count() == 2 && w.statusText(1).isEmpty());
+    }
+
+    // Tab stops on every control, each folder field followed by its browse button, and keys
+    // open what a click opens.
+    void keyboardReachesEveryCommand_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("opens");
+        QTest::newRow("Enter on the logo") << "logo" << int(Qt::Key_Return) << "about";
+        QTest::newRow("Space on the help icon") << "helpIcon" << int(Qt::Key_Space) << "message";
+        QTest::newRow("Alt+letter of a link")
+            << "list" << (Qt::ALT | Qt::Key_P).toCombined() << "options";
+        QTest::newRow("Enter on a button") << "outBrowseButton" << int(Qt::Key_Enter) << "folder";
+        QTest::newRow("Shift+F10") << "list" << (Qt::SHIFT | Qt::Key_F10).toCombined() << "menu";
+    }
+    void keyboardReachesEveryCommand() {
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(QString, opens);
+        ScriptedDialogs dialogs;
+        MainWindow w;
+        Fill(w, 1);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        Click(w, "loadButton");
+        Select(w, 0);
+        dialogs.asked.clear();
+        QStringList stops;
+        for (Child(w, "sourceFolderEdit")->setFocus();
+             !stops.contains(QApplication::focusWidget()->objectName()) && stops.size() < 40;
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+            stops << QApplication::focusWidget()->objectName();
+        QCOMPARE(stops.size(), 15);
+        QCOMPARE(stops.indexOf("sourceBrowseButton"), stops.indexOf("sourceFolderEdit") + 1);
+        QCOMPARE(stops.indexOf("outBrowseButton"), stops.indexOf("outFolderEdit") + 1);
+        Child(w, qPrintable(control))->setFocus();
+        const QKeyCombination combination = QKeyCombination::fromCombined(key);
+        QTest::keyClick(QApplication::focusWidget(), combination.key(),
+                        combination.keyboardModifiers());
+        QMenu *menu = Child<QMenu>(w, "listMenu");
+        const QString opened = AboutDialog::instance() && AboutDialog::instance()->isVisible()
+                                   ? "about"
+                               : OptionsDialog::instance() ? "options"
+                               : menu->isVisible()         ? "menu"
+                               : dialogs.asked.isEmpty()   ? QString()
+                                                           : dialogs.asked.first().kind;
+        menu->close();
+        QCOMPARE(opened, opens);
+    }
+
+    // At any size Remove ends with the list, the links share one font and the field labels
+    // the fields' size, each caption whole.
+    void layoutHoldsTogether() {
+        MainWindow w;
+        w.show();
+        for (const QSize size : {w.size(), QSize(900, 700)}) {
+            w.resize(size);
+            QCOMPARE(Child(w, "removeButton")->geometry().right(), View(w)->geometry().right());
+        }
+        for (const char *name : {"optionsLink", "exportLink", "filterLink", "updateLink",
+                                 "sourceFolderLabel", "outFolderLabel"}) {
+            const QLabel *l = Child<QLabel>(w, name);
+            QVERIFY(l->fontMetrics().horizontalAdvance(l->text().remove('&')) <= l->width());
+            const char *peer = l->text().endsWith(':') ? "sourceFolderEdit" : "exportLink";
+            QCOMPARE(l->font().pointSizeF(), Child(w, peer)->font().pointSizeF());
+        }
+    }
+
+    // At its opening size the About window shows all its text, and its picture is drawn for
+    // the screen's pixel ratio (this program runs at a fractional scale).
+    void aboutShowsAllOfItself() {
+        MainWindow w;
+        AboutDialog *about = AboutDialog::openOrRaise(&w);
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        for (const QLabel *l : about->findChildren<QLabel *>())
+            QVERIFY(!l->wordWrap() || l->height() >= l->heightForWidth(l->width()));
+        const QLabel *picture = Child<QLabel>(*about, "picture");
+        QCOMPARE(picture->pixmap().devicePixelRatio(), about->devicePixelRatioF());
+        QCOMPARE(picture->pixmap().deviceIndependentSize(), QSizeF(picture->size()));
+    }
+
+    // Opening a file: what xdg-open answers decides, not whether it could be started.
+    void openingAFileTakesTheOpenersAnswer_data() {
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("a player takes the file") << 0;
+        QTest::newRow("no application for the file") << 3;
+    }
+    void openingAFileTakesTheOpenersAnswer() {
+        QFETCH(int, exitCode);
+        const QString opener = in + QStringLiteral("/bin/xdg-open");
+        QVERIFY(TestEnv::WriteFile(opener, "#!/bin/sh\nexit " + QByteArray::number(exitCode)));
+        QFile::setPermissions(opener, QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(in) + "/bin:" + path);
+        const bool opened = QtDialogs().OpenPath(in + QStringLiteral("/song.mp3"));
+        qputenv("PATH", path);
+        QCOMPARE(opened, exitCode == 0);
     }
 
     // Closing saves the settings and closes the other windows without a question: edits in

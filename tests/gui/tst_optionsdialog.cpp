@@ -207,6 +207,38 @@ class TestOptionsDialog : public QObject {
         QCOMPARE(Settings.filenamelist, QStringLiteral("Song,Track"));
     }
 
+    // Each field list keeps its whole frame at a fractional scale (this program runs at one).
+    void fieldListsKeepTheirFrame() {
+        OptionsDialog *f = m_form = OptionsDialog::open(&m_main, OptionsDialog::Page::Naming);
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        const QImage shot = f->grab().toImage();
+        const qreal r = shot.devicePixelRatio();
+        for (const QListWidget *list : f->findChildren<QListWidget *>()) {
+            const QRect g(list->mapTo(f, QPoint(0, 0)), list->size());
+            const QRgb base = list->palette().color(QPalette::Base).rgb();
+            const QPoint middle = g.center() * r;
+            // The frame's last logical pixel covers one or two device pixels.
+            const int right = int(g.right() * r), bottom = int(g.bottom() * r);
+            QVERIFY(shot.pixel(right, middle.y()) != base ||
+                    shot.pixel(right + 1, middle.y()) != base);
+            QVERIFY(shot.pixel(middle.x(), bottom) != base ||
+                    shot.pixel(middle.x(), bottom + 1) != base);
+        }
+    }
+
+    // Tab reaches each help link right after its option; Enter or Space opens it.
+    void helpLinksFromTheKeyboard() {
+        ScriptedDialogs dialogs;
+        OptionsDialog *f = m_form = OptionsDialog::open(&m_main, OptionsDialog::Page::Naming);
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        Find(f, "renameFilesBox")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Find(f, "renameFilesHelp"));
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(dialogs.MessageTexts().size(), 2);
+    }
+
     void dashWarningOnTheThirdAndFourthOption() {
         Settings.showwarn = 1;
         OptionsDialog *f = Open();
