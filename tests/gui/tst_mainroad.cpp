@@ -4,6 +4,7 @@
 #include "base/testseams.h"
 #include "gui/aboutdialog.h"
 #include "gui/mainwindow.h"
+#include "gui/mainwindowupdates.h"
 #include "gui/optionsdialog.h"
 #include "organize/organizelist.h"
 #include "support/scripteddialogs.h"
@@ -222,6 +223,23 @@ class TestMainRoad : public QObject {
         QTRY_VERIFY(!OptionsDialog::instance());
         QCOMPARE(Settings.autoadd, 0);
         QCOMPARE(dialogs.asked.size(), 1);
+    }
+
+    // Once the setup program has started, the hidden window closes and the program ends.
+    void installEndsTheProgram() {
+        ScriptedDialogs dialogs;
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *host = new MainWindowUpdates(&w, w, nullptr);
+        QTimer::singleShot(0, host, [host] {
+            host->SetMainWindowVisible(false);
+            host->CloseMainWindow();
+        });
+        QTimer stillRunning; // only fires when the program would go on unseen
+        connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        stillRunning.start(20000);
+        QCOMPARE(QCoreApplication::exec(), 0);
     }
 };
 
