@@ -6,6 +6,7 @@
 #include "gui/mainwindow.h"
 #include "gui/mainwindowupdates.h"
 #include "gui/optionsdialog.h"
+#include "gui/updateofferdialog.h"
 #include "organize/organizelist.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
@@ -240,6 +241,15 @@ class TestMainRoad : public QObject {
         connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(1); });
         stillRunning.start(20000);
         QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    // Whatever the update server sends is shown as it is, markup included.
+    void offerShowsServerTextAsText() {
+        UpdateOfferDialog offer;
+        offer.setOffer({"<b>1</b>", "<i>2</i>", "<u>3</u>", "<h1>30 November 2026</h1>"});
+        for (const char *name : {"currentVersionLabel", "versionLabel", "sizeLabel", "dateLabel"})
+            QCOMPARE(Child<QLabel>(offer, name)->textFormat(), Qt::PlainText);
+        QCOMPARE(Child<QLabel>(offer, "dateLabel")->text(), "<h1>30 November 2026</h1>");
     }
 };
 
