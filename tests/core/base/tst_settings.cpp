@@ -275,6 +275,7 @@ class TestSettings : public QObject {
         const QTemporaryDir elsewhere;
         const QString target = kind == QLatin1String("pipe") ? path : elsewhere.filePath("t");
         QFile::remove(path);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
         const auto restore = qScopeGuard([&path] {
             QFile::remove(path);
             SettingsStore::Reopen();
