@@ -231,7 +231,6 @@ class TestMainRoad : public QObject {
         ScriptedDialogs dialogs;
         MainWindow w;
         w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto *host = new MainWindowUpdates(&w, w, nullptr);
         QTimer::singleShot(0, host, [host] {
             host->SetMainWindowVisible(false);

