@@ -468,6 +468,11 @@ void MainWindow::closeEvent(QCloseEvent *event) {
         if (w != this && w->isVisible())
             w->close();
     event->accept();
+    // Qt ends the program when the last visible window closes; a window hidden before it
+    // is closed (the update install hides it while the setup program starts) would leave
+    // the program running unseen.
+    if (isHidden())
+        QCoreApplication::quit();
 }
 
 void MainWindow::openOptions() {

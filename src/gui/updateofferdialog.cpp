@@ -26,6 +26,8 @@ QFrame *Rule() {
 QLabel *Value(const QString &name) {
     auto *label = new QLabel;
     label->setObjectName(name);
+    // The values come from the update server: markup in them is shown, never obeyed.
+    label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setMinimumWidth(140);
     return label;

@@ -4,8 +4,10 @@
 #include "base/testseams.h"
 #include "gui/aboutdialog.h"
 #include "gui/mainwindow.h"
+#include "gui/mainwindowupdates.h"
 #include "gui/optionsdialog.h"
 #include "gui/qtdialogs.h"
+#include "gui/updateofferdialog.h"
 #include "organize/organizelist.h"
 #include "organize/organizelock.h"
 #include "support/scripteddialogs.h"
@@ -369,6 +371,31 @@ class TestMainRoad : public QObject {
         QTRY_VERIFY(!OptionsDialog::instance());
         QCOMPARE(Settings.autoadd, 0);
         QCOMPARE(dialogs.asked.size(), 1);
+    }
+
+    // Once the setup program has started, the hidden window closes and the program ends.
+    void installEndsTheProgram() {
+        ScriptedDialogs dialogs;
+        MainWindow w;
+        w.show();
+        auto *host = new MainWindowUpdates(&w, w, nullptr);
+        QTimer::singleShot(0, host, [host] {
+            host->SetMainWindowVisible(false);
+            host->CloseMainWindow();
+        });
+        QTimer stillRunning; // only fires when the program would go on unseen
+        connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        stillRunning.start(20000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    // Whatever the update server sends is shown as it is, markup included.
+    void offerShowsServerTextAsText() {
+        UpdateOfferDialog offer;
+        offer.setOffer({"<b>1</b>", "<i>2</i>", "<u>3</u>", "<h1>30 November 2026</h1>"});
+        for (const char *name : {"currentVersionLabel", "versionLabel", "sizeLabel", "dateLabel"})
+            QCOMPARE(Child<QLabel>(offer, name)->textFormat(), Qt::PlainText);
+        QCOMPARE(Child<QLabel>(offer, "dateLabel")->text(), "<h1>30 November 2026</h1>");
     }
 };
 

@@ -4,7 +4,9 @@
 
 /**
  * The per-user persistent store: text values under application "Sortiva", section
- * "settings" ($XDG_CONFIG_HOME/Sortiva/Sortiva.conf). Failures never reach callers.
+ * "settings" ($XDG_CONFIG_HOME/Sortiva/Sortiva.conf). Failures never reach callers. When
+ * that name is neither a regular file (a link to one counts) nor missing, the program warns
+ * once on standard error, reads only defaults and never writes it.
  */
 namespace SettingsStore {
 /** The stored text, or @p def when the key does not exist. */
@@ -21,4 +23,6 @@ void Clear();
 void SetReadOnly(bool on);
 /** Full path of the store's file (for messages and tests). */
 QString FileName();
+/** Drops the open store: the next use checks and opens its file afresh (tests only). */
+void Reopen();
 } // namespace SettingsStore

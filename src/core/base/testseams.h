@@ -57,6 +57,16 @@ class TestSeams {
      * milliseconds; 0 shows every step.
      */
     virtual int LoadStatusIntervalMs() const { return 50; }
+    /** How long a download may receive nothing before it fails, in milliseconds. */
+    virtual int TransferStallMs() const { return 30000; }
+    /**
+     * How long the update description, a few hundred bytes, may take to arrive whole, in
+     * milliseconds: a server dripping a byte now and then never stalls, but must not keep
+     * the check waiting for ever.
+     */
+    virtual int DescriptionDeadlineMs() const { return 60000; }
+    /** The largest setup program fetched when the update description names no size. */
+    virtual qint64 SetupSizeLimit() const { return qint64(512) * 1024 * 1024; }
 };
 
 /** The seams in force: the installed ones, else the defaults. */

@@ -1,5 +1,7 @@
 #include "update/download.h"
 
+#include "base/testseams.h"
+
 #include <QDir>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -9,6 +11,9 @@
 
 namespace {
 const QString transferFailed = QStringLiteral("Download Error");
+// What the network layer may hold for a read before the program has taken it: beyond
+// this the data waits at the sender, so a large setup program never sits in memory.
+constexpr qint64 kReadBuffer = 256 * 1024;
 } // namespace
 
 Download::Download(QObject *parent) : QObject(parent), m_net(new QNetworkAccessManager(this)) {}
@@ -56,7 +61,10 @@ void Download::BeginDownload(const QString &url, const QString &key, int deliver
         request.setRawHeader("Cache-Control", "no-cache");
         request.setRawHeader("Pragma", "no-cache");
     }
+    // A server that goes silent would otherwise keep the read, and its caller, waiting.
+    request.setTransferTimeout(Seams().TransferStallMs());
     QNetworkReply *reply = m_net->get(request);
+    reply->setReadBufferSize(kReadBuffer);
     read.reply = reply;
     m_reads.insert(key, read);
 
@@ -101,7 +109,7 @@ void Download::OnReadyRead(const QString &key) {
     Read &read = it.value();
     const QByteArray chunk = read.reply->readAll();
     read.received += chunk.size();
-    if (read.maxBytes > 0 && read.received > read.maxBytes) {
+    if (read.maxBytes >= 0 && read.received > read.maxBytes) {
         Fail(key);
         return;
     }
@@ -118,7 +126,7 @@ void Download::OnReadyRead(const QString &key) {
 void Download::OnProgress(const QString &key, qint64 read, qint64 total) {
     const Read &r = m_reads.value(key);
     // A server that announces more than the caller accepts need not be read at all.
-    if (r.maxBytes > 0 && total > r.maxBytes) {
+    if (r.maxBytes >= 0 && total > r.maxBytes) {
         Fail(key);
         return;
     }

@@ -25,6 +25,8 @@ class Download : public QObject {
     static constexpr int kBytesForm = 2;
     /** Read option: fetch afresh from the server, never from any cache. */
     static constexpr int kFetchAfresh = 16;
+    /** As the size limit: a read of any length. */
+    static constexpr qint64 kNoLimit = -1;
 
     explicit Download(QObject *parent = nullptr);
     ~Download() override;
@@ -33,11 +35,13 @@ class Download : public QObject {
      * Starts reading @p url (http or https) and returns at once; an empty URL does
      * nothing. A read already running under @p key is cancelled first. A read that cannot
      * start reports DownloadError before this returns. @p delivery is kFileForm or
-     * kBytesForm, @p readOptions 0 or kFetchAfresh. With @p maxBytes above 0, a read that
-     * grows beyond it fails.
+     * kBytesForm, @p readOptions 0 or kFetchAfresh. A read that grows beyond @p maxBytes
+     * (when 0 or more) fails as soon as the excess arrives, and so does one that receives
+     * nothing for Seams().TransferStallMs(). Form 1 writes the content to its file as it
+     * arrives.
      */
     void BeginDownload(const QString &url, const QString &key = QString(),
-                       int delivery = kBytesForm, int readOptions = 0, qint64 maxBytes = 0);
+                       int delivery = kBytesForm, int readOptions = 0, qint64 maxBytes = kNoLimit);
     /** Stops the read with that key without any signal; an unknown key is ignored. */
     void Cancel(const QString &key = QString());
     /** True for a valid http or https URL with a host: the only ones ever fetched. */
@@ -61,7 +65,7 @@ class Download : public QObject {
     struct Read {
         QNetworkReply *reply = nullptr;
         int fileType = kBytesForm;
-        qint64 maxBytes = 0;
+        qint64 maxBytes = kNoLimit;
         qint64 received = 0;
         QByteArray data;
         QTemporaryFile *file = nullptr;

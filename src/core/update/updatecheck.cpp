@@ -7,6 +7,7 @@
 #include "base/progressview.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
+#include "base/testseams.h"
 #include "base/textutil.h"
 
 #include <QCoreApplication>
@@ -150,10 +151,16 @@ UpdateCheck::UpdateCheck(UpdateHost &host, ProgressView &progress, QObject *pare
     connect(
         &m_download, &Download::DownloadComplete, this,
         [this](const QString &key, const QVariant &value, int) { TransferComplete(key, value); });
+    m_descriptionDeadline.setSingleShot(true);
+    connect(&m_descriptionDeadline, &QTimer::timeout, this, [this] {
+        m_download.Cancel(keyUpdate);
+        TransferFailed(keyUpdate);
+    });
 }
 
 void UpdateCheck::Start() {
     m_host.SetUpdateLink(QStringLiteral("Checking..."), false);
+    m_descriptionDeadline.start(Seams().DescriptionDeadlineMs());
     m_download.BeginDownload(UpdateDescriptionUrl(), keyUpdate, Download::kBytesForm,
                              Download::kFetchAfresh, kMaxDescriptionSize);
 }
@@ -165,6 +172,8 @@ void UpdateCheck::ShowTransferProgress(qint64 bytesRead, qint64 bytesTotal) {
 }
 
 void UpdateCheck::TransferFailed(const QString &key) {
+    if (key == keyUpdate)
+        m_descriptionDeadline.stop();
     if (key == keyUpdate)
         Dialogs().Message(QStringLiteral("A download error has occurred while checking for an "
                                          "update! Please try again later."),
@@ -179,10 +188,12 @@ void UpdateCheck::TransferFailed(const QString &key) {
 }
 
 void UpdateCheck::TransferComplete(const QString &key, const QVariant &value) {
-    if (key == keyUpdate)
+    if (key == keyUpdate) {
+        m_descriptionDeadline.stop();
         ProcessDescription(QString::fromLocal8Bit(value.toByteArray()));
-    else if (key == keyDownload)
+    } else if (key == keyDownload) {
         SetupArrived(value.toString());
+    }
 }
 
 void UpdateCheck::ProcessDescription(const QString &description) {
@@ -230,9 +241,11 @@ void UpdateCheck::AcceptOffer() {
     m_host.SetUpdateLink(QStringLiteral("Downloading..."), false);
     m_progress.Status(1, QStringLiteral("Download.... Please Wait!"));
     m_progress.SetProgressMax(ClampToInt(qMax<qint64>(m_setupSize, 0) + 100));
+    // Not a byte beyond the announced size is taken, and without one a server could fill
+    // the disk: a setup program is never larger than the fixed limit.
     m_download.BeginDownload(m_entries.value(QStringLiteral("url")), keyDownload,
                              Download::kFileForm, Download::kFetchAfresh,
-                             m_setupSize > 0 ? m_setupSize : 0);
+                             m_setupSize >= 0 ? m_setupSize : Seams().SetupSizeLimit());
 }
 
 void UpdateCheck::SetupArrived(const QString &path) {

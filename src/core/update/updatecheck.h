@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -100,6 +101,8 @@ class UpdateCheck : public QObject {
     UpdateHost &m_host;
     ProgressView &m_progress;
     Download m_download;
+    // Ends a description read that trickles on without ever finishing.
+    QTimer m_descriptionDeadline;
     OfferWindow m_offerWindow;
     int m_closeDelay = 3000;
     QHash<QString, QString> m_entries;

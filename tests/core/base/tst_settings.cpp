@@ -9,6 +9,9 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 const QString kDefaultFilter = QStringLiteral(
     "*.asf;*.avi;*.mp3;*.mp4;*.mid;*.mpeg;*.mpg;*.mov;*.ogg;*.vob;*.rm;*.wma;*.wav;*.wmi;*.wmv");
@@ -51,6 +54,21 @@ void FreshLoad() {
     Settings = SettingsRecord();
     HtmlPageSettings = HtmlPageSettingsRecord();
     LoadSettings();
+}
+
+// What @p run writes to standard error.
+template <class Run> QByteArray StandardError(Run run) {
+    QTemporaryFile capture;
+    capture.open();
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    dup2(capture.handle(), STDERR_FILENO);
+    run();
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    capture.seek(0);
+    return capture.readAll();
 }
 } // namespace
 
@@ -241,6 +259,49 @@ class TestSettings : public QObject {
         QCOMPARE(Settings.filenamelist, text);
         QCOMPARE(Settings.inpath, text);
         QCOMPARE(HtmlPageSettings.title, text);
+    }
+
+    // Only a regular file, reached directly or through a link, is read and written; anything
+    // else gives the defaults, one warning, and stays as it was.
+    void storeOnlyInARegularFile_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"pipe", "link to a pipe", "dangling link", "link to a file"})
+            QTest::newRow(kind) << kind;
+    }
+    void storeOnlyInARegularFile() {
+        QFETCH(QString, kind);
+        const QString path = SettingsStore::FileName();
+        const QTemporaryDir elsewhere;
+        const QString target = kind == QLatin1String("pipe") ? path : elsewhere.filePath("t");
+        QFile::remove(path);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        const auto restore = qScopeGuard([&path] {
+            QFile::remove(path);
+            SettingsStore::Reopen();
+        });
+        if (kind.endsWith(QLatin1String("pipe")))
+            QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        if (kind.endsWith(QLatin1String("file")))
+            QVERIFY(TestEnv::WriteFile(target, "[settings]\ndeleteold=0\n"));
+        if (target != path)
+            QVERIFY(QFile::link(target, path));
+        SettingsStore::Reopen();
+        const bool usable = kind.endsWith(QLatin1String("file"));
+        int firstRead = -1;
+        const QByteArray err = StandardError([&firstRead] {
+            FreshLoad();
+            firstRead = Settings.deleteold;
+            Settings.deleteold = 7;
+            SaveSettings();
+            SettingsStore::Sync();
+            FreshLoad();
+        });
+        QCOMPARE(err.count("is not a regular file"), usable ? 0 : 1);
+        QCOMPARE(firstRead, usable ? 0 : 1); // 1: the default
+        QCOMPARE(QFileInfo(path).isSymLink(), target != path);
+        QCOMPARE(QFileInfo(target).isFile(), usable);
+        if (usable)
+            QVERIFY(TestEnv::ReadFile(target).contains("deleteold=7"));
     }
 
     // The options window shows extensions ("mp3,wma"); the search takes patterns.

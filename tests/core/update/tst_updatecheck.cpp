@@ -3,6 +3,7 @@
 #include "base/appinfo.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
+#include "base/testseams.h"
 #include "support/fakeprogressview.h"
 #include "support/httptestserver.h"
 #include "support/scripteddialogs.h"
@@ -48,10 +49,21 @@ QStringList PartFiles() {
     return QDir(QDir::tempPath()).entryList({QStringLiteral("sortiva-*.part")}, QDir::Files);
 }
 
+// The description of @p version; without "size" when @p size is negative.
 QByteArray Description(const QByteArray &version, qint64 size, const QByteArray &url) {
-    return "version=" + version + "\r\nsize=" + QByteArray::number(size) +
+    return "version=" + version +
+           (size < 0 ? QByteArray() : "\r\nsize=" + QByteArray::number(size)) +
            "\r\ndate=30 November 2026\r\nurl=" + url + "\r\n";
 }
+
+// The waits and the size limit, shortened where a row needs it.
+struct Limits final : TestSeams {
+    int stallMs = 30000;
+    int deadlineMs = 60000;
+    int TransferStallMs() const override { return stallMs; }
+    int DescriptionDeadlineMs() const override { return deadlineMs; }
+    qint64 SetupSizeLimit() const override { return 1000; }
+};
 
 // A server, a Download and spies on its three signals.
 struct Rig {
@@ -78,6 +90,7 @@ class tst_UpdateCheck : public QObject {
     std::unique_ptr<UpdateCheck> m_check;
     QList<UpdateOffer> m_offers;
     bool m_acceptOffer = false;
+    Limits m_limits;
 
     QByteArray SetupUrl() const { return m_server->Base().toLatin1() + "/files/setup"; }
 
@@ -94,7 +107,9 @@ class tst_UpdateCheck : public QObject {
         TestEnv::IsolateSettings();
         TestEnv::UseEnglishLocale();
         QCOMPARE(AppVersionString(), QStringLiteral("1.4.1"));
+        InstallTestSeams(&m_limits);
     }
+    void cleanupTestCase() { InstallTestSeams(nullptr); }
 
     void init() {
         TestEnv::ClearStore();
@@ -110,6 +125,7 @@ class tst_UpdateCheck : public QObject {
         m_check->SetCloseDelay(0);
         m_offers.clear();
         m_acceptOffer = false;
+        m_limits = Limits();
         m_check->SetOfferWindow([this](const UpdateOffer &offer) {
             m_offers << offer;
             return m_acceptOffer;
@@ -213,26 +229,34 @@ class tst_UpdateCheck : public QObject {
         QCOMPARE(m_host->captions, QStringList({"Checking...", "Processing Info", idle}));
     }
 
-    // A setup program is only ever started when it arrived whole.
+    // A setup program is only ever started when it arrived whole; one that grows too large
+    // or goes silent is refused while it still arrives (the server never ends those).
     void setupRefused_data() {
         QTest::addColumn<int>("served"); // -1: missing on the server
         QTest::addColumn<qint64>("announced");
-        for (const auto &[row, served, announced] :
-             {std::tuple{"setup missing on the server", -1, qint64(-1)},
-              {"truncated", 600, qint64(-1)},
-              {"overlong", 1400, qint64(-1)},
-              {"overlong without a length", 1400, HttpTestServer::kNoLength},
-              {"empty", 0, qint64(-1)}})
-            QTest::newRow(row) << served << announced;
+        QTest::addColumn<qint64>("size"); // in the description, -1: none
+        const qint64 endless = HttpTestServer::kNoEnd;
+        for (const auto &[row, served, announced, size] :
+             {std::tuple{"setup missing on the server", -1, qint64(-1), qint64(1000)},
+              {"truncated", 600, qint64(-1), qint64(1000)},
+              {"overlong", 1400, qint64(-1), qint64(1000)},
+              {"overlong without a length", 1400, endless, qint64(1000)},
+              {"beyond an announced 0", 10, endless, qint64(0)},
+              {"beyond the limit without a size", 1400, endless, qint64(-1)},
+              {"silent before its end", 600, endless, qint64(1000)},
+              {"empty", 0, qint64(-1), qint64(1000)}})
+            QTest::newRow(row) << served << announced << size;
     }
     void setupRefused() {
         QFETCH(int, served);
         QFETCH(qint64, announced);
+        QFETCH(qint64, size);
+        m_limits.stallMs = 1000;
         m_acceptOffer = true;
         if (served >= 0)
             m_server->Serve("/files/setup", QByteArray(served, 'S'), 200, announced);
         const QStringList before = PartFiles();
-        RunCheck(Description("1.4.2", 1000, SetupUrl()));
+        RunCheck(Description("1.4.2", size, SetupUrl()));
         QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts(), QStringList{setupFailed}, 20000);
         QCOMPARE(m_progress->status1, QStringList({QStringLiteral("Download.... Please Wait!"),
                                                    QStringLiteral("Error Downloading Update...")}));
@@ -256,6 +280,25 @@ class tst_UpdateCheck : public QObject {
              })
             QTest::newRow(row) << QByteArray(existing) << answer << starts;
     }
+    // A description from a server that goes silent, or never finishes it, ends in the error
+    // path with the link usable again.
+    void silentDescription_data() {
+        QTest::addColumn<int>("stallMs");
+        QTest::addColumn<int>("deadlineMs");
+        QTest::newRow("goes silent") << 100 << 60000;
+        QTest::newRow("never ends") << 30000 << 100;
+    }
+    void silentDescription() {
+        QFETCH(int, stallMs);
+        QFETCH(int, deadlineMs);
+        m_limits.stallMs = stallMs;
+        m_limits.deadlineMs = deadlineMs;
+        m_server->Serve(descriptionPath, "version=1.4.2\r\n", 200, HttpTestServer::kNoEnd);
+        m_check->Start();
+        QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts(), QStringList{checkFailed}, 20000);
+        QVERIFY(m_host->IsIdle());
+    }
+
     // The program closes only once the setup started; a file of the announced size is kept.
     void setupAccepted() {
         QFETCH(QByteArray, existing);
@@ -343,6 +386,18 @@ class tst_UpdateCheck : public QObject {
             body[i] = static_cast<char>(i * 7);
         r.server.Serve("/setup.exe", body, 200, HttpTestServer::kNoLength);
         r.server.Serve("/big", QByteArray(200000, 'x'), 200, HttpTestServer::kNoEnd);
+        const QStringList before = PartFiles();
+        if (form == Download::kFileForm) { // the content reaches its file as it arrives
+            r.d.BeginDownload(r.Url("/big"), QStringLiteral("k"), form);
+            const auto arrived = [] { // the file may have no name yet: seen as an open file
+                qint64 most = 0;
+                for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList())
+                    most =
+                        qMax(most, fd.symLinkTarget().startsWith(QDir::tempPath()) ? fd.size() : 0);
+                return most;
+            };
+            QTRY_VERIFY_WITH_TIMEOUT(arrived() > 100000, 20000);
+        }
         r.d.BeginDownload(r.Url("/setup.exe"), QStringLiteral("k"), form, Download::kFetchAfresh,
                           body.size());
         QTRY_COMPARE_WITH_TIMEOUT(r.done.count(), 1, 20000);
@@ -358,7 +413,6 @@ class tst_UpdateCheck : public QObject {
         QCOMPARE(r.progress.last().at(1).toLongLong(), body.size());
         QCOMPARE(r.progress.last().at(3).toInt(), 200); // the server's status, passed through
 
-        const QStringList before = PartFiles();
         r.d.BeginDownload(r.Url("/big"), QStringLiteral("k"), form, Download::kFetchAfresh, 4999);
         QTRY_COMPARE_WITH_TIMEOUT(r.failed.count(), 1, 20000);
         QCOMPARE(r.failed.at(0).at(0).toString(), QStringLiteral("k"));
