@@ -69,6 +69,8 @@ MsgResult QtDialogs::Message(const QString &text, MsgButtons buttons, MsgIcon ic
                              const QString &title) {
     QMessageBox box(Owner());
     box.setWindowTitle(title.isEmpty() ? AppTitle() : title);
+    // Messages carry file names, which may look like markup: never rendered as such.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case MsgIcon::Critical:
