@@ -478,7 +478,8 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     int k = dash;
 
     // A one-letter section takes the next one with it ("K-lan" gives "K lan").
-    while (k <= upper && candidate.size() <= 1) {
+    // (With smarter names a lone digit is a track number, skipped below.)
+    while (k <= upper && candidate.size() <= 1 && !(options.smartNames && Numeric(candidate))) {
         candidate = candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
         ++k;
     }
