@@ -359,7 +359,8 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         }
         dotsToBlanks = true;
     }
-    // Smarter names: initials joined before the dots become blanks.
+    // Smarter names: initials joined and a "4." track number dropped before the dots become
+    // blanks.
     QString smartFileName;
     if (options.smartNames) {
         smartFileName = SmartNames::PrepareFileName(name);

@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <initializer_list>
+
 namespace {
 bool IsWordChar(QChar c) {
     return c.isLetter() || c.isDigit();
@@ -31,17 +33,15 @@ QString Letters(QStringView text) {
 
 // Cuts @p folder before the first of @p marks (without regard to case) that has text
 // before it.
-bool CutAtFirst(QString &folder, std::initializer_list<QLatin1StringView> marks) {
+void CutAtFirst(QString &folder, std::initializer_list<QLatin1StringView> marks) {
     qsizetype cut = -1;
     for (const QLatin1StringView m : marks) {
         const qsizetype p = folder.indexOf(m, 0, Qt::CaseInsensitive);
         if (p > 0 && (cut < 0 || p < cut))
             cut = p;
     }
-    if (cut < 0)
-        return false;
-    folder.truncate(cut);
-    return true;
+    if (cut >= 0)
+        folder.truncate(cut);
 }
 } // namespace
 
@@ -84,13 +84,19 @@ QString PrepareFileName(QStringView fileName) {
 }
 
 bool IsJoiningDash(QStringView text, qsizetype at) {
-    return WordCharAt(text, at - 1) && WordCharAt(text, at + 1);
+    if (!WordCharAt(text, at - 1) || !WordCharAt(text, at + 1))
+        return false;
+    // "01-Title": the dash after a leading number ends a track number.
+    for (qsizetype i = 0; i < at; ++i)
+        if (!text[i].isDigit())
+            return true;
+    return false;
 }
 
 bool HasSeparatingDash(QStringView text) {
     for (qsizetype i = text.indexOf(QLatin1Char('-')); i >= 0;
          i = text.indexOf(QLatin1Char('-'), i + 1))
-        if (!IsJoiningDash(text, i))
+        if (!WordCharAt(text, i - 1) || !WordCharAt(text, i + 1))
             return true;
     return false;
 }

@@ -20,12 +20,15 @@ namespace SmartNames {
  */
 QString PrepareFileName(QStringView fileName);
 
-/** True when the dash at @p at joins a hyphenated name: a letter or digit on both sides. */
+/**
+ * True when the dash at @p at joins a hyphenated name: a letter or digit on both sides, and
+ * not only digits before it ("01-Title" starts with a track number).
+ */
 bool IsJoiningDash(QStringView text, qsizetype at);
 
 /**
- * True when some dash of @p text separates sections (a blank or an end beside it). Without
- * one, every dash separates as it always did, so "artist-title" names still split.
+ * True when some dash of @p text has a blank or an end beside it. Without one, every dash
+ * separates as it always did, so "01-artist-title" names still split.
  */
 bool HasSeparatingDash(QStringView text);
 

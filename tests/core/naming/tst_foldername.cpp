@@ -226,7 +226,7 @@ class TestFolderName : public QObject {
              {"Bone Thugs-N-Harmony - Tha Crossroads.mp3", "Bone Thugs-N-Harmony", "Bone Thugs"},
              {"Eagle-Eye Cherry - Save Tonight.mp3", "Eagle-Eye Cherry", "Eagle"},
              {"Jay-Z - 99 Problems.mp3", "Jay-Z", "Jay Z"},
-             {"eminem-without_me-xxx.mp3", "Eminem", "Eminem"}}); // no dash separates
+             {"01-eminem-without_me-xxx.mp3", "Eminem", "Eminem"}}); // no dash separates
     }
     void smartHyphens() { CheckSmart(); }
     void smartInitials_data() {
@@ -252,7 +252,8 @@ class TestFolderName : public QObject {
                    {"Maroon 5 Featuring Wiz Khalifa - Payphone.mp3", "Maroon 5", "Maroon"},
                    {"04 Eminem - Lose Yourself.mp3", "Eminem", "Eminem"},
                    {"4. Eminem - Lose Yourself.mp3", "Eminem", "Eminem"},
-                   {"2 - Eminem - Lose Yourself.mp3", "Eminem", "Eminem"}});
+                   {"2 - Eminem - Lose Yourself.mp3", "Eminem", "Eminem"},
+                   {"01-Eminem - Lose Yourself.mp3", "Eminem", "Eminem"}});
     }
     void smartNumbers() { CheckSmart(); }
     void smartNumberWords_data() {
