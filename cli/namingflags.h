@@ -21,6 +21,11 @@ inline void Add(QCommandLineParser &parser) {
     parser.addOption({QStringLiteral("primary"), QStringLiteral("Keep only the primary artist.")});
     parser.addOption(
         {QStringLiteral("no-primary"), QStringLiteral("Keep featured artists in folder names.")});
+    parser.addOption({QStringLiteral("smart-names"),
+                      QStringLiteral("Smarter artist names: hyphenated names, initials and "
+                                     "numbers of a name stay whole.")});
+    parser.addOption({QStringLiteral("no-smart-names"),
+                      QStringLiteral("The default naming rules, without the smarter names.")});
 }
 
 /** Copies the given flags into @p options; false (with a message) for a bad value. */
@@ -38,7 +43,8 @@ inline bool Apply(const QCommandLineParser &parser, NamingOptions &options) {
         return true;
     };
     if (!pair("tag", "no-tag", options.folderFromTag) ||
-        !pair("primary", "no-primary", options.primaryArtistOnly))
+        !pair("primary", "no-primary", options.primaryArtistOnly) ||
+        !pair("smart-names", "no-smart-names", options.smartNames))
         return false;
     if (parser.isSet(QStringLiteral("dash"))) {
         bool ok = false;

@@ -210,7 +210,7 @@ void OptionsDialog::connectControls() {
     for (QCheckBox *box :
          {m_showSplashBox, m_replaceExistingBox, m_deleteSourceBox, m_rememberFoldersBox,
           m_confirmRemoveBox, m_autoAddBox, m_searchSubFoldersBox, m_skipExistingBox,
-          m_primaryArtistsBox, m_renameFilesBox})
+          m_primaryArtistsBox, m_smartNamesBox, m_renameFilesBox})
         connect(box, &QCheckBox::clicked, this, &OptionsDialog::markChanged);
     connect(m_folderSources, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
@@ -316,6 +316,11 @@ void OptionsDialog::buildNamingPage(QWidget *page) {
                                            "Kaz' will become just 'Pembo')"),
                             page),
               "primaryArtistsBox");
+    m_smartNamesBox =
+        Named(new QCheckBox(QStringLiteral("Smarter Artist Names"), page), "smartNamesBox");
+    m_smartNamesBox->setToolTip(
+        QStringLiteral("Keeps hyphenated names, initials and the numbers of a name whole "
+                       "(Salt-N-Pepa, REM, 4 Non Blondes)"));
 
     // Folder names: from the file name (with its dash options) or from the tag fields.
     auto *folderGroup = new QGroupBox(QStringLiteral("Folder Names"), page);
@@ -474,6 +479,7 @@ void OptionsDialog::buildNamingPage(QWidget *page) {
 
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(m_primaryArtistsBox);
+    layout->addWidget(m_smartNamesBox);
     layout->addWidget(folderGroup);
     layout->addWidget(fileGroup);
     layout->addStretch(1);
@@ -565,6 +571,7 @@ void OptionsDialog::showPage(Page page) {
 
 void OptionsDialog::setCheckBoxes(const OptionsValues &v) {
     m_primaryArtistsBox->setChecked(v.removesubs != 0);
+    m_smartNamesBox->setChecked(v.smartnames != 0);
     m_deleteSourceBox->setChecked(v.deleteold != 0);
     m_replaceExistingBox->setChecked(v.replaceexisting != 0);
     m_rememberFoldersBox->setChecked(v.rememberfolders != 0);
@@ -601,6 +608,7 @@ OptionsValues OptionsDialog::pendingValues() const {
     v.renamefiles = Checked(m_renameFilesBox);
     v.loadsplash = Checked(m_showSplashBox);
     v.removesubs = Checked(m_primaryArtistsBox);
+    v.smartnames = Checked(m_smartNamesBox);
     v.donothing = Checked(m_skipExistingBox);
     return v;
 }

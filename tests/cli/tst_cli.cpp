@@ -147,6 +147,20 @@ class TestCli : public QObject {
         QVERIFY(QFile::remove(conf));
     }
 
+    // The stored smarter-names choice holds unless a flag overrides it for the run.
+    void smartNamesFlags() {
+        const QString conf = m_config.filePath(QStringLiteral("Sortiva/Sortiva.conf"));
+        const QString name = QStringLiteral("Salt-N-Pepa - Push It.mp3");
+        const QString plain = "ok\tSalt\t" + name + '\n', smart = "ok\tSalt-N-Pepa\t" + name + '\n';
+        QCOMPARE(Cli({"derive", name}).out, plain);
+        QCOMPARE(Cli({"derive", "--smart-names", name}).out, smart);
+        QVERIFY(TestEnv::WriteFile(conf, "[settings]\nsmartnames=1\n"));
+        QCOMPARE(Cli({"derive", name}).out, smart);
+        QCOMPARE(Cli({"derive", "--no-smart-names", name}).out, plain);
+        QCOMPARE(Cli({"derive", "--smart-names", "--no-smart-names", name}).status, 2);
+        QVERIFY(QFile::remove(conf));
+    }
+
     void exportListing() {
         const QString file = m_dir.filePath(QStringLiteral("listing"));
         Write(QStringLiteral("listing"), "old listing");

@@ -18,6 +18,13 @@ class ReplaceItem {
     const QString &NewVal() const { return m_newVal; }
     void SetNewVal(const QString &v) { m_newVal = v; }
 
+    /**
+     * True when the old text is replaced only where it stands as a word (the built-in
+     * featuring markers); user rules are plain substring replacements.
+     */
+    bool WholeWord() const { return m_wholeWord; }
+    void SetWholeWord(bool v) { m_wholeWord = v; }
+
     Qt::CaseSensitivity Sensitivity() const {
         return m_caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
     }
@@ -26,4 +33,5 @@ class ReplaceItem {
     QString m_oldVal;
     QString m_newVal;
     int m_caseSensitive = 0;
+    bool m_wholeWord = false;
 };

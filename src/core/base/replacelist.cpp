@@ -75,10 +75,67 @@ QString ReplaceList::ApplyAll(const QString &name) const {
     QString n = name;
     for (const auto &e : m_items) {
         const ReplaceItem &r = *e.item;
-        if (!r.OldVal().isEmpty())
+        if (r.OldVal().isEmpty())
+            continue;
+        if (r.WholeWord())
+            n = ReplaceWholeWords(n, r.OldVal(), r.NewVal(), r.Sensitivity());
+        else
             n.replace(r.OldVal(), r.NewVal(), r.Sensitivity());
     }
     return n;
+}
+
+namespace {
+// A letter or digit ends a word; a character beyond the basic plane is read whole.
+bool IsWordCharacter(char32_t c) {
+    return QChar::isLetter(c) || QChar::isDigit(c);
+}
+
+bool WordCharacterBefore(QStringView text, qsizetype at) {
+    if (at <= 0)
+        return false;
+    char32_t c = text[at - 1].unicode();
+    if (QChar::isLowSurrogate(c) && at >= 2 && text[at - 2].isHighSurrogate())
+        c = QChar::surrogateToUcs4(text[at - 2], text[at - 1]);
+    return IsWordCharacter(c);
+}
+
+bool WordCharacterAt(QStringView text, qsizetype at) {
+    if (at >= text.size())
+        return false;
+    char32_t c = text[at].unicode();
+    if (QChar::isHighSurrogate(c) && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+        c = QChar::surrogateToUcs4(text[at], text[at + 1]);
+    return IsWordCharacter(c);
+}
+} // namespace
+
+QString ReplaceWholeWords(const QString &text, QStringView oldVal, QStringView newVal,
+                          Qt::CaseSensitivity cs) {
+    if (oldVal.isEmpty())
+        return text;
+    // "ft." must not stand before a letter, but the dot itself already ends the marker.
+    const bool checkAfter = WordCharacterBefore(oldVal, oldVal.size());
+    const QStringView view(text);
+    QString out;
+    qsizetype copied = 0;
+    bool replaced = false;
+    for (qsizetype at = view.indexOf(oldVal, 0, cs); at >= 0; at = view.indexOf(oldVal, at, cs)) {
+        const qsizetype end = at + oldVal.size();
+        if (WordCharacterBefore(view, at) || (checkAfter && WordCharacterAt(view, end))) {
+            ++at; // inside a word: look again one character on
+            continue;
+        }
+        out += view.mid(copied, at - copied);
+        out += newVal;
+        copied = end;
+        at = end;
+        replaced = true;
+    }
+    if (!replaced)
+        return text;
+    out += view.mid(copied);
+    return out;
 }
 
 QString ReplaceList::ApplyGuarded(const QString &name) const {
@@ -104,17 +161,19 @@ void BuildBuiltInReplaceList(ReplaceList &list) {
         const char *oldVal;
         const char *newVal;
         int caseSensitive;
+        bool wholeWord = false;
     };
+    // The featuring markers are words: "Bill Withers" and "Feathers" keep their letters.
     static const Rule rules[] = {
-        {"with", "ft", 0},
+        {"with", "ft", 0, true},
         {" F ", " ft ", 0},
-        {"ft.", "ft ", 0},
-        {"feat.", "ft ", 0},
-        {"fea.", "ft ", 0},
-        {"featuring.", "ft ", 0},
-        {"featuring", "ft", 0},
-        {"feat", "ft", 0},
-        {"f.", "ft", 0},
+        {"ft.", "ft ", 0, true},
+        {"feat.", "ft ", 0, true},
+        {"fea.", "ft ", 0, true},
+        {"featuring.", "ft ", 0, true},
+        {"featuring", "ft", 0, true},
+        {"feat", "ft", 0, true},
+        {"f.", "ft", 0, true},
         {"cd1", "", 0},
         {"cd2", "", 0},
         {"cd3", "", 0},
@@ -154,7 +213,8 @@ void BuildBuiltInReplaceList(ReplaceList &list) {
     };
     list.Clear();
     for (const Rule &r : rules)
-        list.Add(QString::fromLatin1(r.newVal), QString::fromLatin1(r.oldVal), r.caseSensitive);
+        list.Add(QString::fromLatin1(r.newVal), QString::fromLatin1(r.oldVal), r.caseSensitive)
+            ->SetWholeWord(r.wholeWord);
 }
 
 namespace {

@@ -65,5 +65,13 @@ void LoadReplaceLists();
 void SaveUserReplaceList();
 /** True when some user rule has exactly this old and new text. */
 bool ContainsPair(const QString &oldVal, const QString &newVal);
+/**
+ * @p text with every occurrence of @p oldVal that stands as a word replaced by @p newVal, left
+ * to right without overlapping: the character before it is no letter or digit (or it starts
+ * the text) and, when @p oldVal ends in a letter or digit, neither is the one after it (or it
+ * ends the text). The boundaries are judged in @p text as given.
+ */
+QString ReplaceWholeWords(const QString &text, QStringView oldVal, QStringView newVal,
+                          Qt::CaseSensitivity cs);
 /** Fills @p list with the 45 built-in rules in order. */
 void BuildBuiltInReplaceList(ReplaceList &list);

@@ -51,6 +51,7 @@ void LoadSettings() {
     SettingsRecord &s = Settings;
     ReadInt(s.donothing, Keys::donothing, Defaults::donothing);
     ReadInt(s.removesubs, Keys::removesubs, Defaults::removesubs);
+    ReadInt(s.smartnames, Keys::smartnames, Defaults::smartnames);
     ReadInt(s.renamefiles, Keys::renamefiles, Defaults::renamefiles);
     ReadInt(s.loadsplash, Keys::loadsplash, Defaults::loadsplash);
     ReadInt(s.renamefolders, Keys::renamefolders, Defaults::renamefolders);
@@ -133,6 +134,7 @@ void SaveSettings() {
     SaveInt(Keys::donothing, s.donothing);
     SaveInt(Keys::showwarn, s.showwarn);
     SaveInt(Keys::removesubs, s.removesubs);
+    SaveInt(Keys::smartnames, s.smartnames);
 
     const HtmlPageSettingsRecord &h = HtmlPageSettings;
     SettingsStore::Save(Keys::htmltitle, h.title);

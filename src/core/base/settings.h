@@ -25,6 +25,7 @@ struct SettingsRecord {
     int loadsplash = 0;
     int showwarn = 0;
     int removesubs = 0;
+    int smartnames = 0;
     int saveashtml = 0;
     int noempty = 0;
 };

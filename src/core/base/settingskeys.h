@@ -26,6 +26,7 @@ inline constexpr QLatin1StringView autoadd{"autoadd"};
 inline constexpr QLatin1StringView loadsplash{"loadsplash"};
 inline constexpr QLatin1StringView showwarn{"showwarn"};
 inline constexpr QLatin1StringView removesubs{"removesubs"};
+inline constexpr QLatin1StringView smartnames{"smartnames"};
 inline constexpr QLatin1StringView saveashtml{"saveashtml"};
 inline constexpr QLatin1StringView noempty{"noempty"};
 inline constexpr QLatin1StringView htmltitle{"htmltitle"};
@@ -55,6 +56,7 @@ namespace Defaults {
 // What a store without the key reads. Whole numbers are flags unless their key says otherwise.
 inline constexpr int donothing = 0;
 inline constexpr int removesubs = 1;
+inline constexpr int smartnames = 0; // the smarter artist names are opt-in
 inline constexpr int renamefiles = 0;
 inline constexpr int loadsplash = 1;
 inline constexpr int renamefolders = 0; // 0 folder name from the file name, 1 from the tag

@@ -6,6 +6,7 @@
 #include "naming/namingmemo.h"
 #include "naming/namingoptions.h"
 #include "naming/namingtext.h"
+#include "naming/smartnames.h"
 
 #include <QHash>
 #include <QSet>
@@ -37,7 +38,8 @@ bool IsWordBreak(char32_t c) {
 // cannot all occur in the name is skipped without a search, which keeps a load of many
 // thousand files from spending its time in forty-five failed searches per name. @p prepared
 // keeps the rules' letters from one name to the next.
-QString ApplyBuiltIn(const ReplaceList &list, QString name, std::vector<PreparedRule> &prepared) {
+QString ApplyBuiltIn(const ReplaceList &list, QString name, std::vector<PreparedRule> &prepared,
+                     bool smartNames) {
     prepared.resize(static_cast<size_t>(list.Count()));
     AsciiSet present(name);
     for (int i = 0; i < list.Count(); ++i) {
@@ -50,9 +52,14 @@ QString ApplyBuiltIn(const ReplaceList &list, QString name, std::vector<Prepared
         }
         if (r.OldVal().isEmpty() || !p.letters.MayOccurIn(present))
             continue;
+        if (smartNames && SmartNames::SkipsRule(r)) // smarter names: no right name spelt wrong
+            continue;
         if (!NamingText::Contains(name, r.OldVal(), r.Sensitivity()))
             continue;
-        NamingText::ReplaceAll(name, r.OldVal(), r.NewVal(), r.Sensitivity());
+        if (r.WholeWord())
+            name = ReplaceWholeWords(name, r.OldVal(), r.NewVal(), r.Sensitivity());
+        else
+            NamingText::ReplaceAll(name, r.OldVal(), r.NewVal(), r.Sensitivity());
         present = AsciiSet(name);
     }
     return name;
@@ -357,7 +364,7 @@ QString NormalizeArtistUncached(const QString &raw, const NamingOptions &options
         name = Trim(QStringView(name).left(paren));
     CollapseBlanks(name);
 
-    name = ApplyBuiltIn(options.builtInRules, std::move(name), prepared);
+    name = ApplyBuiltIn(options.builtInRules, std::move(name), prepared, options.smartNames);
 
     if (name.size() > 4) {
         while (name.size() >= 4 &&
@@ -377,13 +384,15 @@ QString NormalizeArtistUncached(const QString &raw, const NamingOptions &options
 
     name = options.userRules.ApplyGuarded(name);
 
-    if (name.size() > 35)
+    if (name.size() > 35 && !options.smartNames)
         name = LimitNameWords(name.left(35));
     qsizetype blanks = 0;
     for (const QChar c : std::as_const(name))
         blanks += c == QLatin1Char(' ') ? 1 : 0;
-    if (blanks >= 2)
+    if (blanks >= 2 && !options.smartNames)
         name = LimitNameWords(name);
+    if (options.smartNames) // smarter names: no word count, the numbers of a name stay
+        name = SmartNames::LimitLength(name);
 
     while (NamingText::EndsWithIgnoringCase(name, QLatin1StringView(" and")))
         name.chop(4);
@@ -403,21 +412,29 @@ QString NormalizeArtistUncached(const QString &raw, const NamingOptions &options
             const bool artistNumber =
                 NamingText::OneOf(first, {u"2", u"8", u"50", u"3", u"6", u"36"}) &&
                 NamingText::OneOf(second, {u"ball", u"cent", u"pac", u"doors", u"mafia", u"boys"});
-            if (!artistNumber && NamingText::NumericValue(first) < 20)
+            // Smarter names drop only a zero-padded track number ("04"), not "4 Non Blondes".
+            const bool trackNumber = !options.smartNames || first.front() == QLatin1Char('0');
+            if (!artistNumber && trackNumber && NamingText::NumericValue(first) < 20)
                 name.remove(0, first.size());
         }
     }
 
     bool atOnce = false;
-    const QString special = SpecialName(name, context, atOnce);
+    QString special = SpecialName(name, context, atOnce);
+    // Smarter names: a special name may complete a name ("cent"), never replace a right one.
+    if (options.smartNames && !SmartNames::KeepsName(name, special)) {
+        special = ProperCase(Trimmed(name));
+        atOnce = false;
+    }
     if (atOnce)
         return special;
-    return FixArtistWords(special, context);
+    return FixArtistWords(special, context, nullptr, options.smartNames);
 }
 
 } // namespace
 
-QString FixArtistWords(const QString &name, const QString &wholeName, int *questions) {
+QString FixArtistWords(const QString &name, const QString &wholeName, int *questions,
+                       bool wholeNamesOnly) {
     const QString trimmed = Trimmed(name);
     const QStringView view(trimmed);
     const bool only = NamingText::Find(view, u' ') < 0;
@@ -437,7 +454,9 @@ QString FixArtistWords(const QString &name, const QString &wholeName, int *quest
         // No fix-up word is longer than 11 characters.
         if (word.size() <= 11) {
             const QStringView lower = NamingText::LowerShort(word, buffer, spill);
-            fixed = FixWord(word, lower, last, only, wholeName, questions);
+            // The rules for a last word ("Timmy T") apply to a whole name only when asked.
+            fixed =
+                FixWord(word, lower, last && (only || !wholeNamesOnly), only, wholeName, questions);
         }
         if (!building && !fixed.isNull()) {
             building = true;

@@ -29,9 +29,12 @@ QString NormalizeArtist(const QString &raw, const NamingOptions &options,
  * Word-by-word fix-ups (capitals for short names, split artist names joined), decided in
  * part by what @p wholeName, the text the name was taken from, contains. Words joined by
  * single blanks, trimmed. When @p questions is given it grows by one per question asked of
- * @p wholeName, so a cache knows whether the answer depended on more than @p name.
+ * @p wholeName, so a cache knows whether the answer depended on more than @p name. With
+ * @p wholeNamesOnly the rules for a name's last word ("jay" to "Jay Z") apply only when it is
+ * the only word.
  */
-QString FixArtistWords(const QString &name, const QString &wholeName, int *questions = nullptr);
+QString FixArtistWords(const QString &name, const QString &wholeName, int *questions = nullptr,
+                       bool wholeNamesOnly = false);
 
 /**
  * At most five counted words, stray numbers dropped (years and a few artist numbers kept),

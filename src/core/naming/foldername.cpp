@@ -6,6 +6,7 @@
 #include "naming/namingmemo.h"
 #include "naming/namingoptions.h"
 #include "naming/namingtext.h"
+#include "naming/smartnames.h"
 #include "naming/tagname.h"
 #include "tags/id3v1tag.h"
 
@@ -233,8 +234,10 @@ TagAnswer NameFromTag(const char (&block)[Id3v1Tag::BlockSize], const NamingOpti
                       NamingContext *context) {
     Id3v1Tag tag;
     tag.FromBlock(QByteArray::fromRawData(block, Id3v1Tag::BlockSize));
-    const QString name =
+    QString name =
         NormalizeArtist(BuildTagName(tag, TagNameFor::Folder, options), options, context);
+    if (options.smartNames) // smarter names: a folder safe on every system
+        name = SmartNames::FinishName(name, name, options.invalidNameChars);
     if (name.isEmpty())
         return TagAnswer{};
     return TagAnswer{true, Finish(name, true)};
@@ -356,6 +359,13 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         }
         dotsToBlanks = true;
     }
+    // Smarter names: initials joined and a "4." track number dropped before the dots become
+    // blanks.
+    QString smartFileName;
+    if (options.smartNames) {
+        smartFileName = SmartNames::PrepareFileName(name);
+        name = smartFileName;
+    }
     // (A dot turned blank is dropped at the front like the dot itself would be.)
     qsizetype front = 0;
     while (front < name.size() && IsFrontDropped(name.at(front)))
@@ -437,8 +447,13 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     }
     if (!separator.isNull()) {
         const QStringView view(cleaned);
+        // Smarter names: a dash inside a hyphenated name ("Salt-N-Pepa") does not cut it.
+        const bool keepHyphens = options.smartNames && separator == QLatin1Char('-') &&
+                                 SmartNames::HasSeparatingDash(view);
         for (qsizetype start = 0;;) {
-            const qsizetype end = NamingText::Find(view, separator.unicode(), start);
+            qsizetype end = NamingText::Find(view, separator.unicode(), start);
+            while (keepHyphens && end >= 0 && SmartNames::IsJoiningDash(view, end))
+                end = NamingText::Find(view, separator.unicode(), end + 1);
             if (end < 0) {
                 sectionStore.push_back(view.mid(start));
                 break;
@@ -464,7 +479,8 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     int k = dash;
 
     // A one-letter section takes the next one with it ("K-lan" gives "K lan").
-    while (k <= upper && candidate.size() <= 1) {
+    // (With smarter names a lone digit is a track number, skipped below.)
+    while (k <= upper && candidate.size() <= 1 && !(options.smartNames && Numeric(candidate))) {
         candidate = candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
         ++k;
     }
@@ -472,7 +488,10 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     // Track numbers are skipped; numbers that start artist names take the next section.
     candidate = NamingText::Trimmed(candidate);
     while (!candidate.isEmpty() && Numeric(candidate)) {
-        if (NamingText::OneOf(candidate, {u"8", u"50", u"2", u"3", u"6", u"504"})) {
+        // (With smarter names a number followed by a separator is a track number; "50-Cent"
+        // is one section there.)
+        if (!options.smartNames &&
+            NamingText::OneOf(candidate, {u"8", u"50", u"2", u"3", u"6", u"504"})) {
             candidate =
                 candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
             break;
@@ -486,8 +505,9 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         return Bad();
 
     // Number words and a lone article take the following sections with them.
+    // (Smarter names stop a number-word artist, "Three Dog Night", at its section's end.)
     if (NamingText::SameIgnoringCase(candidate, QLatin1StringView("tmd")) ||
-        IsNumberWord(candidate) ||
+        (!options.smartNames && IsNumberWord(candidate)) ||
         (k < upper && NamingText::SameIgnoringCase(candidate, QLatin1StringView("the")))) {
         QString start = candidate;
         QString next = NextSection(k, sections);
@@ -500,6 +520,9 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         if (candidate.isEmpty())
             return Bad();
     }
+
+    if (options.smartNames && options.primaryArtistOnly) // smarter names: a list's first
+        candidate = SmartNames::FirstListedArtist(candidate);
 
     const bool trans = NamingText::Contains(cleaned, u"trans", Qt::CaseInsensitive);
     const int slot = (trans ? 1 : 0) | (options.primaryArtistOnly ? 2 : 0);
@@ -547,8 +570,20 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
         }
     }
 
+    const QString beforeSpecial = folder;
     folder = SpecialArtists(folder, cleaned, trans, questions);
+    if (options.smartNames && !SmartNames::KeepsName(beforeSpecial, folder))
+        folder = beforeSpecial; // smarter names: special names only for whole names
     if (options.primaryArtistOnly)
         folder = PrimaryArtist(folder);
-    return remember(Finish(FixArtistWords(folder, cleaned, &questions), false));
+    if (options.smartNames && options.primaryArtistOnly)
+        folder = SmartNames::PrimaryArtist(folder);
+    folder = FixArtistWords(folder, cleaned, &questions, options.smartNames);
+    if (options.smartNames) { // smarter names: safe on every system, never empty
+        ++questions;          // the capitals are read from the whole file name
+        folder = SmartNames::FinishName(folder, cleaned, options.invalidNameChars);
+        if (folder.isEmpty())
+            return remember(Bad());
+    }
+    return remember(Finish(folder, false));
 }

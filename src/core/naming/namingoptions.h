@@ -19,6 +19,12 @@ struct NamingOptions {
     bool primaryArtistOnly = Defaults::removesubs != 0;
     /** MP3 files are named from their ID3 tag when it gives a name. */
     bool folderFromTag = Defaults::renamefolders > 0;
+    /**
+     * Smarter artist names: hyphenated names and initials stay whole, names are not cut at a
+     * word count, numbers that are part of a name stay, and special names and letter
+     * corrections apply only where they cannot spoil a right name (see smartnames.h).
+     */
+    bool smartNames = Defaults::smartnames != 0;
     /** Comma-separated tag fields that build a folder name; empty means "Album". */
     QString folderNameFields;
     /** Comma-separated tag fields that build a file name; empty means "Song". */

@@ -23,6 +23,7 @@ OptionsValues OptionsFromSettings(const SettingsRecord &s) {
     v.renamefiles = s.renamefiles;
     v.loadsplash = s.loadsplash;
     v.removesubs = s.removesubs;
+    v.smartnames = s.smartnames;
     v.donothing = s.donothing;
     return v;
 }
@@ -42,6 +43,7 @@ void ApplySettings(const OptionsValues &v, SettingsRecord &s) {
     s.renamefiles = v.renamefiles;
     s.loadsplash = v.loadsplash;
     s.removesubs = v.removesubs;
+    s.smartnames = v.smartnames;
     s.donothing = v.donothing;
 }
 
@@ -61,6 +63,7 @@ OptionsValues DefaultOptions(const OptionsValues &current) {
     v.autoadd = Defaults::autoadd;
     v.donothing = Defaults::donothing;
     v.renamefiles = Defaults::renamefiles;
+    v.smartnames = Defaults::smartnames;
     v.removesubs = current.removesubs;
     return v;
 }

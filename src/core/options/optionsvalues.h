@@ -28,6 +28,7 @@ struct OptionsValues {
     int renamefiles = 0;
     int loadsplash = 0;
     int removesubs = 0;
+    int smartnames = 0;
     int donothing = 0;
 };
 

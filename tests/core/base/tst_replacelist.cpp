@@ -53,6 +53,8 @@ class TestReplaceList : public QObject {
         QTest::addColumn<QString>("row"); // name|expected
         QTest::newRow("featuring") << "A Featuring B|A ft B";
         QTest::newRow("feat. then dot rule") << "A feat. B|A ft  B";
+        QTest::newRow("markers only as words") << "Feathers With Within|Feathers ft Within";
+        QTest::newRow("f. after a letter stays") << "Wolf. f.X|Wolf  ftX";
         QTest::newRow("britney") << "Britney Speers|britany spears";
         QTest::newRow("mettalica") << "Mettalica|metallica";
         QTest::newRow("ginuwine") << "Genuwine, genuine|Ginuwine ginuwine";

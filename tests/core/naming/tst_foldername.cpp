@@ -13,6 +13,38 @@
 namespace {
 const QString bad = QStringLiteral("<bad>");
 
+struct SmartRow {
+    const char *file, *smart, *plain;
+};
+
+void SmartRows(std::initializer_list<SmartRow> rows) {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("smart");
+    QTest::addColumn<QString>("plain");
+    for (const SmartRow &r : rows)
+        QTest::newRow(r.file) << QString::fromUtf8(r.file) << QString::fromUtf8(r.smart)
+                              << QString::fromUtf8(r.plain);
+}
+
+// The row's file name with the smarter names on and off, each answered the same again from a
+// load's memory.
+void CheckSmart() {
+    QFETCH(QString, file);
+    QFETCH(QString, smart);
+    QFETCH(QString, plain);
+    for (const bool on : {true, false}) {
+        NamingOptions options;
+        options.dashSection = 0;
+        options.primaryArtistOnly = true;
+        options.smartNames = on;
+        NamingContext context;
+        for (NamingContext *c : {static_cast<NamingContext *>(nullptr), &context, &context}) {
+            const FolderNameResult r = DeriveFolderName(file, QString(), options, c);
+            QCOMPARE(r.ok ? r.folder : bad, on ? smart : plain);
+        }
+    }
+}
+
 // Title "Song A", artist "The Band", album "Live, Vol. 2", year 1999, track 5, genre 17 (Rock)
 // unless given.
 QByteArray Block(const QByteArray &title = "Song A", const QByteArray &artist = "The Band",
@@ -51,6 +83,9 @@ class TestFolderName : public QObject {
             {"AC-DC special name", "AC-DC - Song.mp3", 0, "ACDC"},
             {"Jay-Z joined", "Jay-Z - Song.mp3", 0, "Jay Z"},
             {"featured artist removed", "Pembo Ft. Kaz - Song.mp3", 0, "Pembo"},
+            {"with inside a name is no marker", "Bill Withers feat. Grover Washington - X.mp3", 0,
+             "Bill Withers"},
+            {"with as a word cuts", "Santana with Rob Thomas - Smooth.mp3", 0, "Santana"},
             {"blank-separated article joined then dropped", "The Lanterns Glow.mp3", 0, "Lanterns"},
             {"too few sections for the third", "Artist - Title.mp3", 2, "<bad>"},
             {"three dots", "...", 0, "<bad>"},
@@ -182,6 +217,87 @@ class TestFolderName : public QObject {
             QCOMPARE(r.fromTag, fromTag);
         }
     }
+
+    // The smarter names, one table per rule: real names, the folder with the option on and,
+    // for contrast, with it off (dash option 0, primary artists only).
+    void smartHyphens_data() {
+        SmartRows(
+            {{"Salt-N-Pepa - Push It.mp3", "Salt-N-Pepa", "Salt"},
+             {"Bone Thugs-N-Harmony - Tha Crossroads.mp3", "Bone Thugs-N-Harmony", "Bone Thugs"},
+             {"Eagle-Eye Cherry - Save Tonight.mp3", "Eagle-Eye Cherry", "Eagle"},
+             {"Jay-Z - 99 Problems.mp3", "Jay-Z", "Jay Z"},
+             {"01-eminem-without_me-xxx.mp3", "Eminem", "Eminem"}}); // no dash separates
+    }
+    void smartHyphens() { CheckSmart(); }
+    void smartInitials_data() {
+        SmartRows({{"R.E.M. - Losing My Religion.mp3", "REM", "R E M"},
+                   {"M.C. Hammer - Pray.mp3", "MC Hammer", "M C Hammer"},
+                   {"Notorious B.I.G. - Hypnotize.mp3", "Notorious BIG", "Notorious B I G"},
+                   {"Run-D.M.C. - Walk This Way.mp3", "Run-DMC", "Run"},
+                   {"J. Cole - Crooked Smile.mp3", "J Cole", "J Cole"}}); // one initial
+    }
+    void smartInitials() { CheckSmart(); }
+    void smartWordCount_data() {
+        SmartRows({{"Marky Mark And The Funky Bunch - Good Vibrations.mp3",
+                    "Marky Mark And The Funky Bunch", "Marky Mark And The Funky"},
+                   {"Bob Seger & The Silver Bullet Band - Night Moves.mp3",
+                    "Bob Seger And The Silver Bullet Band", "Bob Seger And The Silver"},
+                   {"Lil Jon and The East Side Boyz feat. Ying Yang Twins - Get Low.mp3",
+                    "Lil Jon And The East Side Boyz", "Lil Jon And The East"}});
+    }
+    void smartWordCount() { CheckSmart(); }
+    void smartNumbers_data() {
+        SmartRows({{"4 Non Blondes - Whats Up.mp3", "4 Non Blondes", "Non Blondes"},
+                   {"S Club 7 - Never Had A Dream.mp3", "S Club 7", "S Club"},
+                   {"Maroon 5 Featuring Wiz Khalifa - Payphone.mp3", "Maroon 5", "Maroon"},
+                   {"04 Eminem - Lose Yourself.mp3", "Eminem", "Eminem"},
+                   {"4. Eminem - Lose Yourself.mp3", "Eminem", "Eminem"},
+                   {"2 - Eminem - Lose Yourself.mp3", "Eminem", "Eminem"},
+                   {"01-Eminem - Lose Yourself.mp3", "Eminem", "Eminem"}});
+    }
+    void smartNumbers() { CheckSmart(); }
+    void smartNumberWords_data() {
+        SmartRows(
+            {{"Three Dog Night - Mama Told Me.mp3", "Three Dog Night", "Three Dog Night Mama Told"},
+             {"Five - When The Lights Go Out.mp3", "Five", "Five When The Lights Go"},
+             {"Bruce Springsteen - Secret Garden.mp3", "Bruce Springsteen",
+              "Bruce Springsteen Secret Garden"}});
+    }
+    void smartNumberWords() { CheckSmart(); }
+    void smartSpellings_data() {
+        SmartRows({{"Britney Spears - Toxic.mp3", "Britney Spears", "Britany Spears"},
+                   {"Def Leppard - Hysteria.mp3", "Def Leppard", "Def Lepard"},
+                   {"Joan Osborne - One Of Us.mp3", "Joan Osborne", "Joan Osbourne"},
+                   {"Hilary Duff - Come Clean.mp3", "Hilary Duff", "Hillary Duff"},
+                   {"Metalica - One.mp3", "Metallica", "Metallica"}}); // a misspelling still goes
+    }
+    void smartSpellings() { CheckSmart(); }
+    void smartSpecialNames_data() {
+        SmartRows({{"Timmy T - One More Try.mp3", "Timmy T", "Timmy T.I."},
+                   {"2Pac - Changes.mp3", "2pac", "Tupac"},
+                   {"Three 6 Mafia - Stay Fly.mp3", "Three 6 Mafia", "36 Mafia"},
+                   {"T.I. - Whatever You Like.mp3", "TI", "T I"},
+                   {"Cent - Glow.mp3", "50 Cent", "50 Cent"}}); // a special name completes
+    }
+    void smartSpecialNames() { CheckSmart(); }
+    void smartPrimaryArtists_data() {
+        SmartRows(
+            {{"Cardi B, Bad Bunny & J Balvin - I Like It.mp3", "Cardi B", "Cardi B Bad Bunny"},
+             {"G-Eazy x Bebe Rexha - Me Myself & I.mp3", "G-Eazy", "G Eazy X Bebe Rexha"},
+             {"Jay-Z + Alicia Keys - Empire State Of Mind.mp3", "Jay-Z", "Jay Z"},
+             {"R. Kelly Duet With Usher - Same Girl.mp3", "R Kelly", "R Kelly Duet"},
+             {"10,000 Maniacs - These Are Days.mp3", "10000 Maniacs", "10000 Maniacs"}});
+    }
+    void smartPrimaryArtists() { CheckSmart(); }
+    void smartSafeNames_data() {
+        SmartRows({{"Ke$ha - Tik Tok.mp3", "Keha", "Ke$ha"},
+                   {"P!nk - So What.mp3", "Pnk", "P!nk"},
+                   {"EMINEM - LOSE YOURSELF.mp3", "Eminem", "Eminem"}, // shouting keeps no capitals
+                   {"THE SCOTTS, Travis Scott - The Scotts.mp3", "SCOTTS", "Scotts Travis Scott"},
+                   {"#.mp3", "<bad>", "#"},
+                   {"1999 (Remix) - 2000.mp3", "<bad>", ""}}); // never an empty name
+    }
+    void smartSafeNames() { CheckSmart(); }
 
     // A user rule must never turn a name into a path or a reference to a folder above.
     void unsafeRuleResults() {
