@@ -33,6 +33,7 @@ FileStamp StampFrom(const QJsonObject &o) {
     return s;
 }
 
+// Paths are written absolute: undo may run in another working folder than the run.
 QString PathField(const QJsonObject &o, const QString &key) {
     return PathFromJournalText(o.value(key).toString());
 }
@@ -121,8 +122,8 @@ bool OrganizeJournal::Open() {
     return Append(
         {{QStringLiteral("journal"), 1},
          {QStringLiteral("started"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
-         {QStringLiteral("source"), JournalPathText(m_source)},
-         {QStringLiteral("dest"), JournalPathText(m_dest)}});
+         {QStringLiteral("source"), JournalPathText(AbsolutePath(m_source))},
+         {QStringLiteral("dest"), JournalPathText(AbsolutePath(m_dest))}});
 }
 
 bool OrganizeJournal::Append(const QJsonObject &line) {
@@ -146,7 +147,7 @@ bool OrganizeJournal::Append(const QJsonObject &line) {
 void OrganizeJournal::MakeFolder(const QString &folder) {
     if (folder.isEmpty() || FolderExists(folder))
         return;
-    Append({{QStringLiteral("folder"), JournalPathText(folder)}});
+    Append({{QStringLiteral("folder"), JournalPathText(AbsolutePath(folder))}});
     ::MakeFolder(folder);
 }
 
@@ -166,8 +167,8 @@ OrganizeJournal::Entry OrganizeJournal::BeginFile(const QString &source, const Q
     entry.number = ++m_files;
     QJsonObject line = StampJson(FileStamp::Of(source));
     line.insert(QStringLiteral("file"), entry.number);
-    line.insert(QStringLiteral("source"), JournalPathText(source));
-    line.insert(QStringLiteral("dest"), JournalPathText(destination));
+    line.insert(QStringLiteral("source"), JournalPathText(AbsolutePath(source)));
+    line.insert(QStringLiteral("dest"), JournalPathText(AbsolutePath(destination)));
     line.insert(QStringLiteral("move"), move);
     if (replacing) {
         entry.trash = ReserveTrashSlot(destination);

@@ -225,7 +225,13 @@ class TestUndoOrganize : public QObject {
         Put(in + "/a.mp3", "A", 1);
         Put(in + "/b.mp3", "B", 2);
         Put(in + "/c.mp3", "C", 3);
-        Organize({QStringLiteral("A|a.mp3")}, Options(true, false), true);
+        // The first run names its folders relative to its working folder; undo runs elsewhere.
+        OrganizeOptions relative = Options(true, false);
+        relative.inpath = QStringLiteral("in");
+        relative.outpath = QStringLiteral("out");
+        QVERIFY(QDir::setCurrent(dir->path()));
+        Organize({QStringLiteral("A|a.mp3")}, relative, true);
+        QVERIFY(QDir::setCurrent(QDir::rootPath()));
         Organize({QStringLiteral("B|b.mp3"), QStringLiteral("C|c.mp3")}, Options(true, false));
         FakeProgressView view;
         view.onStatus = [this](int index, const QString &) {
