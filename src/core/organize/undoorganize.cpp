@@ -88,8 +88,10 @@ void RestoreReplaced(const JournalFile &f, Disk &disk, FileUndo &result) {
             result.why = ReplacedNotKeptText();
         return;
     }
-    if (disk.Of(f.trash).IsNull()) {
-        // Put back by the run itself when its placement failed, or by an earlier undo.
+    // Only the file the run put there: once it has left the trash (put back by the run when
+    // its placement failed, by an earlier undo, or from the file manager), another file
+    // trashed later may carry its name.
+    if (disk.Of(f.trash) != f.replaced) {
         if (disk.Of(f.destination) != f.replaced)
             result.why = ReplacedNotInTrashText();
         return;

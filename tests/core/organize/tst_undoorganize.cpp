@@ -189,6 +189,8 @@ class TestUndoOrganize : public QObject {
         QTest::newRow("organized file gone") << "gone" << GoneSinceText();
         QTest::newRow("source name taken") << "taken" << SourceTakenText();
         QTest::newRow("no trash for the replaced file") << "notrash" << ReplacedNotKeptText();
+        QTest::newRow("another file under the replaced file's name in the trash")
+            << "trashed" << ReplacedNotInTrashText();
     }
     void changedFilesAreLeft() {
         QFETCH(QString, change);
@@ -208,14 +210,18 @@ class TestUndoOrganize : public QObject {
             QVERIFY(fs::remove(a.constData()));
         else if (change == QLatin1String("taken"))
             Put(in + "/a.mp3", "MINE", 1);
+        else if (change == QLatin1String("trashed"))
+            Put(NativePath(LastRunToUndo()->files.first().trash), "OTHER", 3);
         const QStringList before = Tree(out + "/A");
 
         const UndoReport report = Undo();
         QCOMPARE(report.left,
                  QStringList{QStringLiteral("%1/A/a.mp3: %2").arg(PathFromNative(out), why)});
-        QCOMPARE(report.undone, change == QLatin1String("notrash") ? 2 : 1);
+        const bool movedBack =
+            change == QLatin1String("notrash") || change == QLatin1String("trashed");
+        QCOMPARE(report.undone, movedBack ? 2 : 1);
         QCOMPARE(TestEnv::ReadFile(QFile::decodeName(in + "/b.mp3")), QByteArray("BBB"));
-        if (change != QLatin1String("notrash"))
+        if (!movedBack)
             QCOMPARE(Tree(out + "/A"), before);
         QVERIFY(!Exists(out + "/B")); // the empty folder went
     }
