@@ -10,6 +10,7 @@ files=80
 src_root=$(mktemp -d /dev/shm/sortiva-kill.XXXXXX)
 dst_root=$(mktemp -d "${TMPDIR:-/tmp}/sortiva-kill.XXXXXX")
 export XDG_CONFIG_HOME=$src_root/config XDG_RUNTIME_DIR=$src_root/config
+export XDG_STATE_HOME=$src_root/state XDG_DATA_HOME=$dst_root/data
 mkdir -p "$XDG_CONFIG_HOME"
 trap 'rm -rf "$src_root" "$dst_root"' EXIT
 [ "$(stat -f -c %T "$src_root")" != "$(stat -f -c %T "$dst_root")" ] ||

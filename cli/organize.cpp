@@ -13,6 +13,7 @@
 #include "base/settings.h"
 #include "organize/loadscan.h"
 #include "organize/organizeengine.h"
+#include "organize/organizejournal.h"
 #include "organize/organizelist.h"
 #include "organize/organizelock.h"
 #include "tags/genres.h"
@@ -134,8 +135,10 @@ int Organize(const QStringList &arguments) {
         false, &unread);
     list.EndBatch();
 
-    if (!dryRun && !FolderExists(options.outpath))
-        MakeFolderPath(options.outpath);
+    // What the run creates and places is journalled, so `undo` can take it back.
+    OrganizeJournal journal(options.inpath, options.outpath);
+    if (!dryRun)
+        journal.MakeFolderPath(options.outpath);
     const RunControl run; // a batch run is never cancelled
     int planned = 0;
     view.Begin(dryRun ? QStringLiteral("Planning") : QStringLiteral("Organizing"), list.Count());
@@ -160,7 +163,8 @@ int Organize(const QStringList &arguments) {
             }
             view.Print(Printable(ReadableName(row.relativePath)) + QLatin1Char('\t') +
                        Printable(what) + QLatin1Char('\n'));
-        });
+        },
+        dryRun ? nullptr : &journal);
     view.Erase();
     const int left = list.Count() - planned;
     Out(EndingMessage(left, report) + QLatin1Char('\n'));

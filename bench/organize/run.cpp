@@ -111,6 +111,9 @@ int main(int argc, char *argv[]) {
     QTemporaryDir work;
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // Organize journals and the trash of replaced files stay out of the user's folders too.
+    qputenv("XDG_STATE_HOME", config.filePath(QStringLiteral("state")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", work.filePath(QStringLiteral("data")).toLocal8Bit());
     QCoreApplication app(argc, argv);
     LoadSettings();
     std::fflush(stdout);

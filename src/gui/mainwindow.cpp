@@ -314,6 +314,13 @@ void MainWindow::buildListMenu() {
     m_errorDetailsAction = add(QStringLiteral("View Error Details"), "errorDetailsAction");
     m_listMenu->addSeparator();
     m_propertiesAction = add(QStringLiteral("Properties"), "propertiesAction");
+    // Also in the menu of an empty list, which is what an organize leaves behind; its
+    // shortcut works anywhere in the window but in a text field, where Ctrl+Z undoes typing.
+    m_listMenu->addSeparator();
+    m_undoAction = add(QStringLiteral("Undo Last Organize"), "undoAction");
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_undoAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_undoAction);
 }
 
 void MainWindow::fitCaptions() {
@@ -439,6 +446,7 @@ void MainWindow::EnableButtons(bool enable) {
           static_cast<QWidget *>(m_outBrowseButton), static_cast<QWidget *>(m_loadButton),
           static_cast<QWidget *>(m_removeButton), static_cast<QWidget *>(m_editButton)})
         w->setEnabled(enable);
+    m_undoAction->setEnabled(enable);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {

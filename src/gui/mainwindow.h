@@ -70,6 +70,8 @@ class MainWindow : public QMainWindow, public ProgressView {
     void editRow();
     /** Takes the selected row out of the list. */
     void removeRow();
+    /** "Undo Last Organize": puts the files of the last organize back (Ctrl+Z). */
+    void undoLastOrganize();
 
     /** "Edit Program Options". */
     void openOptions();
@@ -140,13 +142,17 @@ class MainWindow : public QMainWindow, public ProgressView {
     QAction *m_viewTagAction = nullptr;
     QAction *m_errorDetailsAction = nullptr;
     QAction *m_propertiesAction = nullptr;
+    QAction *m_undoAction = nullptr;
 
     /** The rows the list view shows and the commands work on. */
     OrganizeList *m_organizeList = nullptr;
     QPointer<TagWindow> m_tagWindow;
     MainWindowUpdates *m_updates = nullptr;
 
-    /** A Load or Organize run is going on; its button is the Cancel button meanwhile. */
+    /**
+     * A Load, Organize or undo run is going on; its button (Organize's for an undo) is the
+     * Cancel button meanwhile.
+     */
     bool m_busy = false;
     /** The Cancel and close requests of the running Load or Organize. */
     RunControl m_run;

@@ -6,6 +6,7 @@
 #include "organize/loadcommand.h"
 #include "organize/organizeengine.h"
 #include "organize/organizelist.h"
+#include "organize/undoorganize.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -106,6 +107,7 @@ void MainWindow::setUpList() {
             [list] { ListActions::ShowErrorDetails(*list); });
     connect(m_propertiesAction, &QAction::triggered, list,
             [list] { ListActions::ShowRowProperties(*list, ListActionOptions::FromSettings()); });
+    connect(m_undoAction, &QAction::triggered, this, &MainWindow::undoLastOrganize);
 }
 
 void MainWindow::showListMenu(const QPoint &pos) {
@@ -117,8 +119,17 @@ void MainWindow::showListMenu(const QPoint &pos) {
 
 void MainWindow::popUpListMenu(const QPoint &pos) {
     OrganizeList &list = *m_organizeList;
-    if (!list.HasSelection() || m_busy)
+    if (m_busy)
         return;
+    // Without a selected row the menu holds only what concerns the whole list.
+    const bool row = list.HasSelection();
+    for (QAction *action : m_listMenu->actions())
+        if (action != m_undoAction)
+            action->setVisible(row);
+    if (!row) {
+        m_listMenu->popup(m_list->viewport()->mapToGlobal(pos));
+        return;
+    }
     const PopupState state = ListActions::PopupFor(list.Row(list.Selected()));
     m_playAction->setVisible(state.playVisible);
     if (state.playVisible)
@@ -171,6 +182,16 @@ void MainWindow::organize() {
     PushCommandButton button(m_organizeButton);
     RunOrganize(*m_organizeList, *this, button, m_run, m_sourceFolderEdit->text(),
                 m_outFolderEdit->text());
+    m_busy = false;
+}
+
+void MainWindow::undoLastOrganize() {
+    if (m_busy)
+        return;
+    m_busy = true;
+    // Organize's button is the undo's Cancel button: undo takes back what it did.
+    PushCommandButton button(m_organizeButton);
+    RunUndo(*this, button, m_run);
     m_busy = false;
 }
 

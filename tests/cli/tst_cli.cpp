@@ -38,6 +38,8 @@ class TestCli : public QObject {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+        env.insert(QStringLiteral("XDG_STATE_HOME"), m_config.filePath(QStringLiteral("state")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), m_config.filePath(QStringLiteral("data")));
         env.insert(QStringLiteral("SORTIVA_STDERR_TTY"), terminal);
         env.insert(QStringLiteral("COLUMNS"), QStringLiteral("300"));
         p.setProcessEnvironment(env);
@@ -84,6 +86,8 @@ class TestCli : public QObject {
                  {{"organize", "--yes", "@/music", "@/out"},
                   2,
                   "Another organize of this folder is running.\n"},
+                 {{"undo"}, 2, "undo moves files back"},
+                 {{"undo", "--dry-run", "--yes"}, 2, "undo moves files back"},
                  {{"export", "--text", "--html", "@/music", "@/l.txt"}, 2, "Usage:"},
                  {{"export", "@/gone/", "@/l.txt"}, 2, "Unable to read directory! (@/gone)\n"},
                  {{"export", "--text", "@/music", "@/music/a.mp3"},
@@ -292,6 +296,31 @@ class TestCli : public QObject {
                          qPrintable(f));
             QCOMPARE(Read(m_dir.filePath("out/corvelle/Corvelle - A.mp3")), taken);
         }
+    }
+
+    // A move that replaced a file, planned back and then put back; the emptied folder goes.
+    void undo() {
+        for (const char *folder : {"in", "out"})
+            QDir(m_dir.filePath(QLatin1String(folder))).removeRecursively();
+        Write("in/Corvelle - A.mp3", "a");
+        Write("in/Dalvern - B.mp3", "b");
+        Write("out/corvelle/Corvelle - A.mp3", "old");
+        QCOMPARE(Cli({"organize", "--yes", "--move", "--replace", "@/in", "@/out"}).status, 0);
+        for (const auto &[option, outcome, end] :
+             {std::tuple{"--dry-run", "would move back", ""},
+              {"--yes", "moved back",
+               "Put Back 2 Files and Brought Back 1 File From The Trash.\n"}}) {
+            const Run r = Cli({"undo", QLatin1String(option)});
+            QCOMPARE(r.status, 0);
+            QVERIFY2(
+                r.out.contains(At(QStringLiteral("@/in/Corvelle - A.mp3\t%1\n").arg(outcome))) &&
+                    r.out.endsWith(QLatin1String(end)),
+                qPrintable(r.out));
+        }
+        QCOMPARE(Read(m_dir.filePath("in/Corvelle - A.mp3")), QByteArray("a"));
+        QCOMPARE(Read(m_dir.filePath("in/Dalvern - B.mp3")), QByteArray("b"));
+        QCOMPARE(Read(m_dir.filePath("out/corvelle/Corvelle - A.mp3")), QByteArray("old"));
+        QVERIFY(!QFile::exists(m_dir.filePath("out/Dalvern")));
     }
 };
 

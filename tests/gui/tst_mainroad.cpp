@@ -180,6 +180,35 @@ class TestMainRoad : public QObject {
         QVERIFY(Child(w, "loadButton")->isEnabled());
     }
 
+    // Ctrl+Z puts an organize back after asking, and the menu of the emptied list offers it.
+    void undoThroughTheWindow() {
+        ScriptedDialogs dialogs;
+        MainWindow w;
+        Fill(w, 3);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        Click(w, "loadButton");
+        dialogs.AnswerMessage(MsgResult::Yes);
+        Click(w, "organizeButton");
+        QVERIFY(QDir(in).isEmpty());
+        QMenu *menu = Child<QMenu>(w, "listMenu");
+        View(w)->setFocus();
+        QTest::keyClick(View(w), Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(menu->isVisible() && Child<QAction>(w, "undoAction")->isVisible());
+        QVERIFY(!Child<QAction>(w, "removeAction")->isVisible());
+        menu->close();
+        dialogs.asked.clear();
+        dialogs.AnswerMessage(MsgResult::Yes);
+        QTest::keyClick(View(w), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(dialogs.asked.first().text.contains(QStringLiteral("3 Files organized from")));
+        QCOMPARE(dialogs.asked.first().icon, MsgIcon::Question);
+        QCOMPARE(QDir(in).entryList(QDir::Files).size(), 3);
+        QVERIFY(QDir(out).isEmpty());
+        QVERIFY(dialogs.MessageTexts().last().startsWith(
+            QStringLiteral("The Last Organize Has Been Undone.")));
+        QVERIFY(Child(w, "organizeButton")->isEnabled() && Child(w, "loadButton")->isEnabled());
+    }
+
     void stoppingALoad_data() {
         QTest::addColumn<bool>("closing");
         QTest::newRow("closing the window cancels, then closes") << true;
@@ -266,6 +295,7 @@ class TestMainRoad : public QObject {
             << "list" << (Qt::ALT | Qt::Key_P).toCombined() << "options";
         QTest::newRow("Enter on a button") << "outBrowseButton" << int(Qt::Key_Enter) << "folder";
         QTest::newRow("Shift+F10") << "list" << (Qt::SHIFT | Qt::Key_F10).toCombined() << "menu";
+        QTest::newRow("Ctrl+Z") << "list" << (Qt::CTRL | Qt::Key_Z).toCombined() << "message";
     }
     void keyboardReachesEveryCommand() {
         QFETCH(QString, control);

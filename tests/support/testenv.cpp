@@ -15,8 +15,14 @@ void IsolateSettings() {
         !qEnvironmentVariable("XDG_CONFIG_HOME").contains(QLatin1String("xdg")))
         qputenv("XDG_CONFIG_HOME", fallback.path().toLocal8Bit());
     QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
-    // Organize locks too stay out of the user's own runtime folder.
-    qputenv("XDG_RUNTIME_DIR", qgetenv("XDG_CONFIG_HOME"));
+    // Organize locks, the organize journals and the trash replaced files go to stay out of
+    // the user's own folders too.
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_RUNTIME_DIR", config);
+    qputenv("XDG_STATE_HOME", config + "/state");
+    qputenv("XDG_DATA_HOME", config + "/data");
+    for (const char *folder : {"/state", "/data"})
+        QDir(QString::fromLocal8Bit(config + folder)).removeRecursively();
     ClearStore();
 }
 

@@ -8,7 +8,7 @@ namespace TestEnv {
 /**
  * Makes sure the settings store lives in a private folder (ctest already sets
  * XDG_CONFIG_HOME per test; a test started by hand gets a temporary one) and empties it;
- * organize locks are taken there too.
+ * organize locks, journals (XDG_STATE_HOME) and the trash (XDG_DATA_HOME) live there too.
  * Call from initTestCase() before anything touches the store.
  */
 void IsolateSettings();

@@ -54,8 +54,12 @@ QString DestinationIndex::TargetFolder(const QString &folderName) {
 void DestinationIndex::MakeTarget(const QString &folder) {
     if (folder == m_outpath || m_existing.contains(folder))
         return;
-    if (!FolderExists(folder))
-        MakeFolder(folder);
+    if (!FolderExists(folder)) {
+        if (m_makeFolder)
+            m_makeFolder(folder);
+        else
+            MakeFolder(folder);
+    }
     // Remembered only once it stands, so a folder that could not be made is tried again
     // by the next row (whose copy then fails).
     if (!FolderExists(folder))

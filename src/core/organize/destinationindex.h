@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+
 /**
  * The names under the Organize To folder, matched without regard to case: a row for
  * "Corvelle" finds an existing folder "corvelle", and "Song.mp3" meets an existing
@@ -28,6 +30,10 @@ class DestinationIndex {
     QString TargetFolder(const QString &folderName);
     /** Creates a missing target folder (one level; failure is silent). */
     void MakeTarget(const QString &folder);
+    /** Has MakeTarget create folders through @p make (which records them) instead. */
+    void SetFolderMaker(std::function<void(const QString &folder)> make) {
+        m_makeFolder = std::move(make);
+    }
     /** The name of a file in @p folder matching @p name without regard to case, or "". */
     QString ExistingName(const QString &folder, const QString &name);
     /**
@@ -58,5 +64,6 @@ class DestinationIndex {
     // When the run began: temporaries older than this are left over from killed runs.
     qint64 m_startNs;
     Names m_folders;
+    std::function<void(const QString &)> m_makeFolder;
     QHash<QString, Names> m_files;
 };

@@ -10,12 +10,15 @@
 #include "base/testseams.h"
 #include "naming/tagname.h"
 #include "organize/destinationindex.h"
+#include "organize/organizejournal.h"
 #include "organize/organizelist.h"
 #include "organize/organizelock.h"
 #include "tags/id3v1tag.h"
 
 #include <QCoreApplication>
 #include <QThread>
+
+#include <optional>
 
 namespace {
 const QString kCancelCaption = QStringLiteral("Cancel");
@@ -138,12 +141,20 @@ QString EndingMessage(int rowsLeft, const OrganizeReport &report) {
 }
 
 OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const OrganizeOptions &options,
-                            const RunControl &run, const RowObserver &observer) {
+                            const RunControl &run, const RowObserver &observer,
+                            OrganizeJournal *journal) {
     OrganizeReport report;
     const QString inpath = StripTrailingSlashes(options.inpath);
     DestinationIndex index(StripTrailingSlashes(options.outpath),
                            options.dryRun ? DestinationIndex::Mode::Planning
                                           : DestinationIndex::Mode::Placing);
+    std::optional<OrganizeJournal> ownJournal;
+    if (options.dryRun)
+        journal = nullptr;
+    else if (!journal)
+        journal = &ownJournal.emplace(options.inpath, options.outpath);
+    if (journal)
+        index.SetFolderMaker([journal](const QString &folder) { journal->MakeFolder(folder); });
     int position = 0;
     int progress = 0;
     const auto tell = [&](const OrganizeRow &row, RowOutcome outcome, const QString &detail) {
@@ -232,7 +243,19 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
                     ++position;
                     return;
                 }
-                const Placed placed = Place(source, destination, replacing, options.deleteOld);
+                const OrganizeJournal::Entry entry =
+                    journal->BeginFile(source, destination, options.deleteOld, replacing);
+                // The old file goes to the trash, so the new one takes a free name; where it
+                // cannot be kept it is replaced in place, as it always was.
+                const bool trashed = replacing && MoveToTrashSlot(destination, entry.trash);
+                const Placed placed =
+                    Place(source, destination, replacing && !trashed, options.deleteOld);
+                const bool stands = placed == Placed::Done || placed == Placed::SourceKept;
+                if (trashed && !stands)
+                    RestoreFromTrash(entry.trash, destination);
+                journal->EndFile(entry, stands,
+                                 stands && placed == Placed::Done && options.deleteOld,
+                                 destination);
                 if (placed == Placed::Taken && attempt < 3) {
                     // A file appeared under that name meanwhile: look again.
                     index.Forget(folder);
@@ -272,6 +295,7 @@ void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions optio
     auto lock = LockForOrganize(options.inpath);
     if (!lock)
         return;
+    OrganizeJournal journal(options.inpath, options.outpath);
     const QString &outpath = options.outpath;
     if (!FolderExists(outpath)) {
         const MsgResult r = Dialogs().Message(
@@ -282,7 +306,7 @@ void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions optio
             Dialogs().Message(AbortedText(), MsgButtons::Ok, MsgIcon::Critical);
             return;
         }
-        MakeFolderPath(outpath);
+        journal.MakeFolderPath(outpath);
     }
     if (!options.deleteOld) {
         const MsgResult r = Dialogs().Message(
@@ -303,7 +327,7 @@ void OrganizeFiles(OrganizeList &list, ProgressView &view, OrganizeOptions optio
     OrganizeReport report;
     if (list.Count() > 0) {
         view.SetProgressMax(list.Count());
-        report = OrganizeRows(list, view, options, run);
+        report = OrganizeRows(list, view, options, run, {}, &journal);
     }
     view.Status(1, QStringLiteral("Finished"));
     QCoreApplication::processEvents();

@@ -7,6 +7,7 @@
 #include <functional>
 
 class CommandButton;
+class OrganizeJournal;
 class OrganizeList;
 class ProgressView;
 class RunControl;
@@ -58,10 +59,14 @@ QString EndingMessage(int rowsLeft, const OrganizeReport &report);
  * The row loop: every row from the top until the list ends or a cancel request is seen
  * before a row. Organized rows leave the list; failed and skipped rows stay marked "bad".
  * Never replaces a file except by a complete copy (replace option), never deletes a source
- * before a complete copy stands at its destination, never leaves a partial file.
+ * before a complete copy stands at its destination, never leaves a partial file. A file it
+ * replaces goes to the desktop trash where there is one. Every folder it creates and every
+ * file it places is recorded in @p journal first (a journal of its own when none is given;
+ * none for a dry run), so the run can be undone.
  */
 OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const OrganizeOptions &options,
-                            const RunControl &run, const RowObserver &observer = {});
+                            const RunControl &run, const RowObserver &observer = {},
+                            OrganizeJournal *journal = nullptr);
 
 /**
  * The whole engine on the list, holding the Source Media folder's organize lock: the two
