@@ -11,8 +11,10 @@
 #include "base/textutil.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <climits>
@@ -119,6 +121,11 @@ QString SetupFilePath(const QString &version) {
     QString folder = ProgramFolder();
     if (folder.isEmpty())
         folder = QCoreApplication::applicationDirPath();
+    // A packaged program lives in a system folder the user cannot write to: the setup
+    // program then goes where the user's downloads go.
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isWritable())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     return folder + QStringLiteral("/sortivasetup") + version + QStringLiteral(".exe");
 }
 
@@ -259,6 +266,8 @@ void UpdateCheck::SetupArrived(const QString &path) {
     if (path != setupPath) {
         if (FileExists(setupPath))
             DeleteFile(setupPath);
+        // The download folder may not exist yet in a fresh account.
+        QDir().mkpath(QFileInfo(setupPath).absolutePath());
         const bool copied = CopyFile(path, setupPath);
         DeleteFile(path);
         // Asking to install a file that is not there would only start nothing.

@@ -51,7 +51,10 @@ std::optional<QHash<QString, QString>> ReadUpdateDescription(const QString &text
 
 /** The description's URL on the configured update server. */
 QString UpdateDescriptionUrl();
-/** Where the setup program of @p version goes: next to the program. */
+/**
+ * Where the setup program of @p version goes: next to the program, or in the user's download
+ * folder when the program's folder cannot be written.
+ */
 QString SetupFilePath(const QString &version);
 
 /**
@@ -62,7 +65,7 @@ void CleanUpInstaller();
 
 /**
  * "Check For Updates": fetches the update description, offers a newer version, downloads
- * its setup program next to the program and starts it on request.
+ * its setup program (see SetupFilePath) and starts it on request.
  */
 class UpdateCheck : public QObject {
     Q_OBJECT

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 const QString idle = QStringLiteral("Check For Updates");
 const QString mostCurrent = QStringLiteral("Your version of Sortiva Media Organizer is the most "
@@ -342,6 +344,45 @@ class tst_UpdateCheck : public QObject {
         QCOMPARE(m_host->visibility, starts ? QList<bool>() : QList<bool>({false, true}));
         QTest::qWait(20);
         QCOMPARE(m_host->closed, 0);
+    }
+
+    // A program folder the user cannot write to (a package install) sends the setup file to
+    // the user's download folder, made when missing; the message names where it went.
+    void setupFolder_data() {
+        QTest::addColumn<QString>("programFolder"); // beneath the temporary folder
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("toDownloads");
+        QTest::newRow("writable program folder") << "bin" << false << false;
+        QTest::newRow("read-only program folder") << "bin" << true << true;
+        QTest::newRow("program folder missing") << "gone/bin" << false << true;
+    }
+    void setupFolder() {
+        QFETCH(QString, programFolder);
+        QFETCH(bool, readOnly);
+        QFETCH(bool, toDownloads);
+        if (readOnly && ::geteuid() == 0)
+            QSKIP("root may write to any folder");
+        const QString bin = m_folder->filePath(QStringLiteral("bin"));
+        const QString downloads = m_folder->filePath(QStringLiteral("Downloads"));
+        const QString userDirs = qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs";
+        QVERIFY(TestEnv::WriteFile(userDirs, "XDG_DOWNLOAD_DIR=\"" + downloads.toUtf8() + "\"\n"));
+        QVERIFY(QDir().mkpath(bin));
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner));
+        SetProgramFolder(m_folder->filePath(programFolder));
+        m_acceptOffer = true;
+        m_dialogs->AnswerMessage(MsgResult::No);
+        m_server->Serve("/files/setup", "NNNN");
+        RunCheck(Description("1.4.2", 4, SetupUrl()));
+        const QString setup = (toDownloads ? downloads : bin) + "/sortivasetup1.4.2.exe";
+        QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->MessageTexts().value(1),
+                                  "The file has been saved to " + setup +
+                                      "\r\nYou can click on this file at a later time to "
+                                      "install it.",
+                                  20000);
+        QCOMPARE(TestEnv::ReadFile(setup), QByteArray("NNNN"));
+        QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::remove(userDirs);
     }
 
     // At start-up, once the running version has reached the installed one, the setup file
