@@ -45,5 +45,14 @@ dpkg-deb -f "$deb" Depends | grep -q "libqt6core6" || { echo "no library depende
 [ "$(dpkg-deb -f "$deb" Section)" = sound ] || { echo "section is not sound"; fail=1; }
 [ "$(dpkg-deb -f "$deb" Version)" = "$(sed -n 's/^project(sortiva VERSION \([0-9.]*\).*/\1/p' \
     "$(dirname "$0")/../CMakeLists.txt")" ] || { echo "version differs from the project's"; fail=1; }
+# The manual page names every command and every option the program's own help lists.
+cli=$root/usr/bin/sortiva-cli
+page=$(zcat "$root/usr/share/man/man1/sortiva-cli.1.gz" | sed 's/\\-/-/g')
+for command in $("$cli" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z]*\) .*/\1/p'); do
+    grep -q "^\.B[I]* \"*$command" <<<"$page" || { echo "sortiva-cli.1 lacks $command"; fail=1; }
+    for option in $("$cli" "$command" --help 2>/dev/null | grep -o -- '--[a-z-]*' | sort -u); do
+        grep -q -- "$option" <<<"$page" || { echo "sortiva-cli.1 lacks $command $option"; fail=1; }
+    done
+done
 [ $fail -eq 0 ] && echo "package checks passed"
 exit $fail
