@@ -8,8 +8,10 @@
 #include "naming/namingcontext.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <thread>
 
@@ -32,24 +34,26 @@ QString RelativeMediaPath(const QString &inpath, const QString &foundPath) {
 namespace {
 // Files a worker may be ahead of the row in hand, per worker: enough to keep every worker
 // busy while the caller appends rows, few enough that memory stays flat on any folder.
-constexpr int kAheadPerWorker = 32;
+constexpr qsizetype kAheadPerWorker = 32;
+// Files a worker takes at a time: one hand-over per file costs as much as naming it.
+constexpr qsizetype kBatch = 8;
 
 // The rows of one load, read and named by a pool of workers and handed out in file order.
-// Workers take the next file while it is less than the window ahead of the row the caller
-// waits for, and put their row into that file's slot of a ring.
+// Workers take the next files while they are less than the window ahead of the rows the
+// caller has taken, and put each row into its file's slot of a ring.
 class RowPipeline {
   public:
     RowPipeline(const QString &base, const QStringList &found, const NamingOptions &naming,
                 int workers)
-        : m_base(base), m_found(found), m_naming(naming),
-          m_window(static_cast<qsizetype>(workers) * kAheadPerWorker),
+        : m_base(base), m_found(found), m_naming(naming), m_window(workers * kAheadPerWorker),
           m_slots(static_cast<size_t>(m_window)) {
         m_threads.reserve(static_cast<size_t>(workers));
         for (int i = 0; i < workers; ++i)
             m_threads.emplace_back([this] { Work(); });
     }
 
-    // Stops handing out files and waits for the files in hand: nothing outlives the load.
+    // Stops handing out files and waits for the file each worker has in hand: nothing
+    // outlives the load.
     ~RowPipeline() {
         {
             const std::lock_guard lock(m_mutex);
@@ -63,26 +67,13 @@ class RowPipeline {
     RowPipeline(const RowPipeline &) = delete;
     RowPipeline &operator=(const RowPipeline &) = delete;
 
-    // The row of file @p i (the next one not yet taken); false when @p onWait stopped the
-    // wait. @p row is left without a path when the file gives no row.
-    bool Take(qsizetype i, LoadRow &row, const LoadWaitCallback &onWait) {
-        Slot &slot = m_slots[static_cast<size_t>(i % m_window)];
-        std::unique_lock lock(m_mutex);
-        while (!slot.ready) {
-            if (m_rowReady.wait_for(lock, std::chrono::milliseconds(50)) ==
-                    std::cv_status::timeout &&
-                onWait) {
-                lock.unlock();
-                if (!onWait())
-                    return false;
-                lock.lock();
-            }
-        }
-        row = std::move(slot.row);
-        slot.ready = false;
-        m_taken = i + 1;
-        lock.unlock();
-        m_spaceFree.notify_all();
+    // The row of the next file; false when @p onWait stopped the wait. @p row is left
+    // without a path when the file gives no row.
+    bool Next(LoadRow &row, const LoadWaitCallback &onWait) {
+        if (m_taken.empty() && !Fetch(onWait))
+            return false;
+        row = std::move(m_taken.front());
+        m_taken.pop_front();
         return true;
     }
 
@@ -92,25 +83,59 @@ class RowPipeline {
         bool ready = false;
     };
 
+    Slot &SlotOf(qsizetype file) { return m_slots[static_cast<size_t>(file % m_window)]; }
+
+    // Takes every row that is ready from the next file on, waiting for the first.
+    bool Fetch(const LoadWaitCallback &onWait) {
+        std::unique_lock lock(m_mutex);
+        while (!SlotOf(m_handed).ready) {
+            if (m_rowReady.wait_for(lock, std::chrono::milliseconds(50)) ==
+                    std::cv_status::timeout &&
+                onWait) {
+                lock.unlock();
+                if (!onWait())
+                    return false;
+                lock.lock();
+            }
+        }
+        for (Slot *slot = &SlotOf(m_handed); slot->ready; slot = &SlotOf(++m_handed)) {
+            m_taken.push_back(std::move(slot->row));
+            slot->ready = false;
+        }
+        lock.unlock();
+        m_spaceFree.notify_all();
+        return true;
+    }
+
     void Work() {
         NamingContext context; // caches answers for this thread's files only
         const qsizetype total = m_found.size();
+        std::vector<LoadRow> rows;
         for (;;) {
-            qsizetype i = 0;
+            qsizetype first = 0;
             {
                 std::unique_lock lock(m_mutex);
-                m_spaceFree.wait(
-                    lock, [&] { return m_stop || m_next >= total || m_next < m_taken + m_window; });
+                m_spaceFree.wait(lock, [&] {
+                    return m_stop || m_next >= total || m_next < m_handed + m_window;
+                });
                 if (m_stop || m_next >= total)
                     return;
-                i = m_next++;
+                first = m_next;
+                m_next = std::min({total, first + kBatch, m_handed + m_window});
+                rows.resize(static_cast<size_t>(m_next - first));
             }
-            LoadRow row = Derive(m_found.at(i), context);
+            for (LoadRow &row : rows) {
+                if (m_stop)
+                    return; // the rows of this batch are no longer wanted
+                row = Derive(m_found.at(first + (&row - rows.data())), context);
+            }
             {
                 const std::lock_guard lock(m_mutex);
-                Slot &slot = m_slots[static_cast<size_t>(i % m_window)];
-                slot.row = std::move(row);
-                slot.ready = true;
+                for (LoadRow &row : rows) {
+                    Slot &slot = SlotOf(first + (&row - rows.data()));
+                    slot.row = std::move(row);
+                    slot.ready = true;
+                }
             }
             m_rowReady.notify_one();
         }
@@ -134,9 +159,10 @@ class RowPipeline {
     std::mutex m_mutex;
     std::condition_variable m_rowReady;
     std::condition_variable m_spaceFree;
-    qsizetype m_next = 0;  // the next file a worker takes
-    qsizetype m_taken = 0; // files the caller has taken
-    bool m_stop = false;
+    qsizetype m_next = 0;   // the next file a worker takes
+    qsizetype m_handed = 0; // files whose rows the caller has taken
+    std::atomic<bool> m_stop{false};
+    std::deque<LoadRow> m_taken; // taken, not yet handed out (the caller's thread only)
     std::vector<std::thread> m_threads;
 };
 } // namespace
@@ -158,7 +184,7 @@ std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &fo
     RowPipeline pipeline(SearchFolderBase(inpath), found, naming, threads);
     for (int i = 0; i < total; ++i) {
         LoadRow row;
-        if (!pipeline.Take(i, row, onWait))
+        if (!pipeline.Next(row, onWait))
             break;
         if (row.relativePath.isEmpty())
             continue;
