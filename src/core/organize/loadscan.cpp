@@ -13,6 +13,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 QStringList FindMediaFiles(const QString &inpath, const QString &filter, bool recursive,
@@ -48,8 +49,12 @@ class RowPipeline {
         : m_base(base), m_found(found), m_naming(naming), m_window(workers * kAheadPerWorker),
           m_slots(static_cast<size_t>(m_window)) {
         m_threads.reserve(static_cast<size_t>(workers));
-        for (int i = 0; i < workers; ++i)
-            m_threads.emplace_back([this] { Work(); });
+        try {
+            for (int i = 0; i < workers; ++i)
+                m_threads.emplace_back([this] { Work(); });
+        } catch (const std::system_error &) {
+            // No more threads to be had: the load goes on with those it got, or without.
+        }
     }
 
     // Stops handing out files and waits for the file each worker has in hand: nothing
@@ -70,6 +75,10 @@ class RowPipeline {
     // The row of the next file; false when @p onWait stopped the wait. @p row is left
     // without a path when the file gives no row.
     bool Next(LoadRow &row, const LoadWaitCallback &onWait) {
+        if (m_threads.empty()) {
+            row = Derive(m_found.at(m_handed++), m_ownContext);
+            return true;
+        }
         if (m_taken.empty() && !Fetch(onWait))
             return false;
         row = std::move(m_taken.front());
@@ -163,6 +172,7 @@ class RowPipeline {
     qsizetype m_handed = 0; // files whose rows the caller has taken
     std::atomic<bool> m_stop{false};
     std::deque<LoadRow> m_taken; // taken, not yet handed out (the caller's thread only)
+    NamingContext m_ownContext;  // for naming on the caller's thread when no worker started
     std::vector<std::thread> m_threads;
 };
 } // namespace
