@@ -1,7 +1,7 @@
 #include "naming/tagname.h"
 
-#include "base/textutil.h"
 #include "naming/namingoptions.h"
+#include "naming/namingtext.h"
 #include "tags/genres.h"
 #include "tags/id3v1tag.h"
 
@@ -17,7 +17,7 @@ QString CleanedTextField(QString &field, int width) {
     QString work = field;
     const bool usable = CleanTagField(work, true);
     StoreField(field, work, width);
-    return usable ? TextUtil::Trim(work) : QString();
+    return usable ? NamingText::Trimmed(work) : QString();
 }
 } // namespace
 
@@ -37,11 +37,11 @@ QString BuildTagName(Id3v1Tag &tag, TagNameFor purpose, const NamingOptions &opt
         } else if (name == QLatin1String("Album")) {
             value = CleanedTextField(tag.album, Id3v1Tag::AlbumWidth);
         } else if (name == QLatin1String("Genre")) {
-            QString genre = TextUtil::Trim(GenreName(tag.genre));
+            QString genre = NamingText::Trimmed(GenreName(tag.genre));
             if (CleanTagField(genre, true))
                 value = genre;
         } else if (name == QLatin1String("Year")) {
-            const QString year = TextUtil::Trim(tag.year);
+            const QString year = NamingText::Trimmed(tag.year);
             QString probe = year;
             if (CleanTagField(probe, true))
                 value = year;
@@ -49,7 +49,7 @@ QString BuildTagName(Id3v1Tag &tag, TagNameFor purpose, const NamingOptions &opt
             value = QString::number(tag.track);
         }
         if (!value.isEmpty())
-            result += TextUtil::Trim(value) + QLatin1String(" - ");
+            result += NamingText::Trimmed(value) + QLatin1String(" - ");
     }
     if (result.size() <= 3)
         return QString();
@@ -60,7 +60,16 @@ QString BuildTagName(Id3v1Tag &tag, TagNameFor purpose, const NamingOptions &opt
 QString RemoveInvalidChars(const QString &text, const NamingOptions &options) {
     if (text.isEmpty())
         return text;
+    const QString &invalid = options.invalidNameChars;
+    // The set is ASCII: a bit mask answers for those characters without a search.
+    quint64 mask[2] = {0, 0};
+    for (const QChar c : invalid)
+        if (c.unicode() < 128)
+            mask[c.unicode() >> 6] |= quint64(1) << (c.unicode() & 63);
     QString t = text;
-    t.removeIf([&options](QChar c) { return options.invalidNameChars.contains(c); });
-    return TextUtil::Trim(t);
+    t.removeIf([&invalid, &mask](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 128 ? ((mask[u >> 6] >> (u & 63)) & 1) != 0 : invalid.contains(c);
+    });
+    return NamingText::Trimmed(t);
 }
