@@ -67,15 +67,15 @@ int main(int argc, char **argv) {
     const int count = args[2].toInt();
     const QString root = args[3];
 
-    // Folders: the root, 8 first-level, 8x6 second-level, 8x6x4 third-level.
+    // Folders: the root with 500 below it, 10 first-level, 10x7 second-level, 10x7x6 third.
     QStringList folders{root};
-    for (int a = 0; a < 8; ++a) {
+    for (int a = 0; a < 10; ++a) {
         const QString fa = root + QStringLiteral("/Collection %1").arg(a);
         folders << fa;
-        for (int b = 0; b < 6; ++b) {
+        for (int b = 0; b < 7; ++b) {
             const QString fb = fa + QStringLiteral("/Disc %1").arg(b);
             folders << fb;
-            for (int c = 0; c < 4; ++c)
+            for (int c = 0; c < 6; ++c)
                 folders << fb + QStringLiteral("/part_%1").arg(c);
         }
     }

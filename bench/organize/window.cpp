@@ -1,5 +1,6 @@
-// The main window offscreen: Load of the folder given, then (unless --load-only) scrolling
-// and shrinking the list; prints timings and the process's peak memory.
+// The main window offscreen: Load of the folder given (searching sub-folders; with --tag,
+// naming MP3 files from their tags), then (unless --load-only) scrolling and shrinking the
+// list; prints timings and the process's peak memory.
 #include "base/settings.h"
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
@@ -31,12 +32,17 @@ int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_organize_window DIR [--load-only]\n");
+        std::fprintf(stderr, "usage: bench_organize_window DIR [--load-only] [--tag]\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const bool loadOnly = argc > 2 && qstrcmp(argv[2], "--load-only") == 0;
+    const QStringList options = app.arguments().mid(2);
+    const bool loadOnly = options.contains(QStringLiteral("--load-only"));
     SettingsStore::Save(Keys::firstrun, QStringLiteral("no"));
+    SettingsStore::Save(Keys::recursivesearch, QStringLiteral("1"));
+    SettingsStore::Save(Keys::renamefolders, options.contains(QStringLiteral("--tag"))
+                                                 ? QStringLiteral("1")
+                                                 : QStringLiteral("0"));
     LoadSettings();
     LoadGenres();
     MainWindow w;

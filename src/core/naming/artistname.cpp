@@ -36,7 +36,8 @@ bool IsWordBreak(char32_t c) {
 
 // The built-in pass, rule by rule as ReplaceList::ApplyAll does it; a rule whose letters
 // cannot all occur in the name is skipped without a search, which keeps a load of many
-// thousand files from spending its time in forty-five failed searches per name. @p prepared
+// thousand files from spending its time in forty-five failed searches per name (this file's
+// shortcuts together are a tenth of a load's processor time, see namingtext.h). @p prepared
 // keeps the rules' letters from one name to the next.
 QString ApplyBuiltIn(const ReplaceList &list, QString name, std::vector<PreparedRule> &prepared,
                      bool smartNames) {

@@ -17,46 +17,17 @@
 
 namespace {
 struct Entry {
-    QString name;          // the exact bytes (see nativepath.h)
-    QString shown;         // the readable name when the bytes are not UTF-8, for order and patterns
-    QString key;           // the name case-folded, for the order; empty for plain ASCII names
-    bool asciiKey = false; // the key is the name with A-Z lower-cased, made while sorting
+    QString name;  // the exact bytes (see nativepath.h)
+    QString shown; // the readable name when the bytes are not UTF-8, for order and patterns
+    QString key;   // the name case-folded, for the order
     bool dir = false;
     bool link = false; // a symbolic link (to a folder: listed, never entered)
 };
 
-// The name case-folded; plain ASCII names (nearly all) without Qt's table look-ups.
-QString FoldedKey(const QString &name) {
-    QString key = name;
-    QChar *p = key.data();
-    for (qsizetype i = 0; i < key.size(); ++i) {
-        const char16_t u = p[i].unicode();
-        if (u >= 128)
-            return name.toCaseFolded();
-        if (u >= u'A' && u <= u'Z')
-            p[i] = QChar(char16_t(u + 32));
-    }
-    return key;
-}
-
-// The keys of two entries compared code unit by code unit, ASCII keys folded on the fly.
-int CompareKeys(const Entry &a, const Entry &b) {
-    const QString &sa = a.asciiKey ? a.name : a.key;
-    const QString &sb = b.asciiKey ? b.name : b.key;
-    const char16_t *pa = reinterpret_cast<const char16_t *>(sa.constData());
-    const char16_t *pb = reinterpret_cast<const char16_t *>(sb.constData());
-    const qsizetype n = std::min(sa.size(), sb.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        char16_t ua = pa[i];
-        char16_t ub = pb[i];
-        if (a.asciiKey && ua >= u'A' && ua <= u'Z')
-            ua = char16_t(ua + 32);
-        if (b.asciiKey && ub >= u'A' && ub <= u'Z')
-            ub = char16_t(ub + 32);
-        if (ua != ub)
-            return ua < ub ? -1 : 1;
-    }
-    return sa.size() == sb.size() ? 0 : (sa.size() < sb.size() ? -1 : 1);
+// Code unit by code unit, as QString compares exactly.
+std::u16string_view Units(const QString &s) {
+    return std::u16string_view(reinterpret_cast<const char16_t *>(s.constData()),
+                               static_cast<size_t>(s.size()));
 }
 
 bool IsHiddenName(const QString &name) {
@@ -80,7 +51,6 @@ std::vector<Entry> ReadFolder(const QString &folder, SearchReport *report) {
             report->Unreadable(folder);
         return entries;
     }
-    entries.reserve(256); // media folders hold hundreds: fewer moves while reading
     while (const dirent *d = ::readdir(dir)) {
         const char *raw = d->d_name;
         if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
@@ -105,37 +75,17 @@ std::vector<Entry> ReadFolder(const QString &folder, SearchReport *report) {
             e.dir = true;
         else if (type != DT_REG)
             continue;
-        // Plain ASCII names (nearly all) decode the same in every locale: name and key are
-        // made in one pass over the bytes.
-        const size_t length = std::strlen(raw);
-        bool ascii = true;
-        for (size_t i = 0; i < length; ++i) {
-            if (static_cast<unsigned char>(raw[i]) >= 128) {
-                ascii = false;
-                break;
-            }
-        }
-        if (ascii) {
-            e.name = QString::fromLatin1(raw, qsizetype(length));
-            e.asciiKey = true;
-        } else {
-            e.name = PathFromNative(QByteArrayView(raw, qsizetype(length)));
-            if (HasForeignBytes(e.name))
-                e.shown = ReadableName(e.name);
-            e.key = FoldedKey(MatchName(e));
-        }
+        e.name = PathFromNative(QByteArrayView(raw, qsizetype(std::strlen(raw))));
+        if (HasForeignBytes(e.name))
+            e.shown = ReadableName(e.name);
+        e.key = MatchName(e).toCaseFolded();
         entries.push_back(std::move(e));
     }
     ::closedir(dir);
-    // Code unit by code unit, as QString compares exactly, but inline: a folder of a few
-    // hundred files takes thousands of comparisons.
-    const auto units = [](const QString &s) {
-        return std::u16string_view(reinterpret_cast<const char16_t *>(s.constData()),
-                                   static_cast<size_t>(s.size()));
-    };
-    std::sort(entries.begin(), entries.end(), [&units](const Entry &a, const Entry &b) {
-        const int c = CompareKeys(a, b);
-        return c != 0 ? c < 0 : units(a.name) < units(b.name);
+    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        const auto ka = Units(a.key);
+        const auto kb = Units(b.key);
+        return ka != kb ? ka < kb : Units(a.name) < Units(b.name);
     });
     return entries;
 }
@@ -177,16 +127,6 @@ class Pattern {
         }
     }
 
-    /**
-     * The last character, lower-cased, every name this pattern matches ends with when that
-     * name's own last character is ASCII; 0 when there is no such character.
-     */
-    char16_t LastCharacter() const {
-        if (m_kind != Kind::Suffix || m_suffix.isEmpty() || m_suffix.back().unicode() >= 128)
-            return 0;
-        return m_suffix.back().unicode();
-    }
-
     bool Matches(const QString &name) const {
         switch (m_kind) {
         case Kind::Nothing:
@@ -194,7 +134,7 @@ class Pattern {
         case Kind::All:
             return true;
         case Kind::Suffix:
-            return EndsWithSuffix(name);
+            return name.endsWith(m_suffix, Qt::CaseInsensitive);
         case Kind::Regex:
             return m_regex.match(name).hasMatch();
         }
@@ -202,26 +142,6 @@ class Pattern {
     }
 
   private:
-    // Extensions are compared many thousand times a load: plain ASCII is compared here,
-    // anything else (where case folding is more than A-Z) by Qt.
-    bool EndsWithSuffix(const QString &name) const {
-        const qsizetype n = m_suffix.size();
-        if (name.size() < n)
-            return false;
-        const QChar *tail = name.constData() + (name.size() - n);
-        for (qsizetype i = 0; i < n; ++i) {
-            char16_t a = tail[i].unicode();
-            const char16_t b = m_suffix.at(i).unicode();
-            if (a >= 128 || b >= 128)
-                return name.endsWith(m_suffix, Qt::CaseInsensitive);
-            if (a >= u'A' && a <= u'Z')
-                a = char16_t(a + 32);
-            if (a != b)
-                return false;
-        }
-        return true;
-    }
-
     static bool IsLiteral(QStringView s) {
         return !s.contains(QLatin1Char('*')) && !s.contains(QLatin1Char('?'));
     }
@@ -251,35 +171,10 @@ std::vector<Pattern> CompilePatterns(const QString &patterns) {
 
 void AppendMatches(QStringList &result, const QString &base, const std::vector<Entry> &entries,
                    const std::vector<Pattern> &patterns, int mask) {
-    // Whether an entry is admitted does not depend on the pattern: settled once, with the
-    // entry's last character lower-cased (kNotAscii when it is not ASCII), which rules out
-    // most extensions at a glance.
-    constexpr char16_t kNotAscii = 0xFFFF;
-    struct Candidate {
-        const Entry *entry;
-        char16_t last;
-    };
-    std::vector<Candidate> admitted;
-    admitted.reserve(entries.size());
-    for (const Entry &e : entries) {
-        if (!Admitted(e, mask))
-            continue;
-        char16_t last = e.name.isEmpty() ? kNotAscii : e.name.back().unicode();
-        if (last >= 128)
-            last = kNotAscii;
-        else if (last >= u'A' && last <= u'Z')
-            last = char16_t(last + 32);
-        admitted.push_back({&e, last});
-    }
-    for (const Pattern &p : patterns) {
-        const char16_t needed = p.LastCharacter();
-        for (const Candidate &c : admitted) {
-            if (needed != 0 && c.last != kNotAscii && c.last != needed)
-                continue;
-            if (p.Matches(MatchName(*c.entry)))
-                result.append(base + c.entry->name);
-        }
-    }
+    for (const Pattern &p : patterns)
+        for (const Entry &e : entries)
+            if (Admitted(e, mask) && p.Matches(MatchName(e)))
+                result.append(base + e.name);
 }
 
 struct Pending {

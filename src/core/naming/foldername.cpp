@@ -5,22 +5,23 @@
 #include "naming/namingcontext.h"
 #include "naming/namingmemo.h"
 #include "naming/namingoptions.h"
-#include "naming/namingtext.h"
 #include "naming/smartnames.h"
 #include "naming/tagname.h"
 #include "tags/id3v1tag.h"
 
 #include <QHash>
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 namespace {
 using NamingMemo::ByteRange;
 using NamingMemo::TagAnswer;
 using NamingMemo::TailAnswers;
-using NamingText::Numeric;
+using TextUtil::IsNumeric;
 using TextUtil::Trim;
 
 constexpr QStringView kNumberArtistSections[] = {u"40", u"2", u"50",  u"112", u"8",
@@ -30,13 +31,15 @@ constexpr QStringView kNumberWords[] = {u"one",  u"two", u"three",  u"four",
                                         u"nine", u"ten", u"eleven", u"twelve"};
 constexpr QStringView kNumberPrefixes[] = {u"three", u"seven", u"eight", u"four", u"nine",
                                            u"one",   u"two",   u"six",   u"ten"};
-constexpr char16_t kFrontDropped[] = u"- .,_~%()][";
+constexpr QStringView kFrontDropped = u"- .,_~%()][";
 
-bool IsFrontDropped(QChar c) {
-    for (const char16_t d : kFrontDropped)
-        if (d != 0 && c == QChar(d))
-            return true;
-    return false;
+bool IsOneOf(QStringView text, std::initializer_list<QStringView> words) {
+    return std::find(words.begin(), words.end(), text) != words.end();
+}
+
+bool ContainsAnyOf(const QString &text, std::initializer_list<QStringView> words) {
+    return std::any_of(words.begin(), words.end(),
+                       [&text](QStringView w) { return text.contains(w, Qt::CaseInsensitive); });
 }
 
 FolderNameResult Bad() {
@@ -53,10 +56,10 @@ FolderNameResult Finish(QString folder, bool fromTag) {
             if (c.unicode() < 32)
                 c = QLatin1Char(' ');
         folder.remove(QLatin1Char('/'));
-        while (NamingText::Contains(folder, u"  ", Qt::CaseSensitive))
+        while (folder.contains(QLatin1String("  ")))
             folder.replace(QLatin1String("  "), QLatin1String(" "));
-        folder = NamingText::Trimmed(folder);
-        if (folder.isEmpty() || NamingText::Same(folder, u".") || NamingText::Same(folder, u".."))
+        folder = Trim(folder);
+        if (folder.isEmpty() || folder == u"." || folder == u"..")
             return Bad();
     }
     FolderNameResult r;
@@ -65,129 +68,6 @@ FolderNameResult Finish(QString folder, bool fromTag) {
     r.fromTag = fromTag;
     return r;
 }
-
-// The one-section scan of a text without "-", "," or blanks: stops at brackets and at
-// digits, except the digits of "UB40" and "E 40".
-QString SingleSection(const QString &text) {
-    QString section;
-    for (const QChar c : text) {
-        if (section.size() >= 35 || c == QLatin1Char('[') || c == QLatin1Char('('))
-            break;
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            const QString upper = section.toUpper();
-            if (!NamingText::OneOf(upper, {u"UB", u"UB4", u"E", u"E ", u"E 4"}))
-                break;
-        }
-        section += c;
-    }
-    return section;
-}
-
-bool StartsWithCi(QStringView text, QStringView prefix) {
-    return text.size() >= prefix.size() &&
-           text.left(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
-}
-
-// @p trans tells whether the cleaned file name holds "trans" (without regard to case);
-// @p questions counts the questions asked of that name.
-QString SpecialArtists(QString folder, const QString &cleaned, bool trans, int &questions) {
-    const auto has = [&](std::initializer_list<QStringView> words) {
-        ++questions;
-        return NamingText::ContainsAny(cleaned, words);
-    };
-    if (NamingText::Same(folder, u"Trans")) {
-        if (has({u"trans-siberian"}))
-            folder = QStringLiteral("Trans-Siberian Orchestra");
-    } else if (trans && has({u"transiberian", u"transsiberian"})) {
-        folder = QStringLiteral("Trans-Siberian Orchestra");
-    } else if (StartsWithCi(folder, u"one hit wonders") &&
-               folder.left(15).toLower() == u"one hit wonders" && has({u"one hit wonders"})) {
-        folder = QStringLiteral("One Hit Wonders");
-    }
-
-    // Only one- and three-letter names are in the table (and no letter of theirs has a
-    // second upper-case form), so other names skip the upper-casing.
-    if (folder.size() == 1 || folder.size() == 3) {
-        const QString u = folder.toUpper();
-        if (NamingText::Same(u, u"E")) {
-            if (has({u"e 40", u"e-40", u"e40"}))
-                folder = QStringLiteral("E 40");
-        } else if (NamingText::Same(u, u"C")) {
-            if (has({u"c murder", u"c-murder", u"cmurder"}))
-                folder = QStringLiteral("C Murder");
-        } else if (NamingText::Same(u, u"ALL")) {
-            if (has({u"rejects"}))
-                folder = QStringLiteral("All American Rejects");
-            else if (has({u"saints"}))
-                folder = QStringLiteral("All Saints");
-        } else if (NamingText::Same(u, u"DEF")) {
-            if (has({u"lep"}))
-                folder = QStringLiteral("Def Lepard");
-        }
-    }
-
-    // The beginnings below start with "t" or "5", which only "T", "t" and "5" lower-case to.
-    const QChar first = folder.isEmpty() ? QChar() : folder.front();
-    if (first == u't' || first == u'T' || first == u'5') {
-        const QString l = folder.left(16).toLower();
-        if (NamingText::Same(l.left(16), u"three doors down"))
-            folder = QStringLiteral("Three Doors Down");
-        else if (NamingText::Same(l.left(8), u"504 boys"))
-            folder = QStringLiteral("504 Boys");
-        else if (NamingText::Same(l.left(11), u"three mafia"))
-            folder = QStringLiteral("36 Mafia");
-    }
-    return folder;
-}
-
-// Only the primary artist: cut at " with ", else at " and " (but never inside
-// "X and the Y", which is one band).
-QString PrimaryArtist(QString folder) {
-    for (;;) {
-        qsizetype p = NamingText::IndexOf(folder, u" with ", Qt::CaseInsensitive);
-        if (p < 0) {
-            if (NamingText::Contains(folder, u" and the ", Qt::CaseInsensitive))
-                break;
-            p = NamingText::IndexOf(folder, u" and ", Qt::CaseInsensitive);
-        }
-        if (p <= 0)
-            break;
-        folder.truncate(p);
-    }
-    return folder;
-}
-
-// The sections of a file name, as views into its cleaned text; a name has few, so they
-// live on the stack unless there are many.
-class SectionStore {
-  public:
-    void push_back(QStringView v) {
-        if (m_count < qsizetype(std::size(m_fixed))) {
-            m_fixed[m_count] = v;
-        } else {
-            if (m_more.empty())
-                m_more.assign(std::begin(m_fixed), std::end(m_fixed));
-            m_more.push_back(v);
-        }
-        ++m_count;
-    }
-    qsizetype size() const { return m_count; }
-    QStringView operator[](qsizetype i) const {
-        return m_more.empty() ? m_fixed[i] : m_more[size_t(i)];
-    }
-
-  private:
-    QStringView m_fixed[24];
-    std::vector<QStringView> m_more;
-    qsizetype m_count = 0;
-};
-
-struct SectionViews {
-    const SectionStore &items;
-    qsizetype size() const { return items.size(); }
-    QStringView at(qsizetype i) const { return items[i]; }
-};
-QString NextSection(int k, const SectionViews &sections);
 
 // The byte ranges of the tag block that the folder name is built from, in the list's order.
 void PrepareTagKey(std::vector<ByteRange> &ranges, const NamingOptions &options) {
@@ -245,55 +125,27 @@ TagAnswer NameFromTag(const char (&block)[Id3v1Tag::BlockSize], const NamingOpti
 } // namespace
 
 bool IsNumberArtistSection(QStringView section) {
-    for (const QStringView s : kNumberArtistSections)
-        if (section == s)
-            return true;
-    return false;
+    return std::find(std::begin(kNumberArtistSections), std::end(kNumberArtistSections), section) !=
+           std::end(kNumberArtistSections);
 }
 
 QString NextSection(int k, const QStringList &sections) {
     if (k < 0 || k >= sections.size() - 1)
         return QString();
     const QString &t = sections.at(k + 1);
-    if (Numeric(t))
+    if (IsNumeric(t))
         return IsNumberArtistSection(t) ? t : QString();
     return t;
 }
 
-namespace {
-QString NextSection(int k, const SectionViews &sections) {
-    if (k < 0 || k >= sections.size() - 1)
-        return QString();
-    const QStringView t = sections.at(k + 1);
-    if (Numeric(t))
-        return IsNumberArtistSection(t) ? t.toString() : QString();
-    return t.toString();
-}
-
-} // namespace
-
 bool IsNumberWord(const QString &text) {
-    // Every number word begins with one of these letters or ends in "teen"; only the ASCII
-    // letters themselves lower-case to them, so other texts are settled without a copy.
-    if (text.isEmpty())
-        return false;
-    const char16_t first = NamingText::Fold(text.front().unicode());
-    if (first != u'o' && first != u't' && first != u'f' && first != u's' && first != u'e' &&
-        first != u'n' &&
-        !NamingText::Contains(QStringView(text).right(4), u"teen", Qt::CaseInsensitive))
-        return false;
-    char16_t buffer[16];
-    QString spill;
-    const QStringView l = NamingText::LowerShort(QStringView(text), buffer, spill);
-    for (const QStringView w : kNumberWords)
-        if (NamingText::Same(l, w))
-            return true;
-    if (l.size() >= 4 && NamingText::Same(l.right(4), u"teen"))
+    const QString l = text.toLower();
+    if (std::find(std::begin(kNumberWords), std::end(kNumberWords), l) != std::end(kNumberWords))
         return true;
-    for (const QStringView p : kNumberPrefixes)
-        if (l.size() >= p.size() && NamingText::Same(l.left(p.size()), p))
-            return true;
-    return false;
+    if (l.endsWith(u"teen"))
+        return true;
+    return std::any_of(std::begin(kNumberPrefixes), std::end(kNumberPrefixes),
+                       [&l](QStringView p) { return l.startsWith(p); });
 }
 
 namespace {
@@ -331,6 +183,225 @@ bool DeriveFromTag(const QString &relativePath, const QString &fullPath,
     result = r.result;
     return true;
 }
+
+// The file name of @p relativePath made ready to cut into sections: its extension and the
+// characters that only separate words go, runs of separators shrink to one. Empty when
+// nothing is left of the name; the result is also the text the special-artist checks read.
+std::optional<QString> CleanFileName(const QString &relativePath, bool smartNames) {
+    QString name = relativePath.mid(relativePath.lastIndexOf(QLatin1Char('/')) + 1);
+    // Dots: leading ones go, the extension goes, the others become blanks.
+    bool dotsToBlanks = false;
+    if (name.contains(QLatin1Char('.'))) {
+        qsizetype dots = 0;
+        while (dots < name.size() && name.at(dots) == QLatin1Char('.'))
+            ++dots;
+        name.remove(0, dots);
+        if (name.isEmpty())
+            return std::nullopt;
+        const qsizetype ext = name.lastIndexOf(QLatin1Char('.'));
+        if (ext >= 0)
+            name = Trim(QStringView(name).left(ext));
+        dotsToBlanks = true;
+    }
+    // Smarter names: initials joined and a "4." track number dropped before the dots become
+    // blanks.
+    if (smartNames)
+        name = SmartNames::PrepareFileName(name);
+    if (dotsToBlanks)
+        name.replace(QLatin1Char('.'), QLatin1Char(' '));
+    qsizetype front = 0;
+    while (front < name.size() && kFrontDropped.contains(name.at(front)))
+        ++front;
+    name.remove(0, front);
+
+    for (const char c : {']', '[', '~', '_'})
+        name.replace(QLatin1Char(c), QLatin1Char(' '));
+    name.replace(QLatin1String("%20"), QLatin1String(" "));
+    name.replace(QLatin1Char('&'), QLatin1String("And"));
+    for (const char c : {'{', '}', ';'})
+        name.replace(QLatin1Char(c), QLatin1Char(' '));
+    while (name.contains(QLatin1String("--")))
+        name.replace(QLatin1String("--"), QLatin1String("-"));
+    while (name.contains(QLatin1String(",,")))
+        name.replace(QLatin1String(",,"), QLatin1String(","));
+    while (name.contains(QLatin1String("  "))) {
+        name.replace(QLatin1String("  "), QLatin1String(" "));
+        name = Trim(name);
+    }
+    return name;
+}
+
+// The one section of a text without "-", "," or blanks: stops at brackets and at digits,
+// except the digits of "UB40" and "E 40".
+QString SingleSection(const QString &text) {
+    QString section;
+    for (const QChar c : text) {
+        if (section.size() >= 35 || c == QLatin1Char('[') || c == QLatin1Char('('))
+            break;
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9') &&
+            !IsOneOf(section.toUpper(), {u"UB", u"UB4", u"E", u"E ", u"E 4"}))
+            break;
+        section += c;
+    }
+    return section;
+}
+
+// The sections of the cleaned name, cut at "-", else ",", else blanks; a name with none of
+// them is one section. Empty when that section is empty.
+QStringList SplitSections(const QString &cleaned, bool smartNames) {
+    // Smarter names: a dash inside a hyphenated name ("Salt-N-Pepa") does not cut it.
+    if (smartNames && cleaned.contains(QLatin1Char('-')) &&
+        SmartNames::HasSeparatingDash(cleaned)) {
+        QStringList sections;
+        qsizetype start = 0;
+        for (qsizetype at = cleaned.indexOf(QLatin1Char('-')); at >= 0;
+             at = cleaned.indexOf(QLatin1Char('-'), at + 1)) {
+            if (SmartNames::IsJoiningDash(cleaned, at))
+                continue;
+            sections.append(cleaned.mid(start, at - start));
+            start = at + 1;
+        }
+        sections.append(cleaned.mid(start));
+        return sections;
+    }
+    for (const char c : {'-', ',', ' '})
+        if (cleaned.contains(QLatin1Char(c)))
+            return cleaned.split(QLatin1Char(c));
+    const QString single = SingleSection(cleaned);
+    return single.isEmpty() ? QStringList() : QStringList{single};
+}
+
+// The artist candidate from section @p dash on: short sections and numbers that start
+// artist names take the next section, track numbers are skipped, number words and a lone
+// article take the following sections. @p k ends at the last section used; empty when
+// nothing is left.
+QString ChooseCandidate(const QStringList &sections, int dash, bool smartNames, int &k) {
+    const int upper = static_cast<int>(sections.size()) - 1;
+    QString candidate = Trim(sections.at(dash));
+    k = dash;
+
+    // A one-letter section takes the next one with it ("K-lan" gives "K lan"). (With
+    // smarter names a lone digit is a track number, skipped below.)
+    while (k <= upper && candidate.size() <= 1 && !(smartNames && IsNumeric(candidate))) {
+        candidate = candidate + QLatin1Char(' ') + Trim(NextSection(k, sections));
+        ++k;
+    }
+
+    // Track numbers are skipped; numbers that start artist names take the next section.
+    candidate = Trim(candidate);
+    while (!candidate.isEmpty() && IsNumeric(candidate)) {
+        // (With smarter names a number followed by a separator is a track number; "50-Cent"
+        // is one section there.)
+        if (!smartNames && IsOneOf(candidate, {u"8", u"50", u"2", u"3", u"6", u"504"})) {
+            candidate = candidate + QLatin1Char(' ') + Trim(NextSection(k, sections));
+            break;
+        }
+        if (IsOneOf(candidate, {u"112", u"702"}))
+            break;
+        candidate = Trim(NextSection(k, sections));
+        ++k;
+    }
+    if (candidate.isEmpty())
+        return candidate;
+
+    // Number words and a lone article take the following sections with them. (Smarter names
+    // stop a number-word artist, "Three Dog Night", at its section's end.)
+    if (candidate.compare(QLatin1String("tmd"), Qt::CaseInsensitive) == 0 ||
+        (!smartNames && IsNumberWord(candidate)) ||
+        (k < upper && candidate.compare(QLatin1String("the"), Qt::CaseInsensitive) == 0)) {
+        QString start = candidate;
+        QString next = NextSection(k, sections);
+        while (k < upper && IsNumberWord(next)) {
+            start = start + QLatin1Char(' ') + next;
+            ++k;
+            next = Trim(NextSection(k, sections));
+        }
+        candidate = next.isEmpty() ? start : start + QLatin1Char(' ') + next;
+    }
+    return candidate;
+}
+
+// A name that came out as a bare number: the first wordy section outside the chosen one
+// names the folder (or "E 40" there); may be empty.
+QString FolderFromOtherSections(const QStringList &sections, int dash, const NamingOptions &options,
+                                NamingContext *context) {
+    QString folder;
+    for (int i = 0; i < sections.size(); ++i) {
+        const QString &s = sections.at(i);
+        if (i == dash - 1 || i == dash) {
+            if (s == u"40" && i >= 1 && sections.at(i - 1).toUpper() == u"E") {
+                folder += QLatin1Char(' ');
+                folder += s;
+            }
+            continue;
+        }
+        if (!s.isEmpty() && !IsNumeric(s)) {
+            folder += QLatin1Char(' ') + NormalizeArtist(s, options, context);
+            break;
+        }
+    }
+    return folder;
+}
+
+// @p trans tells whether the cleaned file name holds "trans" (without regard to case);
+// @p questions counts the questions asked of that name.
+QString SpecialArtists(QString folder, const QString &cleaned, bool trans, int &questions) {
+    const auto has = [&](std::initializer_list<QStringView> words) {
+        ++questions;
+        return ContainsAnyOf(cleaned, words);
+    };
+    if (folder == u"Trans") {
+        if (has({u"trans-siberian"}))
+            folder = QStringLiteral("Trans-Siberian Orchestra");
+    } else if (trans && has({u"transiberian", u"transsiberian"})) {
+        folder = QStringLiteral("Trans-Siberian Orchestra");
+    } else if (folder.left(15).toLower() == u"one hit wonders" && has({u"one hit wonders"})) {
+        folder = QStringLiteral("One Hit Wonders");
+    }
+
+    const QString u = folder.toUpper();
+    if (u == u"E") {
+        if (has({u"e 40", u"e-40", u"e40"}))
+            folder = QStringLiteral("E 40");
+    } else if (u == u"C") {
+        if (has({u"c murder", u"c-murder", u"cmurder"}))
+            folder = QStringLiteral("C Murder");
+    } else if (u == u"ALL") {
+        if (has({u"rejects"}))
+            folder = QStringLiteral("All American Rejects");
+        else if (has({u"saints"}))
+            folder = QStringLiteral("All Saints");
+    } else if (u == u"DEF") {
+        if (has({u"lep"}))
+            folder = QStringLiteral("Def Lepard");
+    }
+
+    const QString l = folder.left(16).toLower();
+    if (l.left(16) == u"three doors down")
+        folder = QStringLiteral("Three Doors Down");
+    else if (l.left(8) == u"504 boys")
+        folder = QStringLiteral("504 Boys");
+    else if (l.left(11) == u"three mafia")
+        folder = QStringLiteral("36 Mafia");
+    return folder;
+}
+
+// Only the primary artist: cut at " with ", else at " and " (but never inside
+// "X and the Y", which is one band).
+QString PrimaryArtist(QString folder) {
+    for (;;) {
+        qsizetype p = folder.indexOf(QLatin1String(" with "), 0, Qt::CaseInsensitive);
+        if (p < 0) {
+            if (folder.contains(QLatin1String(" and the "), Qt::CaseInsensitive))
+                break;
+            p = folder.indexOf(QLatin1String(" and "), 0, Qt::CaseInsensitive);
+        }
+        if (p <= 0)
+            break;
+        folder.truncate(p);
+    }
+    return folder;
+}
 } // namespace
 
 FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fullPath,
@@ -339,192 +410,24 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     if (DeriveFromTag(relativePath, fullPath, options, context, fromTag))
         return fromTag;
 
-    QStringView name = QStringView(relativePath).mid(NamingText::FindLast(relativePath, u'/') + 1);
-    // Dots: leading ones go, the extension goes, the others become blanks.
-    bool dotsToBlanks = false;
-    if (name.contains(QLatin1Char('.'))) {
-        qsizetype dots = 0;
-        while (dots < name.size() && name.at(dots) == QLatin1Char('.'))
-            ++dots;
-        name = name.mid(dots);
-        if (name.isEmpty())
-            return Bad();
-        const qsizetype ext = NamingText::FindLast(name, u'.');
-        if (ext >= 0) {
-            name = name.left(ext);
-            while (!name.isEmpty() && name.front() == QLatin1Char(' '))
-                name = name.mid(1);
-            while (!name.isEmpty() && name.back() == QLatin1Char(' '))
-                name.chop(1);
-        }
-        dotsToBlanks = true;
-    }
-    // Smarter names: initials joined and a "4." track number dropped before the dots become
-    // blanks.
-    QString smartFileName;
-    if (options.smartNames) {
-        smartFileName = SmartNames::PrepareFileName(name);
-        name = smartFileName;
-    }
-    // (A dot turned blank is dropped at the front like the dot itself would be.)
-    qsizetype front = 0;
-    while (front < name.size() && IsFrontDropped(name.at(front)))
-        ++front;
-    name = name.mid(front);
-
-    // One pass does the cleaning replacements: brackets, "~", "_", ";" and "%20" become
-    // blanks, "&" becomes "And", and runs of "-", "," and blanks shrink to one. Each
-    // replacement brings in no character another one looks for, so one pass answers as
-    // the replacements one after another do. Blanks at the ends go only when a run of
-    // blanks was found.
-    QString cleaned(name.size() * 3, Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(cleaned.data());
-    qsizetype n = 0;
-    bool blankRun = false;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        char16_t c = name[i].unicode();
-        // Letters, digits and anything beyond ASCII (most of a name) pass as they are.
-        if (char16_t((c | 0x20) - u'a') < 26 || char16_t(c - u'0') < 10 || c >= 128) {
-            out[n++] = c;
-            continue;
-        }
-        switch (c) {
-        case u'.':
-            if (dotsToBlanks)
-                c = u' ';
-            break;
-        case u']':
-        case u'[':
-        case u'~':
-        case u'_':
-        case u'{':
-        case u'}':
-        case u';':
-            c = u' ';
-            break;
-        case u'%':
-            if (i + 2 < name.size() && name[i + 1] == QLatin1Char('2') &&
-                name[i + 2] == QLatin1Char('0')) {
-                c = u' ';
-                i += 2;
-            }
-            break;
-        case u'&':
-            out[n++] = u'A';
-            out[n++] = u'n';
-            c = u'd';
-            break;
-        default:
-            break;
-        }
-        if ((c == u'-' || c == u',' || c == u' ') && n > 0 && out[n - 1] == c) {
-            if (c == u' ')
-                blankRun = true;
-            continue;
-        }
-        out[n++] = c;
-    }
-    qsizetype first = 0;
-    if (blankRun) {
-        while (first < n && out[first] == u' ')
-            ++first;
-        while (n > first && out[n - 1] == u' ')
-            --n;
-    }
-    cleaned.truncate(n);
-    if (first > 0)
-        cleaned.remove(0, first);
-
-    // The sections, as views into the cleaned name (or into the one-section scan).
-    QString single;
-    SectionStore sectionStore;
-    QChar separator;
-    for (const char c : {'-', ',', ' '}) {
-        if (NamingText::Find(cleaned, char16_t(c)) >= 0) {
-            separator = QLatin1Char(c);
-            break;
-        }
-    }
-    if (!separator.isNull()) {
-        const QStringView view(cleaned);
-        // Smarter names: a dash inside a hyphenated name ("Salt-N-Pepa") does not cut it.
-        const bool keepHyphens = options.smartNames && separator == QLatin1Char('-') &&
-                                 SmartNames::HasSeparatingDash(view);
-        for (qsizetype start = 0;;) {
-            qsizetype end = NamingText::Find(view, separator.unicode(), start);
-            while (keepHyphens && end >= 0 && SmartNames::IsJoiningDash(view, end))
-                end = NamingText::Find(view, separator.unicode(), end + 1);
-            if (end < 0) {
-                sectionStore.push_back(view.mid(start));
-                break;
-            }
-            sectionStore.push_back(view.mid(start, end - start));
-            start = end + 1;
-        }
-    } else {
-        if (cleaned.isEmpty())
-            return Bad();
-        single = SingleSection(cleaned);
-        if (single.isEmpty())
-            return Bad();
-        sectionStore.push_back(single);
-    }
-    const SectionViews sections{sectionStore};
-
-    const int dash = std::max(0, options.dashSection);
-    const int upper = static_cast<int>(sections.size()) - 1;
-    if (upper < dash)
+    const std::optional<QString> cleanedName = CleanFileName(relativePath, options.smartNames);
+    if (!cleanedName)
         return Bad();
-    QString candidate = Trim(sections.at(dash));
+    const QString &cleaned = *cleanedName;
+    const QStringList sections = SplitSections(cleaned, options.smartNames);
+    const int dash = std::max(0, options.dashSection);
+    if (sections.size() <= dash)
+        return Bad();
     int k = dash;
-
-    // A one-letter section takes the next one with it ("K-lan" gives "K lan").
-    // (With smarter names a lone digit is a track number, skipped below.)
-    while (k <= upper && candidate.size() <= 1 && !(options.smartNames && Numeric(candidate))) {
-        candidate = candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
-        ++k;
-    }
-
-    // Track numbers are skipped; numbers that start artist names take the next section.
-    candidate = NamingText::Trimmed(candidate);
-    while (!candidate.isEmpty() && Numeric(candidate)) {
-        // (With smarter names a number followed by a separator is a track number; "50-Cent"
-        // is one section there.)
-        if (!options.smartNames &&
-            NamingText::OneOf(candidate, {u"8", u"50", u"2", u"3", u"6", u"504"})) {
-            candidate =
-                candidate + QLatin1Char(' ') + NamingText::Trimmed(NextSection(k, sections));
-            break;
-        }
-        if (NamingText::OneOf(candidate, {u"112", u"702"}))
-            break;
-        candidate = NamingText::Trimmed(NextSection(k, sections));
-        ++k;
-    }
+    QString candidate = ChooseCandidate(sections, dash, options.smartNames, k);
     if (candidate.isEmpty())
         return Bad();
-
-    // Number words and a lone article take the following sections with them.
-    // (Smarter names stop a number-word artist, "Three Dog Night", at its section's end.)
-    if (NamingText::SameIgnoringCase(candidate, QLatin1StringView("tmd")) ||
-        (!options.smartNames && IsNumberWord(candidate)) ||
-        (k < upper && NamingText::SameIgnoringCase(candidate, QLatin1StringView("the")))) {
-        QString start = candidate;
-        QString next = NextSection(k, sections);
-        while (k < upper && IsNumberWord(next)) {
-            start = start + QLatin1Char(' ') + next;
-            ++k;
-            next = NamingText::Trimmed(NextSection(k, sections));
-        }
-        candidate = next.isEmpty() ? start : start + QLatin1Char(' ') + next;
-        if (candidate.isEmpty())
-            return Bad();
-    }
-
     if (options.smartNames && options.primaryArtistOnly) // smarter names: a list's first
         candidate = SmartNames::FirstListedArtist(candidate);
 
-    const bool trans = NamingText::Contains(cleaned, u"trans", Qt::CaseInsensitive);
+    // Names are remembered by candidate when they did not depend on the rest of the name
+    // beyond whether "trans" occurs in it.
+    const bool trans = cleaned.contains(QLatin1String("trans"), Qt::CaseInsensitive);
     const int slot = (trans ? 1 : 0) | (options.primaryArtistOnly ? 2 : 0);
     QHash<QString, TailAnswers> *memo = context ? &context->Memo(options).tails : nullptr;
     if (memo) {
@@ -548,28 +451,10 @@ FolderNameResult DeriveFolderName(const QString &relativePath, const QString &fu
     QString folder = NormalizeArtist(candidate, options, context);
     if (folder.isEmpty())
         return remember(Bad());
-
-    // A name that came out as a bare number: take the first wordy section elsewhere.
-    if (Numeric(folder) && folder != u"112" && folder != u"702") {
+    if (IsNumeric(folder) && folder != u"112" && folder != u"702") {
         memo = nullptr; // the answer depends on the other sections
-        folder.clear();
-        for (int i = 0; i <= upper; ++i) {
-            const QStringView s = sections.at(i);
-            if (i == dash - 1 || i == dash) {
-                if (NamingText::Same(s, u"40") && i >= 1 &&
-                    sections.at(i - 1).toString().toUpper() == u"E") {
-                    folder += QLatin1Char(' ');
-                    folder += s;
-                }
-                continue;
-            }
-            if (!s.isEmpty() && !Numeric(s)) {
-                folder += QLatin1Char(' ') + NormalizeArtist(s.toString(), options, context);
-                break;
-            }
-        }
+        folder = FolderFromOtherSections(sections, dash, options, context);
     }
-
     const QString beforeSpecial = folder;
     folder = SpecialArtists(folder, cleaned, trans, questions);
     if (options.smartNames && !SmartNames::KeepsName(beforeSpecial, folder))

@@ -11,7 +11,12 @@
 
 /**
  * Text tests the naming rules run many times per file. They answer exactly as the shared
- * TextUtil helpers do, but skip the work (and the copies) when the answer is plain.
+ * TextUtil helpers and Qt's own calls do, but skip the work (and the copies) when the
+ * answer is plain. Kept for the artist rules (artistname.cpp, tagname.cpp) because they
+ * pay: with Qt's calls and without the rule filters there, a load of 100,000 files
+ * (bench_naming, 2 shared cores, load spread over the pool) took 1.19 s of user time
+ * instead of 0.98 s, a tenth of its 2.0 s of processor time. The folder-name steps use
+ * Qt's calls: their copies were worth 0.14 s of it, under a tenth.
  */
 namespace NamingText {
 /** TextUtil::Trim, returning the same shared text when there is nothing to trim. */

@@ -138,7 +138,13 @@ void LoadMediaFiles(OrganizeList &list, ProgressView &view, RunControl &run,
                     yield(number + 1 <= n ? number + 1 : n);
                 return !run.CancelRequested();
             },
-            false);
+            false, 0,
+            // A slow disk or share keeps the next row waiting: the window stays live meanwhile.
+            [&] {
+                list.Flush();
+                QCoreApplication::processEvents();
+                return !run.CancelRequested();
+            });
         list.EndBatch();
 
         view.Status(1, QStringLiteral("Processed ") + QString::number(list.Count()) +

@@ -40,13 +40,26 @@ QString RelativeMediaPath(const QString &inpath, const QString &foundPath);
 using LoadRowCallback = std::function<bool(const LoadRow &row, int number, int total)>;
 
 /**
+ * Called on the calling thread while the next row is still being read (about every 50 ms),
+ * so a window can let its events run; returning false stops the load.
+ */
+using LoadWaitCallback = std::function<bool()>;
+
+/** The workers of a load: as many as cores, and at least 8 so slow disks get reads in parallel. */
+int DefaultLoadWorkers();
+
+/**
  * Derives one row per found path (paths that leave no relative path are skipped), handing
- * each to @p onRow; also returns them when @p keep is true. Names are remembered for the
- * length of the call (one NamingContext), so a row whose name is not ok is a "bad" row.
+ * each to @p onRow on the calling thread in the order of @p found; also returns them when
+ * @p keep is true. @p workers threads (DefaultLoadWorkers() when 0) read the tags and name
+ * the files, each with a NamingContext of its own, at most a few hundred files ahead of
+ * the row in hand; when the load stops every worker has finished before this returns.
+ * A row whose name is not ok is a "bad" row.
  */
 std::vector<LoadRow> DeriveLoadRows(const QString &inpath, const QStringList &found,
                                     const NamingOptions &naming, const LoadRowCallback &onRow = {},
-                                    bool keep = true);
+                                    bool keep = true, int workers = 0,
+                                    const LoadWaitCallback &onWait = {});
 
 /** What one load searches and how it names what it finds. */
 struct LoadScanOptions {
@@ -57,6 +70,8 @@ struct LoadScanOptions {
     /** Sub-folders are searched too. */
     bool recursive = false;
     NamingOptions naming;
+    /** The naming threads; 0 for DefaultLoadWorkers(). */
+    int workers = 0;
 
     /** The options as Settings and the replace lists hold them now. */
     static LoadScanOptions FromSettings();

@@ -3,9 +3,6 @@
 #include "base/nativepath.h"
 #include "base/textutil.h"
 
-#include <array>
-#include <cstring>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,28 +54,8 @@ namespace {
 // bytes; @p got is false unless all 128 bytes were read.
 bool ReadLastBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize], bool &got) {
     got = false;
-    // Plain ASCII paths (nearly all) encode the same in every locale: no conversion.
-    char local[512];
-    QByteArray encoded;
-    const char *name = local;
-    const qsizetype size = path.size();
-    bool ascii = size < qsizetype(sizeof local);
-    if (ascii) {
-        const char16_t *src = reinterpret_cast<const char16_t *>(path.constData());
-        char16_t seen = 0;
-        for (qsizetype i = 0; i < size; ++i) {
-            seen |= src[i];
-            local[i] = char(src[i]);
-        }
-        ascii = seen < 128 && std::memchr(local, 0, size_t(size)) == nullptr;
-    }
-    if (ascii) {
-        local[size] = 0;
-    } else {
-        encoded = NativePath(path);
-        name = encoded.constData();
-    }
-    const int fd = ::open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const QByteArray name = NativePath(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     bool regular = false;
@@ -100,12 +77,6 @@ bool ReadTagBlock(const QString &path, char (&block)[Id3v1Tag::BlockSize]) {
 }
 
 bool TagBlockHasMarker(const char (&block)[Id3v1Tag::BlockSize]) {
-    // ASCII bytes are settled here; any other byte is decoded and compared as HasMarker does.
-    const auto a = static_cast<unsigned char>(block[0]);
-    const auto b = static_cast<unsigned char>(block[1]);
-    const auto c = static_cast<unsigned char>(block[2]);
-    if (a < 128 && b < 128 && c < 128)
-        return (a | 0x20) == 't' && (b | 0x20) == 'a' && (c | 0x20) == 'g';
     return DecodeWindows1252(block, 3).compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0;
 }
 

@@ -6,6 +6,7 @@
 #include "base/settingskeys.h"
 #include "base/settingsstore.h"
 #include "base/testseams.h"
+#include "organize/loadscan.h"
 #include "organize/organizelist.h"
 #include "support/fakeprogressview.h"
 #include "support/scripteddialogs.h"
@@ -16,6 +17,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 // Every step shown, and a folder a test makes unreadable.
@@ -191,6 +194,64 @@ class TestLoadCommand : public QObject {
         l.view.onStatus = {};
         Start(l, in); // a new load forgets the old request
         QCOMPARE(l.list.Count(), 250);
+    }
+
+    // A pool of eight names every file exactly as one worker does, whatever the options.
+    void poolsGiveTheSameRows_data() {
+        QTest::addColumn<int>("dash");
+        QTest::addColumn<bool>("removeSubs");
+        QTest::addColumn<bool>("tags");
+        for (int dash = 0; dash < 4; ++dash)
+            for (const bool subs : {false, true})
+                QTest::addRow("dash %d, remove-subs %d", dash, int(subs)) << dash << subs << true;
+        QTest::newRow("names only") << 1 << true << false;
+    }
+    void poolsGiveTheSameRows() {
+        QFETCH(int, dash);
+        QFETCH(bool, removeSubs);
+        QFETCH(bool, tags);
+        const QStringList artists = {u"Pembo Ft. Kaz"_s, u"50-Cent"_s,       u"the lanterns"_s,
+                                     u"AC-DC"_s,         u"Vance & Orrin"_s, u"Seven Lanterns"_s,
+                                     u"E-40"_s,          u"K-lan"_s};
+        for (int i = 0; i < 600; ++i) {
+            const QString artist = artists.at(i % artists.size()) + QString::number(i % 37);
+            const QString name = QStringLiteral("%1/%2 - %3 - Song %4 (Live).%5")
+                                     .arg(i % 5)
+                                     .arg(i % 23, 2, 10, QLatin1Char('0'))
+                                     .arg(artist)
+                                     .arg(i)
+                                     .arg(i % 7 == 0 ? u"ogg"_s : u"mp3"_s);
+            QByteArray data(200, 'x');
+            if (i % 3 == 0) {
+                QByteArray tag = "TAG" + QByteArray(125, '\0');
+                tag.replace(33, 12, artist.toLatin1().left(12));
+                tag.replace(63, 6, QByteArray::number(i % 11).rightJustified(6, 'A'));
+                data += tag;
+            }
+            Touch(name, data);
+        }
+        NamingOptions naming;
+        naming.dashSection = dash;
+        naming.primaryArtistOnly = removeSubs;
+        naming.folderFromTag = tags;
+        naming.folderNameFields = u"Artist,Album"_s;
+        naming.userRules.Add(u"Lantern Folk"_s, u"lanterns1"_s, 0);
+        naming.userRules.Add(u"Kazz"_s, u"kaz"_s, 1);
+        const QStringList found = FindMediaFiles(in, u"*.mp3;*.ogg"_s, true);
+        QCOMPARE(found.size(), 600);
+        const std::vector<LoadRow> one = DeriveLoadRows(in, found, naming, {}, true, 1);
+        const std::vector<LoadRow> eight = DeriveLoadRows(in, found, naming, {}, true, 8);
+        QCOMPARE(eight.size(), one.size());
+        QCOMPARE(one.size(), size_t(600));
+        int fromTag = 0;
+        for (size_t i = 0; i < one.size(); ++i) {
+            QCOMPARE(eight[i].relativePath, one[i].relativePath);
+            QCOMPARE(eight[i].name.folder, one[i].name.folder);
+            QCOMPARE(eight[i].name.ok, one[i].name.ok);
+            QCOMPARE(eight[i].name.fromTag, one[i].name.fromTag);
+            fromTag += one[i].name.fromTag ? 1 : 0;
+        }
+        QCOMPARE(fromTag > 0, tags);
     }
 
     void correctAll_data() {
