@@ -2,6 +2,7 @@
 #include "support/testenv.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -178,6 +179,16 @@ class TestCli : public QObject {
         QCOMPARE(Cli({"derive", name}).out, rich);
         QCOMPARE(Cli({"derive", "--no-all-tags", name}).out, plain);
         QCOMPARE(Cli({"derive", "--all-tags", "--no-all-tags", name}).status, 2);
+        // The flag reaches the organize run's renaming as well as its load.
+        QVERIFY(TestEnv::WriteFile(conf, "[settings]\nfilenamelist=Album\n"));
+        QVERIFY(QDir().mkpath(m_dir.filePath("rin")));
+        QVERIFY(QFile::copy(m_dir.filePath(name), m_dir.filePath("rin/" + name)));
+        QCOMPARE(
+            Cli({"organize", "--yes", "--rename-from-tag", "--all-tags", "@/rin", "@/rout"}).status,
+            0);
+        QVERIFY(QDirIterator(m_dir.filePath("rout"), {"Rich Album.mp3"}, QDir::Files,
+                             QDirIterator::Subdirectories)
+                    .hasNext());
         QVERIFY(QFile::remove(conf));
     }
 
