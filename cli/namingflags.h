@@ -26,6 +26,10 @@ inline void Add(QCommandLineParser &parser) {
                                      "numbers of a name stay whole.")});
     parser.addOption({QStringLiteral("no-smart-names"),
                       QStringLiteral("The default naming rules, without the smarter names.")});
+    parser.addOption({QStringLiteral("all-tags"),
+                      QStringLiteral("Also read ID3v2, Vorbis, FLAC, MP4 and WMA tags.")});
+    parser.addOption(
+        {QStringLiteral("no-all-tags"), QStringLiteral("Read only the ID3 v1 tag of MP3 files.")});
 }
 
 /** Copies the given flags into @p options; false (with a message) for a bad value. */
@@ -44,7 +48,8 @@ inline bool Apply(const QCommandLineParser &parser, NamingOptions &options) {
     };
     if (!pair("tag", "no-tag", options.folderFromTag) ||
         !pair("primary", "no-primary", options.primaryArtistOnly) ||
-        !pair("smart-names", "no-smart-names", options.smartNames))
+        !pair("smart-names", "no-smart-names", options.smartNames) ||
+        !pair("all-tags", "no-all-tags", options.allTags))
         return false;
     if (parser.isSet(QStringLiteral("dash"))) {
         bool ok = false;

@@ -96,6 +96,7 @@ int Organize(const QStringList &arguments) {
         LoadGenres();
 
     OrganizeOptions options = OrganizeOptions::FromSettings();
+    options.naming = naming; // the naming flags rename files too, not only the load's folders
     options.dryRun = dryRun;
     if (parser.isSet(QStringLiteral("move")))
         options.deleteOld = true;

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
-          libgl-dev fonts-dejavu-core python3 clang-format
+          libgl-dev libtag1-dev pkg-config fonts-dejavu-core python3 clang-format
           # the Debian package and the checks of what it installs
           librsvg2-bin dpkg-dev file desktop-file-utils appstream)
 missing=()

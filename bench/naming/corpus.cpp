@@ -41,11 +41,31 @@ QString Clean(QString s) {
 }
 } // namespace
 
+// An ID3v2.3 tag with title, artist and album frames (Latin-1 text), for the all-tags figure.
+QByteArray Id3v2Tag(const Song &s) {
+    QByteArray frames;
+    const auto frame = [&frames](const char *id, const QString &text) {
+        const QByteArray body = '\0' + text.toLatin1();
+        const quint32 n = quint32(body.size());
+        const char size[4] = {char(n >> 24), char(n >> 16), char(n >> 8), char(n)};
+        frames += QByteArray(id) + QByteArray(size, 4) + QByteArray(2, '\0') + body;
+    };
+    frame("TIT2", s.title);
+    frame("TPE1", s.artist);
+    frame("TALB", s.artist + QStringLiteral(" Live"));
+    const quint32 n = quint32(frames.size());
+    const char size[4] = {char((n >> 21) & 0x7F), char((n >> 14) & 0x7F), char((n >> 7) & 0x7F),
+                          char(n & 0x7F)};
+    return QByteArray("ID3\x03\0\0", 6) + QByteArray(size, 4) + frames;
+}
+
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 4) {
-        std::fprintf(stderr, "usage: bench_naming_corpus SONGS.tsv COUNT DIR\n");
+    // "id3v2": every file starts with an ID3v2 tag (the MP3s of the all-tags figure).
+    const bool id3v2 = args.size() == 5 && args[4] == QLatin1String("id3v2");
+    if (args.size() != 4 && !id3v2) {
+        std::fprintf(stderr, "usage: bench_naming_corpus SONGS.tsv COUNT DIR [id3v2]\n");
         return 2;
     }
     QFile in(args[1]);
@@ -134,6 +154,8 @@ int main(int argc, char **argv) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
+        if (id3v2)
+            f.write(Id3v2Tag(s));
         f.write(audio);
         f.write(i % 3 == 0 ? TagBlock(s, track, int(rng() % 148), rng) : QByteArray(128, '\x55'));
     }

@@ -95,12 +95,13 @@ int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: bench_naming SONGS.tsv [COUNT] [REPEAT] [DIR]\n"
+        std::fprintf(stderr, "usage: bench_naming SONGS.tsv [COUNT] [REPEAT] [DIR] [id3v2]\n"
                              "  SONGS.tsv  artist<TAB>title lines the names are made from\n"
                              "  COUNT      files in the corpus (100000)\n"
                              "  REPEAT     timed runs of each program (5)\n"
                              "  DIR        use (or create) this corpus folder instead of a "
-                             "temporary one\n");
+                             "temporary one\n"
+                             "  id3v2      a new corpus gets an ID3v2 tag in every file\n");
         return 2;
     }
     const QString songs = args[1];
@@ -113,8 +114,9 @@ int main(int argc, char **argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
 
     if (!QFileInfo::exists(corpus)) {
-        const int rc = QProcess::execute(QStringLiteral(BENCH_CORPUS_PATH),
-                                         {songs, QString::number(count), corpus});
+        const int rc =
+            QProcess::execute(QStringLiteral(BENCH_CORPUS_PATH),
+                              QStringList{songs, QString::number(count), corpus} + args.mid(5, 1));
         if (rc != 0)
             return 1;
     }
@@ -140,11 +142,15 @@ int main(int argc, char **argv) {
     std::vector<Sample> b;
     std::vector<Sample> c;
     std::vector<Sample> w;
+    std::vector<Sample> all;
+    std::vector<QByteArray> allTags = cli;
+    allTags.insert(allTags.end() - 1, "--all-tags");
     std::vector<double> wLoad;
     for (int i = 0; i < repeat; ++i) {
         b.push_back(RunQuiet(baseline));
         c.push_back(RunQuiet(cli));
         w.push_back(RunQuiet(window));
+        all.push_back(RunQuiet(allTags));
         wLoad.push_back(WindowLoadSeconds(corpus));
     }
     std::sort(wLoad.begin(), wLoad.end());
@@ -158,6 +164,9 @@ int main(int argc, char **argv) {
                 MedianCpu(b), mb.peakKb / 1024.0);
     std::printf("%-40s %9.3f %9.3f %9.1f\n", "sortiva-cli load --recursive --tag", mc.seconds,
                 MedianCpu(c), mc.peakKb / 1024.0);
+    const Sample ma = Median(all);
+    std::printf("%-40s %9.3f %9.3f %9.1f\n", "  the same with --all-tags", ma.seconds,
+                MedianCpu(all), ma.peakKb / 1024.0);
     std::printf("%-40s %9.3f %9.3f %9.1f\n", "window process (start, Load, quit)", mw.seconds,
                 MedianCpu(w), mw.peakKb / 1024.0);
     std::printf("%-40s %9.3f\n", "window Load alone", windowLoad);

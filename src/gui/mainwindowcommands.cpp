@@ -1,5 +1,7 @@
 #include "gui/mainwindow.h"
 
+#include "base/settings.h"
+
 #include "gui/organizelistmodel.h"
 #include "gui/tagwindow.h"
 #include "organize/listactions.h"
@@ -7,6 +9,7 @@
 #include "organize/organizeengine.h"
 #include "organize/organizelist.h"
 #include "organize/undoorganize.h"
+#include "tags/richtag.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -134,7 +137,10 @@ void MainWindow::popUpListMenu(const QPoint &pos) {
     m_playAction->setVisible(state.playVisible);
     if (state.playVisible)
         m_playAction->setText(state.playCaption);
-    m_viewTagAction->setVisible(state.viewTagVisible);
+    // With all tags on, every format with a richer tag has one to show.
+    m_viewTagAction->setVisible(
+        state.viewTagVisible ||
+        (Settings.alltags != 0 && ReadsRichTag(list.Row(list.Selected()).relativePath)));
     m_errorDetailsAction->setVisible(state.errorVisible);
     // The separator just above "View Error Details" shows with it.
     const QList<QAction *> actions = m_listMenu->actions();

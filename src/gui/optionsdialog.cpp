@@ -210,7 +210,7 @@ void OptionsDialog::connectControls() {
     for (QCheckBox *box :
          {m_showSplashBox, m_replaceExistingBox, m_deleteSourceBox, m_rememberFoldersBox,
           m_confirmRemoveBox, m_autoAddBox, m_searchSubFoldersBox, m_skipExistingBox,
-          m_primaryArtistsBox, m_smartNamesBox, m_renameFilesBox})
+          m_primaryArtistsBox, m_smartNamesBox, m_allTagsBox, m_renameFilesBox})
         connect(box, &QCheckBox::clicked, this, &OptionsDialog::markChanged);
     connect(m_folderSources, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
@@ -321,6 +321,12 @@ void OptionsDialog::buildNamingPage(QWidget *page) {
     m_smartNamesBox->setToolTip(
         QStringLiteral("Keeps hyphenated names, initials and the numbers of a name whole "
                        "(Salt-N-Pepa, REM, 4 Non Blondes)"));
+    m_allTagsBox = Named(
+        new QCheckBox(QStringLiteral("Also Read ID3v2, Vorbis, FLAC, MP4 And WMA Tags"), page),
+        "allTagsBox");
+    m_allTagsBox->setToolTip(
+        QStringLiteral("Folder and file names from tags, and the tag window, use the richest "
+                       "tag a file carries, for MP3, Ogg, FLAC, MP4 and WMA files"));
 
     // Folder names: from the file name (with its dash options) or from the tag fields.
     auto *folderGroup = new QGroupBox(QStringLiteral("Folder Names"), page);
@@ -480,6 +486,7 @@ void OptionsDialog::buildNamingPage(QWidget *page) {
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(m_primaryArtistsBox);
     layout->addWidget(m_smartNamesBox);
+    layout->addWidget(m_allTagsBox);
     layout->addWidget(folderGroup);
     layout->addWidget(fileGroup);
     layout->addStretch(1);
@@ -572,6 +579,7 @@ void OptionsDialog::showPage(Page page) {
 void OptionsDialog::setCheckBoxes(const OptionsValues &v) {
     m_primaryArtistsBox->setChecked(v.removesubs != 0);
     m_smartNamesBox->setChecked(v.smartnames != 0);
+    m_allTagsBox->setChecked(v.alltags != 0);
     m_deleteSourceBox->setChecked(v.deleteold != 0);
     m_replaceExistingBox->setChecked(v.replaceexisting != 0);
     m_rememberFoldersBox->setChecked(v.rememberfolders != 0);
@@ -609,6 +617,7 @@ OptionsValues OptionsDialog::pendingValues() const {
     v.loadsplash = Checked(m_showSplashBox);
     v.removesubs = Checked(m_primaryArtistsBox);
     v.smartnames = Checked(m_smartNamesBox);
+    v.alltags = Checked(m_allTagsBox);
     v.donothing = Checked(m_skipExistingBox);
     return v;
 }

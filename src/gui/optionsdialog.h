@@ -111,6 +111,7 @@ class OptionsDialog : public QWidget {
     // Naming page.
     QCheckBox *m_primaryArtistsBox = nullptr;
     QCheckBox *m_smartNamesBox = nullptr;
+    QCheckBox *m_allTagsBox = nullptr;
     QButtonGroup *m_folderSources = nullptr; // button id = the stored folder-name source
     QLabel *m_folderFromTagHelp = nullptr;
     QButtonGroup *m_dashOptions = nullptr; // button id = the stored dash option

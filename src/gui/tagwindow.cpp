@@ -1,6 +1,7 @@
 #include "gui/tagwindow.h"
 
 #include "base/dialogseam.h"
+#include "base/settings.h"
 #include "tags/tagdisplay.h"
 
 #include <QEvent>
@@ -82,7 +83,7 @@ TagWindow::TagWindow(QWidget *owner) : QWidget(owner, Qt::Window) {
 }
 
 void TagWindow::showFile(const QString &path) {
-    const TagDisplay d = BuildTagDisplay(path);
+    const TagDisplay d = BuildTagDisplay(path, Settings.alltags != 0);
     m_fileNameLabel->setText(d.fileNameLine);
     m_fileSizeLabel->setText(d.sizeLine);
     m_detailLabel->clear();

@@ -2,6 +2,7 @@
 #include "support/testenv.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -162,6 +163,36 @@ class TestCli : public QObject {
         QCOMPARE(Cli({"derive", name}).out, smart);
         QCOMPARE(Cli({"derive", "--no-smart-names", name}).out, plain);
         QCOMPARE(Cli({"derive", "--smart-names", "--no-smart-names", name}).status, 2);
+        QVERIFY(QFile::remove(conf));
+    }
+
+    // The same for the richer tags: an ID3v2 album names the folder only with all tags on.
+    void allTagsFlags() {
+        const QString conf = m_config.filePath(QStringLiteral("Sortiva/Sortiva.conf"));
+        const QByteArray album("\0Rich Album", 11); // text encoding byte, then the text
+        QByteArray tag("ID3\x03\0\0\0\0\0", 9);
+        tag += char(10 + album.size());
+        tag += QByteArray("TALB\0\0\0", 7) + char(album.size()) + QByteArray(2, '\0') + album;
+        Write(QStringLiteral("Plain Name - Song.mp3"), tag + QByteArray("\xFF\xFB\x90\x64", 4));
+        const QString name = QStringLiteral("Plain Name - Song.mp3");
+        const QString plain = "ok\tPlain Name\t" + name + '\n',
+                      rich = "ok\tRich Album\t" + name + '\n';
+        QCOMPARE(Cli({"derive", "--tag", name}).out, plain);
+        QCOMPARE(Cli({"derive", "--tag", "--all-tags", name}).out, rich);
+        QVERIFY(TestEnv::WriteFile(conf, "[settings]\nalltags=1\nrenamefolders=1\n"));
+        QCOMPARE(Cli({"derive", name}).out, rich);
+        QCOMPARE(Cli({"derive", "--no-all-tags", name}).out, plain);
+        QCOMPARE(Cli({"derive", "--all-tags", "--no-all-tags", name}).status, 2);
+        // The flag reaches the organize run's renaming as well as its load.
+        QVERIFY(TestEnv::WriteFile(conf, "[settings]\nfilenamelist=Album\n"));
+        QVERIFY(QDir().mkpath(m_dir.filePath("rin")));
+        QVERIFY(QFile::copy(m_dir.filePath(name), m_dir.filePath("rin/" + name)));
+        QCOMPARE(
+            Cli({"organize", "--yes", "--rename-from-tag", "--all-tags", "@/rin", "@/rout"}).status,
+            0);
+        QVERIFY(QDirIterator(m_dir.filePath("rout"), {"Rich Album.mp3"}, QDir::Files,
+                             QDirIterator::Subdirectories)
+                    .hasNext());
         QVERIFY(QFile::remove(conf));
     }
 

@@ -93,6 +93,7 @@ class TestOptionsDialog : public QObject {
         QTest::newRow("skip existing") << "skipExistingBox" << 1 << QString("donothing");
         QTest::newRow("primary artists") << "primaryArtistsBox" << 0 << QString("removesubs");
         QTest::newRow("smarter names") << "smartNamesBox" << 1 << QString("smartnames");
+        QTest::newRow("all tags") << "allTagsBox" << 1 << QString("alltags");
         QTest::newRow("rename files") << "renameFilesBox" << 1 << QString("renamefiles");
         QTest::newRow("folder from tag") << "folderSources:1" << 1 << QString("renamefolders");
         QTest::newRow("fourth dash section") << "dashOptions:3" << 3 << QString("dashoption");
@@ -117,8 +118,9 @@ class TestOptionsDialog : public QObject {
               &OptionsValues::deleteold, &OptionsValues::rememberfolders,
               &OptionsValues::promptremove, &OptionsValues::autoadd,
               &OptionsValues::recursivesearch, &OptionsValues::donothing,
-              &OptionsValues::removesubs, &OptionsValues::smartnames, &OptionsValues::renamefiles,
-              &OptionsValues::renamefolders, &OptionsValues::dashoption})
+              &OptionsValues::removesubs, &OptionsValues::smartnames, &OptionsValues::alltags,
+              &OptionsValues::renamefiles, &OptionsValues::renamefolders,
+              &OptionsValues::dashoption})
             changed += after.*field != before.*field;
         QCOMPARE(changed, control.isEmpty() ? 0 : 1);
     }

@@ -52,6 +52,7 @@ void LoadSettings() {
     ReadInt(s.donothing, Keys::donothing, Defaults::donothing);
     ReadInt(s.removesubs, Keys::removesubs, Defaults::removesubs);
     ReadInt(s.smartnames, Keys::smartnames, Defaults::smartnames);
+    ReadInt(s.alltags, Keys::alltags, Defaults::alltags);
     ReadInt(s.renamefiles, Keys::renamefiles, Defaults::renamefiles);
     ReadInt(s.loadsplash, Keys::loadsplash, Defaults::loadsplash);
     ReadInt(s.renamefolders, Keys::renamefolders, Defaults::renamefolders);
@@ -135,6 +136,7 @@ void SaveSettings() {
     SaveInt(Keys::showwarn, s.showwarn);
     SaveInt(Keys::removesubs, s.removesubs);
     SaveInt(Keys::smartnames, s.smartnames);
+    SaveInt(Keys::alltags, s.alltags);
 
     const HtmlPageSettingsRecord &h = HtmlPageSettings;
     SettingsStore::Save(Keys::htmltitle, h.title);

@@ -26,6 +26,7 @@ struct SettingsRecord {
     int showwarn = 0;
     int removesubs = 0;
     int smartnames = 0;
+    int alltags = 0;
     int saveashtml = 0;
     int noempty = 0;
 };

@@ -27,6 +27,7 @@ inline constexpr QLatin1StringView loadsplash{"loadsplash"};
 inline constexpr QLatin1StringView showwarn{"showwarn"};
 inline constexpr QLatin1StringView removesubs{"removesubs"};
 inline constexpr QLatin1StringView smartnames{"smartnames"};
+inline constexpr QLatin1StringView alltags{"alltags"};
 inline constexpr QLatin1StringView saveashtml{"saveashtml"};
 inline constexpr QLatin1StringView noempty{"noempty"};
 inline constexpr QLatin1StringView htmltitle{"htmltitle"};
@@ -57,6 +58,7 @@ namespace Defaults {
 inline constexpr int donothing = 0;
 inline constexpr int removesubs = 1;
 inline constexpr int smartnames = 0; // the smarter artist names are opt-in
+inline constexpr int alltags = 0;    // 1: ID3v2, Vorbis, FLAC, MP4 and WMA tags too
 inline constexpr int renamefiles = 0;
 inline constexpr int loadsplash = 1;
 inline constexpr int renamefolders = 0; // 0 folder name from the file name, 1 from the tag

@@ -8,6 +8,7 @@
 #include "naming/smartnames.h"
 #include "naming/tagname.h"
 #include "tags/id3v1tag.h"
+#include "tags/richtag.h"
 
 #include <QHash>
 
@@ -109,18 +110,33 @@ qsizetype TagKey(const std::vector<ByteRange> &ranges, const char (&block)[Id3v1
     return n;
 }
 
-// The name from a tag block that carries the marker.
-TagAnswer NameFromTag(const char (&block)[Id3v1Tag::BlockSize], const NamingOptions &options,
-                      NamingContext *context) {
-    Id3v1Tag tag;
-    tag.FromBlock(QByteArray::fromRawData(block, Id3v1Tag::BlockSize));
-    QString name =
-        NormalizeArtist(BuildTagName(tag, TagNameFor::Folder, options), options, context);
+// The folder name from a name built of tag fields.
+TagAnswer NameFromTagName(const QString &built, const NamingOptions &options,
+                          NamingContext *context) {
+    QString name = NormalizeArtist(built, options, context);
     if (options.smartNames) // smarter names: a folder safe on every system
         name = SmartNames::FinishName(name, name, options.invalidNameChars);
     if (name.isEmpty())
         return TagAnswer{};
     return TagAnswer{true, Finish(name, true)};
+}
+
+// The name from a tag block that carries the marker.
+TagAnswer NameFromTag(const char (&block)[Id3v1Tag::BlockSize], const NamingOptions &options,
+                      NamingContext *context) {
+    Id3v1Tag tag;
+    tag.FromBlock(QByteArray::fromRawData(block, Id3v1Tag::BlockSize));
+    return NameFromTagName(BuildTagName(tag, TagNameFor::Folder, options), options, context);
+}
+
+// All tags: the name from the richest tag of any format that has one; without a name from
+// it the file goes on as before (an MP3 to its v1 block, the others to their file name).
+TagAnswer NameFromRichTag(const QString &relativePath, const QString &fullPath,
+                          const NamingOptions &options, NamingContext *context) {
+    RichTag tag;
+    if (!ReadsRichTag(relativePath) || !ReadRichTag(tag, fullPath))
+        return TagAnswer{};
+    return NameFromTagName(BuildTagName(tag, TagNameFor::Folder, options), options, context);
 }
 } // namespace
 
@@ -152,7 +168,16 @@ namespace {
 // The name from the file's tag when the options ask for one and the tag gives one.
 bool DeriveFromTag(const QString &relativePath, const QString &fullPath,
                    const NamingOptions &options, NamingContext *context, FolderNameResult &result) {
-    if (!options.folderFromTag || !IsMp3(relativePath))
+    if (!options.folderFromTag)
+        return false;
+    if (options.allTags) {
+        const TagAnswer rich = NameFromRichTag(relativePath, fullPath, options, context);
+        if (rich.named) {
+            result = rich.result;
+            return true;
+        }
+    }
+    if (!IsMp3(relativePath))
         return false;
     char block[Id3v1Tag::BlockSize];
     if (!ReadTagBlock(fullPath, block) || !TagBlockHasMarker(block))

@@ -12,6 +12,7 @@ NamingOptions NamingOptions::FromSettings() {
     o.primaryArtistOnly = Settings.removesubs != 0;
     o.folderFromTag = Settings.renamefolders > 0;
     o.smartNames = Settings.smartnames != 0;
+    o.allTags = Settings.alltags != 0;
     o.folderNameFields = Settings.foldernamelist;
     o.fileNameFields = Settings.filenamelist;
     o.builtInRules = BuiltInReplaceList;

@@ -25,6 +25,11 @@ struct NamingOptions {
      * corrections apply only where they cannot spoil a right name (see smartnames.h).
      */
     bool smartNames = Defaults::smartnames != 0;
+    /**
+     * Tags beyond ID3 v1: names from tags (and the tag window) take the richest tag a file
+     * carries (ID3v2, Vorbis comment, MP4, ASF), for every format that has one.
+     */
+    bool allTags = Defaults::alltags != 0;
     /** Comma-separated tag fields that build a folder name; empty means "Album". */
     QString folderNameFields;
     /** Comma-separated tag fields that build a file name; empty means "Song". */

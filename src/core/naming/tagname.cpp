@@ -4,6 +4,7 @@
 #include "naming/namingtext.h"
 #include "tags/genres.h"
 #include "tags/id3v1tag.h"
+#include "tags/richtag.h"
 
 #include <QStringList>
 
@@ -19,9 +20,10 @@ QString CleanedTextField(QString &field, int width) {
     StoreField(field, work, width);
     return usable ? NamingText::Trimmed(work) : QString();
 }
-} // namespace
 
-QString BuildTagName(Id3v1Tag &tag, TagNameFor purpose, const NamingOptions &options) {
+// The values of the listed fields joined by " - ", without the invalid name characters.
+template <typename ValueOf>
+QString JoinFields(TagNameFor purpose, const NamingOptions &options, ValueOf valueOf) {
     const bool folder = purpose == TagNameFor::Folder;
     QString list = folder ? options.folderNameFields : options.fileNameFields;
     if (list.isEmpty())
@@ -29,25 +31,7 @@ QString BuildTagName(Id3v1Tag &tag, TagNameFor purpose, const NamingOptions &opt
     const QStringList names = list.split(QLatin1Char(','));
     QString result;
     for (const QString &name : names) {
-        QString value;
-        if (name == QLatin1String("Song")) {
-            value = CleanedTextField(tag.title, Id3v1Tag::TitleWidth);
-        } else if (name == QLatin1String("Artist")) {
-            value = CleanedTextField(tag.artist, Id3v1Tag::ArtistWidth);
-        } else if (name == QLatin1String("Album")) {
-            value = CleanedTextField(tag.album, Id3v1Tag::AlbumWidth);
-        } else if (name == QLatin1String("Genre")) {
-            QString genre = NamingText::Trimmed(GenreName(tag.genre));
-            if (CleanTagField(genre, true))
-                value = genre;
-        } else if (name == QLatin1String("Year")) {
-            const QString year = NamingText::Trimmed(tag.year);
-            QString probe = year;
-            if (CleanTagField(probe, true))
-                value = year;
-        } else if (name == QLatin1String("Track")) {
-            value = QString::number(tag.track);
-        }
+        const QString value = valueOf(name);
         if (!value.isEmpty())
             result += NamingText::Trimmed(value) + QLatin1String(" - ");
     }
@@ -55,6 +39,73 @@ QString BuildTagName(Id3v1Tag &tag, TagNameFor purpose, const NamingOptions &opt
         return QString();
     result.chop(3);
     return RemoveInvalidChars(result, options);
+}
+
+// A year is used as it stands when a cleaned copy of it keeps text.
+QString YearValue(const QString &text) {
+    const QString year = NamingText::Trimmed(text);
+    QString probe = year;
+    return CleanTagField(probe, true) ? year : QString();
+}
+} // namespace
+
+QString BuildTagName(Id3v1Tag &tag, TagNameFor purpose, const NamingOptions &options) {
+    return JoinFields(purpose, options, [&tag](const QString &name) {
+        if (name == QLatin1String("Song"))
+            return CleanedTextField(tag.title, Id3v1Tag::TitleWidth);
+        if (name == QLatin1String("Artist"))
+            return CleanedTextField(tag.artist, Id3v1Tag::ArtistWidth);
+        if (name == QLatin1String("Album"))
+            return CleanedTextField(tag.album, Id3v1Tag::AlbumWidth);
+        if (name == QLatin1String("Genre")) {
+            QString genre = NamingText::Trimmed(GenreName(tag.genre));
+            return CleanTagField(genre, true) ? genre : QString();
+        }
+        if (name == QLatin1String("Year"))
+            return YearValue(tag.year);
+        if (name == QLatin1String("Track"))
+            return QString::number(tag.track);
+        return QString();
+    });
+}
+
+QString BuildTagName(const RichTag &tag, TagNameFor purpose, const NamingOptions &options) {
+    // The same cleaning as the v1 fields, without their fixed widths.
+    const auto cleaned = [](QString text) {
+        return CleanTagField(text, true) ? NamingText::Trimmed(text) : QString();
+    };
+    return JoinFields(purpose, options, [&](const QString &name) {
+        if (name == QLatin1String("Song"))
+            return cleaned(tag.title);
+        if (name == QLatin1String("Artist"))
+            return cleaned(tag.artist);
+        if (name == QLatin1String("Album"))
+            return cleaned(tag.album);
+        if (name == QLatin1String("Genre"))
+            return cleaned(NamingText::Trimmed(tag.genre));
+        if (name == QLatin1String("Year"))
+            return YearValue(tag.year);
+        if (name == QLatin1String("Track")) { // only a number: a tag may hold any text there
+            bool number = false;
+            const uint track = cleaned(tag.track).toUInt(&number);
+            return number ? QString::number(track) : QString();
+        }
+        return QString();
+    });
+}
+
+QString RichTagFileName(const QString &path, const QString &name, const NamingOptions &options) {
+    RichTag tag;
+    if (!ReadsRichTag(name) || !ReadRichTag(tag, path))
+        return QString();
+    const QString built = BuildTagName(tag, TagNameFor::File, options);
+    if (built.isEmpty())
+        return QString();
+    // ReadsRichTag has seen an extension; an MP3 gets ".mp3" as a name from its v1 tag does.
+    QString ext = NamingText::Trimmed(name.mid(name.lastIndexOf(QLatin1Char('.'))));
+    if (IsMp3(name))
+        ext = QStringLiteral(".mp3");
+    return built + ext;
 }
 
 QString RemoveInvalidChars(const QString &text, const NamingOptions &options) {

@@ -4,6 +4,7 @@
 
 struct Id3v1Tag;
 struct NamingOptions;
+struct RichTag;
 
 /** What a name built from tag fields is for: a folder or a file. */
 enum class TagNameFor { Folder, File };
@@ -15,6 +16,18 @@ enum class TagNameFor { Folder, File };
  * record. Empty when no field yields text.
  */
 QString BuildTagName(Id3v1Tag &tag, TagNameFor purpose, const NamingOptions &options);
+
+/**
+ * The same name from a richer tag's fields, cleaned alike but without the v1 widths: Genre is
+ * the tag's genre text, Track its number (nothing when the tag holds no number there).
+ */
+QString BuildTagName(const RichTag &tag, TagNameFor purpose, const NamingOptions &options);
+
+/**
+ * The new file name from the richest tag of the file at @p path (ReadRichTag): the name built
+ * for a file, with the extension of @p name; empty when the tag gives no name.
+ */
+QString RichTagFileName(const QString &path, const QString &name, const NamingOptions &options);
 
 /** The text without any of the options' invalid name characters, trimmed. */
 QString RemoveInvalidChars(const QString &text, const NamingOptions &options);

@@ -24,6 +24,7 @@ OptionsValues OptionsFromSettings(const SettingsRecord &s) {
     v.loadsplash = s.loadsplash;
     v.removesubs = s.removesubs;
     v.smartnames = s.smartnames;
+    v.alltags = s.alltags;
     v.donothing = s.donothing;
     return v;
 }
@@ -44,6 +45,7 @@ void ApplySettings(const OptionsValues &v, SettingsRecord &s) {
     s.loadsplash = v.loadsplash;
     s.removesubs = v.removesubs;
     s.smartnames = v.smartnames;
+    s.alltags = v.alltags;
     s.donothing = v.donothing;
 }
 
@@ -64,6 +66,7 @@ OptionsValues DefaultOptions(const OptionsValues &current) {
     v.donothing = Defaults::donothing;
     v.renamefiles = Defaults::renamefiles;
     v.smartnames = Defaults::smartnames;
+    v.alltags = Defaults::alltags;
     v.removesubs = current.removesubs;
     return v;
 }

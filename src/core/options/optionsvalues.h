@@ -29,6 +29,7 @@ struct OptionsValues {
     int loadsplash = 0;
     int removesubs = 0;
     int smartnames = 0;
+    int alltags = 0;
     int donothing = 0;
 };
 

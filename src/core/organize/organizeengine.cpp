@@ -181,7 +181,12 @@ OrganizeReport OrganizeRows(OrganizeList &list, ProgressView &view, const Organi
                 return;
             }
             QString name = row.relativePath;
-            if (mp3 && options.renameFromTag) {
+            QString richName; // all tags: a name from the richest tag of any format first
+            if (options.renameFromTag && options.naming.allTags)
+                richName = RichTagFileName(source, row.relativePath, options.naming);
+            if (!richName.isEmpty())
+                name = richName;
+            else if (mp3 && options.renameFromTag) {
                 Id3v1Tag tag;
                 if (ReadTag(tag, source)) {
                     const QString tagName = BuildTagName(tag, TagNameFor::File, options.naming);

@@ -5,6 +5,7 @@
 #include "base/textutil.h"
 #include "tags/genres.h"
 #include "tags/id3v1tag.h"
+#include "tags/richtag.h"
 
 namespace {
 // The cleaned text is written back into its fixed-width field, so the line shows it
@@ -16,9 +17,29 @@ bool Clean(const QString &field, int width, QString &out) {
     out = text.leftJustified(width, QLatin1Char(' '), true);
     return true;
 }
+
+// A richer tag's lines: the same lines in the same order, cleaned alike, without widths.
+void AddRichLines(TagDisplay &d, const RichTag &tag) {
+    d.fileNameLine += QStringLiteral("   (") + tag.kind + QLatin1Char(')');
+    const auto add = [&d](const char *label, const QString &field) {
+        QString text = field;
+        if (CleanTagField(text, true))
+            d.lines << QLatin1String(label) + text;
+    };
+    if (QString title = tag.title; CleanTagField(title, true))
+        d.lines << QStringLiteral("Title: ") + title;
+    else
+        d.lines << d.fileNameLine;
+    add("Album: ", tag.album);
+    add("Artist: ", tag.artist);
+    add("Genre: ", tag.genre);
+    add("Year: ", tag.year);
+    add("Track: ", tag.track);
+    add("Comment: ", tag.comment);
+}
 } // namespace
 
-TagDisplay BuildTagDisplay(const QString &path) {
+TagDisplay BuildTagDisplay(const QString &path, bool allTags) {
     TagDisplay d;
     const QString name = ReadableName(FileNamePart(path));
     d.fileNameLine = QStringLiteral("File Name: ") + name;
@@ -29,6 +50,10 @@ TagDisplay BuildTagDisplay(const QString &path) {
     d.sizeLine =
         QStringLiteral("   File Size: ") + FormatSize(static_cast<double>(GetFileSize(path)));
     d.location = ReadableName(path);
+    if (RichTag rich; allTags && ReadRichTag(rich, path)) {
+        AddRichLines(d, rich);
+        return d;
+    }
     Id3v1Tag tag;
     if (!ReadTag(tag, path)) {
         d.location = QStringLiteral("No ID3 Tag Present Or Found In ") + name;

@@ -15,8 +15,12 @@ struct TagDisplay {
     QStringList lines;
 };
 
-/** Reads the ID3 v1.1 tag of the file at @p path into the lines the window lists. */
-TagDisplay BuildTagDisplay(const QString &path);
+/**
+ * Reads the ID3 v1.1 tag of the file at @p path into the lines the window lists. With
+ * @p allTags, a richer tag (ReadRichTag) is shown instead when the file has one, and the first
+ * line names its kind.
+ */
+TagDisplay BuildTagDisplay(const QString &path, bool allTags = false);
 /** The value a click on a tag line copies: the text after the first ":", trimmed; "" without ":".
  */
 QString TagLineValue(const QString &line);

@@ -20,23 +20,13 @@ const QString kMissing = QStringLiteral("<missing>");
 // Whole-number fields by key name, so data rows can name them.
 #define FIELD(name)                                                                                \
     { #name, &Settings.name }
-const std::pair<const char *, int *> kInts[] = {FIELD(renamefiles),
-                                                FIELD(renamefolders),
-                                                FIELD(recursivesearch),
-                                                FIELD(replaceexisting),
-                                                FIELD(deleteold),
-                                                FIELD(donothing),
-                                                FIELD(dashoption),
-                                                FIELD(rememberfolders),
-                                                FIELD(promptremove),
-                                                FIELD(autoadd),
-                                                FIELD(loadsplash),
-                                                FIELD(showwarn),
-                                                FIELD(removesubs),
-                                                FIELD(saveashtml),
-                                                FIELD(noempty),
-                                                FIELD(smartnames),
-                                                {"htmlalternate", &HtmlPageSettings.alternate}};
+const std::pair<const char *, int *> kInts[] = {
+    FIELD(renamefiles),     FIELD(renamefolders),   FIELD(recursivesearch),
+    FIELD(replaceexisting), FIELD(deleteold),       FIELD(donothing),
+    FIELD(dashoption),      FIELD(rememberfolders), FIELD(promptremove),
+    FIELD(autoadd),         FIELD(loadsplash),      FIELD(showwarn),
+    FIELD(removesubs),      FIELD(saveashtml),      FIELD(noempty),
+    FIELD(smartnames),      FIELD(alltags),         {"htmlalternate", &HtmlPageSettings.alternate}};
 #undef FIELD
 int *IntField(const QString &key) {
     for (const auto &[name, field] : kInts)

@@ -121,14 +121,16 @@ class tst_Options : public QObject {
         QCOMPARE(to.dashoption, 3);
         QCOMPARE(to.inpath, QStringLiteral("/music/in"));
         // The defaults button keeps the primary-artist choice, whatever it is, and turns the
-        // smarter names off.
+        // smarter names and the richer tags off.
         for (const int removesubs : {0, 1}) {
             OptionsValues current = v;
             current.removesubs = removesubs;
             current.smartnames = 1;
+            current.alltags = 1;
             const OptionsValues d = DefaultOptions(current);
             QCOMPARE(d.removesubs, removesubs);
             QCOMPARE(d.smartnames, 0);
+            QCOMPARE(d.alltags, 0);
             QCOMPARE(d.filterText, QString(Defaults::filterExtensions));
             QCOMPARE(d.dashoption, 0);
         }
