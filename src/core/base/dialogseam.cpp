@@ -2,35 +2,18 @@
 
 #include <QStringList>
 
-namespace {
-// Used before any window exists and by batch programs: asks nobody, agrees to nothing.
-class QuietDialogs final : public DialogSeam {
-  public:
-    MsgResult Message(const QString &, MsgButtons buttons, MsgIcon, const QString &) override {
-        switch (buttons) {
-        case MsgButtons::Ok:
-            return MsgResult::Ok;
-        case MsgButtons::YesNo:
-            return MsgResult::No;
-        default:
-            return MsgResult::Cancel;
-        }
+MsgResult QuietDialogs::Message(const QString &, MsgButtons buttons, MsgIcon, const QString &) {
+    switch (buttons) {
+    case MsgButtons::Ok:
+        return MsgResult::Ok;
+    case MsgButtons::YesNo:
+        return MsgResult::No;
+    default:
+        return MsgResult::Cancel;
     }
-    std::optional<QString> InputBox(const QString &, const QString &, const QString &) override {
-        return std::nullopt;
-    }
-    QString BrowseForFolder(const QString &, const QString &) override { return QString(); }
-    QString FileDialog(bool, const QString &, const QString &cancelValue, const QString &,
-                       const QString &, const QString &) override {
-        return cancelValue;
-    }
-    int ChooseColor(int) override { return -1; }
-    bool OpenPath(const QString &) override { return false; }
-    void ShowProperties(const QString &) override {}
-    bool StartProgram(const QString &, const QStringList &) override { return false; }
-    void SetClipboardText(const QString &) override {}
-};
+}
 
+namespace {
 QuietDialogs quiet;
 DialogSeam *current = &quiet;
 } // namespace

@@ -46,6 +46,29 @@ class DialogSeam {
 };
 
 /** The installed seam; a quiet default (Cancel to everything) until one is installed. */
+/**
+ * The seam of a program with nobody to ask (before any window exists, batch runs): every
+ * question is declined (Cancel where a box has it, else No, else OK) and nothing opens.
+ */
+class QuietDialogs : public DialogSeam {
+  public:
+    MsgResult Message(const QString &text, MsgButtons buttons, MsgIcon icon,
+                      const QString &title = QString()) override;
+    std::optional<QString> InputBox(const QString &, const QString &, const QString &) override {
+        return std::nullopt;
+    }
+    QString BrowseForFolder(const QString &, const QString &) override { return QString(); }
+    QString FileDialog(bool, const QString &, const QString &cancelValue, const QString &,
+                       const QString &, const QString &) override {
+        return cancelValue;
+    }
+    int ChooseColor(int) override { return -1; }
+    bool OpenPath(const QString &) override { return false; }
+    void ShowProperties(const QString &) override {}
+    bool StartProgram(const QString &, const QStringList &) override { return false; }
+    void SetClipboardText(const QString &) override {}
+};
+
 DialogSeam &Dialogs();
 /** Installs @p seam (not owned); nullptr restores the quiet default. */
 void SetDialogs(DialogSeam *seam);
